@@ -1,0 +1,39 @@
+# corvane_library(<name> SOURCES ... LIBS ...)
+# One static library per source folder, with the Qt headers it uses precompiled.
+function(corvane_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PCH" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  if(ARG_PCH)
+    target_precompile_headers(${name} PRIVATE ${ARG_PCH})
+  endif()
+endfunction()
+
+# corvane_test(<name> SOURCES ... LIBS ...), called from tests/<folder>/tests.cmake
+# (sources relative to that folder).
+# A GoogleTest executable with the shared test main (QApplication, offscreen,
+# isolated settings, data and runtime folders). Each test case is its own CTest test.
+function(corvane_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  set(sources)
+  foreach(src ${ARG_SOURCES})
+    if(IS_ABSOLUTE ${src})
+      list(APPEND sources ${src})
+    else()
+      list(APPEND sources ${CMAKE_CURRENT_LIST_DIR}/${src})
+    endif()
+  endforeach()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE testsupport ${ARG_LIBS})
+  target_compile_options(${name} PRIVATE -Wall -Wno-unused-parameter)
+  target_precompile_headers(${name} REUSE_FROM testsupport)
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 60)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVANE_BUILD_DIR=${PROJECT_BINARY_DIR}")
+endfunction()

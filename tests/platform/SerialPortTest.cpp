@@ -1,0 +1,149 @@
+#include "platform/SerialPort.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+// The far end of a pseudo-terminal stands in for the radio.
+struct Pty {
+    int master = -1;
+    QString slavePath;
+    Pty()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        slavePath = QString::fromLocal8Bit(ptsname(master));
+        termios t{};
+        tcgetattr(master, &t);
+        cfmakeraw(&t);
+        tcsetattr(master, TCSANOW, &t);
+    }
+    ~Pty() { close(master); }
+    QByteArray readAvailable(int waitMs = 500)
+    {
+        QByteArray out;
+        QElapsedTimer timer;
+        timer.start();
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        while (timer.elapsed() < waitMs) {
+            char buf[64];
+            const ssize_t n = ::read(master, buf, sizeof buf);
+            if (n > 0)
+                out.append(buf, n);
+            else if (!out.isEmpty())
+                break;
+            else
+                usleep(2000);
+        }
+        return out;
+    }
+};
+} // namespace
+
+TEST(SerialLineSettings, ParsesTheDeviceControlText)
+{
+    struct Case { const char* text; bool ok; int baud; char parity; int data; int stop; };
+    const Case cases[] = {
+        {"38400,n,8,2", true, 38400, 'n', 8, 2},
+        {"4800,N,8,1", true, 4800, 'n', 8, 1},
+        {"9600,e,7,2", true, 9600, 'e', 7, 2},
+        {"fast,n,8,2", false, 0, 0, 0, 0},
+        {",n,8,2", false, 0, 0, 0, 0},
+        {"38400,x,8,2", false, 0, 0, 0, 0},
+        {"38400,n,9,2", false, 0, 0, 0, 0},
+        {"38400,n,8,3", false, 0, 0, 0, 0},
+        {"38400,n,8", false, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SerialLineSettings s;
+        QString error;
+        EXPECT_EQ(parseLineSettings(QString::fromLatin1(c.text), &s, &error), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(s.baud, c.baud);
+            EXPECT_EQ(s.parity, c.parity);
+            EXPECT_EQ(s.dataBits, c.data);
+            EXPECT_EQ(s.stopBits, c.stop);
+        } else {
+            EXPECT_FALSE(error.isEmpty());
+        }
+    }
+}
+
+TEST(SerialPortNames, ComAliasesMapToTtyS)
+{
+    EXPECT_EQ(devicePathForPortName(QStringLiteral("COM1")), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(devicePathForPortName(QStringLiteral("com4")), QStringLiteral("/dev/ttyS3"));
+    EXPECT_EQ(devicePathForPortName(QStringLiteral("/dev/ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
+    qputenv("CORVANE_EXTRA_PORTS", "/tmp/a:/tmp/b");
+    const QStringList names = availablePortNames();
+    EXPECT_TRUE(names.contains(QStringLiteral("/tmp/a")));
+    EXPECT_TRUE(names.contains(QStringLiteral("/tmp/b")));
+    qunsetenv("CORVANE_EXTRA_PORTS");
+}
+
+TEST(QtSerialPort, ExchangesBytesAndBoundsReadsByTimeouts)
+{
+    Pty pty;
+    auto port = createSerialPort();
+    QString error;
+    ASSERT_TRUE(port->open(pty.slavePath, &error)) << error.toStdString();
+    SerialLineSettings s;
+    ASSERT_TRUE(port->configure(s, &error)) << error.toStdString();
+    SerialTimeouts t;
+    t.readInterval = 50;
+    t.readTotalMultiplier = 20;
+    t.readTotalConstant = 100;
+    ASSERT_TRUE(port->setTimeouts(t, &error));
+
+    const uint8_t frame[5] = {0, 0, 0, 0, 0x03};
+    int written = 0;
+    ASSERT_TRUE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(written, 5);
+    EXPECT_EQ(pty.readAvailable(), QByteArray("\x00\x00\x00\x00\x03", 5));
+
+    // A short answer ends at the gap between bytes, as a success with fewer bytes.
+    ASSERT_EQ(::write(pty.master, "\x14\x25", 2), 2);
+    uint8_t reply[5] = {};
+    int got = -1;
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(port->read(reply, 5, &got, &error));
+    EXPECT_EQ(got, 2);
+    EXPECT_EQ(reply[0], 0x14);
+    EXPECT_EQ(reply[1], 0x25);
+    EXPECT_LT(timer.elapsed(), 1000);
+
+    // Silence ends at the total time-out with nothing read.
+    timer.restart();
+    ASSERT_TRUE(port->read(reply, 1, &got, &error));
+    EXPECT_EQ(got, 0);
+    EXPECT_GE(timer.elapsed(), 100);
+    EXPECT_LT(timer.elapsed(), 2000);
+
+    // Stale input is dropped before the next command.
+    ASSERT_EQ(::write(pty.master, "\x99", 1), 1);
+    usleep(50000);
+    port->flushInput();
+    ASSERT_EQ(::write(pty.master, "\x01", 1), 1);
+    ASSERT_TRUE(port->read(reply, 1, &got, &error));
+    EXPECT_EQ(got, 1);
+    EXPECT_EQ(reply[0], 0x01);
+    port->close();
+    EXPECT_FALSE(port->isOpen());
+}
+
+TEST(QtSerialPort, OpenOfMissingDeviceReportsTheSystemText)
+{
+    auto port = createSerialPort();
+    QString error;
+    EXPECT_FALSE(port->open(QStringLiteral("/dev/does-not-exist-42"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(port->isOpen());
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace testsupport {
+
+// Every test runs with its own settings, data and runtime folders under one
+// temporary root; these give their paths.
+QString rootFolder();
+QString dataFolder();
+QString settingsFolder();
+// Empties settings and data between test cases run in one process.
+void resetEnvironment();
+// The build tree (for helper programs such as the simulator).
+QString buildDir();
+
+} // namespace testsupport
