@@ -1,0 +1,2 @@
+// Keeps the library non-empty until the toolkit lands.
+#include "shared/WinTypes.h"
