@@ -1,0 +1,3 @@
+corvane_test(sim_tests
+  SOURCES RadioTest.cpp SessionTest.cpp SimulatorPtyTest.cpp
+  LIBS ft817sim)
