@@ -1,0 +1,63 @@
+#include "shared/ui/ListExport.h"
+#include "shared/ui/OwnListCtrl.h"
+
+#include <gtest/gtest.h>
+
+TEST(ListExport, TableFromAList)
+{
+    COwnListCtrl list;
+    list.SetColumns({{"Name", LVCFMT_LEFT}, {"Value", LVCFMT_RIGHT}});
+    list.InsertItem(0, "abc");
+    list.SetItemText(0, 1, "7");
+    const CListExport lines(list);
+    EXPECT_EQ(lines, QStringList({"+--------------+", "| Name | Value |", "+--------------+", "| abc  |     7 |",
+                                  "+--------------+"}));
+}
+
+TEST(ListExport, TableShapes)
+{
+    struct Case {
+        const char* name;
+        QStringList headings;
+        QList<int> formats;
+        QList<QStringList> rows;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"empty list", {"A", "B"}, {0, 0}, {}, {"+-------+", "| A | B |", "+-------+", "+-------+"}},
+        {"no columns", {}, {}, {{}, {}}, {"+", "|", "+", "|", "|", "+"}},
+        {"long cell widens the column",
+         {"N"},
+         {0},
+         {{"longer"}, {"x"}},
+         {"+--------+", "| N      |", "+--------+", "| longer |", "| x      |", "+--------+"}},
+        {"centre with odd pad: extra blank on the right",
+         {"Head"},
+         {2},
+         {{"ab"}, {"a"}},
+         {"+------+", "| Head |", "+------+", "|  ab  |", "|  a   |", "+------+"}},
+        {"trailing blanks of the last cell go", {"X", "Y"}, {0, 0}, {{"1", ""}},
+         {"+-------+", "| X | Y |", "+-------+", "| 1 |   |", "+-------+"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CListExport::BuildTable(c.headings, c.formats, c.rows), c.expected) << c.name;
+}
+
+TEST(ListExport, PreparedLinesAndCsvQuoting)
+{
+    const CListExport lines(QStringList{"one", "two"});
+    EXPECT_EQ(lines, QStringList({"one", "two"}));
+
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"plain", "plain"}, {"", ""}, {"a,b", "\"a,b\""}, {"\"", "\"\"\"\""}, {"say \"hi\", then", "\"say \"\"hi\"\", then\""},
+    };
+    for (const Case& c : cases) {
+        QString field = QString::fromLatin1(c.in);
+        CListExport::QuoteCsvField(field);
+        EXPECT_EQ(field, QString::fromLatin1(c.out)) << c.in;
+    }
+}
