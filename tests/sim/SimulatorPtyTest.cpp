@@ -109,6 +109,15 @@ TEST(SimulatorProgram, TunesAndKeepsEepromInStepOverTheWire)
     EXPECT_EQ(exchange(*port, QByteArray::fromHex("00000000BD"), 2).size(), 2);
     EXPECT_EQ(exchange(*port, QByteArray::fromHex("0000000088"), 1).toHex(), "00");
     EXPECT_EQ(exchange(*port, QByteArray::fromHex("00000000F7"), 1).toHex(), "ff");
+
+    // The snapshot shows the same radio without a word on the line.
+    const int framesBefore = sim.exchanges().size();
+    const QByteArray image = sim.eeprom();
+    ASSERT_EQ(image.size(), 8192);
+    EXPECT_EQ(uint8_t(image[0x59]), 0xC2);
+    EXPECT_EQ(image.mid(0xB1 + 10, 4).toHex(), "000abc16");
+    EXPECT_EQ(sim.eepromByte(0xB1) & 0x07, 1);
+    EXPECT_EQ(sim.exchanges().size(), framesBefore);
 }
 
 TEST(SimulatorProgram, FramesSplitAcrossWritesAndStrayBytes)

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
+#include <sys/types.h>
+
 namespace testsupport {
 
 Simulator::Simulator() : Simulator(Options{}) {}
@@ -50,8 +53,8 @@ void Simulator::start(const Options& o)
         args << QStringLiteral("--fault") << f;
     for (const QString& p : o.pokes)
         args << QStringLiteral("--poke") << p;
-    if (!o.eepromFile.isEmpty())
-        args << QStringLiteral("--eeprom") << o.eepromFile;
+    m_imagePath = o.eepromFile.isEmpty() ? m_dir->filePath(QStringLiteral("eeprom.bin")) : o.eepromFile;
+    args << QStringLiteral("--eeprom") << m_imagePath;
     if (o.sMeter >= 0)
         args << QStringLiteral("--s-meter") << QString::number(o.sMeter);
     args << o.extraArguments;
@@ -101,6 +104,32 @@ void Simulator::stop()
     }
     m_process.reset();
     m_path.clear();
+}
+
+QByteArray Simulator::eeprom() const
+{
+    if (!isRunning())
+        return {};
+    const auto saves = [this] {
+        return journalLines().filter(QStringLiteral("# eeprom saved")).size();
+    };
+    const int before = saves();
+    ::kill(pid_t(m_process->processId()), SIGUSR1);
+    QElapsedTimer timer;
+    timer.start();
+    while (saves() == before) {
+        if (timer.elapsed() > 3000)
+            return {};
+        QThread::msleep(2);
+    }
+    QFile f(m_imagePath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+uint8_t Simulator::eepromByte(int address) const
+{
+    const QByteArray image = eeprom();
+    return address >= 0 && address < image.size() ? uint8_t(image[address]) : 0;
 }
 
 QStringList Simulator::journalLines() const

@@ -29,9 +29,13 @@
 // matching frames pass first), every=N (then every Nth), count=N (at most N).
 //
 // The radio answers only a line at its speed with 8 data bits, no parity and
-// 2 stop bits; otherwise it stays silent (the journal notes it). EEPROM
-// contents can also be inspected after the run with Options::eepromFile, which
-// the simulator saves on stop (8192 bytes, address = offset).
+// 2 stop bits; otherwise it stays silent (the journal notes it).
+//
+// eeprom() gives a snapshot of the radio's whole EEPROM (8192 bytes, address =
+// offset) while it runs, without any CAT traffic, so a test can check what a
+// write did to the radio. Options::eepromFile names the image file the
+// simulator starts from (when it exists) and saves on stop; by default a
+// temporary one.
 //
 // The simulator is stopped (SIGTERM, then killed if it lingers) when the object
 // is destroyed; it also ends by itself if the test process dies.
@@ -39,6 +43,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 
 class QProcess;
@@ -88,7 +93,12 @@ public:
     // stays silent to gives the test nothing else to wait on.
     bool waitForFrames(int count, int timeoutMs = 3000) const;
 
-    // Stops the simulator (saving --eeprom); the path is invalid afterwards.
+    // The radio's EEPROM now (empty when the simulator is not running).
+    QByteArray eeprom() const;
+    // One byte of it (0 when the simulator is not running).
+    uint8_t eepromByte(int address) const;
+
+    // Stops the simulator (saving the image file); the path is invalid afterwards.
     void stop();
 
     // bin/ft817-sim of the build tree.
@@ -100,6 +110,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QProcess> m_process;
     QString m_path;
+    QString m_imagePath;
     QString m_error;
 };
 

@@ -46,7 +46,8 @@ const char kUsage[] =
     "                     keys: op=HH addr=HHHH after=N every=N count=N\n"
     "  --journal FILE     write every frame received, with its time and the reply\n"
     "  --eeprom FILE      load the 8192-byte EEPROM image from FILE when it exists,\n"
-    "                     save it there on exit\n"
+    "                     save it there on exit and on SIGUSR1 (journalled as\n"
+    "                     \"# eeprom saved\")\n"
     "  --poke ADDR=HEX    store bytes at an EEPROM address before serving, e.g.\n"
     "                     --poke 0055=C0 (repeatable)\n"
     "  --s-meter N        fixed S-meter reading 0-15 (default: varies with frequency)\n"
@@ -56,9 +57,9 @@ const char kUsage[] =
 
 int g_signalPipe[2] = {-1, -1};
 
-void onSignal(int)
+void onSignal(int signal)
 {
-    const char c = 'x';
+    const char c = signal == SIGUSR1 ? 's' : 'x';
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
 }
 
@@ -337,6 +338,7 @@ int main(int argc, char** argv)
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
+    sigaction(SIGUSR1, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     if (o.printPath) {
@@ -374,8 +376,22 @@ int main(int argc, char** argv)
         const int n = ppoll(fds, 2, timeoutUs < 0 ? nullptr : &ts, nullptr);
         if (n < 0 && errno != EINTR)
             break;
-        if (fds[1].revents & POLLIN)
+        if (fds[1].revents & POLLIN) {
+            char c = 0;
+            if (read(g_signalPipe[0], &c, 1) == 1 && c == 's') {
+                // A snapshot on request: tests look into the radio this way.
+                if (!o.eeprom.empty()) {
+                    const bool saved = saveImage(o.eeprom, radio.eeprom());
+                    if (journal) {
+                        std::fprintf(journal, "# eeprom %s %s\n", saved ? "saved to" : "not saved to",
+                                     o.eeprom.c_str());
+                        std::fflush(journal);
+                    }
+                }
+                continue;
+            }
             break;
+        }
 
         if (fds[0].revents & POLLIN) {
             uint8_t buffer[512];
