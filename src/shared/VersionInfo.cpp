@@ -1,7 +1,7 @@
 #include "shared/VersionInfo.h"
 
 #include "platform/Program.h"
-#include "shared/BuildNumber.h"
+#include "shared/ui/BuildNumber.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -26,6 +26,9 @@ std::optional<VersionResource> defaultLoader(const QString& modulePath)
     return std::nullopt;
 }
 } // namespace
+
+const char* BuildDateText() { return __DATE__; }
+const char* BuildTimeText() { return __TIME__; }
 
 void VersionResource::AddStrings(uint16_t language, uint16_t codePage, const QMap<QString, QString>& values)
 {

@@ -24,6 +24,10 @@ VersionResource OwnVersionResource();
 using VersionResourceLoader = std::function<std::optional<VersionResource>(const QString& modulePath)>;
 void SetVersionResourceLoader(VersionResourceLoader loader);
 
+// The build's date and time texts: "Sep  6 2003" and "20:38:59".
+const char* BuildDateText();
+const char* BuildTimeText();
+
 class CVersionInfo {
 public:
     explicit CVersionInfo(const QString& strModulePath = QString());

@@ -1,4 +1,4 @@
-#include "shared/BuildNumber.h"
+#include "shared/ui/BuildNumber.h"
 #include "shared/VersionInfo.h"
 
 #include <QCoreApplication>
@@ -9,17 +9,6 @@ struct LoaderGuard {
     ~LoaderGuard() { SetVersionResourceLoader(nullptr); }
 };
 } // namespace
-
-TEST(BuildNumber, DaysSinceTheFirstBuild)
-{
-    EXPECT_EQ(BuildNumberFromDate("Sep  1 2001"), 4u);
-    EXPECT_EQ(BuildNumberFromDate("Jan  1 2002"), 126u);
-    EXPECT_EQ(BuildNumberFromDate("Sep  6 2003"), 739u);
-    EXPECT_EQ(BuildNumberFromDate("Mar 31 2024"), 8251u);
-    EXPECT_EQ(BuildNumberFromDate("sep  6 2003"), 0u);
-    EXPECT_EQ(GetBuildNumber(), BuildNumberFromDate(BuildDateText()));
-    EXPECT_GT(GetBuildNumber(), 8000u);
-}
 
 TEST(VersionInfo, OwnProgramTexts)
 {
