@@ -25,6 +25,10 @@ COLORREF GetSysColor(int nIndex)
         return fromQColor(pal.color(QPalette::Text));
     case COLOR_CAPTIONTEXT:
         return fromQColor(pal.color(QPalette::Active, QPalette::HighlightedText));
+    case COLOR_HIGHLIGHT:
+        return fromQColor(pal.color(QPalette::Active, QPalette::Highlight));
+    case COLOR_HIGHLIGHTTEXT:
+        return fromQColor(pal.color(QPalette::Active, QPalette::HighlightedText));
     case COLOR_INACTIVECAPTIONTEXT:
         return fromQColor(pal.color(QPalette::Inactive, QPalette::Text));
     case COLOR_BTNFACE:

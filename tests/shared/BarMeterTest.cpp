@@ -1,6 +1,7 @@
 #include "shared/ui/BarMeter.h"
-#include "shared/ui/PostedMessage.h"
-#include "shared/ui/SysColours.h"
+#include "shared/RegisteredEvent.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,15 +74,15 @@ TEST(BarMeter, ColourSchemes)
 {
     CBarMeter meter;
     meter.SetColourScheme(2, false);
-    EXPECT_EQ(meter.GetStartColour(), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(meter.GetStartColour(), winapi::GetSysColor(winapi::COLOR_BTNFACE));
     EXPECT_EQ(meter.GetEndColour(), meter.GetStartColour());
-    EXPECT_EQ(meter.GetTextColour(), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(meter.GetTextColour(), winapi::GetSysColor(winapi::COLOR_BTNTEXT));
     EXPECT_EQ(meter.GetBackgroundColour(),
-              MixColours(GetSysColor(COLOR_BTNFACE), 1, GetSysColor(COLOR_BTNHIGHLIGHT), 2));
+              MixColours(winapi::GetSysColor(winapi::COLOR_BTNFACE), 1, winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT), 2));
     meter.SetColourScheme(3, true);
     EXPECT_EQ(meter.GetStartColour(), COLORREF(0x404080));
     EXPECT_EQ(meter.GetEndColour(), COLORREF(0x4040C0));
-    EXPECT_EQ(meter.GetBackgroundColour(), GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(meter.GetBackgroundColour(), winapi::GetSysColor(winapi::COLOR_HIGHLIGHTTEXT));
     meter.SetColourScheme(0, true);
     EXPECT_EQ(meter.GetBackgroundColour(), meter.GetTextColour());
     // Unknown schemes change nothing.
@@ -129,7 +130,7 @@ TEST(BarMeter, BorderInsetsTheBar)
     meter.SetPos(100);
     const QImage image = Render(meter);
     EXPECT_EQ(Pixel(image, 99, 10), RGB(0, 0, 0));                       // outer right edge
-    EXPECT_EQ(Pixel(image, 0, 10), GetSysColor(COLOR_BTNHIGHLIGHT));      // left edge
+    EXPECT_EQ(Pixel(image, 0, 10), winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT));      // left edge
     EXPECT_EQ(Pixel(image, 50, 10), RGB(0, 128, 0));
     EXPECT_EQ(FilledColumns(image, RGB(0, 128, 0), 10), 96);
 }

@@ -1,6 +1,7 @@
 #include "shared/ui/Rot90DC.h"
 #include "shared/ui/RotBevelLine.h"
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QImage>
 #include <QPainter>
@@ -104,12 +105,12 @@ TEST(RotBevelLine, PaintsGrooveAndEmbossesWhenDisabled)
     QImage image(line.size(), QImage::Format_RGB32);
     line.render(&image);
     // Sunken: shadow above, highlight below, well right of the caption.
-    EXPECT_EQ(Pixel(image, 150, 10), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(Pixel(image, 150, 11), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(Pixel(image, 150, 9), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Pixel(image, 150, 10), winapi::GetSysColor(winapi::COLOR_BTNSHADOW));
+    EXPECT_EQ(Pixel(image, 150, 11), winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(Pixel(image, 150, 9), winapi::GetSysColor(winapi::COLOR_BTNFACE));
     line.SetSunken(false);
     line.render(&image);
-    EXPECT_EQ(Pixel(image, 150, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(Pixel(image, 150, 10), winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT));
 
     line.setText("Caption");
     auto countColour = [&](COLORREF colour) {
@@ -120,9 +121,9 @@ TEST(RotBevelLine, PaintsGrooveAndEmbossesWhenDisabled)
         return n;
     };
     line.render(&image);
-    EXPECT_GT(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
+    EXPECT_GT(countColour(winapi::GetSysColor(winapi::COLOR_BTNTEXT)), 0);
     line.setEnabled(false);
     line.render(&image);
-    EXPECT_EQ(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
-    EXPECT_GT(countColour(GetSysColor(COLOR_BTNSHADOW)), 0);
+    EXPECT_EQ(countColour(winapi::GetSysColor(winapi::COLOR_BTNTEXT)), 0);
+    EXPECT_GT(countColour(winapi::GetSysColor(winapi::COLOR_BTNSHADOW)), 0);
 }

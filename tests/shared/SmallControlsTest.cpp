@@ -2,7 +2,8 @@
 #include "shared/ui/ColourStatic.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnSpinButtonCtrl.h"
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -99,8 +100,8 @@ TEST(OwnComboBox, ItemsCarryData)
 TEST(ColourStatic, ColoursAndDisabledText)
 {
     CColourStatic label("Text");
-    EXPECT_EQ(label.GetBackgroundColour(), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(label.GetTextColour(), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(label.GetBackgroundColour(), winapi::GetSysColor(winapi::COLOR_BTNFACE));
+    EXPECT_EQ(label.GetTextColour(), winapi::GetSysColor(winapi::COLOR_BTNTEXT));
     label.SetColours(RGB(255, 255, 255), RGB(0, 0, 0));
     label.setEnabled(false);
     EXPECT_EQ(label.PaintedTextColour(), RGB(204, 204, 204));

@@ -1,5 +1,6 @@
 #include "shared/ui/TitleTip.h"
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QApplication>
 #include <QTest>
@@ -76,8 +77,8 @@ TEST(TitleTip, HideTimerAndColours)
     owner.resize(200, 100);
     owner.show();
     CTitleTip tip;
-    EXPECT_EQ(tip.GetBackgroundColour(), GetSysColor(COLOR_INFOBK));
-    EXPECT_EQ(tip.GetTextColour(), GetSysColor(COLOR_INFOTEXT));
+    EXPECT_EQ(tip.GetBackgroundColour(), winapi::GetSysColor(winapi::COLOR_INFOBK));
+    EXPECT_EQ(tip.GetTextColour(), winapi::GetSysColor(winapi::COLOR_INFOTEXT));
     tip.SetColours(RGB(255, 255, 255), RGB(0, 0, 0));
     tip.setEnabled(false);
     EXPECT_EQ(tip.PaintedTextColour(), RGB(204, 204, 204));

@@ -1,8 +1,10 @@
 #include "shared/ui/BarMeter.h"
 
-#include "shared/ui/PostedMessage.h"
-#include "shared/ui/ResourceBitmap.h"
-#include "shared/ui/SysColours.h"
+#include "shared/RegisteredEvent.h"
+#include "shared/artwork/Artwork.h"
+#include "shared/ui/TransparentBitmap.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,7 +67,7 @@ void CBarMeter::SetPicture(int nResourceId, COLORREF transparent, int nLeftOffse
     m_nPictureId = nResourceId;
     m_colPictureTransparent = transparent;
     m_nPictureOffset = nLeftOffset;
-    m_picture = nResourceId ? LoadResourceBitmap(nResourceId) : QImage();
+    m_picture = nResourceId ? artwork::bitmap(nResourceId) : QImage();
     update();
 }
 
@@ -86,29 +88,29 @@ void CBarMeter::SetColours(COLORREF start, COLORREF end, COLORREF background)
 
 void CBarMeter::SetColourScheme(int nScheme, bool bFlag)
 {
-    auto captionFill = [](int first, int second) { return MixColours(GetSysColor(first), 1, GetSysColor(second), 1); };
+    auto captionFill = [](int first, int second) { return MixColours(winapi::GetSysColor(first), 1, winapi::GetSysColor(second), 1); };
     COLORREF fill, text, background;
     switch (nScheme) {
     case 0:
-        fill = captionFill(COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION);
-        text = GetSysColor(COLOR_CAPTIONTEXT);
-        background = bFlag ? text : GetSysColor(COLOR_BTNFACE);
+        fill = captionFill(winapi::COLOR_ACTIVECAPTION, winapi::COLOR_GRADIENTACTIVECAPTION);
+        text = winapi::GetSysColor(winapi::COLOR_CAPTIONTEXT);
+        background = bFlag ? text : winapi::GetSysColor(winapi::COLOR_BTNFACE);
         break;
     case 1:
-        fill = captionFill(COLOR_INACTIVECAPTION, COLOR_GRADIENTINACTIVECAPTION);
-        text = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
-        background = bFlag ? text : GetSysColor(COLOR_BTNFACE);
+        fill = captionFill(winapi::COLOR_INACTIVECAPTION, winapi::COLOR_GRADIENTINACTIVECAPTION);
+        text = winapi::GetSysColor(winapi::COLOR_INACTIVECAPTIONTEXT);
+        background = bFlag ? text : winapi::GetSysColor(winapi::COLOR_BTNFACE);
         break;
     case 2:
-        fill = GetSysColor(COLOR_BTNFACE);
-        text = GetSysColor(COLOR_BTNTEXT);
-        background = bFlag ? text : MixColours(fill, 1, GetSysColor(COLOR_BTNHIGHLIGHT), 2);
+        fill = winapi::GetSysColor(winapi::COLOR_BTNFACE);
+        text = winapi::GetSysColor(winapi::COLOR_BTNTEXT);
+        background = bFlag ? text : MixColours(fill, 1, winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT), 2);
         break;
     case 3:
         m_colStart = 0x404080;
         m_colEnd = 0x4040C0;
-        m_colText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        m_colBackground = bFlag ? m_colText : GetSysColor(COLOR_BTNFACE);
+        m_colText = winapi::GetSysColor(winapi::COLOR_HIGHLIGHTTEXT);
+        m_colBackground = bFlag ? m_colText : winapi::GetSysColor(winapi::COLOR_BTNFACE);
         update();
         return;
     default: return;
@@ -194,7 +196,7 @@ void CBarMeter::Draw(QPainter& painter)
         const int right = r.left() + r.width() - 6;
         const int width = std::max(0, right - left);
         const QRect track(left, r.top() + r.height() - 5, width, 2);
-        painter.fillRect(track, toQColor(MixColours(GetSysColor(COLOR_BTNFACE), 1, RGB(255, 255, 255), 1)));
+        painter.fillRect(track, toQColor(MixColours(winapi::GetSysColor(winapi::COLOR_BTNFACE), 1, RGB(255, 255, 255), 1)));
         const int filled = FilledLength(m_nPos, m_nLower, m_nUpper, width);
         painter.fillRect(QRect(left, track.top(), filled, 2), toQColor(m_colStart));
         if (m_bShowText)
@@ -259,10 +261,10 @@ void CBarMeter::DrawText(QPainter& painter, const QRect& bar, int nPictureRight,
 void CBarMeter::DrawBorder(QPainter& painter, const QRect& r)
 {
     const int l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
-    painter.setPen(toQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT)));
     painter.drawLine(l, b, l, t);
     painter.drawLine(l, t, rt, t);
-    painter.setPen(toQColor(GetSysColor(COLOR_BTNSHADOW)));
+    painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNSHADOW)));
     painter.drawLine(l + 1, b - 1, rt - 1, b - 1);
     painter.drawLine(rt - 1, b - 1, rt - 1, t + 1);
     painter.setPen(QColor(0, 0, 0));
@@ -273,20 +275,20 @@ void CBarMeter::DrawBorder(QPainter& painter, const QRect& r)
 void CBarMeter::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        PostMessageTo(parent(), m_nMsgButtonDown);
+        PostRegisteredMessage(parent(), m_nMsgButtonDown);
     QProgressBar::mousePressEvent(event);
 }
 
 void CBarMeter::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        PostMessageTo(parent(), m_nMsgButtonUp);
+        PostRegisteredMessage(parent(), m_nMsgButtonUp);
     QProgressBar::mouseReleaseEvent(event);
 }
 
 void CBarMeter::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        PostMessageTo(parent(), m_nMsgDoubleClick);
+        PostRegisteredMessage(parent(), m_nMsgDoubleClick);
     QProgressBar::mouseDoubleClickEvent(event);
 }

@@ -9,6 +9,8 @@ unsigned GetBuildNumber();
 // month abbreviation is not one of the twelve.
 constexpr int BuildDateMonth(const char* pDate)
 {
+    if (!pDate)
+        return -1;
     constexpr const char* months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     for (int m = 0; m < 12; ++m)

@@ -1,13 +1,14 @@
 #include "shared/ui/ColourStatic.h"
 
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QPainter>
 
 CColourStatic::CColourStatic(QWidget* parent) : CColourStatic(QString(), parent) {}
 
 CColourStatic::CColourStatic(const QString& text, QWidget* parent)
-    : QLabel(text, parent), m_colBackground(GetSysColor(COLOR_BTNFACE)), m_colText(GetSysColor(COLOR_BTNTEXT))
+    : QLabel(text, parent), m_colBackground(winapi::GetSysColor(winapi::COLOR_BTNFACE)), m_colText(winapi::GetSysColor(winapi::COLOR_BTNTEXT))
 {
 }
 
@@ -25,7 +26,7 @@ void CColourStatic::SetTextColour(COLORREF colour) { m_colText = colour; }
 
 void CColourStatic::SetCaptionColours()
 {
-    SetColours(GetSysColor(COLOR_INACTIVECAPTION), GetSysColor(COLOR_CAPTIONTEXT));
+    SetColours(winapi::GetSysColor(winapi::COLOR_INACTIVECAPTION), winapi::GetSysColor(winapi::COLOR_CAPTIONTEXT));
 }
 
 void CColourStatic::SetLogFont(const QFont& font) { setFont(font); }

@@ -1,7 +1,7 @@
 #include "shared/ui/OwnListCtrl.h"
 
 #include "shared/ui/ListSort.h"
-#include "shared/ui/PostedMessage.h"
+#include "shared/RegisteredEvent.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -508,7 +508,7 @@ void COwnListCtrl::SetMouseMoveMessage(unsigned nMsg)
 bool COwnListCtrl::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::MouseMove && m_nMouseMoveMessage)
-        PostMessageTo(parent(), m_nMouseMoveMessage);
+        PostRegisteredMessage(parent(), m_nMouseMoveMessage);
     return QTreeWidget::viewportEvent(event);
 }
 

@@ -1,7 +1,8 @@
 #include "shared/ui/RotBevelLine.h"
 
 #include "shared/ui/Rot90DC.h"
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QPainter>
 
@@ -108,11 +109,11 @@ void cdxCRotBevelLine::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setFont(font());
     const QRect k = rect();
-    QColor edge1 = toQColor(GetSysColor(COLOR_BTNSHADOW));
-    QColor edge2 = toQColor(GetSysColor(COLOR_BTNHIGHLIGHT));
+    QColor edge1 = toQColor(winapi::GetSysColor(winapi::COLOR_BTNSHADOW));
+    QColor edge2 = toQColor(winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT));
     if (!m_bSunken)
         std::swap(edge1, edge2);
-    const QColor face = toQColor(GetSysColor(COLOR_BTNFACE));
+    const QColor face = toQColor(winapi::GetSysColor(winapi::COLOR_BTNFACE));
     p.fillRect(k, face);
 
     const QFontMetrics fm = p.fontMetrics();
@@ -139,12 +140,12 @@ void cdxCRotBevelLine::paintEvent(QPaintEvent*)
                                   : metrics.elidedText(layout.caption, Qt::ElideRight, r.width());
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         if (!isEnabled()) {
-            painter.setPen(toQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+            painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT)));
             painter.drawText(r.translated(offset), flags, shown);
-            painter.setPen(toQColor(GetSysColor(COLOR_BTNSHADOW)));
+            painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNSHADOW)));
             painter.drawText(r, flags, shown);
         } else {
-            painter.setPen(toQColor(GetSysColor(COLOR_BTNTEXT)));
+            painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNTEXT)));
             painter.drawText(r, flags, shown);
         }
     };

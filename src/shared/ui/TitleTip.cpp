@@ -1,11 +1,12 @@
 #include "shared/ui/TitleTip.h"
 
-#include "shared/ui/SysColours.h"
+#include "shared/WinDraw.h"
+#include "shared/ui/ColourMix.h"
 
 #include <QTimerEvent>
 
 CTitleTip::CTitleTip(QWidget* parent)
-    : QLabel(parent), m_colBackground(GetSysColor(COLOR_INFOBK)), m_colText(GetSysColor(COLOR_INFOTEXT))
+    : QLabel(parent), m_colBackground(winapi::GetSysColor(winapi::COLOR_INFOBK)), m_colText(winapi::GetSysColor(winapi::COLOR_INFOTEXT))
 {
     setFrameShape(QFrame::Box);
     setLineWidth(1);
