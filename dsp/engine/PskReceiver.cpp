@@ -1,0 +1,327 @@
+#include "engine/PskReceiver.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pskdsp {
+namespace {
+
+constexpr int kSamplesPerSymbol = 16; // after decimation
+constexpr int kFilterTaps = 160;
+constexpr int kCoarseWindow = 256;
+constexpr int kCoarseEvery = 128;
+
+// Symbol-spaced equaliser that undoes the overlap of neighbouring pulses
+// after the matched filter (one sixth of a pulse on each side).
+const float kEqualiser[5] = {0.02944f, -0.17157f, 1.0f, -0.17157f, 0.02944f};
+
+} // namespace
+
+PskReceiver::PskReceiver() : m_viterbi(24), m_history(kHistory), m_fftIn(kCoarseWindow), m_fftOut(kCoarseWindow) {}
+
+void PskReceiver::create(double sampleRate, int modeCode, double frequency)
+{
+    m_rate = sampleRate;
+    m_modeCode = modeCode;
+    m_mode = PskMode::fromCode(modeCode, false);
+    if (!m_mode.valid) {
+        m_modeCode = 0;
+        m_mode = PskMode::fromCode(0, false);
+    }
+    m_frequency = m_setFrequency = frequency;
+    rebuild();
+}
+
+void PskReceiver::setSampleRate(double sampleRate)
+{
+    if (sampleRate == m_rate)
+        return;
+    m_rate = sampleRate;
+    rebuild();
+}
+
+bool PskReceiver::setMode(int modeCode)
+{
+    const PskMode mode = PskMode::fromCode(modeCode, false);
+    if (!mode.valid)
+        return false;
+    if (modeCode == m_modeCode)
+        return true;
+    m_modeCode = modeCode;
+    m_mode = mode;
+    rebuild();
+    return true;
+}
+
+void PskReceiver::setSquelch(int threshold, int speed)
+{
+    m_threshold = threshold;
+    // Time constant of the level in symbols: fast, slow, or half the given value.
+    double tau = 6;
+    if (speed == 1)
+        tau = 32;
+    else if (speed >= 10)
+        tau = speed / 2.0;
+    m_squelchAlpha = 1.0 / tau;
+}
+
+void PskReceiver::rebuild()
+{
+    m_decimation = m_mode.symbolRate > 40 ? 8 : 16;
+    m_decimatedRate = m_rate / m_decimation;
+    m_filter.create(designLowPass(kFilterTaps, 3.2 * m_mode.symbolRate, m_rate), m_decimation);
+    std::vector<float> mf(2 * kSamplesPerSymbol);
+    double sum = 0;
+    for (int i = 0; i < int(mf.size()); ++i) {
+        const double s = std::sin(M_PI * (i + 0.5) / mf.size());
+        mf[i] = float(s * s);
+        sum += mf[i];
+    }
+    for (float& v : mf)
+        v = float(v / sum);
+    m_matched.create(mf, 1);
+    m_timing.create(m_decimatedRate / m_mode.symbolRate);
+    m_imd.create(m_decimatedRate, m_mode.symbolRate, 16 * kSamplesPerSymbol);
+    m_oscillator.create(-m_frequency, m_rate);
+    reset();
+}
+
+void PskReceiver::reset()
+{
+    m_filter.reset();
+    m_matched.reset();
+    m_timing.reset();
+    m_oscillator.reset();
+    m_eqLine.fill({});
+    m_eqFill = 0;
+    m_prevSymbol = {};
+    m_power = 0;
+    m_quality = 0;
+    m_viterbi.reset();
+    m_varicode.reset();
+    std::fill(m_history.begin(), m_history.end(), cfloat{});
+    m_historyCount = 0;
+    m_sinceCoarse = 0;
+    m_reversals = 0;
+    m_sinceImd = 0;
+    m_clockSum = 0;
+    m_clockCount = 0;
+    m_vectors.fill({});
+    m_vectorLength.fill(0);
+    m_levels.fill(0);
+    m_symbolCount = 0;
+}
+
+void PskReceiver::setFrequency(double hz)
+{
+    m_setFrequency = std::clamp(hz, kMinFrequency, kMaxFrequency);
+    retune(m_setFrequency);
+    m_clockSum = 0;
+    m_clockCount = 0;
+    m_quality = 0;
+}
+
+void PskReceiver::retune(double hz)
+{
+    m_frequency = std::clamp(hz, kMinFrequency, kMaxFrequency);
+    m_oscillator.setFrequency(-m_frequency, m_rate);
+}
+
+int PskReceiver::level() const
+{
+    return std::clamp(int(std::lround(99 * m_quality)), 0, 99);
+}
+
+void PskReceiver::vectors(int out[16]) const
+{
+    for (int i = 0; i < 8; ++i) {
+        const cfloat v = m_vectors[(m_vectorPos + i) % 8];
+        const float len = m_vectorLength[(m_vectorPos + i) % 8];
+        const float a = std::abs(v);
+        if (a <= 0) {
+            out[2 * i] = out[2 * i + 1] = 0;
+            continue;
+        }
+        // No phase change points up, a reversal down.
+        out[2 * i] = int(std::lround(1000 * len * v.imag() / a));
+        out[2 * i + 1] = int(std::lround(1000 * len * v.real() / a));
+    }
+}
+
+double PskReceiver::clockErrorPpm() const
+{
+    return m_timing.periodError() / m_timing.samplesPerSymbol() * 1e6;
+}
+
+void PskReceiver::execute(const float* in, int n, RxEvents& events)
+{
+    for (int i = 0; i < n; ++i) {
+        cfloat y;
+        if (m_filter.execute(in[i] * m_oscillator.next(), &y))
+            decimated(y, events);
+    }
+}
+
+void PskReceiver::decimated(cfloat x, RxEvents& events)
+{
+    m_history[m_historyCount % kHistory] = x;
+    ++m_historyCount;
+    if (++m_sinceCoarse >= kCoarseEvery) {
+        m_sinceCoarse = 0;
+        coarseAfc();
+    }
+    cfloat mf;
+    if (m_matched.execute(x, &mf)) {
+        cfloat s;
+        if (m_timing.execute(mf, &s))
+            symbol(s, events);
+    }
+}
+
+void PskReceiver::symbol(cfloat s, RxEvents& events)
+{
+    for (int i = 4; i > 0; --i)
+        m_eqLine[i] = m_eqLine[i - 1];
+    m_eqLine[0] = s;
+    if (m_eqFill < 5) {
+        ++m_eqFill;
+        return;
+    }
+    cfloat y{};
+    for (int i = 0; i < 5; ++i)
+        y += kEqualiser[i] * m_eqLine[i];
+    const double p = std::norm(y);
+    m_power += (p - m_power) * (m_power == 0 ? 1.0 : 1.0 / 16);
+    const cfloat z = y * std::conj(m_prevSymbol);
+    m_prevSymbol = y;
+    const float mag = std::abs(z);
+    if (mag <= 0 || m_power <= 0)
+        return;
+
+    // Level: how well the phase changes sit on the constellation.
+    const cfloat u = z / mag;
+    const cfloat u2 = u * u;
+    const double q = m_mode.qpsk ? double((u2 * u2).real()) : double(u2.real());
+    m_quality += (q - m_quality) * m_squelchAlpha;
+
+    m_vectors[m_vectorPos] = z;
+    m_vectorLength[m_vectorPos] = float(std::min(1.0, std::sqrt(p / m_power)));
+    m_vectorPos = (m_vectorPos + 1) % 8;
+
+    // Fine AFC from the residual rotation, with the data removed.
+    if (m_afcLimit > 0 && m_quality > 0.25) {
+        const double err = m_mode.qpsk ? std::arg(u2 * u2) / 4 : std::arg(u2) / 2;
+        const double hz = err * m_mode.symbolRate / (2 * M_PI);
+        const double gain = m_afcLimit >= 3000 ? 0.15 : 0.04;
+        double f = m_frequency + gain * hz;
+        if (m_afcLimit < 3000)
+            f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
+        retune(f);
+    }
+
+    // Idle reversals: the time to read the IMD.
+    const bool reversal = z.real() < 0 && std::abs(z.imag()) < -z.real();
+    m_reversals = reversal ? m_reversals + 1 : 0;
+    if (m_reversals >= 24 && ++m_sinceImd >= 16) {
+        m_sinceImd = 0;
+        // The newest symbols are still in the filters: leave four out.
+        const int window = m_imd.window();
+        const long end = m_historyCount - 4 * kSamplesPerSymbol;
+        if (end - window >= 0 && m_historyCount - (end - window) <= kHistory) {
+            std::vector<cfloat> buf(window);
+            for (int i = 0; i < window; ++i)
+                buf[i] = m_history[(end - window + i) % kHistory];
+            events.imd = true;
+            events.imdReading = m_imd.execute(buf.data());
+        }
+    } else if (m_reversals < 24) {
+        m_sinceImd = 15;
+    }
+
+    // Clock error while the signal is clean enough.
+    if (m_quality > 0.5) {
+        m_clockSum += m_timing.periodError();
+        if (++m_clockCount >= long(10 * m_mode.symbolRate)) {
+            events.clock = true;
+            events.clockPpm = int(std::lround(m_clockSum / m_clockCount / m_timing.samplesPerSymbol() * 1e6));
+            m_clockSum = 0;
+            m_clockCount = 0;
+        }
+    }
+
+    const int now = level();
+    m_levels[m_symbolCount % m_levels.size()] = now;
+    ++m_symbolCount;
+    const cfloat d = m_mode.lsb ? std::conj(z) : z;
+    if (!m_mode.qpsk) {
+        deliver(d.real() > 0 ? 1 : 0, now, events);
+        return;
+    }
+    const cfloat w = d * cfloat(float(M_SQRT1_2), -float(M_SQRT1_2));
+    const float scale = float(1.0 / m_power);
+    const int bit = m_viterbi.execute(-w.imag() * scale, w.real() * scale);
+    if (bit >= 0) {
+        const long then = std::max(0L, m_symbolCount - 1 - m_viterbi.depth());
+        deliver(bit, std::min(now, m_levels[then % m_levels.size()]), events);
+    }
+}
+
+void PskReceiver::deliver(int bit, int level, RxEvents& events)
+{
+    const int c = m_varicode.execute(bit);
+    if (c >= 0 && level >= m_threshold)
+        events.characters.push_back(c);
+}
+
+void PskReceiver::coarseAfc()
+{
+    // Only while nothing is locked: a squared (or fourth-power) signal shows
+    // a line at twice (four times) its offset.
+    if (m_afcLimit <= 0 || m_quality > 0.5 || m_historyCount < kCoarseWindow)
+        return;
+    const int power = m_mode.qpsk ? 4 : 2;
+    for (int i = 0; i < kCoarseWindow; ++i) {
+        cfloat v = m_history[(m_historyCount - kCoarseWindow + i) % kHistory];
+        cfloat r = v * v;
+        if (power == 4)
+            r *= r;
+        m_fftIn[i][0] = r.real();
+        m_fftIn[i][1] = r.imag();
+    }
+    fftwf_execute_dft(Fft::complexPlan(kCoarseWindow), m_fftIn.data(), m_fftOut.data());
+    const double binHz = m_decimatedRate / kCoarseWindow;
+    const double reach = std::min(double(power) * m_afcLimit, 0.45 * m_decimatedRate);
+    const int maxBin = int(reach / binHz);
+    auto mag = [&](int k) {
+        const int i = (k + kCoarseWindow) % kCoarseWindow;
+        return double(m_fftOut[i][0]) * m_fftOut[i][0] + double(m_fftOut[i][1]) * m_fftOut[i][1];
+    };
+    double total = 0;
+    for (int k = 0; k < kCoarseWindow; ++k)
+        total += mag(k);
+    const double mean = total / kCoarseWindow;
+    int best = 0;
+    double bestMag = -1;
+    for (int k = -maxBin; k <= maxBin; ++k) {
+        if (mag(k) > bestMag) {
+            bestMag = mag(k);
+            best = k;
+        }
+    }
+    if (mean <= 0 || bestMag < 14 * mean)
+        return;
+    const double a = mag(best - 1), b = bestMag, c = mag(best + 1);
+    const double denom = a - 2 * b + c;
+    const double frac = denom != 0 ? 0.5 * (a - c) / denom : 0;
+    const double offset = (best + frac) * binHz / power;
+    if (std::abs(offset) < 1.5)
+        return;
+    double f = m_frequency + offset;
+    if (m_afcLimit < 3000)
+        f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
+    retune(f);
+    // The window still holds the old tuning: wait for a fresh one.
+    m_sinceCoarse = kCoarseEvery - kCoarseWindow;
+}
+
+} // namespace pskdsp
