@@ -2,4 +2,21 @@
 file(GLOB_RECURSE pskcore_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 if(pskcore_tests_sources AND TARGET pskcore)
   corvane_test(pskcore_tests SOURCES ${pskcore_tests_sources} LIBS pskcore)
+
+  # Stand-in DSP libraries for the binding's failure paths: a complete one and
+  # one that lacks two entry points.
+  foreach(variant full missing)
+    add_library(dspstub_${variant} MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/DspStub.c)
+    set_target_properties(dspstub_${variant} PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
+      LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspstub_${variant})
+    add_dependencies(pskcore_tests dspstub_${variant})
+  endforeach()
+  target_compile_definitions(dspstub_missing PRIVATE STUB_OMIT)
+  target_compile_definitions(pskcore_tests PRIVATE
+    DSP_STUB_FULL="$<TARGET_FILE:dspstub_full>"
+    DSP_STUB_MISSING="$<TARGET_FILE:dspstub_missing>")
+  if(TARGET pskmodem117)
+    add_dependencies(pskcore_tests pskmodem117)
+    target_compile_definitions(pskcore_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+  endif()
 endif()
