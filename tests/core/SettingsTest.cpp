@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "shared/Registry.h"
+#include "shared/TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +134,34 @@ TEST(Settings, TextExportAndImport)
     EXPECT_EQ(u.m_nButtonLED, 0);
     EXPECT_EQ(u.m_strPort, QStringLiteral("COM3 extra"));
     EXPECT_EQ(u.m_strRxString, QStringLiteral("keep"));
+}
+
+TEST(Settings, SettingsFileRoundTrip)
+{
+    // The options sheet's settings file: the exported lines inside the
+    // definitions-file comment block, read back and imported.
+    CSettings s;
+    s.m_strSpeed = QStringLiteral("9600");
+    s.m_colDspBackground = 0x102030;
+    QStringList lines;
+    s.ExportLines(lines);
+    CTextFile::AddHeader(lines, 2);
+    CTextFile out(2);
+    out.WriteLines(lines, false);
+    ASSERT_TRUE(out.IsOk());
+
+    QStringList read;
+    CTextFile in(2);
+    ASSERT_TRUE(in.Exists());
+    in.ReadLines(read);
+    ASSERT_TRUE(in.IsOk());
+    CSettings t;
+    t.ImportLines(read);
+    EXPECT_EQ(t.m_strSpeed, QStringLiteral("9600"));
+    EXPECT_EQ(t.m_colDspBackground, 0x102030u);
+    QStringList again;
+    t.ExportLines(again);
+    QStringList original;
+    s.ExportLines(original);
+    EXPECT_EQ(again, original);
 }
