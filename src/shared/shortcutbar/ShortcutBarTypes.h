@@ -36,6 +36,9 @@ constexpr uint32_t MK_CONTROL = 0x0008;
 constexpr uint32_t MK_MBUTTON = 0x0010;
 
 constexpr unsigned WM_NOTIFY = 0x004E;
+constexpr uint32_t WS_CHILD = 0x40000000;
+constexpr uint32_t WS_VISIBLE = 0x10000000;
+constexpr uint32_t WS_EX_STATICEDGE = 0x00020000;
 constexpr unsigned WM_USER = 0x0400;
 
 // Edit styles the in-place editor understands.
@@ -292,6 +295,13 @@ struct SHBE_ENDEDIT {
     unsigned idFrom = 0;
     unsigned code = SHBEN_ENDEDIT;
     bool bSave = false;
+};
+
+// Extra bytes a parent adds to a dragged item (SHBNC_GETDRAGDATA) or finds
+// in a dropped one (SHBNC_DROPDATA, valid only during the notification).
+struct SHB_EXTRADATA {
+    uint32_t nDataSize = 0;
+    const char* pData = nullptr;
 };
 
 // Context-menu commands of the bar.
