@@ -61,3 +61,39 @@ TEST(ListExport, PreparedLinesAndCsvQuoting)
         EXPECT_EQ(field, QString::fromLatin1(c.out)) << c.in;
     }
 }
+
+#include "shared/TextFile.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+
+TEST(ListExport, ShowInTheTextViewer)
+{
+    QString opened;
+    CListExport::SetViewerLauncher([&](const QString& path) {
+        opened = path;
+        return true;
+    });
+    const CListExport lines(QStringList{"+---+", "| a |", "+---+"});
+    lines.ShowInNotepad(3, "FT-817 Memory Contents.txt");
+    const QString path = QDir::tempPath() + "/FT-817 Memory Contents.txt";
+    EXPECT_EQ(opened, path);
+    QStringList expected = lines;
+    CTextFile::AddHeader(expected, 3);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes, expected.join("\r\n").toLatin1());
+    EXPECT_TRUE(bytes.contains("| a |\r\n+---+"));
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+
+    // Nothing to show it with: the file is written and the operator is told.
+    CListExport::SetViewerLauncher([](const QString&) { return false; });
+    lines.ShowInNotepad(3, "FT-817 Memory Contents.txt");
+    CListExport::SetViewerLauncher({});
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Notepad"));
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.endsWith(" - please contact support."));
+    QFile::remove(path);
+}

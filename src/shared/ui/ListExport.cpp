@@ -1,12 +1,23 @@
 #include "shared/ui/ListExport.h"
 
+#include "platform/Prompter.h"
+#include "shared/TextFile.h"
 #include "shared/ui/OwnListCtrl.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
 const QString kSeparator = QStringLiteral(" | ");
+
+CListExport::ViewerLauncher& Launcher()
+{
+    static CListExport::ViewerLauncher launcher;
+    return launcher;
+}
 
 QString Blanks(qsizetype n) { return QString(std::max<qsizetype>(0, n), QLatin1Char(' ')); }
 
@@ -96,4 +107,26 @@ void CListExport::QuoteCsvField(QString& strField)
     }
     quoted += QLatin1Char('"');
     strField = quoted;
+}
+
+void CListExport::SetViewerLauncher(ViewerLauncher launcher) { Launcher() = std::move(launcher); }
+
+void CListExport::ShowInNotepad(unsigned nFileKind, const QString& strFileName, QWidget* pOwner) const
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString path = QDir::tempPath() + QLatin1Char('/') + strFileName;
+    QStringList lines = *this;
+    CTextFile::AddHeader(lines, int(nFileKind));
+    // A write failure is reported by the text file itself; the viewer is
+    // started on the path all the same.
+    CTextFile(path, false).WriteLines(lines, false);
+    const bool started = Launcher() ? Launcher()(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QApplication::restoreOverrideCursor();
+    if (!started) {
+        QWidget* owner = pOwner ? pOwner : QApplication::activeWindow();
+        platform::messageBox(owner,
+                             QStringLiteral("Unable to find a text viewer to show ") + QDir::toNativeSeparators(path) +
+                                 QStringLiteral(" - please contact support."),
+                             QStringLiteral("Notepad"), int(platform::MB_OK) | int(platform::MB_ICONERROR));
+    }
 }

@@ -3,6 +3,7 @@
 // elsewhere), written to a text file in the temporary folder and opened in
 // the desktop's text viewer.
 #include <QStringList>
+#include <functional>
 
 class COwnListCtrl;
 class QWidget;
@@ -17,6 +18,11 @@ public:
     void ShowInNotepad(unsigned nFileKind, const QString& strFileName, QWidget* pOwner = nullptr) const;
 
     static void QuoteCsvField(QString& strField);
+
+    // What opens a written file for reading, without waiting (the desktop's
+    // text viewer); answers false when nothing could. Tests replace it.
+    using ViewerLauncher = std::function<bool(const QString& strPath)>;
+    static void SetViewerLauncher(ViewerLauncher launcher);
 
     // The table from headings, column formats (low two bits: 0 left,
     // 1 right, 2 centre) and rows of cell texts.
