@@ -11,23 +11,28 @@ namespace platform {
 
 // Button sets and answers in the design's terms (the values of the Windows
 // message-box constants, which stored settings and callers compare against).
-enum MessageButtons : int {
-    MB_OK = 0x0,
-    MB_OKCANCEL = 0x1,
-    MB_ABORTRETRYIGNORE = 0x2,
-    MB_YESNOCANCEL = 0x3,
-    MB_YESNO = 0x4,
-    MB_RETRYCANCEL = 0x5,
-};
-enum MessageIcon : int {
-    MB_ICONNONE = 0x0,
-    MB_ICONERROR = 0x10,
-    MB_ICONQUESTION = 0x20,
-    MB_ICONWARNING = 0x30,
-    MB_ICONINFORMATION = 0x40,
-};
-enum MessageDefault : int { MB_DEFBUTTON1 = 0x0, MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200 };
-enum MessageAnswer : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+// Plain ints, so styles combine with '|' as callers expect.
+inline constexpr int MB_OK = 0x0;
+inline constexpr int MB_OKCANCEL = 0x1;
+inline constexpr int MB_ABORTRETRYIGNORE = 0x2;
+inline constexpr int MB_YESNOCANCEL = 0x3;
+inline constexpr int MB_YESNO = 0x4;
+inline constexpr int MB_RETRYCANCEL = 0x5;
+inline constexpr int MB_ICONNONE = 0x0;
+inline constexpr int MB_ICONERROR = 0x10;
+inline constexpr int MB_ICONQUESTION = 0x20;
+inline constexpr int MB_ICONWARNING = 0x30;
+inline constexpr int MB_ICONINFORMATION = 0x40;
+inline constexpr int MB_DEFBUTTON1 = 0x0;
+inline constexpr int MB_DEFBUTTON2 = 0x100;
+inline constexpr int MB_DEFBUTTON3 = 0x200;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
 
 // Every message box, file, folder, colour and font chooser of both programs
 // goes through here, so tests answer them without a modal loop.

@@ -3,6 +3,8 @@
 
 #include <QSettings>
 
+#include <mutex>
+
 namespace platform {
 
 namespace {
@@ -11,16 +13,31 @@ QString& testRoot()
     static QString root;
     return root;
 }
-} // namespace
 
-std::unique_ptr<QSettings> SettingsStore::open()
+// One settings object for the process: QSettings writes the file on sync, at
+// exit and from the event loop, so a burst of values costs one write, not one
+// each. The mutex lets worker threads read settings too.
+std::recursive_mutex g_mutex;
+std::unique_ptr<QSettings> g_settings;
+QString g_settingsFor;
+
+QSettings& settings()
 {
-    if (!testRoot().isEmpty())
-        return std::make_unique<QSettings>(testRoot() + QLatin1Char('/') + program().name + QStringLiteral(".conf"),
-                                           QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
-                                       program().name);
+    const QString key = testRoot() + QLatin1Char('|') + program().name;
+    if (!g_settings || g_settingsFor != key) {
+        if (g_settings)
+            g_settings->sync();
+        if (!testRoot().isEmpty())
+            g_settings = std::make_unique<QSettings>(
+                testRoot() + QLatin1Char('/') + program().name + QStringLiteral(".conf"), QSettings::IniFormat);
+        else
+            g_settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                     QString::fromLatin1(kOrganisation), program().name);
+        g_settingsFor = key;
+    }
+    return *g_settings;
 }
+} // namespace
 
 QString SettingsStore::escapeName(const QString& name)
 {
@@ -62,47 +79,59 @@ static QString keyOf(const QString& section, const QString& name)
 
 QVariant SettingsStore::value(const QString& section, const QString& name, const QVariant& fallback)
 {
-    return open()->value(keyOf(section, name), fallback);
+    std::lock_guard lock(g_mutex);
+    return settings().value(keyOf(section, name), fallback);
 }
 
 void SettingsStore::setValue(const QString& section, const QString& name, const QVariant& value)
 {
-    open()->setValue(keyOf(section, name), value);
+    std::lock_guard lock(g_mutex);
+    settings().setValue(keyOf(section, name), value);
 }
 
 bool SettingsStore::contains(const QString& section, const QString& name)
 {
-    return open()->contains(keyOf(section, name));
+    std::lock_guard lock(g_mutex);
+    return settings().contains(keyOf(section, name));
 }
 
 void SettingsStore::remove(const QString& section, const QString& name)
 {
-    open()->remove(keyOf(section, name));
+    std::lock_guard lock(g_mutex);
+    settings().remove(keyOf(section, name));
 }
 
 QStringList SettingsStore::valueNames(const QString& section)
 {
-    auto s = open();
-    s->beginGroup(escapeName(section));
+    std::lock_guard lock(g_mutex);
+    QSettings& s = settings();
+    s.beginGroup(escapeName(section));
     QStringList names;
-    for (const QString& k : s->childKeys())
+    for (const QString& k : s.childKeys())
         names << unescapeName(k);
-    s->endGroup();
+    s.endGroup();
     return names;
 }
 
 void SettingsStore::removeProgramKey()
 {
-    open()->clear();
+    std::lock_guard lock(g_mutex);
+    settings().clear();
+    settings().sync();
 }
 
 void SettingsStore::sync()
 {
-    open()->sync();
+    std::lock_guard lock(g_mutex);
+    settings().sync();
 }
 
 void SettingsStore::setRootForTesting(const QString& folder)
 {
+    std::lock_guard lock(g_mutex);
+    if (g_settings)
+        g_settings->sync();
+    g_settings.reset();
     testRoot() = folder;
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 #include <QStringList>
 #include <QVariant>
-#include <memory>
-
-class QSettings;
 
 namespace platform {
 
@@ -22,13 +19,11 @@ public:
     static QStringList valueNames(const QString& section);
     // The whole key of the program (reset at start-up).
     static void removeProgramKey();
+    // Writes pending values to disk (also done at exit and from the event loop).
     static void sync();
 
     // Tests point the store at a private folder.
     static void setRootForTesting(const QString& folder);
-
-private:
-    static std::unique_ptr<QSettings> open();
 };
 
 } // namespace platform

@@ -1,4 +1,7 @@
 #include "platform/SettingsStore.h"
+#include "support/TestEnvironment.h"
+
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -29,4 +32,14 @@ TEST(SettingsStore, RemoveAndProgramKeyReset)
     EXPECT_FALSE(SettingsStore::contains(QStringLiteral("Options"), QStringLiteral("A")));
     SettingsStore::removeProgramKey();
     EXPECT_FALSE(SettingsStore::contains(QStringLiteral("Other"), QStringLiteral("B")));
+}
+
+TEST(SettingsStore, ValuesReachTheFileAndAResetForgetsThem)
+{
+    SettingsStore::setValue(QStringLiteral("Options"), QStringLiteral("Kept"), 5);
+    SettingsStore::sync();
+    QSettings file(testsupport::settingsFolder() + QStringLiteral("/FT-817 Corvane.conf"), QSettings::IniFormat);
+    EXPECT_EQ(file.value(QStringLiteral("Options/Kept")).toInt(), 5);
+    testsupport::resetEnvironment();
+    EXPECT_FALSE(SettingsStore::contains(QStringLiteral("Options"), QStringLiteral("Kept")));
 }

@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QDir>
 
 namespace testsupport {
@@ -15,6 +17,8 @@ QString settingsFolder() { return g_root + QStringLiteral("/settings"); }
 
 void resetEnvironment()
 {
+    // Drop the cached settings object first, so no value outlives its file.
+    platform::SettingsStore::setRootForTesting(settingsFolder());
     for (const QString& folder : {dataFolder(), settingsFolder()}) {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
