@@ -9,7 +9,7 @@ namespace {
 constexpr int kSamplesPerSymbol = 16; // after decimation
 constexpr int kFilterTaps = 160;
 constexpr int kCoarseWindow = 256;
-constexpr int kCoarseEvery = 128;
+constexpr int kCoarseEvery = 64;
 
 // Symbol-spaced equaliser that undoes the overlap of neighbouring pulses
 // after the matched filter (one sixth of a pulse on each side).
@@ -102,6 +102,10 @@ void PskReceiver::reset()
     std::fill(m_history.begin(), m_history.end(), cfloat{});
     m_historyCount = 0;
     m_sinceCoarse = 0;
+    m_lastCoarse = 1e9;
+    m_afcSum = 0;
+    m_afcWeight = 0;
+    m_afcCount = 0;
     m_reversals = 0;
     m_sinceImd = 0;
     m_clockSum = 0;
@@ -208,15 +212,33 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     m_vectorLength[m_vectorPos] = float(std::min(1.0, std::sqrt(p / m_power)));
     m_vectorPos = (m_vectorPos + 1) % 8;
 
-    // Fine AFC from the residual rotation, with the data removed.
-    if (m_afcLimit > 0 && m_quality > 0.25) {
-        const double err = m_mode.qpsk ? std::arg(u2 * u2) / 4 : std::arg(u2) / 2;
-        const double hz = err * m_mode.symbolRate / (2 * M_PI);
-        const double gain = m_afcLimit >= 3000 ? 0.15 : 0.04;
-        double f = m_frequency + gain * hz;
-        if (m_afcLimit < 3000)
-            f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
-        retune(f);
+    // Fine AFC: the residual rotation with the data removed (squared, or to
+    // the fourth power), summed over a few symbols so that noisy ones weigh less.
+    if (m_afcLimit > 0) {
+        const std::complex<double> zz(z.real(), z.imag());
+        std::complex<double> v = zz * zz;
+        if (m_mode.qpsk)
+            v = v * v / std::norm(zz);
+        m_afcSum += v / (m_power * m_power);
+        m_afcWeight += std::abs(v) / (m_power * m_power);
+        // Fast: a short sum for doppler; else a second's worth, which noise
+        // alone almost never makes coherent.
+        const bool fast = m_afcLimit >= 3000;
+        if (++m_afcCount >= (fast ? 8 : 16)) {
+            const double coherence = m_afcWeight > 0 ? std::abs(m_afcSum) / m_afcWeight : 0;
+            if (coherence > (fast ? 0.6 : 0.5)) {
+                const double err = std::arg(m_afcSum) / (m_mode.qpsk ? 4 : 2);
+                const double hz = err * m_mode.symbolRate / (2 * M_PI);
+                const double gain = 0.6;
+                double f = m_frequency + gain * hz;
+                if (m_afcLimit < 3000)
+                    f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
+                retune(f);
+            }
+            m_afcSum = 0;
+            m_afcWeight = 0;
+            m_afcCount = 0;
+        }
     }
 
     // Idle reversals: the time to read the IMD.
@@ -275,9 +297,9 @@ void PskReceiver::deliver(int bit, int level, RxEvents& events)
 
 void PskReceiver::coarseAfc()
 {
-    // Only while nothing is locked: a squared (or fourth-power) signal shows
-    // a line at twice (four times) its offset.
-    if (m_afcLimit <= 0 || m_quality > 0.5 || m_historyCount < kCoarseWindow)
+    // A squared (or fourth-power) signal shows a line at twice (four times)
+    // its offset, with no ambiguity at fractions of the symbol rate.
+    if (m_afcLimit <= 0 || m_historyCount < kCoarseWindow)
         return;
     const int power = m_mode.qpsk ? 4 : 2;
     for (int i = 0; i < kCoarseWindow; ++i) {
@@ -308,14 +330,24 @@ void PskReceiver::coarseAfc()
             best = k;
         }
     }
-    if (mean <= 0 || bestMag < 14 * mean)
+    if (mean <= 0 || bestMag < 16 * mean) {
+        m_lastCoarse = 1e9;
         return;
+    }
     const double a = mag(best - 1), b = bestMag, c = mag(best + 1);
     const double denom = a - 2 * b + c;
     const double frac = denom != 0 ? 0.5 * (a - c) / denom : 0;
     const double offset = (best + frac) * binHz / power;
-    if (std::abs(offset) < 1.5)
+    // Noise makes a line now and then: act only on two estimates that agree.
+    const double estimate = m_frequency + offset;
+    const bool confirmed = std::abs(estimate - m_lastCoarse) < 1.5 || bestMag > 60 * mean;
+    m_lastCoarse = estimate;
+    // Within the fine AFC's reach it is left to the fine AFC; beyond it (a
+    // QPSK lock a quarter of the symbol rate off looks clean) the line decides.
+    const double reachFine = m_mode.symbolRate / (m_mode.qpsk ? 8 : 4);
+    if (!confirmed || std::abs(offset) < 0.6 * reachFine)
         return;
+    m_lastCoarse = 1e9;
     double f = m_frequency + offset;
     if (m_afcLimit < 3000)
         f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);

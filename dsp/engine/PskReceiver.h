@@ -88,6 +88,10 @@ private:
     std::vector<cfloat> m_history;
     long m_historyCount = 0;
     int m_sinceCoarse = 0;
+    double m_lastCoarse = 1e9;   // last estimate, absolute Hz, awaiting confirmation
+    std::complex<double> m_afcSum{};
+    double m_afcWeight = 0;
+    int m_afcCount = 0;
     FftBuffer<fftwf_complex> m_fftIn, m_fftOut;
 
     ImdMeter m_imd;
