@@ -238,19 +238,19 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
 
-    // CPU: a minute of audio with several signals, decoded by 1, 4 and 50 channels.
+    // CPU: a minute of audio with several tracks, decoded by 1, 4 and 50 channels.
     std::printf("\nCPU time per second of audio (one core, whole engine: input, spectrum, channels)\n");
     const double seconds = quick ? 20 : 60;
-    std::vector<std::vector<float>> signals;
+    std::vector<std::vector<float>> tracks;
     const std::string shortText = plainText(size_t(seconds * 3), 7);
     for (int k = 0; k < 8; ++k) {
         auto s = transmit(shortText, (k % 2) ? 1 : 0, 500 + 300 * k);
         s.resize(size_t(seconds * 8000), 0.0f);
-        signals.push_back(s);
+        tracks.push_back(s);
     }
     pskchannelsim::ChannelParams p;
     p.snrDb = 0;
-    const auto band = pskchannelsim::simulate(pskchannelsim::mix(signals), p);
+    const auto band = pskchannelsim::simulate(pskchannelsim::mix(tracks), p);
     const double audioSeconds = double(band.size()) / 8000.0;
     std::printf("  %10s %16s %22s\n", "channels", "CPU s / audio s", "real-time load, 1 core");
     for (int n : {1, 4, 50}) {

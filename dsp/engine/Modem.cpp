@@ -132,6 +132,9 @@ int Modem::startSoundCard(const PskMessageSink* sink, int card, int channels, in
         m_sink = sink;
         m_mode = mode;
         m_spectrum.reset();
+        // A new stream: fresh receivers, with every setting kept.
+        for (auto& c : m_channels)
+            c->rx.reset();
     }
     m_rewind = false;
     m_stop = false;

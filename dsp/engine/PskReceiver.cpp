@@ -97,6 +97,8 @@ void PskReceiver::reset()
     m_prevSymbol = {};
     m_power = 0;
     m_quality = 0;
+    m_recentPower = 0;
+    m_signalPower = 0;
     m_viterbi.reset();
     m_varicode.reset();
     std::fill(m_history.begin(), m_history.end(), cfloat{});
@@ -198,9 +200,12 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     m_power += (p - m_power) * (m_power == 0 ? 1.0 : 1.0 / 16);
     const cfloat z = y * std::conj(m_prevSymbol);
     m_prevSymbol = y;
+    m_recentPower += (p - m_recentPower) / 3;
     const float mag = std::abs(z);
-    if (mag <= 0 || m_power <= 0)
+    if (mag <= 0 || m_power <= 0) {
+        m_quality -= m_quality * m_squelchAlpha; // silence
         return;
+    }
 
     // Level: how well the phase changes sit on the constellation.
     const cfloat u = z / mag;
@@ -271,7 +276,12 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         }
     }
 
-    const int now = level();
+    // A signal that has just stopped leaves the level high for a moment:
+    // its missing power closes the squelch at once.
+    if (m_quality > 0.4)
+        m_signalPower += (m_recentPower - m_signalPower) / (m_signalPower == 0 ? 1 : 64);
+    const bool present = m_recentPower > 0.15 * m_signalPower;
+    const int now = present ? level() : 0;
     m_levels[m_symbolCount % m_levels.size()] = now;
     ++m_symbolCount;
     const cfloat d = m_mode.lsb ? std::conj(z) : z;

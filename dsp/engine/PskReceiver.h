@@ -80,6 +80,8 @@ private:
     cfloat m_prevSymbol{};
     double m_power = 0;
     double m_quality = 0;
+    double m_recentPower = 0;  // the last few symbols
+    double m_signalPower = 0;  // while a signal was clearly there
     ViterbiDecoder m_viterbi;
     VaricodeDecoder m_varicode;
 

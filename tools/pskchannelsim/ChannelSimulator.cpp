@@ -119,13 +119,13 @@ std::vector<float> simulate(const std::vector<float>& clean, const ChannelParams
     return y;
 }
 
-std::vector<float> mix(const std::vector<std::vector<float>>& signals)
+std::vector<float> mix(const std::vector<std::vector<float>>& tracks)
 {
     size_t n = 0;
-    for (const auto& s : signals)
+    for (const auto& s : tracks)
         n = std::max(n, s.size());
     std::vector<float> out(n, 0.0f);
-    for (const auto& s : signals)
+    for (const auto& s : tracks)
         for (size_t i = 0; i < s.size(); ++i)
             out[i] += s[i];
     return out;

@@ -24,8 +24,8 @@ double signalPower(const std::vector<float>& x);
 // whose power in 3000 Hz is the signal power less the SNR.
 std::vector<float> simulate(const std::vector<float>& clean, const ChannelParams& p, double sampleRate = 8000.0);
 
-// Sums several signals sample by sample (the longest sets the length).
-std::vector<float> mix(const std::vector<std::vector<float>>& signals);
+// Sums several tracks sample by sample (the longest sets the length).
+std::vector<float> mix(const std::vector<std::vector<float>>& tracks);
 
 bool readWave(const std::string& path, std::vector<float>* samples, double* rate, std::string* error);
 bool writeWave(const std::string& path, const std::vector<float>& samples, double rate, std::string* error);
