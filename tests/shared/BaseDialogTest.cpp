@@ -354,3 +354,15 @@ TEST(BaseDialog, NoSizeGripFixedFrameAndHelp)
     EXPECT_EQ(helped, 1);
     CBaseDialog::SetHelpHandler({});
 }
+
+TEST(BaseDialog, ModelessDialogDestroyedWhileOpenSavesItsGeometry)
+{
+    {
+        auto* dlg = new AnchoredDialog(305);
+        dlg->show();
+        dlg->setGeometry(30, 40, 320, 210);
+        delete dlg;
+    }
+    ASSERT_EQ(StoredGeometry(305).size(), 5);
+    EXPECT_EQ(StoredGeometry(305)[4], 0u);
+}

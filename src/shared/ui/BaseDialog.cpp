@@ -116,7 +116,12 @@ CBaseDialog::CBaseDialog(unsigned nIDTemplate, QWidget* pParent) : QDialog(pPare
     setProperty("dialogId", nIDTemplate);
 }
 
-CBaseDialog::~CBaseDialog() = default;
+CBaseDialog::~CBaseDialog()
+{
+    // A modeless dialog destroyed while open still leaves its geometry.
+    if (isVisible())
+        SaveGeometry();
+}
 
 void CBaseDialog::SetHelpHandler(std::function<void()> handler) { HelpHandler() = std::move(handler); }
 
