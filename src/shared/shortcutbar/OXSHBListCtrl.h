@@ -275,7 +275,7 @@ private:
     std::map<int, QRect> m_mapItemToTextRect;
     QRect m_rectTopScroll;
     QRect m_rectBottomScroll;
-    QSize m_ptOrigin;
+    QSize m_ptOrigin{0, 0};
     CSHBDropSource m_oleDropSource;
     CSHBDropTarget m_oleDropTarget;
     CImageList m_ilLarge;
