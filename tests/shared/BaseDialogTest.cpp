@@ -1,6 +1,7 @@
 #include "shared/ui/BaseDialog.h"
 
 #include "shared/RegisteredEvent.h"
+#include "shared/buttons/OXBitmapButton.h"
 #include "shared/Registry.h"
 #include "support/ScriptedPrompter.h"
 
@@ -365,4 +366,14 @@ TEST(BaseDialog, ModelessDialogDestroyedWhileOpenSavesItsGeometry)
     }
     ASSERT_EQ(StoredGeometry(305).size(), 5);
     EXPECT_EQ(StoredGeometry(305)[4], 0u);
+}
+
+
+TEST(BaseDialog, PrepareButtonMakesItPseudoDisabledWithATip)
+{
+    AnchoredDialog dlg;
+    COXBitmapButton button(&dlg);
+    dlg.PrepareButton(button, "Read the radio's memories");
+    EXPECT_TRUE(button.IsPseudoDisabled());
+    EXPECT_EQ(button.GetToolTipText(), QStringLiteral("Read the radio's memories"));
 }
