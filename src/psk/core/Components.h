@@ -1,0 +1,100 @@
+#pragma once
+// What the digital-mode core calls on the parts built above it (spectrum
+// display and Super Browser; macros, tags, options and tools). Those parts
+// implement these interfaces and are handed to the core through
+// PskComponents(); without them the core runs with plain placeholders.
+#include <QStringList>
+#include <functional>
+
+class QDockWidget;
+class QObject;
+class QToolBar;
+class QWidget;
+class CTxTextWindow;
+
+// The waterfall and spectrum canvas.
+class IDisplayCanvas {
+public:
+    virtual ~IDisplayCanvas() = default;
+    virtual void OnFFTReady() = 0;
+    // Both overload flags of the last drawing set.
+    virtual bool IsOverloaded() const = 0;
+    // The next waterfall drawing starts from an empty picture.
+    virtual void SetClearFlag() = 0;
+    // The object that takes the canvas's registered messages.
+    virtual QObject* GetMessageTarget() = 0;
+};
+
+// A docking window holding a canvas (the main frame's "Display").
+class IDisplayCanvasHost {
+public:
+    virtual ~IDisplayCanvasHost() = default;
+    virtual IDisplayCanvas* GetCanvas() = 0;
+};
+
+// The Super Browser view (browser slots on DSP channels 10-49).
+class ISuperView {
+public:
+    virtual ~ISuperView() = default;
+    virtual QWidget* GetWidget() = 0;
+    virtual void OnChannelChar(int nChar, int nChannel) = 0;
+    virtual void OnDspStatus(int nStatus) = 0;
+    virtual void OnChannelImd(int nSlot, int nReading, int nFlag) = 0;
+    virtual bool IsRunning() const = 0;
+    virtual bool IsAutoStop() const = 0;
+    virtual CTxTextWindow* GetTxWindow() = 0;
+    virtual IDisplayCanvas* GetCanvas() = 0;
+    virtual void DisableAllDspChannels() = 0;
+    virtual void StartBrowser() = 0;
+    virtual void StopBrowser() = 0;
+};
+
+// The docking tags window.
+class ITagsBar {
+public:
+    virtual ~ITagsBar() = default;
+    virtual void StorePendingValues() = 0;
+    virtual void ClearValues() = 0;
+    virtual void Reload() = 0;
+    virtual void GetOwnTags(QStringList& names, QStringList& values) = 0;
+    virtual void SetOwnTags(const QStringList& names, const QStringList& values) = 0;
+};
+
+// The docking macros window.
+class IMacrosBar {
+public:
+    virtual ~IMacrosBar() = default;
+    virtual void OpenMacroManager() = 0;
+    virtual void OpenTagManager() = 0;
+    virtual bool HasSelectedMacro() const = 0;
+    // Include flags 0 Abort, 1 Erase, 2 Open File, 3 Tx, 4 Tx - Autostop, 5 Mark Unsent.
+    virtual bool GetIncludeFlag(int nFlag) const = 0;
+    virtual void InvertIncludeFlag(int nFlag) = 0;
+    // List-view styles: 0 icon, 1 report, 2 small icon, 3 list.
+    virtual int GetViewStyle() const = 0;
+    virtual void SetViewStyle(int nStyle) = 0;
+};
+
+// The modeless options sheet.
+class IOptionsSheet {
+public:
+    virtual ~IOptionsSheet() = default;
+    virtual QWidget* GetWidget() = 0;
+    virtual void LoadAllPages() = 0;
+    virtual void SetActivePage(int nPage) = 0;
+};
+
+struct CPskComponents {
+    // Each returns a new object owned by the caller's parent, or nullptr for
+    // the core's plain placeholder.
+    std::function<QDockWidget*(QWidget* parent)> createDisplayBar;
+    std::function<QDockWidget*(QWidget* parent)> createMacrosBar;
+    std::function<QDockWidget*(QWidget* parent)> createTagsBar;
+    std::function<QToolBar*(QWidget* parent)> createDistanceBar;
+    std::function<IOptionsSheet*(QWidget* parent)> createOptionsSheet;
+    std::function<ISuperView*(QWidget* parent)> createSuperView;
+    // Alarms, macros and tags from their files (or their defaults).
+    std::function<void()> loadStores;
+};
+
+CPskComponents& PskComponents();

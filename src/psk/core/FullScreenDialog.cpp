@@ -1,0 +1,24 @@
+#include "psk/core/FullScreenDialog.h"
+
+#include "psk/core/RegisteredMessages.h"
+#include "shared/RegisteredEvent.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CFullScreenDialog::CFullScreenDialog(QWidget* pMainFrame) : QDialog(nullptr, Qt::Tool), m_pMainFrame(pMainFrame)
+{
+    setWindowTitle(QStringLiteral("Full Screen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* button = new QPushButton(QStringLiteral("X"), this);
+    layout->addWidget(button);
+    connect(button, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+CFullScreenDialog::~CFullScreenDialog() = default;
+
+void CFullScreenDialog::done(int result)
+{
+    PostRegisteredMessage(m_pMainFrame, RegisteredMessage::nMsgFullScreen, 0, 0);
+    QDialog::done(result);
+}
