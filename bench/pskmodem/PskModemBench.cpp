@@ -103,6 +103,8 @@ size_t editDistance(const std::string& a, const std::string& b)
 std::string g_dir;
 int g_afc = 25;
 int g_tuneOffset = 2;
+int g_onlySnr = 99;
+bool g_dump = false;
 
 std::string path(const std::string& name) { return g_dir + "/" + name; }
 
@@ -197,6 +199,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--quick"))
             quick = true;
+        else if (!std::strcmp(argv[i], "--snr") && i + 1 < argc)
+            g_onlySnr = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--dump"))
+            g_dump = true;
         else if (!std::strcmp(argv[i], "--afc") && i + 1 < argc)
             g_afc = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--offset") && i + 1 < argc)
@@ -221,6 +227,8 @@ int main(int argc, char** argv)
     const auto qpsk = transmit(text, 1, 1000);
     std::printf("  %9s %8s %12s %12s %14s %14s\n", "SNR 3 kHz", "Eb/N0", "BPSK31 CER", "QPSK31 CER", "theory BER", "theory CER");
     for (int snr = -15; snr <= 0; snr += (quick ? 3 : 1)) {
+        if (g_onlySnr != 99 && snr != g_onlySnr)
+            continue;
         const double ebn0 = snr + 10 * std::log10(3000.0 / 31.25);
         const double ber = 0.5 * std::exp(-std::pow(10.0, ebn0 / 10));
         const double cerTheory = 1 - std::pow(1 - ber, bpc);
@@ -232,12 +240,16 @@ int main(int argc, char** argv)
             Log log;
             receive(pskchannelsim::simulate(m == 0 ? bpsk : qpsk, p), {{0, m == 0 ? 0 : 1, 1000 + g_tuneOffset}}, log);
             cer[m] = double(editDistance(text, log.text[0])) / double(text.size());
+            if (g_dump)
+                std::printf("---- %s\n%s\n----\n", m ? "QPSK" : "BPSK", log.text[0].c_str());
         }
         std::printf("  %6d dB %5.1f dB %11.2f%% %11.2f%% %14.2e %13.2f%%\n", snr, ebn0, 100 * cer[0], 100 * cer[1], ber,
                     100 * cerTheory);
         std::fflush(stdout);
     }
 
+    if (g_onlySnr != 99)
+        return 0;
     // CPU: a minute of audio with several tracks, decoded by 1, 4 and 50 channels.
     std::printf("\nCPU time per second of audio (one core, whole engine: input, spectrum, channels)\n");
     const double seconds = quick ? 20 : 60;

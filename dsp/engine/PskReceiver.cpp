@@ -229,13 +229,17 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         // Fast: a short sum for doppler; else a second's worth, which noise
         // alone almost never makes coherent.
         const bool fast = m_afcLimit >= 3000;
-        if (++m_afcCount >= (fast ? 8 : 16)) {
+        // The fourth power is far noisier and aliases a quarter of the symbol
+        // rate away: QPSK sums longer and moves in smaller steps.
+        const int length = fast ? 8 : 16;
+        if (++m_afcCount >= length) {
             const double coherence = m_afcWeight > 0 ? std::abs(m_afcSum) / m_afcWeight : 0;
-            if (coherence > (fast ? 0.6 : 0.5)) {
+            if (coherence > (m_mode.qpsk ? 0.6 : 0.5)) {
                 const double err = std::arg(m_afcSum) / (m_mode.qpsk ? 4 : 2);
                 const double hz = err * m_mode.symbolRate / (2 * M_PI);
-                const double gain = 0.6;
-                double f = m_frequency + gain * hz;
+                const double gain = m_mode.qpsk && !fast ? 0.4 : 0.6;
+                const double step = std::clamp(gain * hz, -m_mode.symbolRate / 32, m_mode.symbolRate / 32);
+                double f = m_frequency + (fast ? gain * hz : step);
                 if (m_afcLimit < 3000)
                     f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
                 retune(f);
@@ -282,6 +286,7 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         m_signalPower += (m_recentPower - m_signalPower) / (m_signalPower == 0 ? 1 : 64);
     const bool present = m_recentPower > 0.15 * m_signalPower;
     const int now = present ? level() : 0;
+    if (std::getenv("PSKDEBUG") && m_symbolCount % 128 == 0) std::fprintf(stderr, "sym %ld f=%.2f q=%.2f T=%.4f pw=%.3g\n", m_symbolCount, m_frequency, m_quality, m_timing.periodError(), m_power);
     m_levels[m_symbolCount % m_levels.size()] = now;
     ++m_symbolCount;
     const cfloat d = m_mode.lsb ? std::conj(z) : z;
@@ -308,8 +313,11 @@ void PskReceiver::deliver(int bit, int level, RxEvents& events)
 void PskReceiver::coarseAfc()
 {
     // A squared (or fourth-power) signal shows a line at twice (four times)
-    // its offset, with no ambiguity at fractions of the symbol rate.
-    if (m_afcLimit <= 0 || m_historyCount < kCoarseWindow)
+    // its offset, with no ambiguity at fractions of the symbol rate, so it
+    // also pulls a QPSK channel out of a lock a quarter symbol rate off.
+    // Only while nothing is locked: once locked, the fine AFC follows, and
+    // the transitions' sidebands could pass for the line.
+    if (m_afcLimit <= 0 || m_quality > 0.3 || m_historyCount < kCoarseWindow)
         return;
     const int power = m_mode.qpsk ? 4 : 2;
     for (int i = 0; i < kCoarseWindow; ++i) {
@@ -340,6 +348,26 @@ void PskReceiver::coarseAfc()
             best = k;
         }
     }
+    // The symbol transitions put sidebands one symbol rate either side of
+    // the line, and noise can lift one above it. The line is the one with a
+    // sideband on each side; a sideband has the line on one side only.
+    const int side = int(std::lround(m_mode.symbolRate / binHz));
+    auto around = [&](int k) {
+        auto peakNear = [&](int c) { return std::max({mag(c - 1), mag(c), mag(c + 1)}); };
+        return mag(k) + 2 * std::min(peakNear(k - side), peakNear(k + side));
+    };
+    int centre = best;
+    for (int c : {best - side, best + side})
+        if (std::abs(c) <= maxBin && around(c) > around(centre))
+            centre = c;
+    if (centre != best) {
+        // Refine on the line itself.
+        for (int k = centre - 1; k <= centre + 1; ++k)
+            if (mag(k) > mag(centre))
+                centre = k;
+        best = centre;
+        bestMag = mag(best);
+    }
     if (mean <= 0 || bestMag < 16 * mean) {
         m_lastCoarse = 1e9;
         return;
@@ -357,6 +385,15 @@ void PskReceiver::coarseAfc()
     const double reachFine = m_mode.symbolRate / (m_mode.qpsk ? 8 : 4);
     if (!confirmed || std::abs(offset) < 0.6 * reachFine)
         return;
+    // In the fourth power the first sidebands sit a quarter of the symbol
+    // rate out, where a false QPSK lock would also put the line: a weak
+    // QPSK signal cannot tell them apart, so those offsets are not taken.
+    if (m_mode.qpsk) {
+        const double quarter = m_mode.symbolRate / 4;
+        const double k = std::round(offset / quarter);
+        if (k != 0 && std::abs(offset - k * quarter) < 1.5)
+            return;
+    }
     m_lastCoarse = 1e9;
     double f = m_frequency + offset;
     if (m_afcLimit < 3000)
