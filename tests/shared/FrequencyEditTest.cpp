@@ -1,5 +1,6 @@
 #include "shared/edit/FrequencyEdit.h"
 #include "KeyScript.h"
+#include "shared/RegisteredEvent.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -133,6 +134,15 @@ TEST(FrequencyEdit, BlankTypesThePromptAndCrossingADotReformats)
     // Left onto the dot makes the field tidy itself.
     testsupport::typeKeys(e, QStringLiteral("{LEFT}{LEFT}"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return e->text() == QStringLiteral("_14.050.00"); }, 1000)) << e->text().toStdString();
+}
+
+TEST(FrequencyEdit, UpdateMessageFromOutsideReformats)
+{
+    CFrequencyEdit e;
+    prepare(e);
+    e.SetInputText(QStringLiteral("7"), 0, true);
+    PostRegisteredMessage(&e, RegisterWindowMessage("RegisteredMessage::nMsgUpdate"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return e.text() == QStringLiteral("__7.000.00"); }, 1000)) << e.text().toStdString();
 }
 
 TEST(FrequencyEdit, WithoutReformattingItIsAPlainMaskedField)

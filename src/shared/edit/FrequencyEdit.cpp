@@ -1,9 +1,18 @@
 #include "shared/edit/FrequencyEdit.h"
 
+#include "shared/RegisteredEvent.h"
+
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace {
+// The same number as the program's RegisteredMessage::nMsgUpdate: a
+// registered message is numbered by its name.
+uint32_t updateMessage()
+{
+    static const uint32_t message = RegisterWindowMessage("RegisteredMessage::nMsgUpdate");
+    return message;
+}
+
 // atol: leading blanks, an optional sign, then digits up to the first other
 // character.
 int64_t leadingNumber(const QString& text)
@@ -99,9 +108,16 @@ bool CFrequencyEdit::Validate()
     return true;
 }
 
-void CFrequencyEdit::PostUpdate()
+void CFrequencyEdit::PostUpdate() { PostRegisteredMessage(this, updateMessage(), 0, 0); }
+
+bool CFrequencyEdit::event(QEvent* event)
 {
-    QTimer::singleShot(0, this, [this] { Validate(); });
+    if (CRegisteredEvent* message = CRegisteredEvent::As(event, updateMessage())) {
+        Validate();
+        message->SetResult(0);
+        return true;
+    }
+    return COXMaskedEdit::event(event);
 }
 
 void CFrequencyEdit::OnChar(QChar c)

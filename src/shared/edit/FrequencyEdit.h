@@ -36,12 +36,14 @@ public:
     bool Validate() override;
 
 protected:
+    // RegisteredMessage::nMsgUpdate re-formats the field.
+    bool event(QEvent* event) override;
     void OnChar(QChar c) override;
     void OnKeyDown(QKeyEvent* event) override;
 
 private:
-    // The field re-formats itself once the caret has crossed a dot, after
-    // the key stroke has been handled.
+    // The field posts nMsgUpdate to itself once the caret has crossed a
+    // dot, so that it re-formats after the key stroke has been handled.
     void PostUpdate();
 
     int m_nReformat = 1;
