@@ -534,7 +534,8 @@ TEST_F(BarFixture, HoveringOverAHeaderExpandsIt)
     QCursor::setPos(bar.mapToGlobal(onB));
     send(&bar, QEvent::MouseMove, onB, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(bar.GetExpandedGroup(), a);
-    QTest::qWait(120);
+    for (int waited = 0; waited < 2000 && bar.GetExpandedGroup() != b; waited += 10)
+        QTest::qWait(10);
     EXPECT_EQ(bar.GetExpandedGroup(), b);
 }
 
