@@ -1,7 +1,7 @@
 #include "platform/Program.h"
+#include "psk/core/PSK31App.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
@@ -9,9 +9,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(platform::kOrganisation));
     QApplication::setApplicationName(platform::program().name);
-    QMainWindow window;
-    window.setWindowTitle(platform::program().name);
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    QApplication::setQuitOnLastWindowClosed(true);
+    CPSK31App& theApp = TheApp();
+    if (!theApp.InitInstance(QApplication::arguments())) {
+        theApp.ExitInstance();
+        return 0;
+    }
+    const int result = app.exec();
+    theApp.ExitInstance();
+    theApp.DestroyWindows();
+    return result;
 }

@@ -66,6 +66,9 @@ CMainFrame::CMainFrame()
     m_arrStatusSeen = QList<int>(99, 0);
     CDspMessageSink::Instance().SetReceiver(this);
     SetSettingsBroadcastTarget(this);
+    SetRxModeSource([] { return CurrentSettings().m_eSpeed; },
+                    [this] { return m_pModeBar ? m_pModeBar->GetMode() : 0; });
+    SetDspLogSink([](const QString& line) { CPSK31App::LogPrintf("%s", line.toLocal8Bit().constData()); });
 }
 
 CMainFrame::~CMainFrame()
@@ -79,8 +82,10 @@ CMainFrame::~CMainFrame()
     delete m_pVolumeOut;
     if (m_pOptionsWidget)
         delete m_pOptionsWidget.data();
-    if (FrameSlot() == this)
+    if (FrameSlot() == this) {
         FrameSlot() = nullptr;
+        SetRxModeSource(nullptr, nullptr);
+    }
 }
 
 bool CMainFrame::OnCreate()

@@ -50,17 +50,7 @@ void CPSK31App::LogPrintf(const char* pszFormat, ...)
 
 QString CPSK31App::GetDspErrorText()
 {
-    char buffer[1024];
-    std::memset(buffer, 0, sizeof buffer);
-    fnGetErrorString(buffer);
-    buffer[sizeof buffer - 1] = 0;
-    QString text = QString::fromLocal8Bit(buffer);
-    if (text.isEmpty())
-        return QStringLiteral("OK");
-    for (QChar& c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            c = QLatin1Char(' ');
-    return text;
+    return ::GetDspErrorText();
 }
 
 QString CPSK31App::ShellOpenReason(int nCode)
@@ -147,7 +137,7 @@ bool CPSK31App::InitInstance(const QStringList& arguments)
         return false;
     }
     m_pMainFrame->hide();
-    if (!LoadDspLibrary(m_pMainFrame)) {
+    if (!LoadDspLibrary(m_pMainFrame, m_strDspPath.isEmpty() ? DspLibraryPath() : m_strDspPath)) {
         delete m_pMainFrame;
         m_pMainFrame = nullptr;
         return false;

@@ -65,6 +65,9 @@ public:
     // Waits of the start-up sequence (the splash time) go through the sleeper.
     static constexpr int kSplashWaitMs = 4000;
 
+    // Where the engine library is loaded from (beside the program by default).
+    void SetDspLibraryPath(const QString& strPath) { m_strDspPath = strPath; }
+
     // Closes and deletes the windows (tests run the sequence repeatedly).
     void DestroyWindows();
 
@@ -83,6 +86,7 @@ private:
     bool m_bNewClassic = false;
     bool m_bNewBrowser = false;
     StartupDialogRunner m_startupRunner;
+    QString m_strDspPath;
 };
 
 CPSK31App& TheApp();

@@ -57,7 +57,7 @@ TEST(DspNotifications, EchoPumpPullsTheNextCharacter)
     f.frame->SetTxChannel(1);
     ASSERT_TRUE(tx->SendNext());  // the window primes the engine
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     MessageRecorder one(f.forms[1]);
 
     f.Engine(kChar, 'H', -1);
@@ -91,12 +91,12 @@ TEST(DspNotifications, PendingStopEndsTheTransmissionAndIsSkippedAtReceive)
     f.frame->SetTxChannel(0);
     tx->SendNext();
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     f.Engine(kChar, 'A', -1);  // sends B; the next is "[stop]"
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStopTX")).size(), 1);
     EXPECT_EQ(tx->GetSentCount(), 8);
     f.Engine(kStatus, 0, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     // The next transmission starts after it.
     EXPECT_TRUE(tx->SendNext());
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")), QStringList{QStringLiteral("fnSendTXCharacter(67, 0)")});
@@ -197,7 +197,7 @@ TEST(DspNotifications, MessagesAfterTheFrameIsGoneAreDropped)
 {
     auto f = std::make_unique<FrameFixture>();
     testsupport::RecordingDsp* dsp = &f->dsp;
-    pendingdsp::PskMessageSink* sink = dsp->m_sink;
+    PskMessageSink* sink = dsp->Sink();
     ASSERT_NE(sink, nullptr);
     dsp->Post(kChar, 'A', 0);  // queued for a frame about to go
     delete f->frame;

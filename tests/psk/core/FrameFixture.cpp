@@ -43,7 +43,7 @@ FrameFixture::FrameFixture()
     log->OnInitialUpdate();
     // The engine was started as the program starts it.
     frame->StartSoundcard();
-    dsp.m_calls.clear();
+    dsp.Clear();
 }
 
 FrameFixture::~FrameFixture()

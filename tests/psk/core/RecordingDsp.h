@@ -1,9 +1,10 @@
 #pragma once
-// A recording stand-in for the DSP engine: every call is written as
-// "name(arg, ...)" and answered from a small script.
-#include "psk/core/PendingDsp.h"
+// The recording engine (recorder/DspRecorder.cc, a library of its own with
+// the engine's 36 names), loaded through the program's binding as the real
+// engine is: every call it gets is kept as "name(arg, ...)".
+#include "psk/core/DspLibrary.h"
 
-#include <QMap>
+#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
@@ -11,19 +12,50 @@ namespace testsupport {
 
 class RecordingDsp {
 public:
-    RecordingDsp();
-    ~RecordingDsp();
-    QStringList m_calls;
-    QMap<QString, int> m_results;   // by entry-point name; 0 when absent
-    QString m_errorText;             // what fnGetErrorString writes
-    int m_inputLength = 0;           // what fnSetInputWavePath reports
-    pendingdsp::PskMessageSink* m_sink = nullptr;
-    int m_activeChannels[50] = {};
+    RecordingDsp()
+    {
+        m_lib.setFileName(QStringLiteral(DSP_RECORDER));
+        m_loaded = LoadDspLibrary(nullptr, QStringLiteral(DSP_RECORDER)) && m_lib.load();
+        if (m_loaded)
+            Fn<void (*)()>("recReset")();
+    }
+    ~RecordingDsp() { ForgetDspLibrary(); }
+
+    bool IsLoaded() const { return m_loaded; }
+    QStringList Calls() const
+    {
+        QStringList calls = QString::fromLatin1(Fn<const char* (*)()>("recCalls")()).split(QLatin1Char('\n'));
+        calls.removeLast();
+        return calls;
+    }
     // Calls whose text starts with the prefix.
-    QStringList Calls(const QString& prefix) const;
+    QStringList Calls(const QString& prefix) const
+    {
+        QStringList out;
+        for (const QString& c : Calls())
+            if (c.startsWith(prefix))
+                out.append(c);
+        return out;
+    }
+    void Clear() { Fn<void (*)()>("recClear")(); }
+    void SetResult(const char* name, int value) { Fn<void (*)(const char*, int)>("recSetResult")(name, value); }
+    void SetError(const char* text) { Fn<void (*)(const char*)>("recSetError")(text); }
+    void SetInputLength(int n) { Fn<void (*)(int)>("recSetInputLength")(n); }
+    PskMessageSink* Sink() const { return Fn<PskMessageSink* (*)()>("recSink")(); }
     // Posts as the engine does, from the calling thread.
-    void Post(unsigned message, uintptr_t wParam, intptr_t lParam);
-    static RecordingDsp* current;
+    void Post(unsigned message, uintptr_t wParam, intptr_t lParam)
+    {
+        Fn<void (*)(unsigned, uintptr_t, intptr_t)>("recPost")(message, wParam, lParam);
+    }
+
+private:
+    template <typename F>
+    F Fn(const char* name) const
+    {
+        return reinterpret_cast<F>(const_cast<QLibrary&>(m_lib).resolve(name));
+    }
+    QLibrary m_lib;
+    bool m_loaded = false;
 };
 
 } // namespace testsupport

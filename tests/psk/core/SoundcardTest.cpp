@@ -35,9 +35,9 @@ TEST(Soundcard, StartLogsItsBlockAndStartsInReceive)
                                   QStringLiteral("Mode .........: 18"), QStringLiteral("Soundcard ....: 0"),
                                   QStringLiteral("Starting .....: OK"), QString()};
     EXPECT_EQ(Block(f.LogLines(), QStringLiteral("Starting soundcard")), expected);
-    ASSERT_EQ(f.dsp.m_calls.size(), 2);
-    EXPECT_TRUE(f.dsp.m_calls[0].startsWith(QStringLiteral("fnStartSoundCardEx(ptr, 0, 50, 24)")));
-    EXPECT_EQ(f.dsp.m_calls[1], QStringLiteral("fnAbortTX()"));
+    ASSERT_EQ(f.dsp.Calls().size(), 2);
+    EXPECT_TRUE(f.dsp.Calls()[0].startsWith(QStringLiteral("fnStartSoundCardEx(ptr, 0, 50, 24)")));
+    EXPECT_EQ(f.dsp.Calls()[1], QStringLiteral("fnAbortTX()"));
 }
 
 TEST(Soundcard, WaveFilesSetTheirModeBits)
@@ -49,7 +49,7 @@ TEST(Soundcard, WaveFilesSetTheirModeBits)
     s.m_nInputOffset = 3;
     s.m_bOutputEnable = 1;
     s.m_strOutputWaveFile = QStringLiteral("/data/out.wav");
-    f.dsp.m_inputLength = 12345;
+    f.dsp.SetInputLength(12345);
     f.frame->StartSoundcard();
     const QStringList block = Block(f.LogLines(), QStringLiteral("Starting soundcard"));
     const QStringList expected = {QStringLiteral("Starting soundcard"), QStringLiteral("------------------"),
@@ -64,19 +64,19 @@ TEST(Soundcard, WaveFilesSetTheirModeBits)
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSetInputWavePath")),
               QStringList{QStringLiteral("fnSetInputWavePath(/data/in.wav, ptr, 3)")});
     // A file the engine refuses leaves its bit clear and shows the engine's text.
-    f.dsp.m_results[QStringLiteral("fnSetInputWavePath")] = 1;
-    f.dsp.m_errorText = QStringLiteral("Can't\topen");
+    f.dsp.SetResult("fnSetInputWavePath", 1);
+    f.dsp.SetError("Can't\topen");
     f.frame->StartSoundcard();
     EXPECT_TRUE(Block(f.LogLines(), QStringLiteral("Starting soundcard")).contains(QStringLiteral("  Status .....: Can't open")));
-    EXPECT_TRUE(f.dsp.m_calls.last() == QStringLiteral("fnAbortTX()"));
+    EXPECT_TRUE(f.dsp.Calls().last() == QStringLiteral("fnAbortTX()"));
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartSoundCardEx")).last().endsWith(QStringLiteral(", 6)")));
 }
 
 TEST(Soundcard, FailureToStartIsReported)
 {
     FrameFixture f;
-    f.dsp.m_results[QStringLiteral("fnStartSoundCardEx")] = 21;
-    f.dsp.m_errorText = QStringLiteral("No device");
+    f.dsp.SetResult("fnStartSoundCardEx", 21);
+    f.dsp.SetError("No device");
     CurrentSettings().m_nSoundcardNum = 2;
     testsupport::prompter().clear();
     f.frame->StartSoundcard();
@@ -84,7 +84,7 @@ TEST(Soundcard, FailureToStartIsReported)
     EXPECT_EQ(testsupport::prompter().m_boxes[0].text, QStringLiteral("Error starting soundcard 2: No device"));
     EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Soundcard"));
     EXPECT_TRUE(f.LogLines().contains(QStringLiteral("Starting .....: No device")));
-    EXPECT_EQ(f.dsp.m_calls.last(), QStringLiteral("fnAbortTX()"));
+    EXPECT_EQ(f.dsp.Calls().last(), QStringLiteral("fnAbortTX()"));
 }
 
 TEST(Soundcard, StartCommandStopsWhileDataFlows)
@@ -109,24 +109,24 @@ TEST(Soundcard, OptionsApplyOnlyWhatChanged)
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnSetClockErrorAdjustment")).isEmpty());
     EXPECT_FALSE(f.frame->IsTimerActive(105));
 
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     c.m_nSoundcardClockAdjust = 12;
     f.frame->OnOptions(0);
-    EXPECT_EQ(f.dsp.m_calls, QStringList{QStringLiteral("fnSetClockErrorAdjustment(12)")});
+    EXPECT_EQ(f.dsp.Calls(), QStringList{QStringLiteral("fnSetClockErrorAdjustment(12)")});
     PreviousSettings() = c;
 
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     c.m_nSoundcardNum = 1;
     f.frame->OnOptions(0);
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStopSoundCard")).size(), 1);
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStartSoundCardEx")).size(), 1);
     PreviousSettings() = c;
 
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     c.m_nPTTMode = 7;
     c.m_nPTTPort = 2;
     f.frame->OnOptions(0);
-    EXPECT_EQ(f.dsp.m_calls.first(), QStringLiteral("fnSetComPort(2, 7)"));
+    EXPECT_EQ(f.dsp.Calls().first(), QStringLiteral("fnSetComPort(2, 7)"));
     const QStringList lines = f.LogLines();
     const int at = int(lines.lastIndexOf(QStringLiteral("Setting COM port")));
     ASSERT_GE(at, 0);
@@ -156,7 +156,7 @@ TEST(Soundcard, UnrelatedChangeAfterApplyingWaveInputDoesNotRestartTheCard)
     c.m_strInputWaveFile = QStringLiteral("/data/in.wav");
     SaveAndBroadcastSettings();
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStartSoundCardEx")).size(), 1);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     c.m_nDisplayMode = 1;  // nothing to do with the sound card
     SaveAndBroadcastSettings();
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStopSoundCard")).isEmpty());

@@ -34,16 +34,16 @@ TEST(Transmit, ModeFollowsSpeedAndModulation)
     for (const auto& c : cases) {
         CurrentSettings().m_eSpeed = c.speed;
         SelectModulation(f.frame, c.modulation);
-        f.dsp.m_calls.clear();
+        f.dsp.Clear();
         f.frame->StartTransmit(true);
         EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStartTX")), QStringList{QStringLiteral("fnStartTX(%1)").arg(c.mode)})
             << c.speed << c.modulation;
         EXPECT_EQ(f.frame->GetTxMode(), c.mode);
     }
     EXPECT_EQ(f.frame->GetModeToolBar()->GetCombo()->itemData(1).toInt(), 2);  // "QPSK-LSB"
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     f.frame->StartTransmit(false);
-    EXPECT_EQ(f.dsp.m_calls, QStringList{QStringLiteral("fnStopTX()")});
+    EXPECT_EQ(f.dsp.Calls(), QStringList{QStringLiteral("fnStopTX()")});
     EXPECT_TRUE(f.LogLines().contains(QStringLiteral("Switching radio to Tx")));
 }
 
@@ -77,15 +77,15 @@ TEST(Transmit, CwIdentificationAfterTheTextThenReceive)
     f.frame->StartTransmit(true);
     EXPECT_TRUE(f.frame->IsCWIdPending());
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     const int before = int(f.LogLines().size());
     f.Engine(kStatus, 0, 0);  // the text is out: the identification follows
-    EXPECT_EQ(f.dsp.m_calls, (QStringList{QStringLiteral("fnStartTX(4)"), QStringLiteral("fnStopTX()")}));
+    EXPECT_EQ(f.dsp.Calls(), (QStringList{QStringLiteral("fnStartTX(4)"), QStringLiteral("fnStopTX()")}));
     EXPECT_EQ(f.frame->GetTxMode(), 4);
     EXPECT_FALSE(f.frame->IsCWIdPending());
     EXPECT_EQ(f.LogLines().size(), before);  // nothing logged yet
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     f.Engine(kStatus, 0, 0);  // the identification is out
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty());
     EXPECT_TRUE(f.LogLines().contains(QStringLiteral("Status: [0] In Receive mode")));
@@ -97,7 +97,7 @@ TEST(Transmit, NoIdentificationWithoutTextOrWhenSwitchedOff)
     CurrentSettings().m_nTxDelay = 0;
     f.frame->StartTransmit(true);
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     f.Engine(kStatus, 0, 0);
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty());
 
@@ -106,7 +106,7 @@ TEST(Transmit, NoIdentificationWithoutTextOrWhenSwitchedOff)
     EXPECT_EQ(CRegistry().GetInt(QStringLiteral("CMainFrame::m_bSendCWId"), -1), 0);
     f.frame->StartTransmit(true);
     f.Engine(kStatus, 1, 0);
-    f.dsp.m_calls.clear();
+    f.dsp.Clear();
     f.Engine(kStatus, 0, 0);
     EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty());
 }

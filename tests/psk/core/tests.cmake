@@ -20,3 +20,12 @@ if(pskcore_tests_sources AND TARGET pskcore)
     target_compile_definitions(pskcore_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
   endif()
 endif()
+
+# The recording engine the main frame's tests load through the binding.
+if(TARGET pskcore_tests)
+  add_library(dsprecorder MODULE ${CMAKE_CURRENT_LIST_DIR}/recorder/DspRecorder.cc)
+  set_target_properties(dsprecorder PROPERTIES CXX_VISIBILITY_PRESET hidden AUTOMOC OFF
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dsprecorder)
+  add_dependencies(pskcore_tests dsprecorder)
+  target_compile_definitions(pskcore_tests PRIVATE DSP_RECORDER="$<TARGET_FILE:dsprecorder>")
+endif()
