@@ -40,6 +40,9 @@ int main(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", (r + QStringLiteral("/runtime")).toLocal8Bit());
     qputenv("CORVANE_DATA_DIR", (r + QStringLiteral("/data")).toLocal8Bit());
     qputenv("BREVIO_DATA_DIR", (r + QStringLiteral("/data")).toLocal8Bit());
+    // Temporary files too, so parallel test processes never share a name.
+    QDir().mkpath(r + QStringLiteral("/tmp"));
+    qputenv("TMPDIR", (r + QStringLiteral("/tmp")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
