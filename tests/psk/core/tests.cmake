@@ -15,6 +15,13 @@ if(pskcore_tests_sources AND TARGET pskcore)
   target_compile_definitions(pskcore_tests PRIVATE
     DSP_STUB_FULL="$<TARGET_FILE:dspstub_full>"
     DSP_STUB_MISSING="$<TARGET_FILE:dspstub_missing>")
+  # A stand-in that plays back scripted display data (spectrum, raw samples,
+  # phase vectors, channel frequencies); the display's tests use it too.
+  add_library(dspscripted MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/ScriptedDsp.c)
+  set_target_properties(dspscripted PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspscripted)
+  add_dependencies(pskcore_tests dspscripted)
+  target_compile_definitions(pskcore_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
   if(TARGET pskmodem117)
     add_dependencies(pskcore_tests pskmodem117)
     target_compile_definitions(pskcore_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
