@@ -2,4 +2,14 @@
 file(GLOB_RECURSE pskdisplay_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 if(pskdisplay_tests_sources AND TARGET pskdisplay)
   corvane_test(pskdisplay_tests SOURCES ${pskdisplay_tests_sources} LIBS pskdisplay)
+  # Scripted display data through the program's DSP binding (the stand-in
+  # library is built with the core's tests), and the real engine end to end.
+  if(TARGET dspscripted)
+    add_dependencies(pskdisplay_tests dspscripted)
+    target_compile_definitions(pskdisplay_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+  endif()
+  if(TARGET pskmodem117)
+    add_dependencies(pskdisplay_tests pskmodem117)
+    target_compile_definitions(pskdisplay_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+  endif()
 endif()
