@@ -296,7 +296,7 @@ void CMainFrame::OnFullScreen()
     if (m_bFullScreen) {
         const QRect f = frameGeometry();
         const QRect m(m_pMdiArea->mapToGlobal(QPoint(0, 0)), m_pMdiArea->size());
-        m_rectSaved = f;
+        m_rectSaved = geometry();  // restored exactly on leaving
         const QSize screen = this->screen() ? this->screen()->size() : QSize(1024, 768);
         const int fx = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
         const int fy = fx;
