@@ -286,7 +286,6 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         m_signalPower += (m_recentPower - m_signalPower) / (m_signalPower == 0 ? 1 : 64);
     const bool present = m_recentPower > 0.15 * m_signalPower;
     const int now = present ? level() : 0;
-    if (std::getenv("PSKDEBUG") && m_symbolCount % 128 == 0) std::fprintf(stderr, "sym %ld f=%.2f q=%.2f T=%.4f pw=%.3g\n", m_symbolCount, m_frequency, m_quality, m_timing.periodError(), m_power);
     m_levels[m_symbolCount % m_levels.size()] = now;
     ++m_symbolCount;
     const cfloat d = m_mode.lsb ? std::conj(z) : z;
