@@ -39,8 +39,9 @@ ImdReading ImdMeter::execute(const cfloat* x) const
     const double pn = (power(x, 0) + power(x, 2 * h) + power(x, -2 * h) + power(x, 4 * h) + power(x, -4 * h)) / 5;
     if (p1 <= 0 || p1 < 30 * pn)
         return {ImdReading::Noise, -999};
-    if (p3 < 2 * pn)
-        return {ImdReading::Bound, int(std::lround(10 * std::log10(2 * pn / p1)))};
+    // Products lost in the noise give only an upper bound.
+    if (p3 < 4 * pn)
+        return {ImdReading::Bound, int(std::lround(10 * std::log10(4 * pn / p1)))};
     return {ImdReading::Measured, int(std::lround(10 * std::log10((p3 - pn) / p1)))};
 }
 

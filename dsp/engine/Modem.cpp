@@ -213,11 +213,13 @@ void Modem::run()
         }
 
         if (m_output.isOpen()) {
-            if (m_output.write(out.data(), kBlock) != 0) {
+            // Up to the time limit exactly.
+            const int n = limitSamples > 0 ? int(std::min<long long>(kBlock, limitSamples - m_outputWritten)) : kBlock;
+            if (m_output.write(out.data(), n) != 0) {
                 status(kErrWriteFile);
                 m_output.close();
             } else if (limitSamples > 0) {
-                m_outputWritten += kBlock;
+                m_outputWritten += n;
                 const int pct = int(std::min<long long>(100, m_outputWritten * 100 / limitSamples));
                 if (pct != lastOut) {
                     lastOut = pct;

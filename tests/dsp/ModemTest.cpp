@@ -64,7 +64,7 @@ TEST(Modem, SeveralSignalsAtOnceEachDecodeOnTheirOwnChannel)
         const std::string path = scratchPath("multi-" + std::to_string(s.channel) + ".wav");
         transmitToFile(path, {texts.back(), s.mode, s.frequency});
         audio.push_back(readWave(path));
-        channels.push_back({s.channel, s.mode, s.frequency + 3, 25, 40});
+        channels.push_back({s.channel, s.mode, s.frequency, 0, 40});
     }
     pskchannelsim::ChannelParams p;
     p.snrDb = 10;
