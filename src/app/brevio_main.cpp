@@ -1,5 +1,6 @@
 #include "platform/Program.h"
 #include "psk/core/PSK31App.h"
+#include "psk/display/DisplayComponents.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QString::fromLatin1(platform::kOrganisation));
     QApplication::setApplicationName(platform::program().name);
     QApplication::setQuitOnLastWindowClosed(true);
+    InstallDisplayComponents();
     CPSK31App& theApp = TheApp();
     if (!theApp.InitInstance(QApplication::arguments())) {
         theApp.ExitInstance();

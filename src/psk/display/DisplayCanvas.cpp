@@ -491,7 +491,7 @@ void CDisplayCanvas::PaintRaw(bool bVertical)
 void CDisplayCanvas::CheckOverload()
 {
     if (IsOverloaded() && CurrentSettings().IsOverloadAdjust())
-        Services().ShowVolumeControls(1);
+        Services().ReduceMixerLevels(1);
 }
 
 void CDisplayCanvas::ShowFrame(const QImage* pFrame)

@@ -5,6 +5,7 @@
 // frequency scale and a strip of channel marker boxes. A click tunes the
 // active receive channel (or the Super Browser's, on the browser's canvas).
 // Two instances: one in the "Display" bar and one in the Super Browser.
+#include "psk/core/Components.h"
 #include "psk/display/BinMap.h"
 #include "psk/display/DisplayScale.h"
 #include "psk/display/MarkerLayout.h"
@@ -19,7 +20,7 @@
 #include <array>
 #include <memory>
 
-class CDisplayCanvas : public QWidget {
+class CDisplayCanvas : public QWidget, public IDisplayCanvas {
     Q_OBJECT
 public:
     // Commands of the canvas's context menu.
@@ -39,9 +40,12 @@ public:
 
     // One frame, for each spectrum notification of the modem. Also reachable
     // by name (invokeMethod) for callers that do not link the display.
-    Q_INVOKABLE void OnFFTReady();
+    Q_INVOKABLE void OnFFTReady() override;
     // The next waterfall frame starts on an empty picture.
     Q_INVOKABLE void RequestClear() { m_waterfall.RequestClear(); }
+    void SetClearFlag() override { RequestClear(); }
+    // The canvas takes its registered messages itself.
+    QObject* GetMessageTarget() override { return this; }
     // nMsgOptions: lParam nonzero rebuilds whatever changed.
     intptr_t OnOptions(uintptr_t wParam, intptr_t lParam);
     // Rebuilds bitmaps, font, geometry and maps.
@@ -51,7 +55,7 @@ public:
     // modem reports the input as overloaded).
     int GetLastResult() const { return m_nLastResult; }
     int GetPreviousResult() const { return m_nPreviousResult; }
-    bool IsOverloaded() const { return m_nLastResult != 0 && m_nPreviousResult != 0; }
+    bool IsOverloaded() const override { return m_nLastResult != 0 && m_nPreviousResult != 0; }
 
     int GetLow() const { return m_nLow; }
     int GetHigh() const { return m_nHigh; }
@@ -92,6 +96,10 @@ public:
 
     // The channel cursors (resources 1004-1007) and the Super Browser's (1013).
     static QCursor MakeCursor(int nKind);
+
+    // The docking bar's default size and smallest size.
+    QSize sizeHint() const override { return QSize(200, 200); }
+    QSize minimumSizeHint() const override { return QSize(33, 32); }
 
 protected:
     bool event(QEvent* event) override;

@@ -28,3 +28,15 @@ int CDisplayCanvasBar::OnCreate()
     setWidget(m_pCanvas);
     return 0;
 }
+
+CDisplayCanvas* CDisplayCanvasBar::GetCanvas() { return m_pCanvas; }
+
+CDisplayCanvasBar* CDisplayCanvasBar::CreateForMainFrame(QWidget* pMainFrame)
+{
+    auto* bar = new CDisplayCanvasBar(pMainFrame);
+    if (!bar->Create(QStringLiteral("Display"), pMainFrame, 59426)) {
+        delete bar;
+        return nullptr;
+    }
+    return bar;
+}

@@ -1,12 +1,15 @@
 #pragma once
 // The main window's "Display" docking bar: it carries the main display
 // canvas and sizes it to its whole client area.
+#include "psk/core/Components.h"
+#include "psk/display/DisplayCanvas.h"
+
 #include <QDockWidget>
 #include <cstdint>
 
-class CDisplayCanvas;
+class QWidget;
 
-class CDisplayCanvasBar : public QDockWidget {
+class CDisplayCanvasBar : public QDockWidget, public IDisplayCanvasHost {
     Q_OBJECT
 public:
     // Docking-bar style bits: draw the bar's edges; size the only child to the client area.
@@ -23,8 +26,11 @@ public:
     // Creation work: the style bits, then the canvas (id 102). 0 or -1.
     int OnCreate();
 
-    CDisplayCanvas* GetCanvas() const { return m_pCanvas; }
+    CDisplayCanvas* GetCanvas() override;
     uint32_t GetSCBStyle() const { return m_dwSCBStyle; }
+
+    // The main frame's "Display" bar (control id 59426) with its canvas.
+    static CDisplayCanvasBar* CreateForMainFrame(QWidget* pMainFrame);
 
 private:
     CDisplayCanvas* m_pCanvas;

@@ -45,7 +45,8 @@ public:
     virtual void ShowOptionsPage(int nPage) {}
     virtual void RewindInput() {}
     virtual void OnPaletteEditor() {}
-    virtual void ShowVolumeControls(int nShow) {}
+    // Lowers the input levels by a percentage after an overload (ignored right after a rewind).
+    virtual void ReduceMixerLevels(int nPercent) {}
 
     // The Super Browser view (receiver of its canvas's clicks), nullptr while none exists.
     virtual QObject* GetSuperView() const { return nullptr; }

@@ -109,7 +109,7 @@ public:
     void ShowOptionsPage(int nPage) override { m_pages.push_back(nPage); }
     void RewindInput() override { ++m_nRewinds; }
     void OnPaletteEditor() override { ++m_nPaletteEditors; }
-    void ShowVolumeControls(int nShow) override { m_volume.push_back(nShow); }
+    void ReduceMixerLevels(int nPercent) override { m_volume.push_back(nPercent); }
     QObject* GetSuperView() const override { return m_pSuperView; }
     bool IsTxPanelShown() const override { return m_bTxPanel; }
     bool IsTxLocked() const override { return m_bTxLocked; }

@@ -300,7 +300,7 @@ TEST_F(DisplayCanvasTest, RealFrequencyScaleFollowsTheDial)
     EXPECT_EQ(canvas->GetScale().GetTicks().back().nFrequency, 3000);
 }
 
-TEST_F(DisplayCanvasTest, OverloadOpensTheVolumeControlsWhenAsked)
+TEST_F(DisplayCanvasTest, OverloadLowersTheInputLevelsWhenAsked)
 {
     testsupport::CanvasHost host;
     CurrentSettings().SetOverloadAdjust(1);

@@ -1,0 +1,102 @@
+#include "psk/display/DisplayComponents.h"
+
+#include "psk/core/Components.h"
+#include "psk/core/MainFrame.h"
+#include "psk/core/PSK31App.h"
+#include "psk/core/RadioToolBar.h"
+#include "psk/display/DisplayCanvasBar.h"
+#include "psk/display/DisplayCanvasServices.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kCentreBarId = 59433;
+constexpr int kPaletteEditorCommand = 33512;
+
+// The canvas's services answered by the running program.
+class CProgramCanvasServices : public CDisplayCanvasServices {
+public:
+    bool HasMainWindow() const override { return GetMainFrame() != nullptr; }
+    QMdiArea* GetMdiArea() const override { return GetMainFrame() ? GetMainFrame()->GetMdiArea() : nullptr; }
+    QWidget* GetChannelFrame(int n) const override { return TheApp().GetChannelFrame(n); }
+    bool IsChannelVisible(int n) const override
+    {
+        const QWidget* frame = TheApp().GetChannelFrame(n);
+        return frame && frame->isVisible();
+    }
+    bool IsChannelActive(int n) const override
+    {
+        QMdiArea* area = GetMdiArea();
+        return area && TheApp().GetChannelFrame(n) && area->activeSubWindow() == TheApp().GetChannelFrame(n);
+    }
+    void ActivateView(int n, int nShowCommand) override
+    {
+        QMdiSubWindow* frame = TheApp().GetChannelFrame(n);
+        QMdiArea* area = GetMdiArea();
+        const bool bWasActive = frame && area && area->activeSubWindow() == frame && frame->isVisible() &&
+                                !frame->isMinimized() && !frame->isMaximized();
+        TheApp().ActivateView(n, nShowCommand);
+        // The show command applies to the window that already was the active one.
+        if (bWasActive && nShowCommand == kShowMinimise)
+            frame->showMinimized();
+    }
+    bool IsCentreBarVisible() const override
+    {
+        const QToolBar* bar = CentreBar();
+        return bar && bar->isVisible();
+    }
+    int GetCentreValue() const override
+    {
+        const QToolBar* bar = CentreBar();
+        const QLineEdit* edit = bar ? bar->findChild<QLineEdit*>() : nullptr;
+        return edit ? edit->text().trimmed().toInt() : 0;
+    }
+    int64_t GetDialFrequency() const override
+    {
+        const CRadioToolBar* radio = GetMainFrame() ? GetMainFrame()->GetRadioBar() : nullptr;
+        return radio && radio->GetFrequency() > 0 ? radio->GetFrequency() : 0;
+    }
+    void ShowOptionsPage(int nPage) override
+    {
+        if (CMainFrame* frame = GetMainFrame())
+            frame->ShowOptionsPage(nPage);
+    }
+    void RewindInput() override
+    {
+        if (CMainFrame* frame = GetMainFrame())
+            frame->RewindInput();
+    }
+    void OnPaletteEditor() override
+    {
+        if (CMainFrame* frame = GetMainFrame())
+            frame->OnCommand(kPaletteEditorCommand);
+    }
+    void ReduceMixerLevels(int nPercent) override
+    {
+        if (CMainFrame* frame = GetMainFrame())
+            frame->ReduceMixerLevels(nPercent);
+    }
+    QObject* GetSuperView() const override
+    {
+        ISuperView* view = TheApp().GetSuperView();
+        return view ? view->GetWidget() : nullptr;
+    }
+
+private:
+    static QToolBar* CentreBar() { return GetMainFrame() ? GetMainFrame()->GetToolBar(kCentreBarId) : nullptr; }
+};
+
+} // namespace
+
+void InstallDisplayComponents()
+{
+    static CProgramCanvasServices services;
+    CDisplayCanvasServices::SetInstance(&services);
+    PskComponents().createDisplayBar = [](QWidget* parent) -> QDockWidget* {
+        return CDisplayCanvasBar::CreateForMainFrame(parent);
+    };
+}

@@ -1,0 +1,5 @@
+#pragma once
+// Hands the display's parts to the digital-mode core: the "Display" bar
+// that the main frame creates, and the canvas's view of the application
+// object, the main frame and the Super Browser.
+void InstallDisplayComponents();
