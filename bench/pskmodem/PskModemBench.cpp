@@ -148,7 +148,16 @@ std::vector<float> transmit(const std::string& text, int mode, int frequency)
     modem.stopTx();
     log.wait(0);
     modem.stopSoundCard();
-    return readWave(path("tx.wav"));
+    // Keep only the transmission: the silence the modem wrote around it
+    // (its length depends on thread timing) would be noise after the channel,
+    // and an open squelch shows noise as text.
+    auto x = readWave(path("tx.wav"));
+    size_t first = 0, last = x.size();
+    while (first < last && std::abs(x[first]) < 1e-4f)
+        ++first;
+    while (last > first && std::abs(x[last - 1]) < 1e-4f)
+        --last;
+    return std::vector<float>(x.begin() + long(first), x.begin() + long(last));
 }
 
 struct Channel {
