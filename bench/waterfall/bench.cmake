@@ -1,0 +1,11 @@
+# Frames per second the display canvas draws at 1920 pixels wide, per display mode.
+if(TARGET pskdisplay)
+  add_executable(waterfall_bench ${CMAKE_CURRENT_LIST_DIR}/WaterfallBench.cpp)
+  target_link_libraries(waterfall_bench PRIVATE pskdisplay Qt6::Widgets)
+  target_compile_options(waterfall_bench PRIVATE -O2 -Wall)
+  set_target_properties(waterfall_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  if(TARGET pskmodem117)
+    add_dependencies(waterfall_bench pskmodem117)
+    target_compile_definitions(waterfall_bench PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+  endif()
+endif()
