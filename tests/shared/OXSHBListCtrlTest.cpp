@@ -172,6 +172,36 @@ TEST_F(ListFixture, ScrollButtonsFollowTheScrollPosition)
     EXPECT_TRUE(list.GetScrollUpRect().isEmpty());
 }
 
+TEST_F(ListFixture, ClickingAScrollButtonScrollsAtOnceAndReleaseStops)
+{
+    parent.resize(160, 140);
+    list.resize(160, 140);
+    fill(8);
+    const int perPage = list.GetCountPerPage();
+    ASSERT_GE(perPage, 2);
+    const QPoint down = list.GetScrollDownRect().center();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(down), QPointF(list.mapToGlobal(down)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&list, &press);
+    EXPECT_TRUE(list.IsScrollingDown());
+    EXPECT_FALSE(list.IsAutoScrolling());
+    // The last row that was in view (partly) is brought to the top.
+    EXPECT_EQ(list.GetTopIndex(), perPage - 1);
+    EXPECT_FALSE(list.GetScrollUpRect().isEmpty());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(down), QPointF(list.mapToGlobal(down)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&list, &release);
+    EXPECT_FALSE(list.IsScrollingDown());
+
+    const QPoint up = list.GetScrollUpRect().center();
+    QMouseEvent pressUp(QEvent::MouseButtonPress, QPointF(up), QPointF(list.mapToGlobal(up)), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&list, &pressUp);
+    EXPECT_TRUE(list.IsScrollingUp());
+    EXPECT_EQ(list.GetTopIndex(), 0);
+    list.StopScrolling();
+}
+
 TEST_F(ListFixture, ClickingSelectsOnlyWhenDownAndUpMeet)
 {
     fill(3);

@@ -1104,13 +1104,10 @@ void COXSHBListCtrl::UpdateHotItem()
     if (m_bScrollingDown && nFlags != SHBLC_ONDOWNBUTTON)
         RedrawRect(m_rectBottomScroll);
     if ((GetBarStyle() & SHBS_SCROLLONHOVER) && m_nDragItem == -1) {
-        if (nFlags == SHBLC_ONUPBUTTON && !m_bScrollingUp) {
-            StartScrolling(true);
-            m_bAutoScrolling = true;
-        } else if (nFlags == SHBLC_ONDOWNBUTTON && !m_bScrollingDown) {
-            StartScrolling(false);
-            m_bAutoScrolling = true;
-        }
+        if (nFlags == SHBLC_ONUPBUTTON && !m_bScrollingUp)
+            StartScrolling(true, true);
+        else if (nFlags == SHBLC_ONDOWNBUTTON && !m_bScrollingDown)
+            StartScrolling(false, true);
     }
     if (m_bAutoScrolling && ((m_bScrollingUp && nFlags != SHBLC_ONUPBUTTON) ||
                              (m_bScrollingDown && nFlags != SHBLC_ONDOWNBUTTON)))
@@ -1129,7 +1126,7 @@ void COXSHBListCtrl::killScrollTimer()
     m_nScrollTimerId = 0;
 }
 
-void COXSHBListCtrl::StartScrolling(bool bScrollingUp)
+void COXSHBListCtrl::StartScrolling(bool bScrollingUp, bool bAutoScrolling)
 {
     if (m_bScrollingUp || m_bScrollingDown)
         StopScrolling();
@@ -1139,6 +1136,7 @@ void COXSHBListCtrl::StartScrolling(bool bScrollingUp)
         m_bScrollingUp = true;
     else
         m_bScrollingDown = true;
+    m_bAutoScrolling = bAutoScrolling;
     RedrawRect(bScrollingUp ? m_rectTopScroll : m_rectBottomScroll);
     if (!m_bDragDropOperation) {
         const int nTop = GetTopIndex();
@@ -1159,10 +1157,16 @@ void COXSHBListCtrl::StartScrolling(bool bScrollingUp)
             }
         }
     }
-    // The interval follows from how the scrolling was started, set by the caller.
-    const int nClickDelay = m_pShortcutBar ? m_pShortcutBar->GetScrollDelay() : 200;
+    // A click scrolls at the scroll delay; hovering or an OLE drag at the
+    // auto-scroll delay, four times faster while an OLE drag is over the list.
+    int nDelay = m_pShortcutBar ? m_pShortcutBar->GetScrollDelay() : 200;
+    if (bAutoScrolling) {
+        nDelay = m_pShortcutBar ? m_pShortcutBar->GetAutoScrollDelay() : 400;
+        if (m_bDragDropOperation)
+            nDelay /= 4;
+    }
     m_nScrollTimerId = SHBLC_SCROLLTIMER;
-    m_scrollTimer.start(std::max(1, nClickDelay), this);
+    m_scrollTimer.start(std::max(1, nDelay), this);
 }
 
 void COXSHBListCtrl::StopScrolling()
@@ -1177,13 +1181,6 @@ void COXSHBListCtrl::StopScrolling()
 
 void COXSHBListCtrl::OnScrollTimer()
 {
-    // An auto-scroll runs at its own pace, and four times faster under an OLE drag.
-    if (m_bAutoScrolling) {
-        int nDelay = m_pShortcutBar ? m_pShortcutBar->GetAutoScrollDelay() : 400;
-        if (m_bDragDropOperation)
-            nDelay /= 4;
-        m_scrollTimer.start(std::max(1, nDelay), this);
-    }
     int nFlags = 0;
     HitTest(cursorPos(), &nFlags, false);
     const bool bOnActive = m_bDragDropOperation || (m_bScrollingUp && nFlags == SHBLC_ONUPBUTTON) ||
@@ -1225,11 +1222,6 @@ void COXSHBListCtrl::timerEvent(QTimerEvent* e)
         return;
     }
     QWidget::timerEvent(e);
-}
-
-void COXSHBListCtrl::hideEvent(QHideEvent* e)
-{
-    QWidget::hideEvent(e);
 }
 
 void COXSHBListCtrl::resizeEvent(QResizeEvent* e)
@@ -1594,11 +1586,6 @@ void COXSHBListCtrl::finishOwnDrag(int nItem, DROPEFFECT dropEffect, bool bDropp
     SendSHBNotification(SHBNC_ENDITEMOLEDRAG, 0, intptr_t(dropEffect));
 }
 
-bool COXSHBListCtrl::IsOwnDrag(const SHB_DROPEVENT*) const
-{
-    return m_bDragDropOwner;
-}
-
 QRect COXSHBListCtrl::GetPlaceHolderRect(int nPosition) const
 {
     const int nCount = GetItemCount();
@@ -1714,15 +1701,11 @@ intptr_t COXSHBListCtrl::OnOleDragOver(uintptr_t, SHB_DROPEVENT* pEvent)
 
     const int nHeight = rect().height();
     if (point.y() < OLE_SCROLL_ZONE) {
-        if (!m_bScrollingUp && !IsRectEmpty(m_rectTopScroll)) {
-            StartScrolling(true);
-            m_bAutoScrolling = true;
-        }
+        if (!m_bScrollingUp && !IsRectEmpty(m_rectTopScroll))
+            StartScrolling(true, true);
     } else if (point.y() >= nHeight - OLE_SCROLL_ZONE) {
-        if (!m_bScrollingDown && !IsRectEmpty(m_rectBottomScroll)) {
-            StartScrolling(false);
-            m_bAutoScrolling = true;
-        }
+        if (!m_bScrollingDown && !IsRectEmpty(m_rectBottomScroll))
+            StartScrolling(false, true);
     } else if (m_bAutoScrolling) {
         StopScrolling();
     }

@@ -219,13 +219,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
 
 public:
     // The hover check: whether the mouse is over the list, and hot tracking.
     void CheckMouseOver();
     void UpdateHotItem();
-    void StartScrolling(bool bScrollingUp);
+    void StartScrolling(bool bScrollingUp, bool bAutoScrolling = false);
     void StopScrolling();
     bool IsScrollingUp() const { return m_bScrollingUp; }
     bool IsScrollingDown() const { return m_bScrollingDown; }
@@ -252,7 +251,6 @@ private:
     void OnChangeItemText(const SHBE_ENDEDIT* pEndEdit);
     void FillContextMenu(SHB_MENUREQUEST* pRequest);
     QRect GetPlaceHolderRect(int nPosition) const;
-    bool IsOwnDrag(const SHB_DROPEVENT* pEvent) const;
     void showToolTip(QHelpEvent* e);
     void killHoverTimer();
     void killScrollTimer();

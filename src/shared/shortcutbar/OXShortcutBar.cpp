@@ -61,8 +61,6 @@ bool COXShortcutBar::Create(QWidget* pParentWnd, const QRect& rect, uint32_t dwB
     setGeometry(rect);
     m_nID = nID;
     ShbSetControlId(this, nID);
-    if (dwExStyle & WS_EX_STATICEDGE)
-        setContentsMargins(0, 0, 0, 0);
     if (!SetBarStyle(dwBarStyle))
         return false;
     if (!InitShortcutBar())
@@ -1174,7 +1172,7 @@ SHBGROUPID COXShortcutBar::ExpandGroup(SHBGROUPID hGroup)
                 child = RectLTRB(child.x(), child.y() + nStep, Right(child), Bottom(child));
             m_rectChildWnd = child;
             if (pOldWnd)
-                pOldWnd->setGeometry(child.normalized());
+                pOldWnd->setGeometry(QRect(child.topLeft(), QSize(child.width(), std::max(0, child.height()))));
             const QRect dirty = UnionRect(before, after);
             if (isVisible())
                 repaint(dirty);
