@@ -13,6 +13,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace paneltest {
 
 inline QByteArray hex(const char* text)
