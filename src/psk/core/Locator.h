@@ -1,0 +1,13 @@
+#pragma once
+// Maidenhead locators ("JO01AA"): form check, centre of the sub-square, and
+// great-circle distance and heading between two positions. Longitudes are
+// counted positive to the WEST throughout. A slashed zero (0xD8), which the
+// receive windows may show for the digit 0, reads as '0'.
+#include <QString>
+
+bool IsValidLocator(const QString& strLocator);
+// No check of its own: callers test the locator with IsValidLocator first.
+void LocatorToLatLong(const QString& strLocator, double& dLongitude, double& dLatitude);
+// Point 1 is the own station; the heading is the one to steer from it.
+void GetDistanceAndBearing(double dLon1, double dLat1, double dLon2, double dLat2, double& dHeading, double& dKm,
+                           double& dMiles);

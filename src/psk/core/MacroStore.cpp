@@ -1,0 +1,7 @@
+#include "psk/core/MacroStore.h"
+
+CMacroStore& Macros()
+{
+    static CMacroStore* store = new CMacroStore;
+    return *store;
+}

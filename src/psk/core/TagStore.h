@@ -1,0 +1,77 @@
+#pragma once
+// Tags: named values that macros put into transmitted text ("<Callsign>")
+// and that make up the logbook record of a contact. Own-station tags ("My
+// Callsign") have one value for every channel; the others may hold one value
+// per channel (0-3 the receive windows, 10-49 the Super Browser slots).
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <vector>
+
+class CTag {
+public:
+    static constexpr int kChannels = 50;
+
+    virtual ~CTag() = default;
+    void Reset();
+    void CopyFrom(const CTag& other);
+
+    int m_bEnabled = 0;
+    int m_bLocked = 0;
+    int m_bOwnStation = 0;
+    QString m_strLogField;
+    QString m_strTitle;
+    QString m_strValue;
+    std::array<QString, kChannels> m_strChannelValues;
+
+    const QString& GetTitle() const { return m_strTitle; }
+    int IsOwnStation() const { return m_bOwnStation; }
+    // The value rule: the common value for own-station tags and channel -1.
+    const QString& Value(int nChannel) const;
+    QString& Value(int nChannel);
+};
+
+class CTagStore {
+public:
+    CTagStore();
+    virtual ~CTagStore();
+    CTagStore(const CTagStore&) = delete;
+    CTagStore& operator=(const CTagStore&) = delete;
+
+    void Clear();
+    int GetCount() const { return int(m_tags.size()); }
+    CTag* GetAt(int nIndex) const;
+    // First tag with exactly that title (case-sensitive), or none.
+    CTag* FindByTitle(const QString& strTitle) const;
+    void Add(const QString& strTitle, const QString& strLogField, int bOwnStation, int bEnabled, int bLocked);
+    void AddBuiltIn(const QString& strTitle, const QString& strLogField, const QString& strValue, int bOwnStation,
+                    int bEnabled, int bLocked);
+    // The nine built-in tags, then the nine default own-station tags: what
+    // the store holds without a tags file.
+    void SetDefaults();
+
+    void SetValue(const QString& strTitle, const QString& strValue, int nChannel);
+    QString GetValue(const QString& strTitle, int nChannel) const;
+
+    // "[imd]" and "[program]" in any letter case; answers the number of lines.
+    int ExpandFixedTags(QStringList& lines, int bLessThan, int nImd) const;
+    static QString ImdText(int bLessThan, int nImd);
+    static QString ProgramText();
+
+    // The ADIF record of the channel's values, stamped with the UTC time.
+    QString WriteAdif(int nChannel) const;
+    QString WriteAdif(int nChannel, const QDateTime& utc, bool bTagsPerChannel) const;
+
+    // The built-in titles with their logbook fields, in record order.
+    static const std::vector<std::pair<QString, QString>>& BuiltInTags();
+    static const QStringList& DefaultOwnStationTags();
+
+private:
+    std::vector<std::unique_ptr<CTag>> m_tags;
+};
+
+// The application's one tag store (the built-ins and default own-station
+// tags until a tags file is loaded into it).
+CTagStore& Tags();
