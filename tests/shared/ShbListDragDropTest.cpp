@@ -338,6 +338,23 @@ TEST_F(DragFixture, ForeignAndDamagedDataAreRefused)
     }
 }
 
+TEST_F(DragFixture, AnEmptyListOffersTheFirstPlace)
+{
+    // A parent that answers for the drop target but names none leaves the list its own.
+    COXSHBListCtrl empty;
+    QObject::connect(&empty, &COXSHBListCtrl::notify, [](SHB_NOTIFY* nm, intptr_t* result) {
+        if (nm->code == SHBNC_GETDROPTARGET)
+            *result = 1;
+    });
+    ASSERT_TRUE(empty.Create(WS_VISIBLE, QRect(0, 0, 100, 100), &parent, 3));
+    EXPECT_TRUE(empty.acceptDrops());
+    drag.target = &empty;
+    drag.at = QPoint(50, 60);
+    dragItem(source, 3);
+    EXPECT_EQ(texts(empty), QStringList{"Item 3"});
+    EXPECT_EQ(source.GetItemCount(), 3);
+}
+
 TEST_F(DragFixture, VetoedDragLeavesTheListReady)
 {
     answers[SHBNC_BEGINITEMOLEDRAG] = 1;
