@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFullScreenDialog::CFullScreenDialog(QWidget* pMainFrame) : QDialog(nullptr, Qt::Tool), m_pMainFrame(pMainFrame)
+CFullScreenDialog::CFullScreenDialog(QWidget* pMainFrame) : CBaseDialog(IDD, nullptr), m_pMainFrame(pMainFrame)
 {
     setWindowTitle(QStringLiteral("Full Screen"));
     auto* layout = new QVBoxLayout(this);
@@ -20,5 +20,5 @@ CFullScreenDialog::~CFullScreenDialog() = default;
 void CFullScreenDialog::done(int result)
 {
     PostRegisteredMessage(m_pMainFrame, RegisteredMessage::nMsgFullScreen, 0, 0);
-    QDialog::done(result);
+    CBaseDialog::done(result);
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include <QDialog>
+#include "shared/ui/BaseDialog.h"
 
 // The small "Full Screen" window whose "X" leaves full-screen mode.
-class CFullScreenDialog : public QDialog {
+class CFullScreenDialog : public CBaseDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = 399;

@@ -22,7 +22,7 @@ QSlider* MakeSlider(QWidget* parent)
     return slider;
 }
 
-void Layout(QDialog* dialog, QSlider* slider, QCheckBox* box)
+void Layout(QWidget* dialog, QSlider* slider, QCheckBox* box)
 {
     auto* grid = new QGridLayout(dialog);
     grid->addWidget(slider, 0, 0, 2, 1);
@@ -46,8 +46,10 @@ int CMixerDialog::LineStep(int nPosition, int nMin, int nMax, bool bDown)
     return std::min(nMax, ((nPosition - 1 + step) / step) * step);
 }
 
-CVolumeDialog::CVolumeDialog(QWidget* parent, int nMode) : QDialog(parent), m_nMode(nMode)
+CVolumeDialog::CVolumeDialog(QWidget* parent, int nMode) : CBaseDialog(IDD, parent), m_nMode(nMode)
 {
+    // Each window remembers its own place.
+    SetSecondId(nMode);
     setWindowTitle(nMode == 1 ? QStringLiteral("Output") : QStringLiteral("Volume"));
     m_pSlider = MakeSlider(this);
     m_pMute = new QCheckBox(QStringLiteral("&Mute"), this);
@@ -115,8 +117,9 @@ void CVolumeDialog::OnMixerChange()
         m_pSlider->setValue(int(m_nMax - volume));
 }
 
-CMixerDialog::CMixerDialog(QWidget* parent, int nMode) : QDialog(parent), m_nMode(nMode)
+CMixerDialog::CMixerDialog(QWidget* parent, int nMode) : CBaseDialog(IDD, parent), m_nMode(nMode)
 {
+    SetSecondId(nMode);
     m_pSlider = MakeSlider(this);
     m_pSelect = new QCheckBox(QStringLiteral("&Select"), this);
     m_pSelect->setObjectName(QStringLiteral("1004"));

@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "shared/ui/BaseDialog.h"
+
 #include <memory>
 
 class QCheckBox;
@@ -10,7 +11,7 @@ class CSoundMixer;
 // (mode 0) or microphone (mode 1) recording source and whether it is selected
 // for recording; CVolumeDialog sets the playback master volume and mute.
 // Sliders are upside down: the top is loudest.
-class CVolumeDialog : public QDialog {
+class CVolumeDialog : public CBaseDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = 292;
@@ -37,7 +38,7 @@ private:
     int m_nMode = 1;
 };
 
-class CMixerDialog : public QDialog {
+class CMixerDialog : public CBaseDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = 380;

@@ -472,3 +472,17 @@ void CToolTipWnd::paintEvent(QPaintEvent*)
         painter.drawPolygon(arrow);
     }
 }
+
+void CToolTipWnd::RestartTimer()
+{
+    if (isVisible()) {
+        Hide();
+        m_pCurrentToolTip = nullptr;
+        m_timer1.stop();
+        m_nShowTimerMs = 1;
+    } else {
+        m_timer1.stop();
+        m_nShowTimerMs = std::max(1, m_nInitialDelay);
+    }
+    m_timer1.start(m_nShowTimerMs, this);
+}

@@ -91,6 +91,11 @@ public:
     void Activate(bool bActivate) { m_bActive = bActivate; }
 
     void Hide();
+    // Starts the show delay over (the mouse moved to another item of a list
+    // tool); a tip on show goes at once, and the next tick finds no tool.
+    void RestartTimer();
+    bool IsShowTimerActive() const { return m_timer1.isActive(); }
+    int GetShowTimerInterval() const { return m_nShowTimerMs; }
     // Hands the owner's mouse and keyboard events to the tip.
     void RelayEvent(const QEvent* pEvent);
 
@@ -149,6 +154,7 @@ private:
     QPointer<QWidget> m_hOldFocusWnd;
     std::vector<std::unique_ptr<CToolTipInfo>> m_arrTools;
     QBasicTimer m_timer1;
+    int m_nShowTimerMs = 0;
     QBasicTimer m_timer2;
     QString m_strShown;
 };
