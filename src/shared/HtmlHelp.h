@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+// The user guide: our own HTML pages shipped beside the program, shown in
+// the default browser at the topic asked for.
+class CHtmlHelp {
+public:
+    CHtmlHelp();
+
+    void ShowContents();
+    void ShowContents(unsigned, unsigned) { ShowContents(); }
+    void ShowIndex();
+    void ShowSearch();
+    // A topic of the guide by its anchor name.
+    void ShowTopic(const QString& strAnchor);
+
+    const QString& GetPath() const { return m_strPath; }
+    static QString FileName() { return QStringLiteral("UserGuide.html"); }
+    // The address a topic opens at (empty when the guide is missing).
+    QUrl TopicUrl(const QString& strAnchor) const;
+
+    // Where pages are handed to the browser (tests record them instead).
+    using Opener = std::function<bool(const QUrl&)>;
+    static void SetOpener(Opener opener);
+
+private:
+    QString m_strPath;
+};
