@@ -2,7 +2,6 @@
 #include "platform/Program.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
@@ -12,15 +11,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(platform::program().name);
 
     CRadioApp radioApp;
-    // A second copy brings the running one forward and ends, unless the
-    // command line allows several.
-    if (!radioApp.CheckSingleInstance(CBaseApp::HasMultiOk(QCoreApplication::arguments()), false))
+    // A refused second copy, a cancelled start-up or a frame that cannot be
+    // made end the program here.
+    if (!radioApp.InitInstance()) {
+        radioApp.ExitInstance();
         return 0;
-
-    QMainWindow window;
-    window.setWindowTitle(platform::program().name);
-    window.resize(1024, 700);
-    window.show();
+    }
     const int result = app.exec();
     radioApp.ExitInstance();
     return result;

@@ -10,9 +10,10 @@ public:
     CEepromImage();
     virtual ~CEepromImage() = default;
 
-    // Re-reads the used-channel bitmap from the radio.
-    void Refresh();
-    void ReloadUsedBitmap() { Refresh(); }
+    // Re-reads the used-channel bitmap from the radio. FALSE when a read
+    // failed: the bitmap then tells nothing about which channels are used.
+    bool Refresh();
+    bool ReloadUsedBitmap() { return Refresh(); }
     int IsBitSet(uint32_t nAddress, uint8_t nBit) const;
     // Whether memory channel n (0-based) holds data, after a refresh.
     bool IsChannelUsed(int nChannel) const;

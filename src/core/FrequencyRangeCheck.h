@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+class CFrequencyEdit;
+class QWidget;
+
+// Checks a typed frequency against the six receive ranges of the options
+// and tells the operator, in the program's words, what is wrong.
+class CFrequencyRangeCheck {
+public:
+    CFrequencyRangeCheck() = default;
+    virtual ~CFrequencyRangeCheck() = default;
+
+    // The first range (0-5) holding the frequency, or -1.
+    static int FindRange(uint32_t nFrequency);
+    static QString RangeName(int nIndex);
+
+    bool CheckRx(QWidget* pOwner, const CFrequencyEdit& edit);
+    bool CheckRxInRange(QWidget* pOwner, const CFrequencyEdit& edit, int nExpected);
+    bool CheckTx(QWidget* pOwner, const CFrequencyEdit& edit);
+    bool CheckSameRange(QWidget* pOwner, const CFrequencyEdit& first, const CFrequencyEdit& second);
+
+    // The same checks on a frequency and the text it was typed as.
+    bool Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx, int nExpected);
+
+    int GetRange() const { return m_nRange; }
+
+private:
+    int m_nRange = -1;
+};

@@ -1,0 +1,77 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class CCatLink;
+class CRadioMemoryList;
+class QWidget;
+
+// The radio search of the start-up dialog, apart from its window: it tries
+// port and speed pairs until the radio answers, asks about a slow speed once
+// per port and speed, and loads the memory channels. What it shows goes
+// through the View.
+class CStartupSearch {
+public:
+    // Images of the result rows (bitmap k of the list is image 2k).
+    enum RowImage { IMAGE_SUCCESS = 0, IMAGE_FAILURE = 2, IMAGE_HINT = 6 };
+
+    struct Row {
+        QString strPort;
+        QString strSpeed;
+        QString strStatus;
+        int nImage = IMAGE_SUCCESS;
+    };
+
+    class View {
+    public:
+        virtual ~View() = default;
+        virtual void ClearRows() = 0;
+        virtual void AddRow(const Row& row) = 0;
+        virtual void SetProgressText(const QString& strText) = 0;
+        virtual void ShowProgress(bool bShow) = 0;
+        virtual void SetProgressPos(int nPos) = 0;
+        // The port and speed lists follow the search.
+        virtual void SelectPort(int nIndex) = 0;
+        virtual void SelectSpeed(int nIndex) = 0;
+        // Paint now: the search keeps the message loop waiting.
+        virtual void Repaint() = 0;
+        virtual void RepaintProgress() = 0;
+        // Owner and caption of the questions.
+        virtual QWidget* Owner() = 0;
+        virtual QString Title() = 0;
+    };
+
+    CStartupSearch(View& view, CCatLink& link, CRadioMemoryList& memory);
+
+    void SetPorts(const QStringList& ports) { m_ports = ports; }
+    void SetSpeeds(const QStringList& speeds) { m_speeds = speeds; }
+    const QStringList& GetPorts() const { return m_ports; }
+    const QStringList& GetSpeeds() const { return m_speeds; }
+    // The selection (index into the lists; -1 none).
+    void Select(int nPort, int nSpeed);
+    int GetPortIndex() const { return m_nPort; }
+    int GetSpeedIndex() const { return m_nSpeed; }
+    QString GetPort() const { return m_ports.value(m_nPort); }
+    QString GetSpeed() const { return m_speeds.value(m_nSpeed); }
+
+    // TRUE once the radio answered and its memory channels are loaded.
+    bool Connect(bool bSearch, bool bAskSpeed);
+    // One try with the current port and speed.
+    bool TryCurrent();
+
+    static QString AskSpeedValueName(const QString& strPort, const QString& strSpeed);
+    static QString SpeedQuestion(const QString& strSpeed);
+
+private:
+    void AddRow(const QString& strStatus, int nImage);
+    void AddHint(const QString& strText);
+    bool LoadMemory();
+
+    View& m_view;
+    CCatLink& m_link;
+    CRadioMemoryList& m_memory;
+    QStringList m_ports;
+    QStringList m_speeds;
+    int m_nPort = -1;
+    int m_nSpeed = -1;
+};
