@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QProcess>
 
 namespace {
 QPointer<CMainFrame>& FrameSlot()
@@ -213,6 +214,7 @@ bool CMainFrame::OnCreate()
 
 void CMainFrame::InitialiseFrame()
 {
+    BuildAccelerators();
     CRegistry registry;
     registry.GetIntArray(QStringLiteral("Favourites-I"), m_arrFavFreq);
     registry.GetStringArray(QStringLiteral("Favourites-S"), m_arrFavTitle);
@@ -350,8 +352,11 @@ void CMainFrame::OnTimer(int nId)
         UpdateStatusPanes();
         break;
     case 107:
-        // Without a screen saver switch of our own to reset, keeping the
-        // screen awake is left to the desktop's inhibit rules.
+        // Resetting the desktop's idle count keeps the screen saver away
+        // while this program has the focus.
+        if (!CurrentSettings().m_bDisableScreenSaver || !QApplication::focusWidget() || isMinimized())
+            break;
+        QProcess::startDetached(QStringLiteral("xdg-screensaver"), {QStringLiteral("reset")});
         break;
     default:
         break;

@@ -178,6 +178,7 @@ private:
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, int nCommand, const QString& strText, bool bCheckable = false);
     void BuildFavouritesMenu();
+    void BuildAccelerators();
     void UpdateCommandStates();
     void SetTimer(int nId, int nMs, bool bSingleShot = false);
     void KillTimer(int nId);

@@ -1,6 +1,7 @@
 // Menus, status bar panes, favourites, full screen and the tool windows.
 #include "psk/core/MainFrame.h"
 
+#include "psk/core/AboutDialog.h"
 #include "psk/core/Components.h"
 #include "psk/core/DspCalls.h"
 #include "psk/core/FormRx.h"
@@ -28,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeySequence>
 #include <QProcess>
 #include <QSaveFile>
 #include <QScreen>
@@ -158,6 +160,42 @@ void CMainFrame::BuildMenus()
     connect(bar, &QMenuBar::hovered, this, [this] { UpdateCommandStates(); });
     for (QMenu* m : bar->findChildren<QMenu*>())
         connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommandStates(); });
+}
+
+void CMainFrame::BuildAccelerators()
+{
+    struct Row {
+        const char* keyText;
+        QKeySequence key;
+        int command;
+    };
+    const Row rows[] = {
+        {"Alt+1", QKeySequence(Qt::ALT | Qt::Key_1), 32777},  {"Alt+2", QKeySequence(Qt::ALT | Qt::Key_2), 32778},
+        {"Alt+3", QKeySequence(Qt::ALT | Qt::Key_3), 32779},  {"Alt+4", QKeySequence(Qt::ALT | Qt::Key_4), 32780},
+        {"Alt+5", QKeySequence(Qt::ALT | Qt::Key_5), 32781},  {"Alt+6", QKeySequence(Qt::ALT | Qt::Key_6), 32792},
+        {"Alt+7", QKeySequence(Qt::ALT | Qt::Key_7), 32793},  {"Alt+8", QKeySequence(Qt::ALT | Qt::Key_8), 32794},
+        {"Alt+9", QKeySequence(Qt::ALT | Qt::Key_9), 32795},  {"Alt+C", QKeySequence(Qt::ALT | Qt::Key_C), 33538},
+        {"Alt+O", QKeySequence(Qt::ALT | Qt::Key_O), 32803},  {"Alt+P", QKeySequence(Qt::ALT | Qt::Key_P), 33512},
+        {"Alt+Y", QKeySequence(Qt::ALT | Qt::Key_Y), 32804},  {"Ctrl+C", QKeySequence(Qt::CTRL | Qt::Key_C), 57634},
+        {"Ctrl+X", QKeySequence(Qt::CTRL | Qt::Key_X), 57635}, {"Ctrl+V", QKeySequence(Qt::CTRL | Qt::Key_V), 57637},
+        {"F1", QKeySequence(Qt::Key_F1), 32801},               {"F2", QKeySequence(Qt::Key_F2), 32799},
+        {"F3", QKeySequence(Qt::Key_F3), 33573},               {"Escape", QKeySequence(Qt::Key_Escape), 32819},
+        {"F5", QKeySequence(Qt::Key_F5), 32785},               {"F6", QKeySequence(Qt::Key_F6), 33500},
+        {"F7", QKeySequence(Qt::Key_F7), 33490},               {"F8", QKeySequence(Qt::Key_F8), 32784},
+        {"Alt <-", QKeySequence(Qt::ALT | Qt::Key_Left), 33478}, {"Alt ->", QKeySequence(Qt::ALT | Qt::Key_Right), 33479},
+    };
+    // Only a command that some menu item carries gets its key; the key text
+    // shows beside every such item.
+    for (const Row& row : rows) {
+        for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->data().toInt() != row.command || action->menu())
+                    continue;
+                action->setShortcut(row.key);
+                action->setShortcutContext(Qt::ApplicationShortcut);
+            }
+        }
+    }
 }
 
 void CMainFrame::UpdateCommandStates()
@@ -336,8 +374,6 @@ void CMainFrame::UpdateStatusPanes()
         label->setText(GetPaneText(pane));
         label->setEnabled(IsPaneEnabled(pane));
     }
-    if (m_pMdiArea && m_pMdiArea->activeSubWindow() && m_pMdiArea->activeSubWindow()->isMaximized())
-        TheApp().SaveViewState();
 }
 
 QString CMainFrame::GetPaneText(int nPane) const
@@ -717,6 +753,11 @@ void CMainFrame::OnCommand(int nCommand)
         if (ISuperView* super = TheApp().GetSuperView())
             SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
         break;
+    case 57664: {
+        CAboutDialog about(this);
+        about.exec();
+        break;
+    }
     case 32789: {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

@@ -143,6 +143,12 @@ bool CPSK31App::InitInstance(const QStringList& arguments)
         return false;
     }
     m_pMainFrame->InitialiseFrame();
+    // Message 1090 from other programs goes to the frame's own handler.
+    SetMessageHandler([this](uint32_t message, uint32_t wParam, int32_t lParam) -> uint32_t {
+        if (message == CMainFrame::WM_REMOTE_COMMAND && m_pMainFrame)
+            return m_pMainFrame->OnRadioLink(wParam, lParam);
+        return 0;
+    });
     CSplashWindow::ShowSplashScreen(m_pMainFrame);
     platform::sleepMs(kSplashWaitMs);
 

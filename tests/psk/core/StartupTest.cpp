@@ -13,6 +13,12 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QKeySequence>
+#include <optional>
+#include <thread>
+#include "platform/LocalMessaging.h"
+#include "psk/core/AboutDialog.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -136,6 +142,37 @@ TEST_F(Startup, NewClassicLayoutShowsChannelOneAndStartsTheCard)
     EXPECT_LT(port, start);
 }
 
+TEST_F(Startup, OtherProgramsReachTheFramesOwnMessageHandler)
+{
+    testsupport::RecordingDsp dsp;
+    ASSERT_TRUE(Start(1));
+    std::optional<uint32_t> activate, frequency;
+    std::thread other([&] {
+        activate = platform::LocalClient::sendTo(platform::program().windowIdentifier, 1090, 14, 0);
+        frequency = platform::LocalClient::sendTo(platform::program().windowIdentifier, 1090, 2, 0);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!frequency && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    other.join();
+    ASSERT_TRUE(activate.has_value());
+    EXPECT_EQ(*activate, 1u);
+    ASSERT_TRUE(frequency.has_value());
+    EXPECT_EQ(*frequency, 0u);
+}
+
+TEST_F(Startup, MenuShortcutsGoOnlyToCommandsInTheMenus)
+{
+    testsupport::RecordingDsp dsp;
+    ASSERT_TRUE(Start(1));
+    CMainFrame* frame = TheApp().GetMainFrame();
+    EXPECT_EQ(frame->GetCommandAction(32819)->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(frame->GetCommandAction(32784)->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_EQ(frame->GetCommandAction(32777)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
+    EXPECT_EQ(frame->GetCommandAction(32785)->shortcut(), QKeySequence(Qt::Key_F5));
+}
+
 TEST_F(Startup, ResumeShowsTheStoredViews)
 {
     testsupport::RecordingDsp dsp;
@@ -179,6 +216,20 @@ TEST_F(Startup, LogWindowCloseHidesAndDisplayShowsItAgain)
     EXPECT_TRUE(before.endsWith(QStringLiteral(" a line 7")));
     frame->OnCommand(33472);
     EXPECT_TRUE(TheApp().GetLogView()->toPlainText().isEmpty());
+}
+
+TEST(AboutDialog, TitleVersionAndCreditsThatChange)
+{
+    platform::setProgram(platform::brevioIdentity());
+    CAboutDialog about(nullptr);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About PSK31 Brevio"));
+    auto* build = about.findChild<QLabel*>(QStringLiteral("1114"));
+    ASSERT_NE(build, nullptr);
+    EXPECT_TRUE(build->text().startsWith(QStringLiteral("Build date: ")));
+    const QString first = about.CreditLabel()->text();
+    about.NextCredit();
+    EXPECT_NE(about.CreditLabel()->text(), first);
+    platform::setProgram(platform::corvaneIdentity());
 }
 
 TEST(LogView, LinesAreStampedAndAnEmptyLineIsOnlyABreak)
