@@ -315,6 +315,23 @@ TEST_F(Mixers, SliderLinesMoveInStepsOfAHundredthPart)
     EXPECT_EQ(CMixerDialog::LineStep(5, 0, 100, true), 5);
 }
 
+TEST_F(Mixers, OverloadLowersBothInputsOnlyOnceSettled)
+{
+    FrameFixture f;
+    m_state.kind = CSoundMixer::SelectKind::Mixer;
+    m_state.selected = {true, true, false};
+    f.frame->ReduceMixerLevels(10);  // right after start: at once
+    EXPECT_EQ(m_state.volume[0], 23447);
+    EXPECT_EQ(m_state.volume[1], 2500);
+    f.frame->RewindInput();
+    f.frame->ReduceMixerLevels(10);
+    EXPECT_EQ(m_state.volume[0], 23447);
+    for (int i = 0; i < 101; ++i)
+        f.Engine(CMainFrame::WM_FFT_READY, 0, 0);
+    f.frame->ReduceMixerLevels(10);
+    EXPECT_EQ(m_state.volume[0], 23447 - 6553);
+}
+
 TEST_F(Mixers, OutputWindowIsUpsideDownAndMutes)
 {
     CVolumeDialog out(nullptr, 1);
