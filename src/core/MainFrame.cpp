@@ -11,8 +11,6 @@
 #include "platform/Sleeper.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
-#include "shared/artwork/Artwork.h"
-#include "shared/ui/Banners.h"
 #include "shared/ui/BaseDialog.h"
 
 #include <QApplication>
@@ -20,7 +18,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -43,7 +40,8 @@ CMainFrame* GetMainFrame()
 
 CMainFrame::CMainFrame()
 {
-    GetMdiClient()->viewport()->installEventFilter(this);
+    m_client.SubclassWindow(GetMdiClient());
+    m_client.SetCommandTarget([this](unsigned nId) { return OnCommand(nId); });
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -145,36 +143,6 @@ void CMainFrame::LoadBarState()
 void CMainFrame::SaveBarState()
 {
     platform::SettingsStore::setValue(CRegistry::Section(), kBarState, saveState());
-}
-
-void CMainFrame::EnableBanner()
-{
-    m_bBanner = true;
-    GetMdiClient()->viewport()->update();
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && watched == GetMdiClient()->viewport()) {
-        PaintClient(GetMdiClient()->viewport());
-        return true;
-    }
-    return CMDIFrameWnd::eventFilter(watched, event);
-}
-
-void CMainFrame::PaintClient(QWidget* pViewport)
-{
-    QPainter painter(pViewport);
-    const QRect client = pViewport->rect();
-    painter.fillRect(client, pViewport->palette().color(QPalette::Base));
-    QImage tile;
-    CVersionBanner::LoadBackground(tile);
-    if (!tile.isNull())
-        painter.drawTiledPixmap(client, QPixmap::fromImage(tile));
-    if (m_bBanner) {
-        CVersionBanner banner;
-        banner.Draw(pViewport, painter, client.width(), client.height(), true, true);
-    }
 }
 
 bool CMainFrame::OnCommand(unsigned nId)

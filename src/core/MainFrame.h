@@ -1,6 +1,7 @@
 #pragma once
 #include "core/DocView.h"
 #include "shared/MenuAccelerators.h"
+#include "shared/ui/MDIClientWnd.h"
 
 #include <QHash>
 #include <QPointer>
@@ -32,8 +33,9 @@ public:
     void SaveBarState();
 
     // The client area draws the logo and version lines once start-up is done.
-    void EnableBanner();
-    bool IsBannerEnabled() const { return m_bBanner; }
+    void EnableBanner() { m_client.EnableBanner(); }
+    bool IsBannerEnabled() const { return m_client.IsBannerEnabled() != 0; }
+    CMDIClientWnd& GetClientWnd() { return m_client; }
     bool IsClosing() const { return m_bClosing; }
 
     void SetDisplayFrame(CMDIChildWnd* pFrame) { m_pDisplayFrame = pFrame; }
@@ -63,15 +65,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* AddMenu(const QString& strTitle);
     QAction* AddCommand(QMenu* pMenu, unsigned nId, const QString& strText, bool bCheckable = false);
-    void PaintClient(QWidget* pViewport);
-
     bool m_bClosing = false;
-    bool m_bBanner = false;
+    CMDIClientWnd m_client;
     QHash<unsigned, QAction*> m_commands;
     QList<QMenu*> m_menus;
     QList<ACCEL> m_accelerators;

@@ -84,8 +84,10 @@ bool CVfoMemoryAnalyzerDialog::OnInitDialog()
     m_pSpins[SEL_VFO_A]->SetRange(1, int(settings.GetBandsPerVfo()));
     m_pSpins[SEL_VFO_B]->SetRange(1, int(settings.GetBandsPerVfo()));
     m_pSpins[SEL_MEMORY]->SetRange(1, settings.GetMemoryChannelCount());
-    for (COwnSpinButtonCtrl* spin : m_pSpins)
+    for (COwnSpinButtonCtrl* spin : m_pSpins) {
         spin->SetPos(1);
+        spin->UpdateBuddy(-1, false);
+    }
     m_pRadios[m_nSelection]->setChecked(true);
     m_bInitialised = true;
     Refresh();

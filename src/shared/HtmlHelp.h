@@ -8,6 +8,8 @@
 class CHtmlHelp {
 public:
     CHtmlHelp();
+    // The guide at another path (a second program, tests).
+    explicit CHtmlHelp(const QString& strPath) : m_strPath(strPath) {}
 
     void ShowContents();
     void ShowContents(unsigned, unsigned) { ShowContents(); }

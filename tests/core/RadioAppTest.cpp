@@ -3,6 +3,7 @@
 // application's own services (log lines, shell errors, settings reset).
 #include "CatLinkTestSupport.h"
 
+#include "core/AboutDialog.h"
 #include "core/ClosingDialog.h"
 #include "core/DisplayViewHooks.h"
 #include "core/MainFrame.h"
@@ -11,12 +12,17 @@
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "platform/SettingsStore.h"
+#include "shared/MapiMail.h"
 #include "shared/Registry.h"
+#include "shared/VersionInfo.h"
+#include "shared/ui/ColourStatic.h"
 #include "shared/ui/BarMeter.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
+#include <QUrlQuery>
 #include <QMdiArea>
 #include <QTimer>
 #include <functional>
@@ -283,4 +289,74 @@ TEST(RadioAppCommands, TraceAllCommsTogglesTheLinkAndItsCheckMark)
     EXPECT_EQ(ui.m_nCheck, 1);
     // A command of a part that is not there is not handled.
     EXPECT_FALSE(app.OnCommand(CRadioApp::ID_COMMAND_ENTRY));
+}
+
+namespace {
+class ComposeWindow : public CMapiMail::MailClient {
+public:
+    QString Unavailable() override { return {}; }
+    bool HasEntry(const QString&) override { return true; }
+    bool Open(const QUrl& url) override
+    {
+        urls << url;
+        return true;
+    }
+    QList<QUrl> urls;
+};
+} // namespace
+
+TEST(RadioAppCommands, SupportMailOpensAPreparedMessageAndLogsOnOnce)
+{
+    CRadioApp app;
+    ComposeWindow client;
+    CMapiMail::SetMailClient(&client);
+    CMapiMail::LogOff();
+    EXPECT_TRUE(app.OnCommand(CRadioApp::ID_SUPPORT_EMAIL));
+    ASSERT_EQ(client.urls.size(), 1);
+    const QUrl url = client.urls.first();
+    EXPECT_EQ(url.path(), CRadioApp::SupportAddress());
+    const QUrlQuery query(url);
+    const CVersionInfo version;
+    EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded),
+              QStringLiteral("FT-817 Corvane Version %1 build %2 %3")
+                  .arg(version.GetProductVersion())
+                  .arg(version.GetBuild())
+                  .arg(version.GetSpecialBuild()));
+    EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded),
+              "Before contacting QT9XVK please look at the FT-817 Corvane usergroup: " + CRadioApp::UserGroupAddress() +
+                  " where many users of this program will be able to help.\r\n\r\n\r\nHello " +
+                  CRadioApp::SupportGreetingName() + ",\r\n\r\n<your message goes here>...");
+    EXPECT_TRUE(CRadioApp::UserGroupAddress().endsWith("/group/VE817-Corvane"));
+    EXPECT_TRUE(CMapiMail::IsLoggedOn());
+    // A second mail in the same run does not log on again, and asks nothing.
+    EXPECT_TRUE(app.OnCommand(CRadioApp::ID_SUPPORT_EMAIL));
+    EXPECT_EQ(client.urls.size(), 2);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    CMapiMail::SetMailClient(nullptr);
+    CMapiMail::LogOff();
+}
+
+TEST(RadioAppCommands, AboutShowsTheVersionAndCyclesTheCredits)
+{
+    CRadioApp app;
+    CAboutDialog about;
+    const CVersionInfo version;
+    EXPECT_EQ(about.windowTitle(), "About FT-817 Corvane");
+    auto text = [&](unsigned id) {
+        for (QWidget* w : about.findChildren<QWidget*>())
+            if (w->property("controlId").toUInt() == id)
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    return label->text();
+        return QString();
+    };
+    EXPECT_EQ(text(1114), "Build date: " + version.GetBuildDate());
+    EXPECT_EQ(text(1116), version.GetLegalCopyright());
+    EXPECT_EQ(text(1113), "FT-817 Corvane " + version.GetSpecialBuild());
+    ASSERT_EQ(CAboutDialog::Credits().size(), 11);
+    EXPECT_EQ(about.GetCreditsStatic()->text(), CAboutDialog::Credits()[0]);
+    for (int i = 1; i <= 11; ++i)
+        about.NextCredit();
+    EXPECT_EQ(about.GetCreditIndex(), 0) << "after the eleventh line the first comes again";
+    about.NextCredit();
+    EXPECT_EQ(about.GetCreditsStatic()->text(), CAboutDialog::Credits()[1]);
 }

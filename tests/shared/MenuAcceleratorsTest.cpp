@@ -1,0 +1,97 @@
+// Key names in the menu texts, the accelerator table of the commands found,
+// working shortcuts and the tooltips with their keys.
+#include "shared/MenuAccelerators.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <gtest/gtest.h>
+
+namespace {
+QAction* command(QMenu* menu, unsigned id, const QString& text)
+{
+    QAction* a = menu->addAction(text);
+    a->setProperty("commandId", id);
+    return a;
+}
+} // namespace
+
+TEST(MenuAccelerators, KeyNamesGoIntoTheMenuAndTheKeysWork)
+{
+    QMainWindow window;
+    QMenu* edit = window.menuBar()->addMenu("&Edit");
+    QAction* undo = command(edit, 32812, "&Undo");
+    QAction* redo = command(edit, 32813, "&Redo");
+    edit->addSeparator();
+    QMenu* favourites = edit->addMenu("Fa&vourites");
+    QAction* manager = command(favourites, 32779, "&Manager");
+    QAction* contents = command(window.menuBar()->addMenu("&Help"), 32835, "&Contents");
+
+    CMenuAccelerators accelerators;
+    const QList<ACCEL> table = accelerators.Build(window.menuBar(), &window);
+    EXPECT_EQ(undo->text(), "&Undo\tCtrl+Z");
+    EXPECT_EQ(redo->text(), "&Redo\tCtrl+Y");
+    EXPECT_EQ(manager->text(), "&Manager\tAlt+O");
+    EXPECT_EQ(contents->text(), "&Contents") << "a command without a key keeps its text";
+
+    // In table order, only the commands the menu has.
+    ASSERT_EQ(table.size(), 3);
+    const uint8_t alt = FVIRTKEY | FNOINVERT | FALT;
+    const uint8_t ctrl = FVIRTKEY | FNOINVERT | FCONTROL;
+    EXPECT_EQ(table[0].cmd, 32779);
+    EXPECT_EQ(table[0].fVirt, alt);
+    EXPECT_EQ(table[0].key, 'O');
+    EXPECT_EQ(table[1].cmd, 32813);
+    EXPECT_EQ(table[2].cmd, 32812);
+    EXPECT_EQ(table[2].fVirt, ctrl);
+    EXPECT_EQ(table[2].key, 'Z');
+
+    // Ctrl+Z sends command 32812.
+    int undone = 0;
+    QObject::connect(undo, &QAction::triggered, [&] { ++undone; });
+    bool found = false;
+    for (QShortcut* s : window.findChildren<QShortcut*>()) {
+        if (s->key() == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
+            found = true;
+            emit s->activated();
+        }
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(undone, 1);
+}
+
+TEST(MenuAccelerators, TooltipsCarryTheKey)
+{
+    QMenu edit;
+    command(&edit, 32812, "&Undo");
+    CMenuAccelerators accelerators;
+    accelerators.SetPromptSource([](unsigned id) -> QString {
+        if (id == 32812)
+            return "Undo the last tuning change\nUndo ";
+        if (id == 32835)
+            return "List the help topics\nHelp Topics";
+        return {};
+    });
+    accelerators.Build(QList<QMenu*>{&edit});
+    EXPECT_EQ(accelerators.GetToolTipText(32812), "Undo (Ctrl+Z)");
+    // A key is known for a command even when this menu lacks it.
+    EXPECT_EQ(accelerators.GetToolTipText(32809), " (F8)");
+    EXPECT_EQ(accelerators.GetToolTipText(32835), "Help Topics");
+    EXPECT_EQ(accelerators.GetToolTipText(0), "");
+    accelerators.SetPromptSource([](unsigned) { return QString("x\n") + QString(100, 'y'); });
+    EXPECT_EQ(accelerators.GetToolTipText(32835).size(), CMenuAccelerators::kMaxTip);
+}
+
+TEST(MenuAccelerators, TheProgramTableHasItsThirtyTwoKeys)
+{
+    const QList<CMenuAccelerators::Entry> table = CMenuAccelerators::CorvaneTable();
+    ASSERT_EQ(table.size(), 32);
+    EXPECT_EQ(table.first().strKeyName, "Alt+A");
+    EXPECT_EQ(table.last().strKeyName, "Enter");
+    EXPECT_EQ(table.last().key, VK_RETURN);
+    EXPECT_EQ(table[26].strKeyName, "Alt+F11");
+    EXPECT_EQ(table[26].key, 0x7A);
+    EXPECT_EQ(CMenuAccelerators::KeySequenceText(FVIRTKEY | FCONTROL, 0x7B), "Ctrl+F12");
+}
