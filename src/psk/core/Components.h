@@ -10,6 +10,7 @@ class QDockWidget;
 class QObject;
 class QToolBar;
 class QWidget;
+class CFormRx;
 class CTxTextWindow;
 
 // The waterfall and spectrum canvas.
@@ -47,6 +48,15 @@ public:
     virtual void DisableAllDspChannels() = 0;
     virtual void StartBrowser() = 0;
     virtual void StopBrowser() = 0;
+    // Status texts of its transmit window.
+    virtual void SetStatusText(const QString& strText) { (void)strText; }
+    // A browser slot's DSP channel (10-49), its received text, and the
+    // browser's squelch threshold (0-99): what a channel window takes over.
+    virtual int GetChannelDspId(int nSlot) const { return nSlot + 10; }
+    virtual QString GetChannelText(int nSlot) const { (void)nSlot; return QString(); }
+    virtual int GetSquelchThreshold() const { return 50; }
+    // A tag value picked from its received text.
+    virtual void SetTagValue(const QString& strTitle, const QString& strValue) { (void)strTitle, (void)strValue; }
 };
 
 // The docking tags window.
@@ -58,6 +68,18 @@ public:
     virtual void Reload() = 0;
     virtual void GetOwnTags(QStringList& names, QStringList& values) = 0;
     virtual void SetOwnTags(const QStringList& names, const QStringList& values) = 0;
+    // The channel whose values the bar shows (0-3, browser slots 10-49).
+    virtual void SelectChannel(int nChannel) { (void)nChannel; }
+    // Stores a value for the shown channel (or the common value).
+    virtual void SetTagValue(const QString& strTitle, const QString& strValue) { (void)strTitle, (void)strValue; }
+    // The value column of a row, and the value of each named row ("" when none).
+    virtual QString GetValueAt(int nRow) const { (void)nRow; return QString(); }
+    virtual void GetValues(const QStringList& names, QStringList& values) const
+    {
+        values.clear();
+        for (int i = 0; i < names.size(); ++i)
+            values.append(QString());
+    }
 };
 
 // The docking macros window.
@@ -95,6 +117,16 @@ struct CPskComponents {
     std::function<ISuperView*(QWidget* parent)> createSuperView;
     // Alarms, macros and tags from their files (or their defaults).
     std::function<void()> loadStores;
+
+    // The dialogs a channel window runs; each answers 1 for OK.
+    // Macro input: one value per name comes back in values.
+    std::function<int(QWidget* parent, int nChannel, const QString& strTitle, const QStringList& names,
+                      const QStringList& lines, bool bErase, bool bSend, QStringList& values)>
+        runMacroInput;
+    // The record shown for editing before it goes to the logbook files.
+    std::function<int(QWidget* parent, QString& strRecord)> runAddToLogfile;
+    // The beacon: (frame, transmit text, transmit window, channel window).
+    std::function<void(QWidget* parent, const QString& strText, CTxTextWindow* pTx, CFormRx* pForm)> runBeacon;
 };
 
 CPskComponents& PskComponents();

@@ -4,6 +4,7 @@
 #include "psk/core/DspCalls.h"
 #include "psk/core/DspMessageSink.h"
 #include "psk/core/FormRx.h"
+#include "psk/core/SettingToolbars.h"
 #include "psk/core/FullScreenDialog.h"
 #include "psk/core/MixerDialog.h"
 #include "psk/core/ModeToolBar.h"
@@ -131,11 +132,24 @@ bool CMainFrame::OnCreate()
     m_pRadioBar->SetMeter(0, false);
     connect(m_pRadioBar, &CRadioToolBar::Command, this, [this](int c) { OnCommand(c); });
     connect(m_pRadioBar, &CRadioToolBar::AgcChosen, this, [this](int agc) { RadioCommand(13, agc); });
-    QToolBar* passband = makeBar(59429, QStringLiteral("Waterfall Display"), true);
-    QToolBar* centre = makeBar(59433, QStringLiteral("Center"), true);
-    QToolBar* afc = makeBar(59430, QStringLiteral("AFC"), true);
-    QToolBar* clipping = makeBar(59431, QStringLiteral("Waterfall Data Mode"), false);
-    QToolBar* clock = makeBar(59432, QStringLiteral("Date/Time"), false);
+    // The setting bars: one number each with its spin, and the clock.
+    auto* passbandBar = new CPassbandBar(this);
+    auto* centreBar = new CCentreFrequencyBar(this);
+    auto* afcBar = new CAfcBar(this);
+    auto* clippingBar = new CClippingBar(this);
+    auto* clockBar = new CClockBar(this);
+    if (!passbandBar->CreateControls() || !centreBar->CreateControls() || !afcBar->CreateControls() ||
+        !clippingBar->CreateControls() || !clockBar->Create(this, CClockBar::kBarId))
+        return false;
+    QToolBar* passband = passbandBar;
+    QToolBar* centre = centreBar;
+    QToolBar* afc = afcBar;
+    QToolBar* clipping = clippingBar;
+    QToolBar* clock = clockBar;
+    for (QToolBar* bar : {passband, centre, afc, clipping, clock})
+        m_toolBars.insert(bar->property("controlId").toInt(), bar);
+    clipping->setVisible(false);
+    clock->setVisible(false);
     QToolBar* distance = PskComponents().createDistanceBar ? PskComponents().createDistanceBar(this) : nullptr;
     if (!distance)
         distance = new QToolBar(QStringLiteral("Distance Calculator"), this);

@@ -152,7 +152,8 @@ public:
     void OnFullScreen();
     bool IsFullScreen() const { return m_bFullScreen; }
     void HideToolWindows();
-    void LogLocator(const QString& strLocator, int nDistance, int nHeading, const QString& strFrequency);
+    void LogLocator(const QString& strLocator, const QString& strDistance, const QString& strHeading,
+                    const QString& strFrequency);
 
     void OnTimer(int nId);
     bool IsTimerActive(int nId) const;
@@ -164,6 +165,8 @@ public:
     CBarLayout& GetChannelLayout() { return m_layoutChannels; }
 
     QAction* GetCommandAction(int nCommand) const { return m_commands.value(nCommand); }
+    // The channel window of the active MDI child, or none.
+    CFormRx* GetActiveChannel() const;
 
 protected:
     bool event(QEvent* event) override;

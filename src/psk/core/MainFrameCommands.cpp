@@ -4,6 +4,7 @@
 #include "psk/core/AboutDialog.h"
 #include "psk/core/Components.h"
 #include "psk/core/DspCalls.h"
+#include "psk/core/ChannelCommands.h"
 #include "psk/core/FormRx.h"
 #include "psk/core/FullScreenDialog.h"
 #include "psk/core/LogView.h"
@@ -96,6 +97,11 @@ void CMainFrame::BuildMenus()
     AddCommand(tx, 33628, QStringLiteral("PSK31"), true);
     AddCommand(tx, 33629, QStringLiteral("PSK63"), true);
     AddCommand(tx, 32819, QStringLiteral("A&bort"));
+    QMenu* rx = bar->addMenu(QStringLiteral("&Rx"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    AddChannelMenus(tx, rx, edit, [this](QMenu* menu, int nCommand, const QString& strText, bool bCheckable) {
+        return AddCommand(menu, nCommand, strText, bCheckable);
+    });
 
     QMenu* log = bar->addMenu(QStringLiteral("&Log"));
     AddCommand(log, 32787, QStringLiteral("&Display"), true);
@@ -151,7 +157,9 @@ void CMainFrame::BuildMenus()
         const int command = id;
         connect(a, &QAction::triggered, this, [this, command] { OnCommand(command); });
         m_commands.insert(id, a);
-        if (QToolBar* tb = m_toolBars.value(id == 137 ? 59432 : (id >= 33329 && id <= 33331) ? 59429 : 59392))
+        // The display and waterfall-data buttons sit on their setting bars.
+        const bool onSettingBar = (id >= 33329 && id <= 33331) || id == 33512 || id == 33551 || id == 33554;
+        if (QToolBar* tb = onSettingBar ? nullptr : m_toolBars.value(id == 137 ? 59432 : 59392))
             tb->addAction(a);
     }
     for (int id : {32771, 32785})
@@ -319,13 +327,20 @@ void CMainFrame::HideToolWindows()
         m_pVolumeOut->hide();
 }
 
-void CMainFrame::LogLocator(const QString& strLocator, int nDistance, int nHeading, const QString& strFrequency)
+void CMainFrame::LogLocator(const QString& strLocator, const QString& strDistance, const QString& strHeading,
+                            const QString& strFrequency)
 {
     // The grid square summary is a later tool window; nothing to add to yet.
     Q_UNUSED(strLocator);
-    Q_UNUSED(nDistance);
-    Q_UNUSED(nHeading);
+    Q_UNUSED(strDistance);
+    Q_UNUSED(strHeading);
     Q_UNUSED(strFrequency);
+}
+
+CFormRx* CMainFrame::GetActiveChannel() const
+{
+    QMdiSubWindow* active = m_pMdiArea ? m_pMdiArea->activeSubWindow() : nullptr;
+    return active ? qobject_cast<CFormRx*>(active->widget()) : nullptr;
 }
 
 void CMainFrame::OnFullScreen()
@@ -443,6 +458,12 @@ bool CMainFrame::IsPaneEnabled(int nPane) const
 
 bool CMainFrame::IsCommandEnabled(int nCommand)
 {
+    // The active channel window answers its own commands first.
+    if (CFormRx* form = GetActiveChannel()) {
+        bool enabled = true, checked = false;
+        if (form->UpdateCommand(nCommand, enabled, checked))
+            return enabled;
+    }
     if (nCommand >= kFavouriteFirst && nCommand <= kFavouriteLast)
         return m_bRadioLinked;
     switch (nCommand) {
@@ -489,6 +510,11 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
 
 bool CMainFrame::IsCommandChecked(int nCommand)
 {
+    if (CFormRx* form = GetActiveChannel()) {
+        bool enabled = true, checked = false;
+        if (form->UpdateCommand(nCommand, enabled, checked))
+            return checked;
+    }
     const CPSK31Settings& s = CurrentSettings();
     for (const BarToggle& t : kBarToggles) {
         if (t.command != nCommand)
@@ -580,6 +606,12 @@ void CMainFrame::OnCommand(int nCommand)
 {
     if (!IsCommandEnabled(nCommand))
         return;
+    if (CFormRx* form = GetActiveChannel()) {
+        if (form->OnCommand(nCommand)) {
+            UpdateCommandStates();
+            return;
+        }
+    }
     CPSK31Settings& s = CurrentSettings();
     if (nCommand >= kFavouriteFirst && nCommand <= kFavouriteLast) {
         const int index = nCommand - kFavouriteFirst;

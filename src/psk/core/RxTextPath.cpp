@@ -159,6 +159,8 @@ void CRxTextPath::AddChar(int nChar, int nKind)
         cursor.setBlockFormat(block);
         return;
     }
+    if (m_pHost)
+        m_pHost->BeforeChange();
     const CPSK31Settings& s = CurrentSettings();
     int c = nChar & 0xFF;
     const int len = Length();

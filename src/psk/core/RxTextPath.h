@@ -38,6 +38,8 @@ public:
         // The queue needs draining later (the 500 ms timer), or no longer.
         virtual void RestartQueueTimer() {}
         virtual void StopQueueTimer() {}
+        // Called before an insertion changes anything (the view is noted).
+        virtual void BeforeChange() {}
         // Called right after text was appended: selection and scrolling.
         virtual void AfterAppend() {}
         // Replaces a smiley ending the recent characters; the change of length.

@@ -4,6 +4,7 @@
 #include "psk/core/MainFrame.h"
 #include "psk/core/PSK31App.h"
 #include "psk/core/RadioToolBar.h"
+#include "psk/core/SettingToolbars.h"
 #include "psk/display/DisplayCanvasBar.h"
 #include "psk/display/DisplayCanvasServices.h"
 
@@ -51,9 +52,8 @@ public:
     }
     int GetCentreValue() const override
     {
-        const QToolBar* bar = CentreBar();
-        const QLineEdit* edit = bar ? bar->findChild<QLineEdit*>() : nullptr;
-        return edit ? edit->text().trimmed().toInt() : 0;
+        const auto* bar = dynamic_cast<const CCentreFrequencyBar*>(CentreBar());
+        return bar ? bar->GetValue() : 0;
     }
     int64_t GetDialFrequency() const override
     {

@@ -55,24 +55,26 @@ TEST(DspNotifications, EchoPumpPullsTheNextCharacter)
     CTxTextWindow* tx = f.forms[1]->GetTxWindow();
     tx->setPlainText(QStringLiteral("HI\nX"));
     f.frame->SetTxChannel(1);
-    ASSERT_TRUE(tx->SendNext());  // the window primes the engine
-    f.Engine(kStatus, 1, 0);
+    f.Engine(kStatus, 1, 0);  // the window primes the engine with two steps
+    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")),
+              (QStringList{QStringLiteral("fnSendTXCharacter(72, 0)"), QStringLiteral("fnSendTXCharacter(73, 0)")}));
     f.dsp.Clear();
     MessageRecorder one(f.forms[1]);
 
-    f.Engine(kChar, 'H', -1);
-    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")), QStringList{QStringLiteral("fnSendTXCharacter(73, 0)")});
+    f.Engine(kChar, 'H', -1);  // pulls the line break: CR and LF go together
+    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")),
+              (QStringList{QStringLiteral("fnSendTXCharacter(13, 0)"), QStringLiteral("fnSendTXCharacter(10, 0)")}));
     const auto echo = one.Of(RegisteredMessage::nMsgCharRdy);
     ASSERT_EQ(echo.size(), 1);
     EXPECT_EQ(echo[0].wParam, uintptr_t('H'));
     EXPECT_EQ(echo[0].lParam, 1);
 
-    f.Engine(kChar, 'I', -1);  // pulls the line break: CR and LF go together
-    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).mid(1),
-              (QStringList{QStringLiteral("fnSendTXCharacter(13, 0)"), QStringLiteral("fnSendTXCharacter(10, 0)")}));
-    f.Engine(kChar, '\r', -1);  // pulls 'X'
+    f.Engine(kChar, 'I', -1);  // pulls 'X'
+    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).mid(2),
+              QStringList{QStringLiteral("fnSendTXCharacter(88, 0)")});
+    f.Engine(kChar, '\r', -1);  // nothing left to pull
     f.Engine(kChar, '\n', -1);  // shown, pulls nothing
-    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).size(), 4);
+    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).size(), 3);
     EXPECT_EQ(one.Of(RegisteredMessage::nMsgCharRdy).size(), 4);
     // Text used up without autostop: the transmitter keeps running.
     f.Engine(kChar, 'X', -1);
@@ -148,8 +150,9 @@ TEST(DspNotifications, TransmitStateFollowsStatusOneAndZero)
     FrameFixture f;
     f.Engine(kStatus, 1, 0);
     EXPECT_TRUE(f.frame->IsTransmitting());
-    for (CFormRx* form : f.forms)
-        EXPECT_TRUE(form->IsTxState());
+    // Only the transmitting channel changes state.
+    for (int n = 0; n < 4; ++n)
+        EXPECT_EQ(f.forms[n]->IsTxState(), n == f.frame->GetTxChannel());
     f.Engine(kStatus, 0, 0);
     EXPECT_FALSE(f.frame->IsTransmitting());
     for (CFormRx* form : f.forms)

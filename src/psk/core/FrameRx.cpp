@@ -1,0 +1,163 @@
+// The MDI frame of a channel window and its status bar.
+#include "psk/core/Components.h"
+#include "psk/core/FormRx.h"
+#include "psk/core/MainFrame.h"
+#include "psk/core/PSK31App.h"
+#include "psk/core/PSK31Settings.h"
+#include "psk/core/TxTextWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
+
+CFrameRx::CFrameRx(QWidget* parent) : QMdiSubWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_pStatusBar = new QStatusBar(this);
+    m_pStatusBar->setSizeGripEnabled(false);
+    const char* const sizing[] = {"", "IMD: < -99dB", "TX Lock: 9999 Hz", "Send: Immediate", "Autostop",
+                                  "To send: 9999"};
+    for (int i = 0; i < 6; ++i) {
+        auto* pane = new QLabel(m_pStatusBar);
+        pane->setProperty("controlId", kPaneIds[i]);
+        if (i == 0) {
+            m_pStatusBar->addWidget(pane, 1);
+        } else {
+            pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(sizing[i])) + 8);
+            m_pStatusBar->addPermanentWidget(pane);
+        }
+        m_panes.append(pane);
+    }
+    if (layout())
+        layout()->addWidget(m_pStatusBar);
+    m_pStatusBar->hide();
+    connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
+        m_bBlink = !m_bBlink;
+        UpdatePanes();
+    });
+    m_blinkTimer.start(500);
+}
+
+CFrameRx::~CFrameRx() = default;
+
+CFormRx* CFrameRx::Form() const
+{
+    return dynamic_cast<CFormRx*>(widget());
+}
+
+void CFrameRx::SetTxState(int nState)
+{
+    if (nState == m_nTxStateShown)
+        return;
+    m_nTxStateShown = nState;
+    SetStatusText(nState ? QStringLiteral("Sending") : QStringLiteral("Receiving"));
+}
+
+void CFrameRx::SetStatusText(const QString& strText)
+{
+    if (!m_panes.isEmpty())
+        m_panes[0]->setText(strText);
+}
+
+QString CFrameRx::GetStatusText() const
+{
+    return m_panes.isEmpty() ? QString() : m_panes[0]->text();
+}
+
+void CFrameRx::SetMinTrackSize(const QSize& size)
+{
+    m_minTrack = size;
+    if (size.width() > 0 && size.height() > 0)
+        setMinimumSize(size);
+}
+
+void CFrameRx::ShowStatusBar(bool bShow)
+{
+    m_pStatusBar->setVisible(bShow);
+}
+
+bool CFrameRx::IsStatusBarShown() const
+{
+    return !m_pStatusBar->isHidden();
+}
+
+QString CFrameRx::PaneText(int nId) const
+{
+    const CFormRx* form = Form();
+    switch (nId) {
+    case 106: {
+        const int imd = form ? form->GetImd() : 0;
+        if (imd == -999)
+            return QStringLiteral("IMD: Noise");
+        if (imd < 0)
+            return QStringLiteral("IMD: %1%2dB").arg(form->GetImdFlag() ? QStringLiteral("< ") : QString()).arg(imd);
+        return QStringLiteral("IMD:");
+    }
+    case 108:
+        if (form && form->IsTxFrequencyLocked())
+            return QStringLiteral("Tx Lock: %1 Hz").arg(form->GetTxFrequency());
+        return QStringLiteral("Tx Lock: off");
+    case 166:
+        switch (CurrentSettings().m_nTxSendChars) {
+        case 1:
+            return QStringLiteral("Send: Space");
+        case 2:
+            return QStringLiteral("Send: Linefeed");
+        default:
+            return QStringLiteral("Send: Immediate");
+        }
+    case 126:
+        return QStringLiteral("Autostop");
+    case 127:
+        return QStringLiteral("To send: %1").arg(form && form->GetTxWindow() ? form->GetTxWindow()->GetUnsentCount() : 0);
+    default:
+        return GetStatusText();
+    }
+}
+
+bool CFrameRx::IsPaneEnabled(int nId) const
+{
+    const CFormRx* form = Form();
+    if (nId == 126)
+        return form && form->IsAutoStop();
+    if (nId == 166) {
+        const CMainFrame* frame = GetMainFrame();
+        if (frame && frame->IsTransmitting() && form && form->GetTxWindow() && form->GetTxWindow()->IsWaiting())
+            return m_bBlink;
+    }
+    return true;
+}
+
+void CFrameRx::UpdatePanes()
+{
+    for (int i = 1; i < m_panes.size(); ++i) {
+        const QString text = PaneText(kPaneIds[i]);
+        if (m_panes[i]->text() != text)
+            m_panes[i]->setText(text);
+        m_panes[i]->setEnabled(IsPaneEnabled(kPaneIds[i]));
+    }
+}
+
+void CFrameRx::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    TheApp().HideView(this);
+}
+
+void CFrameRx::moveEvent(QMoveEvent* event)
+{
+    QMdiSubWindow::moveEvent(event);
+    if (CFormRx* form = Form())
+        form->Settle();
+}
+
+void CFrameRx::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowActive) && m_nChannel != -1) {
+        CMainFrame* frame = GetMainFrame();
+        if (auto* tags = frame ? dynamic_cast<ITagsBar*>(frame->GetTagsBar()) : nullptr)
+            tags->SelectChannel(m_nChannel);
+    }
+}
