@@ -1,5 +1,6 @@
 #include "psk/core/SquelchBar.h"
 
+#include "shared/FontFactory.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/WinDraw.h"
 
@@ -97,7 +98,7 @@ void CSquelchBar::paintEvent(QPaintEvent*)
 
     if (m_bCaption) {
         if (!m_pCaptionFont)
-            m_pCaptionFont = std::make_unique<QFont>(QStringLiteral("Microsoft Sans Serif"), 8);
+            m_pCaptionFont = std::make_unique<QFont>(CFontFactory(this).CreateSansSerif(8, false));
         QRect rect = RectLTRB(0, 0, w, h);
         painter.setPen(toQColor(m_colGripper));
         painter.setBackgroundMode(Qt::TransparentMode);

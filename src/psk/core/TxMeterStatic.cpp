@@ -1,5 +1,6 @@
 #include "psk/core/TxMeterStatic.h"
 
+#include "shared/FontFactory.h"
 #include "shared/WinDraw.h"
 
 #include <QFont>
@@ -153,7 +154,7 @@ void CTxMeterStatic::Draw(QPainter& painter, int w, int h)
     }
 
     if (!m_pLabelFont) {
-        m_pLabelFont = std::make_unique<QFont>(QStringLiteral("Small Fonts"), 6);
+        m_pLabelFont = std::make_unique<QFont>(CFontFactory(this).CreateSmallFonts(6));
         const QFontMetrics fm(*m_pLabelFont);
         m_nLabelWidth = std::max(fm.horizontalAdvance(QStringLiteral("ALC ")), fm.horizontalAdvance(QStringLiteral("PWR ")));
     }

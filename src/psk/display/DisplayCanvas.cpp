@@ -7,6 +7,7 @@
 #include "psk/display/DisplayCanvasServices.h"
 #include "psk/display/DisplayTraces.h"
 #include "psk/display/FrequencyLabel.h"
+#include "shared/FontFactory.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/WinDraw.h"
 
@@ -120,13 +121,10 @@ void CDisplayCanvas::MakeFont()
 {
     m_strFont = CurrentSettings().GetDisplayFont();
     const CFontDescription description(m_strFont);
-    QFont font(description.GetFace());
-    // A description without a size gets the ordinary size rather than none.
-    if (description.GetSize() > 0)
-        font.setPointSize(description.GetSize());
-    font.setBold(description.IsBold());
-    font.setItalic(description.IsItalic());
-    m_font = font;
+    // A description without a size gets the default description's size rather than none.
+    const int nPoints = description.GetSize() > 0 ? description.GetSize() : 8;
+    m_font = CFontFactory(this).CreatePointFont(description.GetFace(), nPoints, description.IsBold(),
+                                                description.IsItalic());
     m_bHasFont = true;
 }
 

@@ -4,6 +4,7 @@
 #include "psk/core/PSK31Settings.h"
 #include "psk/core/RegisteredMessages.h"
 #include "psk/core/stub/ScriptedDspControl.h"
+#include "shared/FontFactory.h"
 #include "shared/RegisteredEvent.h"
 #include "psk/display/CanvasHost.h"
 
@@ -244,7 +245,11 @@ TEST_F(DisplayCanvasTest, OptionsNormaliseTheRangeAndRebuildOnlyOnChange)
     canvas->OnOptions(0, 0);
     EXPECT_EQ(canvas->GetFrame(), nullptr);
     EXPECT_TRUE(canvas->GetDisplayFont().bold());
-    EXPECT_EQ(canvas->GetDisplayFont().pointSize(), 12);
+    EXPECT_EQ(canvas->GetDisplayFont(), CFontFactory(canvas.get()).CreatePointFont(QStringLiteral("Courier New"), 12, true, false));
+    // A description without a size still gives a readable font.
+    CurrentSettings().SetDisplayFont(QStringLiteral("Courier New"));
+    canvas->OnOptions(0, 0);
+    EXPECT_EQ(canvas->GetDisplayFont(), CFontFactory(canvas.get()).CreatePointFont(QStringLiteral("Courier New"), 8, false, false));
 }
 
 TEST_F(DisplayCanvasTest, GeometryOrientationAndSceneSize)
