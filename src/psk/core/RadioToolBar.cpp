@@ -76,6 +76,10 @@ bool CRadioToolBar::Create(QWidget* pParent, int nId)
             m_actions.append({b.command, action});
         }
     }
+    // A tool bar gives its labels the button-text role; these two paint with
+    // their own text colour.
+    m_pFrequency->setForegroundRole(QPalette::WindowText);
+    m_pMeter->setForegroundRole(QPalette::WindowText);
     // The largest bold "Arial" up to 14 points in which " 999.999.999 " fits.
     const QRect inner = QRect(0, 0, 120, 20).adjusted(4, 2, -4, -2);
     for (int points = 14; points >= 6; --points) {

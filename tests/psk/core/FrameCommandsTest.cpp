@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QMenu>
+#include <QImage>
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -63,6 +64,26 @@ TEST(RadioToolBar, RepeatsChangeNothingAndMeterRepaintsOnlyWhenNeeded)
     bar->SetAgc(3);
     EXPECT_TRUE(bar->GetAgcCombo()->isEnabled());
     EXPECT_EQ(bar->GetAgcCombo()->currentText(), QStringLiteral("Off"));
+}
+
+TEST(RadioToolBar, FrequencyShowsGreenOnBlack)
+{
+    CRadioToolBar bar;
+    bar.Create(nullptr, 59404);
+    bar.SetFrequency(0);
+    bar.show();
+    auto* display = bar.findChild<QWidget*>(QStringLiteral("111"));
+    ASSERT_NE(display, nullptr);
+    const QImage image = display->grab().toImage();
+    int green = 0, other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            green += c.green() > 128 ? 1 : 0;
+            other += c.red() > 64 || c.blue() > 64 ? 1 : 0;  // only black and greens
+        }
+    EXPECT_GT(green, 20);  // "Radio" is drawn
+    EXPECT_EQ(other, 0);
 }
 
 TEST(ModeToolBar, ItemsCarryTheirModulationCodes)
