@@ -1,7 +1,6 @@
 #include "core/CatLinkTestSupport.h"
 #include "core/RegisteredMessages.h"
 #include "core/Settings.h"
-#include "frontpanel/ClosingDialog.h"
 #include "frontpanel/FullScreenDialog.h"
 #include "frontpanel/RefreshIntervalDialog.h"
 #include "frontpanel/StressTestDialog.h"
@@ -118,25 +117,6 @@ TEST(RefreshIntervalDialog, ClampsOnOkNotWhileTyping)
     EXPECT_EQ(CRefreshIntervalDialog::Clamp("1000"), "999");
     EXPECT_EQ(CRefreshIntervalDialog::Clamp(""), "10");
     EXPECT_EQ(CRefreshIntervalDialog::Clamp("42"), "42");
-}
-
-TEST(ClosingDialog, CancelStoresNothingContinueStoresTheCheckBox)
-{
-    GetRegistry().WriteDialogInt(CClosingDialog::IDD, CClosingDialog::IDC_POWER_DOWN, 0);
-    {
-        CClosingDialog dialog;
-        EXPECT_FALSE(dialog.GetCheckBox()->isChecked());
-        dialog.GetCheckBox()->setChecked(true);
-        dialog.OnCancel();
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    }
-    EXPECT_EQ(GetRegistry().GetDialogInt(CClosingDialog::IDD, CClosingDialog::IDC_POWER_DOWN, -1), 0);
-    CClosingDialog dialog;
-    dialog.GetCheckBox()->setChecked(true);
-    dialog.OnOK();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(dialog.GetPowerDown());
-    EXPECT_EQ(GetRegistry().GetDialogInt(CClosingDialog::IDD, CClosingDialog::IDC_POWER_DOWN, -1), 1);
 }
 
 namespace {
