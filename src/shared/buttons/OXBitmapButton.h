@@ -52,6 +52,9 @@ public:
     void SetVerticalAlignment(uint32_t alignment);
     uint32_t GetVerticalAlignment() const;
     void SetTextColour(COLORREF colour);
+    // Room kept around the text; negative values let it reach past the face.
+    void SetTextMargin(QSize margin) { m_sizeTextMargin = margin; update(); }
+    QSize GetTextMargin() const { return m_sizeTextMargin; }
     COLORREF GetTextColour() const { return m_clrText; }
     void SetTextFont(const QFont& font);
     QFont GetTextFont() const { return font(); }
