@@ -120,7 +120,7 @@ QImage smallGlyph(int id)
         return image;
     }
     if (id >= 146 && id <= 155)
-        return sevenSegment(7, kSmallHeight, id - 146);
+        return textPicture(QString::number(id - 146), kSmallHeight, 11, true, 7);
     return QImage();
 }
 

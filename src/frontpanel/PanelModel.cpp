@@ -287,10 +287,11 @@ CPanelUpdate CPanelModel::Render(const CRadioStatus& s, const CSettings& setting
     setBit(2, modeCode == 8 && shift == 1);
     setBit(3, modeCode == 8 && shift == 2);
     setBit(12, split);
+    // The display's power indicators run L1, L2, L3, High; the radio's
+    // level runs the other way (0 is 5 W, 3 is 0.5 W).
     m_display.nIndicators &= ~(0xFu << 8);
-    if (power >= 0 && power <= 3)
-        m_display.nIndicators |= 1u << (8 + power);
-    m_display.nPowerLevel = power;
+    m_display.nIndicators |= 1u << (8 + (3 - power));
+    m_display.nPowerLevel = 3 - power;
     const int displayTone = modeCode == 8 ? m_nToneMode : 0;
     m_display.nToneMode = displayTone;
     m_display.nIndicators &= ~0x70u;

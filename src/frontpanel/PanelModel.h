@@ -35,7 +35,7 @@ struct CDisplayInputs {
     uint8_t nSMeter = 0;
     uint8_t nPowerMeter = 0;
     uint32_t nIndicators = 0;
-    int nPowerLevel = 3;
+    int nPowerLevel = 0;    // display indicator: 0 L1 .. 3 High
     int nToneMode = 0;
     int nCtcss = -1;
     int nDcs = -1;

@@ -296,3 +296,17 @@ TEST_F(PanelModelTest, TuningSizeHighlightsOneButton)
     EXPECT_FALSE(model.Button(PanelId::Step1kHz).bOn);
     EXPECT_TRUE(model.Button(PanelId::Step1MHz).bOn);
 }
+
+TEST_F(PanelModelTest, PowerIndicatorMatchesThePowerButton)
+{
+    // 5 W shows "High" (bit 11), 0.5 W the L with one bar (bit 8).
+    const struct { uint8_t e79; uint32_t bit; const char* caption; } rows[] = {
+        {0, 11, "5.0 W"}, {1, 10, "2.5 W"}, {2, 9, "1.0 W"}, {3, 8, "0.5 W"}};
+    for (const auto& r : rows) {
+        CRadioStatus s = receiving();
+        s.m_eeprom[CRadioStatus::EepromIndex(0x79)] = r.e79;
+        render(s);
+        EXPECT_EQ(model.Display().nIndicators & 0xF00, 1u << r.bit) << int(r.e79);
+        EXPECT_EQ(model.Button(PanelId::Power).strCaption, r.caption);
+    }
+}
