@@ -1,4 +1,5 @@
 #include "core/RadioApp.h"
+#include "frontpanel/PanelFrameServices.h"
 #include "platform/Program.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QString::fromLatin1(platform::kOrganisation));
     QApplication::setApplicationName(platform::program().name);
 
+    InstallFrontPanel();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.

@@ -2,9 +2,8 @@
 
 #include "frontpanel/ChartView.h"
 #include "frontpanel/DisplayView.h"
-#include "frontpanel/MainFrame.h"
+#include "core/MainFrame.h"
 
-#include <QVBoxLayout>
 
 CDisplaySplitterWnd::CDisplaySplitterWnd(QWidget* parent) : QSplitter(Qt::Vertical, parent)
 {
@@ -51,24 +50,31 @@ void CDisplaySplitterWnd::ShowRow()
     }
 }
 
-CDisplayFrame::CDisplayFrame(QWidget* parent, CCatLink* pLink, int nDisplaySize) : QWidget(parent)
+CDisplayFrame::CDisplayFrame(QWidget* parent) : CMDIChildWnd(parent)
 {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+bool CDisplayFrame::OnCreateClient(CView* pView)
+{
+    auto* view = qobject_cast<CDisplayView*>(pView);
+    if (!view)
+        return false;
     if (CMainFrame* frame = GetMainFrame())
         frame->SetDisplayFrame(this);
     setWindowTitle(QStringLiteral("Display"));
-    m_pDocument = new CDisplayDoc(this);
     m_pSplitter = new CDisplaySplitterWnd(this);
-    m_pView = new CDisplayView(m_pSplitter, pLink, nDisplaySize);
+    m_pView = view;
     m_pChart = new CChartView(m_pSplitter);
-    m_pSplitter->addWidget(m_pView);
+    m_pSplitter->addWidget(view);
     m_pSplitter->addWidget(m_pChart);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_pSplitter);
-    m_pChart->Create();
+    setWidget(m_pSplitter);
+    if (!m_pChart->Create())
+        return false;
     m_pChart->CreateDataSet();
-    m_pView->setFocus();
+    view->setFocus();
     m_pSplitter->HideRow(1);
+    return true;
 }
 
 CDisplayFrame::~CDisplayFrame() = default;
@@ -91,7 +97,7 @@ void CDisplayFrame::OnSMeterHistory()
 {
     if (!m_bRowSizesSet) {
         m_bRowSizesSet = true;
-        const int h = height();
+        const int h = m_pSplitter->height();
         const int top = std::max(100, h * 2 / 3);
         const int bottom = std::max(100, h / 3);
         if (IsChartShowing())

@@ -2,20 +2,19 @@
 // The front panel's window: a splitter with the front-panel view on top and
 // the S-meter chart below (hidden until asked for), and the document that
 // goes with it (no data of its own).
+#include "core/DocView.h"
+
 #include <QPointer>
 #include <QSplitter>
-#include <QWidget>
 #include <cstdint>
 
-class CCatLink;
 class CChartView;
 class CDisplayView;
 
-class CDisplayDoc : public QObject {
+class CDisplayDoc : public CDocument {
     Q_OBJECT
 public:
-    explicit CDisplayDoc(QObject* parent = nullptr) : QObject(parent) {}
-    bool OnNewDocument() { return true; }
+    CDisplayDoc() = default;
 };
 
 // A splitter that can take one row out of its layout and bring it back
@@ -33,19 +32,21 @@ private:
     int m_nKeptSize = 0;
 };
 
-class CDisplayFrame : public QWidget {
+class CDisplayFrame : public CMDIChildWnd {
     Q_OBJECT
 public:
     static constexpr int kCommandHistory = 32916;
 
-    // Builds the splitter with the view and the chart; registers with the main frame.
-    explicit CDisplayFrame(QWidget* parent = nullptr, CCatLink* pLink = nullptr, int nDisplaySize = -1);
+    explicit CDisplayFrame(QWidget* parent = nullptr);
     ~CDisplayFrame() override;
+
+    // Registers with the main frame, titles itself "Display" and builds the
+    // splitter: the view on top, the chart (hidden) below.
+    bool OnCreateClient(CView* pView) override;
 
     CDisplayView* GetView() const { return m_pView; }
     CChartView* GetChartView() const { return m_pChart; }
     CDisplaySplitterWnd* GetSplitter() const { return m_pSplitter; }
-    CDisplayDoc* GetDocument() const { return m_pDocument; }
 
     void AddChartSample(uint8_t nValue);
     // "S-Meter History": shows or hides the chart row.
@@ -53,9 +54,8 @@ public:
     bool IsChartShowing() const;
 
 private:
-    CDisplayDoc* m_pDocument;
-    CDisplaySplitterWnd* m_pSplitter;
-    CDisplayView* m_pView;
-    CChartView* m_pChart;
+    CDisplaySplitterWnd* m_pSplitter = nullptr;
+    QPointer<CDisplayView> m_pView;
+    CChartView* m_pChart = nullptr;
     bool m_bRowSizesSet = false;
 };

@@ -6,11 +6,14 @@
 #include "frontpanel/BandPlan.h"
 #include "frontpanel/ClockStatic.h"
 #include "frontpanel/DisplayFrame.h"
-#include "frontpanel/DisplaySize.h"
 #include "frontpanel/FineTuningDialog.h"
 #include "frontpanel/FrequencyDisplay.h"
 #include "frontpanel/IndicatorStatic.h"
-#include "frontpanel/MainFrame.h"
+#include "frontpanel/PanelFrameServices.h"
+#include "core/DisplaySize.h"
+#include "core/MemoryChannelList.h"
+#include "core/SpeechText.h"
+#include "frontpanel/RadioMemoryAdapter.h"
 #include "frontpanel/MeterStatic.h"
 #include "frontpanel/PanelArtwork.h"
 #include "frontpanel/PanelFonts.h"
@@ -26,11 +29,16 @@
 #include "shared/ui/OwnComboBox.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+#include "platform/DataFolder.h"
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace {
@@ -75,6 +83,51 @@ private:
     std::function<void(int)> m_onDelta;
 };
 
+// The band warning's sound, played without waiting; FALSE when there is
+// nothing to play (no name, no file) so that the caller beeps instead.
+bool PlaySoundFile(const QString& strName)
+{
+    if (strName.isEmpty())
+        return false;
+    const QString path = QFileInfo(strName).isAbsolute() ? strName : platform::dataFilePath(strName);
+    if (!QFileInfo::exists(path))
+        return false;
+    static QPointer<QSoundEffect> effect;
+    if (!effect) {
+        effect = new QSoundEffect(QCoreApplication::instance());
+        QObject::connect(effect, &QSoundEffect::statusChanged, [] {
+            if (effect && effect->status() == QSoundEffect::Error)
+                QApplication::beep();
+        });
+    }
+    effect->setSource(QUrl::fromLocalFile(path));
+    effect->play();
+    return true;
+}
+
+int currentDisplaySize()
+{
+    return GetRadioApp() ? GetRadioApp()->GetDisplaySize().GetSize() : 1;
+}
+
+// The form forwards what the tuning dial posts to its parent to the view.
+class FormWidget : public QWidget {
+public:
+    explicit FormWidget(QWidget* view) : m_view(view) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        const uint32_t type = uint32_t(event->type());
+        if (m_view && (type == RegisteredMessage::nMsgDrawBands || type == RegisteredMessage::nMsgFavourite))
+            return QCoreApplication::sendEvent(m_view, event);
+        return QWidget::event(event);
+    }
+
+private:
+    QPointer<QWidget> m_view;
+};
+
 int virtualKey(int qtKey)
 {
     switch (qtKey) {
@@ -102,21 +155,30 @@ void CDisplayView::SetBandSetSource(BandSetSource source)
 }
 
 CDisplayView::CDisplayView(QWidget* parent, CCatLink* pLink, int nDisplaySize)
-    : QScrollArea(parent), m_nSize(nDisplaySize >= 0 ? nDisplaySize : GetDisplaySize().GetSize()),
+    : CView(parent), m_nSize(nDisplaySize >= 0 ? nDisplaySize : currentDisplaySize()),
       m_pLink(pLink ? pLink : &GetRadioApp()->GetCatLink()), m_layout(m_nSize)
 {
     setObjectName(QStringLiteral("CDisplayView"));
     PanelArtwork::RegisterButtonPictures();
     m_panel = std::make_unique<CRadioPanel>(*m_pLink, GetSettings(), this);
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(false);
-    m_form = new QWidget;
+    m_pScroll = new QScrollArea(this);
+    m_pScroll->setFrameShape(QFrame::NoFrame);
+    m_pScroll->setWidgetResizable(false);
+    m_pScroll->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pScroll);
+    m_form = new FormWidget(this);
     m_form->setObjectName(QStringLiteral("FrontPanelForm"));
     m_form->setFocusPolicy(Qt::ClickFocus);
     m_form->setAutoFillBackground(true);
     m_form->installEventFilter(this);
     m_form->resize(m_layout.FormSize());
-    setWidget(m_form);
+    m_pScroll->setWidget(m_form);
+    if (GetRadioApp()) {
+        m_memoryList = std::make_unique<CRadioMemoryAdapter>(GetRadioApp()->GetMemoryList());
+        m_panel->SetMemoryList(m_memoryList.get());
+    }
     m_layoutTimer.setSingleShot(true);
     connect(&m_layoutTimer, &QTimer::timeout, this, &CDisplayView::OnLayoutTimer);
     CreateControls();
@@ -129,6 +191,8 @@ CDisplayView::~CDisplayView()
     delete m_pFineTuning;
     if (g_view == this)
         g_view = nullptr;
+    if (GetRadioApp() && GetRadioApp()->GetDisplayView() == this)
+        GetRadioApp()->SetDisplayView(nullptr);
 }
 
 COXRoundedButton* CDisplayView::Button(int nId) const
@@ -156,8 +220,8 @@ void CDisplayView::CreateControls()
         switch (c.eKind) {
         case CFormControl::Indicator: {
             auto* lamp = new CIndicatorStatic(m_form);
-            lamp->SetText(QString::fromLatin1(c.pCaption));
-            lamp->SetTextFont(m_buttonFont);
+            lamp->setText(QString::fromLatin1(c.pCaption));
+            lamp->setFont(m_buttonFont);
             w = lamp;
             break;
         }
@@ -169,7 +233,8 @@ void CDisplayView::CreateControls()
             w = m_pDisplay;
             break;
         case CFormControl::VfoStatic:
-            m_pVfo = new CVfoStatic(m_form, large);
+            m_pVfo = new CVfoStatic(m_form);
+            m_pVfo->SetLargePanel(large);
             w = m_pVfo;
             break;
         case CFormControl::Clock:
@@ -239,18 +304,22 @@ void CDisplayView::SetupButton(COXBitmapButton* pButton, const QString& strToolt
     }
 }
 
-void CDisplayView::OnInitialUpdate(bool bStartTimers)
+void CDisplayView::InitialUpdate(bool bStartTimers)
 {
     g_view = this;
+    if (GetRadioApp())
+        GetRadioApp()->SetDisplayView(this);
     const CSettings& s = GetSettings();
     m_form->setUpdatesEnabled(false);
 
     // Tuning dial: scrolling rows, built-in plan 1, then the stored range.
     m_pDial->SetScrollingBands();
-    m_pDial->SetOwner(this);
-    m_pDial->SetTuneHandler([this](uint32_t hz) { TuneFromDial(hz); });
-    m_pDial->SetFrequencyHandler([this](uint32_t hz) { SetFrequency(hz); });
-    m_pDial->SetCommandHandler([this](int id) { OnCommand(id); });
+    m_pDial->SetViewWindow(this);
+    m_pDial->SetSmallPanel(m_nSize == 0);
+    connect(m_pDial, &CTuningDial::tuneRequested, this, [this](uint32_t hz) { TuneFromDial(hz); });
+    connect(m_pDial, &CTuningDial::frequencyRequested, this, [this](uint32_t hz) { SetFrequency(hz); });
+    connect(m_pDial, &CTuningDial::bandsCommand, this, [this] { OnCommand(PanelId::Bands); });
+    connect(m_pDial, &CTuningDial::fineTuningCommand, this, [this] { OnCommand(32922); });
     CBandPlan plan;
     plan.BuildStandard(1);
     m_pDial->SetBandPlan(plan);
@@ -265,10 +334,9 @@ void CDisplayView::OnInitialUpdate(bool bStartTimers)
     m_pDisplay->EnableDigitTuning(true);
     for (CIndicatorStatic* label : m_labels)
         label->SetLit(true);
-    m_pVfo->SetDoubleClickHandler([this] {
-        if (CMainFrame* frame = GetMainFrame())
-            frame->EnterFrequency(-1);
-    });
+    // A double click on the other VFO: the frequency window on that VFO.
+    connect(m_pVfo, &CVfoStatic::enterFrequencyRequested, this,
+            [] { CPanelFrameServices::Get().enterFrequency(-1, 1); });
 
     m_pClarifierText->setFont(m_clarifierFont);
     ShowClarifierGroup(false);
@@ -314,11 +382,11 @@ void CDisplayView::ApplyFaceplateColours()
     palette.setColor(QPalette::Window, toQColor(s.m_colDspBackground));
     palette.setColor(QPalette::WindowText, toQColor(s.m_colDspForeground));
     m_form->setPalette(palette);
-    QPalette viewPalette = this->palette();
+    QPalette viewPalette = m_pScroll->palette();
     viewPalette.setColor(QPalette::Window, toQColor(s.m_colDspBackground));
-    setPalette(viewPalette);
-    viewport()->setAutoFillBackground(true);
-    viewport()->setPalette(viewPalette);
+    m_pScroll->setPalette(viewPalette);
+    m_pScroll->viewport()->setAutoFillBackground(true);
+    m_pScroll->viewport()->setPalette(viewPalette);
     QPalette text = m_pClarifierText->palette();
     text.setColor(QPalette::WindowText, toQColor(s.m_colDspForeground));
     m_pClarifierText->setPalette(text);
@@ -381,7 +449,8 @@ void CDisplayView::ApplyLooks()
         ApplyButtonLook(it.key(), it.value());
     for (int i = 0; i < 4; ++i) {
         const CLampLook& look = m.Lamp(i);
-        m_lamps[i]->SetText(look.strCaption);
+        if (m_lamps[i]->text() != look.strCaption)
+            m_lamps[i]->setText(look.strCaption);
         m_lamps[i]->SetLit(look.bLit);
         if (m_lamps[i]->isVisibleTo(m_form) != look.bVisible)
             m_lamps[i]->setVisible(look.bVisible);
@@ -404,14 +473,15 @@ void CDisplayView::ApplyDisplay(const CPanelUpdate* pUpdate)
     m_pDisplay->SetToneMode(d.nToneMode);
     m_pDisplay->SetCtcssTone(d.nCtcss);
     m_pDisplay->SetDcsCode(d.nDcs);
-    m_pVfo->SetOtherVfo(m.OtherVfoIsB(), m.OtherVfoFrequencyField(), m.OtherVfoMode());
+    const uint32_t field = m.OtherVfoFrequencyField();
+    const uint8_t bytes[4] = {uint8_t(field >> 24), uint8_t(field >> 16), uint8_t(field >> 8), uint8_t(field)};
+    m_pVfo->SetOtherVfo(m.OtherVfoIsB(), bytes, m.OtherVfoMode());
     if (!pUpdate || pUpdate->bDisplayRefresh) {
         m_pDisplay->SetFrequency(d.nFrequency);
         if (d.bReceiving)
             m_pDisplay->SetSMeter(d.nSMeter);
         else
             m_pDisplay->SetPowerMeter(d.nPowerMeter);
-        m_pDial->SetFrequency(m.GetFrequency());
         m_pDial->SetScanState(m.GetFrequency(), m.IsDialScanning());
         if (m_pFineTuning && m_pFineTuning->isVisible())
             m_pFineTuning->SetFrequency(m.GetFrequency());
@@ -425,10 +495,11 @@ void CDisplayView::ApplyDisplay(const CPanelUpdate* pUpdate)
 void CDisplayView::RenderPanel(const CPanelUpdate& update)
 {
     ApplyDisplay(&update);
-    if (CMainFrame* frame = GetMainFrame()) {
-        frame->SetTransverterFrequency(update.nTransverterHz);
+    {
+        CPanelFrameServices& frame = CPanelFrameServices::Get();
+        frame.transverterFrequency(update.nTransverterHz);
         if (update.bRefillSteps) {
-            COwnComboBox* combo = frame->GetStepCombo();
+            COwnComboBox* combo = frame.stepCombo();
             combo->ResetContent();
             for (const auto& step : update.steps)
                 combo->AddItem(step.first, step.second);
@@ -476,8 +547,7 @@ void CDisplayView::AddChartSample(uint8_t nValue)
 
 uint32_t CDisplayView::GetStepListValue()
 {
-    CMainFrame* frame = GetMainFrame();
-    return frame ? frame->GetStepCombo()->GetSelectedData() : 0;
+    return CPanelFrameServices::Get().stepCombo()->GetSelectedData();
 }
 
 void CDisplayView::TuningDialKey(int nVirtualKey)
@@ -514,8 +584,13 @@ void CDisplayView::OnCommand(int nId)
     case PanelId::BandDown: m_pDial->ScrollDown(); return;
     case PanelId::Bands: return;  // the "Bands" window belongs to the organisers
     case 32858:
-        if (CMainFrame* frame = GetMainFrame())
-            frame->EnterFrequency(-1);
+        CPanelFrameServices::Get().enterFrequency(-1, -1);
+        return;
+    case 32812:
+        m_history.Undo(*this);
+        return;
+    case 32813:
+        m_history.Redo(*this);
         return;
     case 32922: ToggleFineTuning(); return;
     default: break;
@@ -629,7 +704,7 @@ void CDisplayView::OnRedrawNew()
 
 void CDisplayView::resizeEvent(QResizeEvent* event)
 {
-    QScrollArea::resizeEvent(event);
+    CView::resizeEvent(event);
     if (m_bInitialised)
         m_layoutTimer.start(kLayoutTimerMs);
 }
@@ -646,7 +721,7 @@ void CDisplayView::OnLayoutTimer()
 void CDisplayView::Relayout()
 {
     m_layoutTimer.stop();
-    const QSize client = viewport()->size();
+    const QSize client = m_pScroll->viewport()->size();
     const QSize extra = CFormLayout::ExtraSpace(client, m_layout.FormSize());
     m_form->resize(QSize(std::max(client.width(), m_layout.FormSize().width()),
                          std::max(client.height(), m_layout.FormSize().height())));
@@ -702,7 +777,7 @@ bool CDisplayView::event(QEvent* event)
         return true;
     }
     (void)type;
-    return QScrollArea::event(event);
+    return CView::event(event);
 }
 
 bool CDisplayView::eventFilter(QObject* watched, QEvent* event)
@@ -719,10 +794,14 @@ bool CDisplayView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QScrollArea::eventFilter(watched, event);
+    if (watched == m_pScroll->viewport() && event->type() == QEvent::Wheel) {
+        OnMouseWheel(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return CView::eventFilter(watched, event);
 }
 
-void CDisplayView::wheelEvent(QWheelEvent* event)
+void CDisplayView::OnMouseWheel(QWheelEvent* event)
 {
     const int hit = m_pDisplay->HitTestDigit(event->globalPosition().toPoint());
     const bool stepList = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
@@ -748,4 +827,55 @@ void CDisplayView::contextMenuEvent(QContextMenuEvent* event)
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
     menu.exec(event->globalPos());
+}
+
+// ---------------------------------------------------------------- history and read-out
+
+void CDisplayView::PushUndo(uint32_t nHz, uint8_t nMode)
+{
+    m_history.PushUndo(int(nHz), nMode);
+    m_history.ClearRedo();
+}
+
+bool CDisplayView::IsShowingTxMeter() const
+{
+    return m_pDisplay->IsShowingTxMeter();
+}
+
+int CDisplayView::GetTxMeter() const
+{
+    return m_pDisplay->GetTxMeter();
+}
+
+void CDisplayView::SpeakFrequency(bool bWithMode)
+{
+    CSpeechText text;
+    text.AddFrequency(GetFrequency());
+    if (bWithMode) {
+        text.AddPause();
+        text.AddMode(GetMode());
+    }
+    text.Speak(true);
+}
+
+void CDisplayView::SpeakMode()
+{
+    CSpeechText text;
+    text.AddMode(GetMode());
+    text.Speak(true);
+}
+
+void CDisplayView::SpeakText(const QString& strText)
+{
+    CSpeechText text;
+    text.Add(strText);
+    text.Speak(true);
+}
+
+void CDisplayView::OutOfBandWarning(bool bInBand)
+{
+    const CSettings& s = GetSettings();
+    const QString name = bInBand ? s.m_strWhiteStickInBand : s.m_strWhiteStickOutOfBand;
+    if (!PlaySoundFile(name))
+        QApplication::beep();
 }

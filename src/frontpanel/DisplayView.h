@@ -4,6 +4,9 @@
 // 43 round buttons). It hosts the panel controller (poll, state, commands)
 // and brings every control in line with the state after each poll,
 // touching a control only when what it shows changed.
+#include "core/DisplayViewHooks.h"
+#include "core/DocView.h"
+#include "core/FrequencyHistory.h"
 #include "frontpanel/FormLayout.h"
 #include "frontpanel/PanelModel.h"
 #include "frontpanel/RadioPanel.h"
@@ -31,7 +34,7 @@ class QLabel;
 class QSpinBox;
 class QMenu;
 
-class CDisplayView : public QScrollArea, public CRadioPanelHost {
+class CDisplayView : public CView, public CRadioPanelHost, public CDisplayViewHooks {
     Q_OBJECT
 public:
     static constexpr int kLayoutTimerMs = 250;
@@ -40,8 +43,11 @@ public:
     explicit CDisplayView(QWidget* parent = nullptr, CCatLink* pLink = nullptr, int nDisplaySize = -1);
     ~CDisplayView() override;
 
-    // Set-up before the first poll; starts the timers unless told not to.
-    void OnInitialUpdate(bool bStartTimers = true);
+    // Set-up before the first poll, then the poll and chart timers.
+    void OnInitialUpdate() override { InitialUpdate(true); }
+    // The same; without the timers when told so (a test polls by hand).
+    void InitialUpdate(bool bStartTimers);
+    QScrollArea* ScrollArea() const { return m_pScroll; }
 
     CRadioPanel& Panel() { return *m_panel; }
     int GetDisplaySizeIndex() const { return m_nSize; }
@@ -61,12 +67,12 @@ public:
     // --- What the rest of the program reads and does (the panel's state). ---
     void PollRadio(bool bReadExtra) { m_panel->PollRadio(bReadExtra); }
     const CRadioStatus& GetStatusRecord() const { return m_panel->GetStatusRecord(); }
-    uint32_t GetFrequency() const { return m_panel->Model().GetFrequency(); }
-    uint8_t GetMode() const { return m_panel->Model().GetMode(); }
-    bool IsVfoA() const { return m_panel->Model().IsVfoA(); }
+    uint32_t GetFrequency() const override { return m_panel->Model().GetFrequency(); }
+    uint8_t GetMode() const override { return m_panel->Model().GetMode(); }
+    bool IsVfoA() const override { return m_panel->Model().IsVfoA(); }
     bool IsVfoB() const { return m_panel->Model().IsVfoB(); }
-    bool IsMemoryMode() const { return m_panel->Model().IsMemoryMode(); }
-    bool IsMemoryTune() const { return m_panel->Model().IsMemoryTune(); }
+    bool IsMemoryMode() const override { return m_panel->Model().IsMemoryMode(); }
+    bool IsMemoryTune() const override { return m_panel->Model().IsMemoryTune(); }
     bool IsFstOn() const { return m_panel->Model().IsFstOn(); }
     bool IsLocked() const { return m_panel->Model().IsLocked(); }
     bool IsPanelLocked() const { return IsLocked(); }
@@ -81,17 +87,20 @@ public:
     uint8_t GetSMeter() const;
     int GetPowerLevel() const { return m_panel->Model().GetPowerLevel(); }
     uint8_t GetAlcMeter() const { return m_panel->Model().GetAlcMeter(); }
-    int GetMemoryChannel() const { return m_panel->Model().GetMemoryChannel(); }
+    int GetMemoryChannel() const override { return m_panel->Model().GetMemoryChannel(); }
     void SetMemoryChannel(int nChannel) { m_panel->Model().SetMemoryChannel(nChannel); }
     void SetCurrentMemory(int nChannel) { SetMemoryChannel(nChannel); }
     uint32_t GetVfoAFrequency() const { return m_panel->Model().GetVfoAFrequency(); }
     uint32_t GetVfoBFrequency() const { return m_panel->Model().GetVfoBFrequency(); }
     void SetFrequency(uint32_t nHz) { m_panel->SetFrequency(nHz); }
     void TuneFromDial(uint32_t nHz) { m_panel->TuneFromDial(nHz); }
-    void SetFrequencyAndMode(uint32_t nHz, uint8_t nMode, bool bLeaveMemory)
+    void SetFrequencyAndMode(uint32_t nHz, uint8_t nMode, int bLeaveMemory) override
     {
-        m_panel->SetFrequencyAndMode(nHz, nMode, bLeaveMemory);
+        m_panel->SetFrequencyAndMode(nHz, nMode, bLeaveMemory != 0);
     }
+    bool IsShowingTxMeter() const;
+    int GetTxMeter() const;
+    CFrequencyHistory& GetHistory() { return m_history; }
     void AddScanListener(QObject* pListener) { m_panel->AddScanListener(pListener); }
 
     // Commands of the form, the menus and the context menu.
@@ -129,13 +138,18 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void TuningSizeChanged(int nSize) override;
+    void PushUndo(uint32_t nHz, uint8_t nMode) override;
+    void SpeakFrequency(bool bWithMode) override;
+    void SpeakMode() override;
+    void SpeakText(const QString& strText) override;
+    void OutOfBandWarning(bool bInBand) override;
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void OnMouseWheel(QWheelEvent* event);
 
 private:
     void CreateControls();
@@ -152,7 +166,10 @@ private:
     int m_nSize;
     CCatLink* m_pLink;
     std::unique_ptr<CRadioPanel> m_panel;
+    std::unique_ptr<CPanelMemoryList> m_memoryList;
     CFormLayout m_layout;
+    CFrequencyHistory m_history;
+    QScrollArea* m_pScroll = nullptr;
     QWidget* m_form = nullptr;
     QMap<int, QWidget*> m_controls;
     QMap<int, CButtonLook> m_applied;

@@ -5,7 +5,7 @@
 #include "core/Settings.h"
 #include "frontpanel/BandPlan.h"
 #include "frontpanel/DisplayView.h"
-#include "frontpanel/MainFrame.h"
+#include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioStatus.h"
 #include "frontpanel/RepeatButton.h"
 #include "frontpanel/TuningDial.h"
@@ -106,7 +106,7 @@ CFineTuningDialog::CFineTuningDialog(CDisplayView* pView, const QFont& buttonFon
     m_pDial = new CTuningDial(this);
     SetDlgCtrlID(m_pDial, IdDial);
     m_pDial->setGeometry(margin, margin, width - 2 * margin, dialHeight);
-    m_pDial->SetTuneHandler([this](uint32_t hz) {
+    connect(m_pDial, &CTuningDial::tuneRequested, this, [this](uint32_t hz) {
         if (m_pView)
             m_pView->SetFrequency(hz);
     });
@@ -190,7 +190,6 @@ void CFineTuningDialog::StyleButton(COXRoundedButton* pButton, const QString& st
 bool CFineTuningDialog::OnInitDialog()
 {
     CBaseDialog::OnInitDialog();
-    m_pDial->SetHighlightBands(false);
     for (const ButtonSpec& b : kRanges)
         StyleButton(m_buttons[b.id], QString::fromLatin1(b.tooltip));
     for (const ButtonSpec& b : kSteps)
@@ -269,8 +268,7 @@ int64_t CFineTuningDialog::CurrentStep() const
 {
     if (m_nStep != -1)
         return m_nStep;
-    CMainFrame* frame = GetMainFrame();
-    return frame ? int64_t(frame->GetStepCombo()->GetSelectedData()) : 0;
+    return int64_t(CPanelFrameServices::Get().stepCombo()->GetSelectedData());
 }
 
 void CFineTuningDialog::Tune(uint32_t nTarget)

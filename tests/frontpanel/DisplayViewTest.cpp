@@ -8,7 +8,8 @@
 #include "frontpanel/FormLayout.h"
 #include "frontpanel/FrequencyDisplay.h"
 #include "frontpanel/IndicatorStatic.h"
-#include "frontpanel/MainFrame.h"
+#include "core/DocView.h"
+#include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/MeterStatic.h"
 #include "frontpanel/PanelForm.h"
 #include "frontpanel/TuningDial.h"
@@ -30,13 +31,17 @@ protected:
     {
         start(o);
         GetSettings().SetDefaults();
-        main = std::make_unique<CMainFrame>();
-        frame = new CDisplayFrame(nullptr, link.get(), size);
-        main->GetMdiArea()->addSubWindow(frame)->showMaximized();
+        main = std::make_unique<CMDIFrameWnd>();
+        frame = new CDisplayFrame;
+        document = new CDisplayDoc;
+        view = new CDisplayView(nullptr, link.get(), size);
+        document->AddView(view);
+        ASSERT_TRUE(frame->OnCreateClient(view));
+        main->GetMdiClient()->addSubWindow(frame);
+        frame->showMaximized();
         main->resize(1100, 700);
         main->show();
-        view = frame->GetView();
-        view->OnInitialUpdate(false);
+        view->InitialUpdate(false);
         QTest::qWait(300);  // the first layout shows the form
     }
     void TearDown() override
@@ -48,8 +53,9 @@ protected:
     {
         return view->Button(id)->GetSphereColour() == GetSettings().m_colColButtonFaceSel;
     }
-    std::unique_ptr<CMainFrame> main;
+    std::unique_ptr<CMDIFrameWnd> main;
     CDisplayFrame* frame = nullptr;
+    CDisplayDoc* document = nullptr;
     CDisplayView* view = nullptr;
 };
 } // namespace
@@ -72,18 +78,17 @@ TEST_F(PanelWindow, ControlsFollowTheRadio)
     EXPECT_EQ(view->GetVfoStatic()->LabelText(), "VFOb");
     EXPECT_EQ(view->GetVfoStatic()->FrequencyText(), "144.800.00");
     EXPECT_EQ(view->GetTuningDial()->GetFrequency(), 14070000u);
-    EXPECT_EQ(view->Lamp(0)->GetText(), "Scanning");
+    EXPECT_EQ(view->Lamp(0)->text(), "Scanning");
     EXPECT_FALSE(view->Lamp(3)->IsLit());
     // The main frame's step list follows the mode: SSB steps, the record's 2.5 kHz.
-    COwnComboBox* steps = main->GetStepCombo();
+    COwnComboBox* steps = CPanelFrameServices::Get().stepCombo();
     ASSERT_EQ(steps->count(), 3);
     EXPECT_EQ(steps->GetSelectedData(), 2500u);
-    EXPECT_EQ(main->GetTransverterFrequency(), 14070000u);
 
     // Keyed: meters and the transmit captions.
     link->SetPtt(true);
     view->PollRadio(false);
-    EXPECT_EQ(view->Lamp(1)->GetText(), "Tx Split");
+    EXPECT_EQ(view->Lamp(1)->text(), "Tx Split");
     EXPECT_FALSE(view->Lamp(2)->isVisible());
     EXPECT_TRUE(view->GetRadioState()->IsShowingTxMeter());
     EXPECT_EQ(view->GetRadioState()->CaptionText(), "VFOa");

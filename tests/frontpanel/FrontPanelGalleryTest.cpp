@@ -8,7 +8,7 @@
 #include "frontpanel/DisplayFrame.h"
 #include "frontpanel/DisplayView.h"
 #include "frontpanel/FormLayout.h"
-#include "frontpanel/MainFrame.h"
+#include "core/DocView.h"
 #include "PanelTestSupport.h"
 
 #include <QMdiArea>
@@ -28,15 +28,20 @@ protected:
         o.pokes << "0079=08";  // 2.5 W... and the dual-watch bits clear
         start(o);
         GetSettings().SetDefaults();
-        CMainFrame main;
-        auto* frame = new CDisplayFrame(nullptr, link.get(), size);
-        QMdiSubWindow* sub = main.GetMdiArea()->addSubWindow(frame);
+        CMDIFrameWnd main;
+        auto* frame = new CDisplayFrame;
+        auto* document = new CDisplayDoc;
+        auto* view = new CDisplayView(nullptr, link.get(), size);
+        document->AddView(view);
+        ASSERT_TRUE(frame->OnCreateClient(view));
+        QMdiSubWindow* sub = frame;
+        main.GetMdiClient()->addSubWindow(frame);
         const QSize form = CFormLayout::FormSize(size);
         sub->resize(form + QSize(24, 40));
         main.resize(form + QSize(60, 110));
         main.show();
         sub->show();
-        frame->GetView()->OnInitialUpdate(false);
+        frame->GetView()->InitialUpdate(false);
         QTest::qWait(400);
         link->SetFrequency(1423456);
         frame->GetView()->PollRadio(false);
