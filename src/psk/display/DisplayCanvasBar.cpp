@@ -1,25 +1,24 @@
 #include "psk/display/DisplayCanvasBar.h"
 
-#include "psk/display/DisplayCanvas.h"
+#include <QMainWindow>
 
-CDisplayCanvasBar::CDisplayCanvasBar(QWidget* parent) : QDockWidget(parent), m_pCanvas(new CDisplayCanvas(this)) {}
+CDisplayCanvasBar::CDisplayCanvasBar(QWidget* parent) : CSizingControlBarG(parent), m_pCanvas(new CDisplayCanvas(this))
+{
+}
 
 CDisplayCanvasBar::~CDisplayCanvasBar() = default;
 
-bool CDisplayCanvasBar::Create(const QString& strTitle, QWidget* pParent, int nId)
+bool CDisplayCanvasBar::Create(const QString& strTitle, QMainWindow* pParent, unsigned nID, uint32_t dwStyle)
 {
-    setWindowTitle(strTitle);
-    setObjectName(strTitle);
-    if (pParent)
-        setParent(pParent);
-    setProperty("controlId", nId);
+    if (!CSizingControlBarG::Create(strTitle, pParent, nID, dwStyle))
+        return false;
     return OnCreate() == 0;
 }
 
 int CDisplayCanvasBar::OnCreate()
 {
-    // The docking code owns the four dock-edge bits; the rest are ours.
-    m_dwSCBStyle = (m_dwSCBStyle & 0x0Fu) | SCBS_EDGES | SCBS_SIZECHILD;
+    // The docking code owns the four edge bits; these two are the bar's own.
+    SetBarStyle(GetBarStyle() | SZB_DRAW_EDGES | SZB_FIT_CHILD);
     // The bar has no menu of its own; the canvas has one.
     setContextMenuPolicy(Qt::PreventContextMenu);
     m_pCanvas->setContextMenuPolicy(Qt::DefaultContextMenu);
@@ -34,7 +33,7 @@ CDisplayCanvas* CDisplayCanvasBar::GetCanvas() { return m_pCanvas; }
 CDisplayCanvasBar* CDisplayCanvasBar::CreateForMainFrame(QWidget* pMainFrame)
 {
     auto* bar = new CDisplayCanvasBar(pMainFrame);
-    if (!bar->Create(QStringLiteral("Display"), pMainFrame, 59426)) {
+    if (!bar->Create(QStringLiteral("Display"), qobject_cast<QMainWindow*>(pMainFrame), kBarId)) {
         delete bar;
         return nullptr;
     }

@@ -328,9 +328,12 @@ TEST_F(DisplayCanvasTest, BarCarriesTheCanvasOverItsWholeClientArea)
     main.setCentralWidget(new QWidget);
     auto* bar = new CDisplayCanvasBar;
     ASSERT_TRUE(bar->Create(QStringLiteral("Display"), &main, 59426));
+    // Without a main window there is no bar.
+    CDisplayCanvasBar orphan;
+    EXPECT_FALSE(orphan.Create(QStringLiteral("Display"), nullptr, 59426));
     EXPECT_EQ(bar->windowTitle(), QStringLiteral("Display"));
     EXPECT_EQ(bar->property("controlId").toInt(), 59426);
-    EXPECT_EQ(bar->GetSCBStyle() & 0x30u, 0x30u);
+    EXPECT_EQ(bar->GetBarStyle() & 0x30u, 0x30u);
     CDisplayCanvas* canvas = bar->GetCanvas();
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->windowTitle(), QStringLiteral("Display Canvas"));
