@@ -12,6 +12,9 @@ namespace {
 
 constexpr int kMaxQueue = 65536;
 constexpr int kMaxClockPpm = 50000;
+// Longer than the slowest receive chain holds (filters, timing loop and
+// equaliser at 31.25 baud come to about five symbols).
+constexpr int kFlushSamples = 4000;
 
 std::string range(const char* what, int value, int lo, int hi)
 {
@@ -165,6 +168,11 @@ void Modem::run()
     const bool inFile = m_mode & PSK_START_INPUT_FILE;
     const long long limitSamples = (long long)m_outputLimit * (long long)kRate;
     bool inputEnded = false;
+    // Silence still to run through the receivers after the file's last
+    // sample, so that what is still in their filters is decoded, the same
+    // way every time, before the end is reported.
+    int flushLeft = 0;
+    bool endPending = false;
     int lastIn = -1, lastOut = -1;
     const auto started = std::chrono::steady_clock::now();
     long long paced = 0;
@@ -176,6 +184,7 @@ void Modem::run()
             if (m_rewind.exchange(false)) {
                 m_input.rewind();
                 inputEnded = false;
+                endPending = false;
                 lastIn = -1;
             }
             int got = inputEnded ? 0 : m_input.read(in.data(), kBlock);
@@ -184,6 +193,8 @@ void Modem::run()
                 inputEnded = true;
                 got = 0;
             }
+            if (endPending)
+                flushLeft -= kBlock;
             std::fill(in.begin() + got, in.end(), 0.0f);
             if (!inputEnded) {
                 const int pct = m_input.percent();
@@ -193,7 +204,8 @@ void Modem::run()
                 }
                 if (got < kBlock) {
                     inputEnded = true;
-                    status(kStatusInputEnded);
+                    endPending = true;
+                    flushLeft = kFlushSamples - (kBlock - got);
                 }
             }
         } else {
@@ -210,6 +222,10 @@ void Modem::run()
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             processBlock(in.data(), out.data(), messages);
+        }
+        if (endPending && flushLeft <= 0) {
+            endPending = false;
+            status(kStatusInputEnded);
         }
 
         if (m_output.isOpen()) {

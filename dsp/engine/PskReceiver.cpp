@@ -101,6 +101,9 @@ void PskReceiver::reset()
     m_signalPower = 0;
     m_viterbi.reset();
     m_varicode.reset();
+    m_inCharacter = false;
+    m_lastBitZero = false;
+    m_characterLevel = 0;
     std::fill(m_history.begin(), m_history.end(), cfloat{});
     m_historyCount = 0;
     m_sinceCoarse = 0;
@@ -304,9 +307,20 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
 
 void PskReceiver::deliver(int bit, int level, RxEvents& events)
 {
+    // The squelch has to be open for the whole character: one that began in
+    // the noise before a signal (and is ended by its first reversals) is not
+    // shown however quickly the level rises.
+    if (bit && !m_inCharacter) {
+        m_inCharacter = true;
+        m_characterLevel = level;
+    }
+    m_characterLevel = std::min(m_characterLevel, level);
     const int c = m_varicode.execute(bit);
-    if (c >= 0 && level >= m_threshold)
+    if (c >= 0 && m_characterLevel >= m_threshold)
         events.characters.push_back(c);
+    if (!bit && m_lastBitZero)
+        m_inCharacter = false;
+    m_lastBitZero = !bit;
 }
 
 void PskReceiver::coarseAfc()

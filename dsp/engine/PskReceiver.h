@@ -84,6 +84,9 @@ private:
     double m_signalPower = 0;  // while a signal was clearly there
     ViterbiDecoder m_viterbi;
     VaricodeDecoder m_varicode;
+    bool m_inCharacter = false;
+    bool m_lastBitZero = false;
+    int m_characterLevel = 0; // lowest level over the character so far
 
     // Baseband history for the coarse AFC and the IMD meter.
     static constexpr int kHistory = 1024;

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace dsptest {
 
 std::string scratchPath(const std::string& name)
@@ -68,6 +70,20 @@ void transmitToFile(const std::string& path, const TxRequest& r, MessageLog* ext
     modem.stopTx();
     EXPECT_TRUE(log.waitStatus(0)) << "no return to receive";
     modem.stopSoundCard();
+    // The run goes as fast as the machine allows, so the silence before the
+    // start and after the end depends on when these calls landed: keep the
+    // transmission with a fixed 50 ms of silence each side, the same file
+    // every time.
+    const std::vector<float> x = readWave(path);
+    const auto sound = [](float v) { return v != 0.0f; };
+    const auto first = std::find_if(x.begin(), x.end(), sound);
+    const auto last = std::find_if(x.rbegin(), x.rend(), sound).base();
+    const size_t pad = 400;
+    std::vector<float> y(pad, 0.0f);
+    if (first < last)
+        y.insert(y.end(), first, last);
+    y.resize(y.size() + pad, 0.0f);
+    writeWave(path, y);
 }
 
 void receiveFile(const std::string& path, const std::vector<RxChannel>& channels, MessageLog& log)
