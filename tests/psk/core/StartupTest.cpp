@@ -185,6 +185,36 @@ TEST_F(Startup, ResumeShowsTheStoredViews)
     EXPECT_EQ(TheApp().GetMainFrame()->GetMdiArea()->activeSubWindow(), TheApp().GetChannelFrame(0));
 }
 
+TEST_F(Startup, ClosingAbortsUnkeysAndKeepsTheLayout)
+{
+    testsupport::RecordingDsp dsp;
+    ASSERT_TRUE(Start(1));
+    CMainFrame* frame = TheApp().GetMainFrame();
+    frame->OnCommand(32780);  // channel 4 too
+    dsp.Clear();
+    frame->close();
+    EXPECT_TRUE(frame->IsClosing());
+    ASSERT_FALSE(dsp.Calls().isEmpty());
+    EXPECT_EQ(dsp.Calls().first(), QStringLiteral("fnAbortTX()"));
+    QList<uint32_t> visible;
+    CRegistry().GetIntArray(QStringLiteral("Views - Visible"), visible);
+    EXPECT_EQ(visible.size(), 5);
+    EXPECT_EQ(visible.value(3), 1u);
+    EXPECT_FALSE(CRegistry().GetString(QStringLiteral("Control Bar State")).isEmpty());
+    const RECT none{0, 0, 0, 0};
+    EXPECT_NE(CRegistry().GetRect(QStringLiteral("Main frame"), none), none);
+}
+
+TEST_F(Startup, ShellOpenOfAMissingFileExplains)
+{
+    EXPECT_FALSE(TheApp().ShellOpen(testsupport::dataFolder() + QStringLiteral("/no such file.txt")));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.endsWith(
+        QStringLiteral(" -\n \nThe specified file was not found.")));
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("Error starting \"")));
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Error"));
+}
+
 TEST_F(Startup, ViewsToShowFillsAndMarksTheLayouts)
 {
     CRegistry().WriteIntArray(QStringLiteral("Views - Visible"), {0, 1});
