@@ -29,8 +29,9 @@ public:
     // The docking bars and the keyboard accelerators of the menu.
     virtual void CreateSelectionBar();
     virtual void CreateToolBarCombos() {}
-    void LoadBarState();
-    void SaveBarState();
+    // "Control Bar State"; a frame with more bars (the navigator) adds theirs.
+    virtual void LoadBarState();
+    virtual void SaveBarState();
 
     // The client area draws the logo and version lines once start-up is done.
     void EnableBanner() { m_client.EnableBanner(); }

@@ -153,11 +153,7 @@ bool CRadioApp::InitInstance()
     if (services.loadChartSettings)
         services.loadChartSettings();
 
-    for (unsigned id : {unsigned(IDR_IOLOG), unsigned(IDR_DISPLAY), unsigned(IDR_LOGBOOK)}) {
-        const auto it = services.templates.find(id);
-        m_templates[id] = std::make_unique<CMultiDocTemplate>(
-            id, it != services.templates.end() ? it->second : CMultiDocTemplate::Classes{});
-    }
+    CreateTemplates();
 
     if (!RunStartupDialog())
         return false;
@@ -245,6 +241,16 @@ int ResetSettingsIfShift(const QString& strKeyPath, bool bForce)
 }
 
 // ---------------------------------------------------------------- documents
+
+void CRadioApp::CreateTemplates()
+{
+    const Services& services = GetServices();
+    for (unsigned id : {unsigned(IDR_IOLOG), unsigned(IDR_DISPLAY), unsigned(IDR_LOGBOOK)}) {
+        const auto it = services.templates.find(id);
+        m_templates[id] = std::make_unique<CMultiDocTemplate>(
+            id, it != services.templates.end() ? it->second : CMultiDocTemplate::Classes{});
+    }
+}
 
 CMultiDocTemplate* CRadioApp::GetTemplate(unsigned nIDResource) const
 {

@@ -92,6 +92,8 @@ public:
     CDisplayViewHooks* GetDisplayView() const { return m_pDisplayView; }
     void SetDisplayView(CDisplayViewHooks* pView) { m_pDisplayView = pView; }
 
+    // The three document templates with the classes the services name.
+    void CreateTemplates();
     CMultiDocTemplate* GetTemplate(unsigned nIDResource) const;
     CMainFrame* GetMainFrame() const;
     // The first view of the first I/O log document that is a log sink.

@@ -42,26 +42,26 @@ CStartup::CStartup(QWidget* pParent) : CBaseDialog(kDialogId, pParent)
     m_bAuto = CRegistry().GetBool(kAutoValue, true);
     SetPersistGeometry(false);
     setWindowTitle(QStringLiteral("Startup"));
-    resize(500, 420);
+    resize(500, 502);
 
-    m_pLogo = control(new CCreditsStatic(this), 1198, QRect(10, 10, 480, 84));
-    m_pList = control(new COwnListCtrl(this), 1106, QRect(10, 102, 480, 140));
-    m_pGroup = control(new QGroupBox(QStringLiteral("Connection"), this), 1354, QRect(10, 250, 480, 86));
-    m_pAuto = control(new QCheckBox(QStringLiteral("&Autodetect"), this), 1330, QRect(24, 272, 110, 24));
-    m_pPortLabel = control(new QLabel(QStringLiteral("COM &Port:"), this), 1150, QRect(140, 272, 70, 24));
-    m_pPort = control(new COwnComboBox(this), 1102, QRect(212, 270, 150, 26));
-    m_pSpeedLabel = control(new QLabel(QStringLiteral("&Speed:"), this), 1151, QRect(140, 302, 70, 24));
-    m_pSpeed = control(new COwnComboBox(this), 1103, QRect(212, 300, 150, 26));
+    m_pLogo = control(new CCreditsStatic(this), 1198, QRect(10, 10, 480, 166));
+    m_pList = control(new COwnListCtrl(this), 1106, QRect(10, 184, 480, 140));
+    m_pGroup = control(new QGroupBox(QStringLiteral("Connection"), this), 1354, QRect(10, 332, 480, 86));
+    m_pAuto = control(new QCheckBox(QStringLiteral("&Autodetect"), this), 1330, QRect(24, 354, 110, 24));
+    m_pPortLabel = control(new QLabel(QStringLiteral("COM &Port:"), this), 1150, QRect(140, 354, 70, 24));
+    m_pPort = control(new COwnComboBox(this), 1102, QRect(212, 352, 150, 26));
+    m_pSpeedLabel = control(new QLabel(QStringLiteral("&Speed:"), this), 1151, QRect(140, 384, 70, 24));
+    m_pSpeed = control(new COwnComboBox(this), 1103, QRect(212, 382, 150, 26));
     m_pPortLabel->setBuddy(m_pPort);
     m_pSpeedLabel->setBuddy(m_pSpeed);
-    m_pLineOptions = control(new QPushButton(QStringLiteral("DTR / RTS"), this), 3, QRect(374, 270, 104, 26));
-    m_pProgress = control(new CBarMeter(this), 1101, QRect(10, 344, 480, 24));
-    m_pConnect = control(new COXBitmapButton(this), 1, QRect(10, 378, 130, 34));
+    m_pLineOptions = control(new QPushButton(QStringLiteral("DTR / RTS"), this), 3, QRect(374, 352, 104, 26));
+    m_pProgress = control(new CBarMeter(this), 1101, QRect(10, 426, 480, 24));
+    m_pConnect = control(new COXBitmapButton(this), 1, QRect(10, 460, 130, 34));
     m_pConnect->LoadBitmapResource(383, false, kMagenta);
     m_pConnect->SetWindowText(QStringLiteral("Connect"));
     m_pConnect->setDefault(true);
-    m_pHelp = control(new QPushButton(QStringLiteral("&Help"), this), 1202, QRect(250, 378, 110, 34));
-    m_pCancel = control(new QPushButton(QStringLiteral("Cancel"), this), 2, QRect(380, 378, 110, 34));
+    m_pHelp = control(new QPushButton(QStringLiteral("&Help"), this), 1202, QRect(250, 460, 110, 34));
+    m_pCancel = control(new QPushButton(QStringLiteral("Cancel"), this), 2, QRect(380, 460, 110, 34));
 
     static const DialogGeometry::AnchorRow anchors[] = {
         {1198, 2, 0, 0, 0}, {1106, 2, 2, 0, 0}, {1354, 2, 0, 0, 2}, {1330, 0, 0, 0, 2},
