@@ -20,18 +20,22 @@
 #include "support/Simulator.h"
 
 #include <QApplication>
+#include <functional>
+#include "shared/buttons/OXRoundedButton.h"
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-void runProgram(int size, const QString& picture)
+void runProgram(int size, const QString& picture, const QStringList& pokes = {},
+                std::function<void(CDisplayView*)> check = nullptr)
 {
     platform::FakeSleeper sleeper;
     platform::Sleeper::setInstance(&sleeper);
     testsupport::Simulator::Options o;
     o.sMeter = 11;
+    o.pokes = pokes;
     testsupport::Simulator sim(o);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     qputenv("CORVANE_EXTRA_PORTS", sim.portPath().toLocal8Bit());
@@ -66,9 +70,13 @@ void runProgram(int size, const QString& picture)
     frame->setGeometry(30, 30, form.width() + 80, form.height() + 170);
     // A few polls of the real timer.
     QTest::qWait(900);
-    EXPECT_EQ(view->GetFrequency(), 14070000u);
-    EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "00704001");
     EXPECT_FALSE(view->Panel().LastPollFailed());
+    if (check) {
+        check(view);
+    } else {
+        EXPECT_EQ(view->GetFrequency(), 14070000u);
+        EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "00704001");
+    }
 
     const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
     if (!dir.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
@@ -88,3 +96,15 @@ void runProgram(int size, const QString& picture)
 TEST(ProgramWindow, Small) { runProgram(0, "corvane-main-window-small"); }
 TEST(ProgramWindow, Medium) { runProgram(1, "corvane-main-window-medium"); }
 TEST(ProgramWindow, Large) { runProgram(2, "corvane-main-window-large"); }
+
+TEST(ProgramWindow, MemoryModeFindsTheChannelInTheLoadedListAndShowsItsTag)
+{
+    // Memory mode on channel 4 (433.500 FM narrow, tagged "UHF S").
+    runProgram(1, QString(), {QStringLiteral("0055=C0"), QStringLiteral("044F=04")}, [](CDisplayView* view) {
+        EXPECT_TRUE(view->IsMemoryMode());
+        EXPECT_EQ(view->GetMemoryChannel(), 4);
+        EXPECT_EQ(view->GetRadioState()->CaptionText(), "MEMORY-005");
+        EXPECT_EQ(view->Panel().Model().Display().strLabel.trimmed(), "UHF S");
+        EXPECT_TRUE(view->Button(1107)->IsEnabled());  // M -> A
+    });
+}
