@@ -273,14 +273,18 @@ public:
     bool GetBlink() const { return m_bBlink; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     CFormRx* Form() const;
+    void PlaceStatusBar();
 
     QStatusBar* m_pStatusBar = nullptr;
+    QWidget* m_pHolder = nullptr;
     QList<QLabel*> m_panes;
     QTimer m_blinkTimer;
     bool m_bBlink = false;

@@ -11,10 +11,34 @@
 #include <QLayout>
 #include <QStatusBar>
 
+namespace {
+// Holds the status bar outside the frame's own layout, so that a pane's new
+// text lays out the bar alone and never the form (which would hold the
+// received text back while it settles).
+class StatusHolder : public QWidget {
+public:
+    explicit StatusHolder(QWidget* parent) : QWidget(parent) {}
+    void SetBar(QWidget* bar) { m_bar = bar; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        if (m_bar)
+            m_bar->setGeometry(rect());
+    }
+
+private:
+    QWidget* m_bar = nullptr;
+};
+} // namespace
+
 CFrameRx::CFrameRx(QWidget* parent) : QMdiSubWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    m_pStatusBar = new QStatusBar(this);
+    auto* holder = new StatusHolder(this);
+    m_pHolder = holder;
+    m_pStatusBar = new QStatusBar(holder);
+    holder->SetBar(m_pStatusBar);
     m_pStatusBar->setSizeGripEnabled(false);
     const char* const sizing[] = {"", "IMD: < -99dB", "TX Lock: 9999 Hz", "Send: Immediate", "Autostop",
                                   "To send: 9999"};
@@ -29,9 +53,7 @@ CFrameRx::CFrameRx(QWidget* parent) : QMdiSubWindow(parent)
         }
         m_panes.append(pane);
     }
-    if (layout())
-        layout()->addWidget(m_pStatusBar);
-    m_pStatusBar->hide();
+    holder->hide();
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
         m_bBlink = !m_bBlink;
         UpdatePanes();
@@ -74,12 +96,45 @@ void CFrameRx::SetMinTrackSize(const QSize& size)
 
 void CFrameRx::ShowStatusBar(bool bShow)
 {
-    m_pStatusBar->setVisible(bShow);
+    m_pHolder->setVisible(bShow);
+    PlaceStatusBar();
+}
+
+void CFrameRx::PlaceStatusBar()
+{
+    // The bar takes the bottom of the client area; the form the rest.
+    QWidget* form = widget();
+    if (!form)
+        return;
+    if (layout())
+        layout()->activate();
+    const QRect client = form->geometry();
+    if (m_pHolder->isHidden() || client.height() <= 0)
+        return;
+    const int h = m_pStatusBar->sizeHint().height();
+    form->setGeometry(client.adjusted(0, 0, 0, -h));
+    m_pHolder->setGeometry(client.left(), client.bottom() - h + 1, client.width(), h);
+    m_pHolder->raise();
+}
+
+bool CFrameRx::event(QEvent* event)
+{
+    const bool handled = QMdiSubWindow::event(event);
+    // The frame lays its widget out over the whole client again.
+    if (event->type() == QEvent::LayoutRequest)
+        PlaceStatusBar();
+    return handled;
+}
+
+void CFrameRx::resizeEvent(QResizeEvent* event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    PlaceStatusBar();
 }
 
 bool CFrameRx::IsStatusBarShown() const
 {
-    return !m_pStatusBar->isHidden();
+    return !m_pHolder->isHidden();
 }
 
 QString CFrameRx::PaneText(int nId) const

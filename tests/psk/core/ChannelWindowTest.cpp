@@ -173,6 +173,8 @@ TEST(ChannelWindow, TransmittingFromTheChannel)
     EXPECT_TRUE(calls.indexOf(QStringLiteral("fnSendTXCharacter(104, 0)")) < calls.indexOf(QStringLiteral("fnStartTX(0)")));
 
     f.Engine(kStatus, 1, 0);
+    f.Settled();
+    f.form->OnTimer(104);
     EXPECT_TRUE(f.form->IsTxState());
     EXPECT_TRUE(f.RxText().startsWith(QStringLiteral("TX> "))) << f.RxText().toStdString();
     EXPECT_EQ(f.frameRx->GetStatusText(), QStringLiteral("All text sent, press Escape to stop"));
