@@ -34,7 +34,7 @@ void CPSK31BrevioView::OnInitialUpdate()
     setFont(font);
     TheApp().SetLogView(this);
     CPSK31App::LogPrintf("Logfile ready");
-    CPSK31App::LogPrintf("");
+    CPSK31App::LogPrintf("%s", "");
 }
 
 void CPSK31BrevioView::AppendLine(const QString& strText)

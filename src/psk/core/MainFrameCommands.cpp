@@ -146,7 +146,6 @@ void CMainFrame::BuildMenus()
     AddCommand(help, 57664, QStringLiteral("&About PSK31 Brevio..."));
 
     // Toolbar-only commands still have their actions (the bars' buttons).
-    QMenu hidden;
     for (auto [id, text] : std::initializer_list<std::pair<int, const char*>>{
              {33551, "Waterfall options"}, {33554, "Waterfall data options"}, {33563, "Soundcard options"},
              {33572, "Distance calculator options"}, {33329, "Waterfall"}, {33330, "Spectrum"}, {33331, "Input"},

@@ -208,7 +208,7 @@ void CMainFrame::OnDspStatus(uintptr_t wParam, intptr_t lParam)
         char text[512] = {};
         std::snprintf(text, sizeof text, format.constData(), value);
         CPSK31App::LogPrintf("Status: [%d] %s", code, text);
-        CPSK31App::LogPrintf("");
+        CPSK31App::LogPrintf("%s", "");
     }
     if (code == 0 && (s.m_bPTTFT817 || s.m_bPTTRVL) && m_arrStatusSeen[1]) {
         CPSK31App::LogPrintf("Switching radio to Rx");
@@ -322,7 +322,7 @@ void CMainFrame::StartSoundcard()
     const int result = fnStartSoundCardEx(CDspMessageSink::Instance().GetSink(), s.m_nSoundcardNum, 50, mode);
     const QString error = result == 0 ? QStringLiteral("OK") : CPSK31App::GetDspErrorText();
     CPSK31App::LogPrintf("Starting .....: %s", error.toLocal8Bit().constData());
-    CPSK31App::LogPrintf("");
+    CPSK31App::LogPrintf("%s", "");
     if (result != 0)
         platform::messageBox(this, QStringLiteral("Error starting soundcard %1: %2").arg(s.m_nSoundcardNum).arg(error),
                              QStringLiteral("Soundcard"), platform::MB_OK | int(platform::MB_ICONERROR));
