@@ -1,5 +1,6 @@
 #include "core/RadioApp.h"
 #include "frontpanel/PanelFrameServices.h"
+#include "frontpanel/RadioMainFrame.h"
 #include "platform/Program.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(platform::program().name);
 
     InstallFrontPanel();
+    InstallMainFrame();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.

@@ -67,9 +67,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+    // For a derived frame's own menus and commands.
     QMenu* AddMenu(const QString& strTitle);
     QAction* AddCommand(QMenu* pMenu, unsigned nId, const QString& strText, bool bCheckable = false);
+
+private:
     bool m_bClosing = false;
     CMDIClientWnd m_client;
     QHash<unsigned, QAction*> m_commands;

@@ -189,7 +189,7 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
             table.append({entry.fVirt, entry.key, entry.nFound});
 
     if (pWindow) {
-        for (QObject* old : m_shortcuts)
+        for (const QPointer<QObject>& old : std::as_const(m_shortcuts))
             delete old;
         m_shortcuts.clear();
         for (const ACCEL& accel : table) {

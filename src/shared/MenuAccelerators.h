@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -76,7 +77,8 @@ private:
     QHash<uint16_t, QString> m_descriptions;
     QHash<uint16_t, QString> m_keyNames;
     PromptSource m_promptSource;
-    QList<QObject*> m_shortcuts;
+    // Owned by their window: one that went away took its shortcuts with it.
+    QList<QPointer<QObject>> m_shortcuts;
 };
 
 CMenuAccelerators& GetMenuAccelerators();

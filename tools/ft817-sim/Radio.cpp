@@ -340,7 +340,7 @@ Reply Radio::txMeter() const
         return {};
     static constexpr uint8_t kPower[4] = {12, 8, 5, 3};
     const uint8_t pwr = kPower[m_eeprom[kPowerByte] & 0x03];
-    const uint8_t alc = 3, swr = 1, mod = 5;
+    const uint8_t alc = uint8_t(m_alc), swr = 1, mod = 5;
     return Reply{uint8_t(pwr << 4 | alc), uint8_t(swr << 4 | mod)};
 }
 

@@ -112,6 +112,8 @@ public:
 
     // Fixes the S-meter reading (0-15); -1 derives it from the frequency.
     void setSMeter(int value) { m_fixedSMeter = value; }
+    // The ALC reading of the TX meter (0-15).
+    void setAlc(int value) { m_alc = value & 0x0F; }
 
 private:
     uint32_t recordFrequency(uint16_t record) const;
@@ -134,6 +136,7 @@ private:
     bool m_powerOn = true;
     bool m_transmitting = false;
     int m_fixedSMeter = -1;
+    int m_alc = 3;
 };
 
 } // namespace ft817sim

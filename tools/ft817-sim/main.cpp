@@ -51,6 +51,7 @@ const char kUsage[] =
     "  --poke ADDR=HEX    store bytes at an EEPROM address before serving, e.g.\n"
     "                     --poke 0055=C0 (repeatable)\n"
     "  --s-meter N        fixed S-meter reading 0-15 (default: varies with frequency)\n"
+    "  --alc N            ALC reading 0-15 of the TX meter while keyed (default 3)\n"
     "  --frame-gap MS     drop a partial frame after this pause (default 250)\n"
     "  --exit-with-parent end when the starting process ends\n"
     "  --help             this text\n";
@@ -188,6 +189,7 @@ struct Options {
     std::vector<std::pair<uint16_t, std::vector<uint8_t>>> pokes;
     std::vector<FaultRule> faults;
     int sMeter = -1;
+    int alc = 3;
     int frameGapMs = 250;
 };
 
@@ -252,6 +254,9 @@ int main(int argc, char** argv)
         } else if (arg == "--s-meter") {
             if (!value(&v) || (o.sMeter = std::atoi(v.c_str())) < 0 || o.sMeter > 15)
                 return usageError("--s-meter wants 0 to 15");
+        } else if (arg == "--alc") {
+            if (!value(&v) || (o.alc = std::atoi(v.c_str())) < 0 || o.alc > 15)
+                return usageError("--alc wants 0 to 15");
         } else if (arg == "--frame-gap") {
             if (!value(&v) || (o.frameGapMs = std::atoi(v.c_str())) <= 0)
                 return usageError("--frame-gap wants milliseconds");
@@ -280,6 +285,7 @@ int main(int argc, char** argv)
 
     Radio radio(image);
     radio.setSMeter(o.sMeter);
+    radio.setAlc(o.alc);
     CatSession session(radio, o.baud);
     for (const FaultRule& r : o.faults)
         session.faults().add(r);

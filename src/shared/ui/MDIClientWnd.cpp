@@ -25,6 +25,11 @@ CMDIClientWnd::CMDIClientWnd(QObject* parent) : QObject(parent)
 
 CMDIClientWnd::~CMDIClientWnd() = default;
 
+QMdiArea* CMDIClientWnd::GetArea() const
+{
+    return m_pArea;
+}
+
 bool CMDIClientWnd::SubclassWindow(QMdiArea* pArea)
 {
     if (!pArea)

@@ -20,7 +20,7 @@ public:
 
     // Takes over the painting of the frame's MDI area; FALSE without one.
     bool SubclassWindow(QMdiArea* pArea);
-    QMdiArea* GetArea() const { return m_pArea; }
+    QMdiArea* GetArea() const;
 
     void EnableBanner() { m_nBanner = 1; Redraw(); }
     int IsBannerEnabled() const { return m_nBanner; }
