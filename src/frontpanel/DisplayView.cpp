@@ -26,6 +26,7 @@
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/ui/BaseDialog.h"
+#include "core/QuickSave.h"
 #include "shared/ui/OwnComboBox.h"
 
 #include <QApplication>
@@ -43,6 +44,16 @@
 
 namespace {
 QPointer<CDisplayView> g_view;
+std::function<void(intptr_t)>& favouriteApplier()
+{
+    static std::function<void(intptr_t)> applier;
+    return applier;
+}
+
+const int kSaveIds[10] = {33009, 33010, 33011, 33012, 33013, 33014, 33015, 33016, 33017, 33023};
+const int kLoadIds[10] = {32997, 33002, 32996, 33003, 33004, 33005, 33006, 33007, 33008, 33024};
+constexpr int kEraseQuickSave = 33019;
+
 CDisplayView::BandSetSource& bandSetSource()
 {
     static CDisplayView::BandSetSource source;
@@ -149,6 +160,28 @@ CDisplayView* GetDisplayView()
     return g_view;
 }
 
+void CDisplayView::SetFavouriteApplier(std::function<void(intptr_t)> applier)
+{
+    favouriteApplier() = std::move(applier);
+}
+
+bool CDisplayView::QuickSaveCommand(int nId, int& nAction, int& nSlot)
+{
+    for (int i = 0; i < 10; ++i) {
+        if (kSaveIds[i] == nId) {
+            nAction = 1;
+            nSlot = i;
+            return true;
+        }
+        if (kLoadIds[i] == nId) {
+            nAction = 2;
+            nSlot = i;
+            return true;
+        }
+    }
+    return false;
+}
+
 void CDisplayView::SetBandSetSource(BandSetSource source)
 {
     bandSetSource() = std::move(source);
@@ -175,8 +208,12 @@ CDisplayView::CDisplayView(QWidget* parent, CCatLink* pLink, int nDisplaySize)
     m_form->installEventFilter(this);
     m_form->resize(m_layout.FormSize());
     m_pScroll->setWidget(m_form);
-    if (GetRadioApp()) {
-        m_memoryList = std::make_unique<CRadioMemoryAdapter>(GetRadioApp()->GetMemoryList());
+    if (CRadioApp* app = GetRadioApp()) {
+        for (int i = 0; i < CRadioApp::kQuickSaveSlots; ++i) {
+            app->GetQuickSave(i).SetIndex(i);
+            app->GetQuickSave(i).Load();
+        }
+        m_memoryList = std::make_unique<CRadioMemoryAdapter>(app->GetMemoryList());
         m_panel->SetMemoryList(m_memoryList.get());
     }
     m_layoutTimer.setSingleShot(true);
@@ -576,28 +613,97 @@ void CDisplayView::TuningSizeChanged(int)
 
 void CDisplayView::OnCommand(int nId)
 {
+    if (!HandleCommand(nId) && GetRadioApp())
+        GetRadioApp()->OnCommand(unsigned(nId));
+}
+
+bool CDisplayView::HandleCommand(int nId)
+{
+    int action = 0, slot = 0;
+    if (QuickSaveCommand(nId, action, slot)) {
+        if (CRadioApp* app = GetRadioApp()) {
+            if (action == 1)
+                app->GetQuickSave(slot).Store();
+            else
+                app->GetQuickSave(slot).Recall();
+        }
+        return true;
+    }
     switch (nId) {
     case PanelId::NextMemory: case PanelId::PreviousMemory: case PanelId::StepUp: case PanelId::StepDown:
     case PanelId::StepListUp: case PanelId::StepListDown:
-        return;  // they act through their posted message
-    case PanelId::BandUp: m_pDial->ScrollUp(); return;
-    case PanelId::BandDown: m_pDial->ScrollDown(); return;
-    case PanelId::Bands: return;  // the "Bands" window belongs to the organisers
+        return true;  // they act through their posted message
+    case PanelId::BandUp: m_pDial->ScrollUp(); return true;
+    case PanelId::BandDown: m_pDial->ScrollDown(); return true;
+    case PanelId::Bands: return false;  // the "Bands" window belongs to the organisers
+    case kEraseQuickSave:
+        if (CRadioApp* app = GetRadioApp())
+            for (int i = 0; i < CRadioApp::kQuickSaveSlots; ++i)
+                app->GetQuickSave(i).Save(0, 0);
+        return true;
     case 32858:
         CPanelFrameServices::Get().enterFrequency(-1, -1);
-        return;
+        return true;
     case 32812:
         m_history.Undo(*this);
-        return;
+        return true;
     case 32813:
         m_history.Redo(*this);
-        return;
-    case 32922: ToggleFineTuning(); return;
+        return true;
+    case 32922: ToggleFineTuning(); return true;
+    case CDisplayFrame::kCommandHistory:
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+            if (auto* frame = qobject_cast<CDisplayFrame*>(w)) {
+                frame->OnSMeterHistory();
+                return true;
+            }
+        return false;
+    case 32894: case 32895: case 32896: case 32897:
+        return true;  // tone-mode marks only: no action
     default: break;
     }
+    const CFormControl* control = CPanelForm::Find(nId);
+    const bool panelCommand = control || (nId >= 33064 && nId <= 33068);
+    if (!panelCommand)
+        return false;
     m_panel->OnCommand(nId);
     if (nId == PanelId::MtoA || nId == PanelId::MtoB || (nId >= PanelId::Step1MHz && nId <= PanelId::Step10Hz))
         ApplyLooks();
+    return true;
+}
+
+void CDisplayView::OnUpdateCommand(CCmdUI& cmdUI) const
+{
+    const int id = int(cmdUI.m_nID);
+    int action = 0, slot = 0;
+    if (QuickSaveCommand(id, action, slot)) {
+        if (action == 2)
+            cmdUI.Enable(GetRadioApp() && GetRadioApp()->GetQuickSave(slot).IsSet());
+        return;
+    }
+    switch (id) {
+    case kEraseQuickSave: {
+        bool any = false;
+        if (CRadioApp* app = GetRadioApp())
+            for (int i = 0; i < CRadioApp::kQuickSaveSlots; ++i)
+                any = any || app->GetQuickSave(i).IsSet();
+        cmdUI.Enable(any);
+        return;
+    }
+    case 32812: cmdUI.Enable(m_history.CanUndo()); return;
+    case 32813: cmdUI.Enable(m_history.CanRedo()); return;
+    case 32922: case 32894: case 32895: case 32896: case 32897: case 33066: case 33067: case 33068:
+        cmdUI.SetCheck(IsCommandChecked(id) ? 1 : 0);
+        return;
+    case CDisplayFrame::kCommandHistory:
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+            if (auto* frame = qobject_cast<CDisplayFrame*>(w)) {
+                cmdUI.SetCheck(frame->IsChartShowing() ? 1 : 0);
+                return;
+            }
+        return;
+    default: return;
+    }
 }
 
 bool CDisplayView::IsCommandChecked(int nId) const
@@ -761,6 +867,19 @@ bool CDisplayView::event(QEvent* event)
             down->Enable(!(flags & 2));
             down->LoadBitmapResource(flags & 2 ? 168 : 166, false, 0xFFFFFF);
         }
+        return true;
+    }
+    if (auto* m = CRegisteredEvent::As(event, RegisteredMessage::nMsgFavourite)) {
+        // The entry belongs to the favourites collection: not deleted here.
+        PushUndo(GetFrequency(), GetMode());
+        if (GetSettings().m_bTuningDialSwitchVFO && (IsMemoryMode() || IsMemoryTune())) {
+            BeginWaitCursor();
+            m_pLink->LeaveMemoryMode();
+            EndWaitCursor();
+        }
+        if (favouriteApplier())
+            favouriteApplier()(m->lParam());
+        m->SetResult(0);
         return true;
     }
     if (auto* m = CRegisteredEvent::As(event, RegisteredMessage::nMsgData)) {

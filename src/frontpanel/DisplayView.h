@@ -33,6 +33,7 @@ class CVfoStatic;
 class QLabel;
 class QSpinBox;
 class QMenu;
+class CCmdUI;
 
 class CDisplayView : public CView, public CRadioPanelHost, public CDisplayViewHooks {
     Q_OBJECT
@@ -103,9 +104,18 @@ public:
     CFrequencyHistory& GetHistory() { return m_history; }
     void AddScanListener(QObject* pListener) { m_panel->AddScanListener(pListener); }
 
-    // Commands of the form, the menus and the context menu.
+    // Commands of the form, the menus and the context menu; what the panel
+    // does not handle goes to the application.
     void OnCommand(int nId);
+    // TRUE when the panel (or its window) handled the command.
+    bool HandleCommand(int nId);
+    void OnUpdateCommand(CCmdUI& cmdUI) const;
     bool IsCommandChecked(int nId) const;
+    // The favourites tree's entries apply themselves to the radio; the
+    // organisers install how (the entry comes as the message's lParam).
+    static void SetFavouriteApplier(std::function<void(intptr_t nEntry)> applier);
+    // Quick-save slot of a command: Save (1) or Load (2) and the slot 0-9.
+    static bool QuickSaveCommand(int nId, int& nAction, int& nSlot);
 
     // Tuning range: built-in plans 0-3, or a band set of the application.
     void SetTuningRange(int nRange);

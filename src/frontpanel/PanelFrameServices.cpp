@@ -6,6 +6,7 @@
 #include "frontpanel/DisplayView.h"
 #include "frontpanel/FrequencyEntryDialog.h"
 #include "frontpanel/SMeterChartSettings.h"
+#include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnComboBox.h"
 
 #include <QPointer>
@@ -75,4 +76,22 @@ void InstallFrontPanel()
         [] { return new CDisplayDoc; }, [] { return new CDisplayFrame; }, [] { return new CDisplayView; }};
     if (!services.loadChartSettings)
         services.loadChartSettings = [] { GetSMeterChartSettings().Load(); };
+    static bool chained = false;
+    if (chained)
+        return;
+    chained = true;
+    // Menu commands of the front panel reach the open panel through the application.
+    auto previous = services.command;
+    services.command = [previous](unsigned nId) {
+        if (CDisplayView* view = GetDisplayView(); view && view->HandleCommand(int(nId)))
+            return true;
+        return previous ? previous(nId) : false;
+    };
+    auto previousUpdate = services.updateCommand;
+    services.updateCommand = [previousUpdate](CCmdUI& cmdUI) {
+        if (CDisplayView* view = GetDisplayView())
+            view->OnUpdateCommand(cmdUI);
+        if (previousUpdate)
+            previousUpdate(cmdUI);
+    };
 }

@@ -8,7 +8,9 @@
 #include "core/MainFrame.h"
 #include "core/RadioApp.h"
 #include "core/Settings.h"
+#include "core/QuickSave.h"
 #include "core/Startup.h"
+#include "shared/ui/BaseDialog.h"
 #include "frontpanel/DisplayFrame.h"
 #include "frontpanel/DisplayView.h"
 #include "frontpanel/FormLayout.h"
@@ -106,5 +108,44 @@ TEST(ProgramWindow, MemoryModeFindsTheChannelInTheLoadedListAndShowsItsTag)
         EXPECT_EQ(view->GetRadioState()->CaptionText(), "MEMORY-005");
         EXPECT_EQ(view->Panel().Model().Display().strLabel.trimmed(), "UHF S");
         EXPECT_TRUE(view->Button(1107)->IsEnabled());  // M -> A
+    });
+}
+
+TEST(ProgramWindow, QuickSaveUndoAndMenuCommandsReachThePanel)
+{
+    runProgram(1, QString(), {}, [](CDisplayView* view) {
+        CRadioApp* app = GetRadioApp();
+        // Save to location 1 through the application's command path.
+        ASSERT_TRUE(app->OnCommand(33009));
+        EXPECT_EQ(app->GetQuickSave(0).GetFrequency(), 14070000);
+        CCmdUI load;
+        load.m_nID = 32997;
+        app->OnUpdateCommand(load);
+        EXPECT_TRUE(load.m_bEnabled);
+        // Tune away through the panel (recorded for Undo), poll, then Undo.
+        view->SetFrequency(7050000);
+        view->PollRadio(false);
+        EXPECT_EQ(view->GetFrequency(), 7050000u);
+        CCmdUI undo;
+        undo.m_nID = 32812;
+        app->OnUpdateCommand(undo);
+        EXPECT_TRUE(undo.m_bEnabled);
+        ASSERT_TRUE(app->OnCommand(32812));
+        view->PollRadio(false);
+        EXPECT_EQ(view->GetFrequency(), 14070000u);
+        // Load from location 1 after tuning away again.
+        view->SetFrequency(7050000);
+        view->PollRadio(false);
+        ASSERT_TRUE(app->OnCommand(32997));
+        view->PollRadio(false);
+        EXPECT_EQ(view->GetFrequency(), 14070000u);
+        // Fine Tuning opens and is checked; S-Meter History shows the chart.
+        ASSERT_TRUE(app->OnCommand(32922));
+        EXPECT_TRUE(view->IsCommandChecked(32922));
+        ASSERT_TRUE(app->OnCommand(32916));
+        CCmdUI history;
+        history.m_nID = 32916;
+        app->OnUpdateCommand(history);
+        EXPECT_EQ(history.m_nCheck, 1);
     });
 }
