@@ -27,6 +27,7 @@
 #include "shared/Registry.h"
 #include "shared/ui/BaseDialog.h"
 #include "core/QuickSave.h"
+#include "core/MainFrame.h"
 #include "shared/ui/OwnComboBox.h"
 
 #include <QApplication>
@@ -302,7 +303,7 @@ void CDisplayView::CreateControls()
         if (auto* button = qobject_cast<COXBitmapButton*>(w)) {
             button->SetButtonText(QString::fromLatin1(c.pCaption));
             const int id = c.nId;
-            connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+            connect(button, &QPushButton::clicked, this, [this, id] { RunCommand(id); });
             if (c.nPicture)
                 button->LoadBitmapResource(c.nPicture, false, 0xFFFFFF);
         }
@@ -355,8 +356,8 @@ void CDisplayView::InitialUpdate(bool bStartTimers)
     m_pDial->SetSmallPanel(m_nSize == 0);
     connect(m_pDial, &CTuningDial::tuneRequested, this, [this](uint32_t hz) { TuneFromDial(hz); });
     connect(m_pDial, &CTuningDial::frequencyRequested, this, [this](uint32_t hz) { SetFrequency(hz); });
-    connect(m_pDial, &CTuningDial::bandsCommand, this, [this] { OnCommand(PanelId::Bands); });
-    connect(m_pDial, &CTuningDial::fineTuningCommand, this, [this] { OnCommand(32922); });
+    connect(m_pDial, &CTuningDial::bandsCommand, this, [this] { RunCommand(PanelId::Bands); });
+    connect(m_pDial, &CTuningDial::fineTuningCommand, this, [this] { RunCommand(32922); });
     CBandPlan plan;
     plan.BuildStandard(1);
     m_pDial->SetBandPlan(plan);
@@ -613,8 +614,16 @@ void CDisplayView::TuningSizeChanged(int)
 
 void CDisplayView::OnCommand(int nId)
 {
-    if (!HandleCommand(nId) && GetRadioApp())
-        GetRadioApp()->OnCommand(unsigned(nId));
+    HandleCommand(nId);
+}
+
+void CDisplayView::RunCommand(int nId)
+{
+    // The panel's buttons and context menu also offer the main window's
+    // commands (navigator groups, the Bands window).
+    if (!HandleCommand(nId))
+        if (CMainFrame* frame = GetMainFrame())
+            frame->OnCommand(unsigned(nId));
 }
 
 bool CDisplayView::HandleCommand(int nId)
@@ -943,7 +952,7 @@ void CDisplayView::contextMenuEvent(QContextMenuEvent* event)
         }
         QAction* action = menu.addAction(QString::fromLatin1(item.text));
         const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
     menu.exec(event->globalPos());
 }

@@ -104,9 +104,10 @@ public:
     CFrequencyHistory& GetHistory() { return m_history; }
     void AddScanListener(QObject* pListener) { m_panel->AddScanListener(pListener); }
 
-    // Commands of the form, the menus and the context menu; what the panel
-    // does not handle goes to the application.
+    // Commands of the form, the menus and the context menu.
     void OnCommand(int nId);
+    // The same, handing what the panel does not handle to the main window.
+    void RunCommand(int nId);
     // TRUE when the panel (or its window) handled the command.
     bool HandleCommand(int nId);
     void OnUpdateCommand(CCmdUI& cmdUI) const;
