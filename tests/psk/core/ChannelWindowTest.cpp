@@ -2,6 +2,7 @@
 // values, the text from the engine, separators, transmitting, the commands,
 // macros, the logbook entry and the status panes.
 #include "ChannelFixture.h"
+#include "platform/Program.h"
 #include "psk/core/Components.h"
 #include "psk/core/MacroStore.h"
 #include "psk/core/RadioToolBar.h"
@@ -589,6 +590,74 @@ TEST(ChannelWindow, TagRowsAndBeaconGoToTheTransmitWindow)
     f.dsp.Clear();
     f.form->BeaconSend(false, QString());
     EXPECT_TRUE(f.dsp.Calls().contains(QStringLiteral("fnAbortTX()")));
+}
+
+} // namespace
+
+namespace {
+
+// Notes the path a save chooser starts from.
+class PathPrompter : public platform::Prompter {
+public:
+    int messageBox(QWidget*, const QString&, const QString&, int) override { return platform::IDOK; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&, QString*) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString& path, const QString&, QString*) override
+    {
+        proposed.append(path);
+        return answer;
+    }
+    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> colour(QWidget*, const QColor&, const QString&) override { return {}; }
+    std::optional<QFont> font(QWidget*, const QFont&, const QString&) override { return {}; }
+    QStringList proposed;
+    QString answer;
+};
+
+TEST(ChannelWindow, SaveToFileProposesTheChannelNameThenTheLastPath)
+{
+    platform::setProgram(platform::brevioIdentity());
+    ChannelFixture f(0);
+    PathPrompter prompter;
+    platform::Prompter::setInstance(&prompter);
+    f.form->OnCommand(32804);  // an empty window has nothing to save
+    EXPECT_TRUE(prompter.proposed.isEmpty());
+    f.form->SetTxState(false, true);
+    const QString path = testsupport::dataFolder() + QStringLiteral("/saved.rtf");
+    prompter.answer = path;
+    f.form->OnCommand(32804);
+    ASSERT_EQ(prompter.proposed.size(), 1);
+    EXPECT_TRUE(prompter.proposed[0].endsWith(QStringLiteral("PSK31 Brevio channel 1.rtf")))
+        << prompter.proposed[0].toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("Press F8 to configure PSK31 Brevio"));
+    file.close();
+    // The second time it starts from the path chosen before; Cancel writes nothing.
+    QFile::remove(path);
+    prompter.answer.clear();
+    f.form->OnCommand(32804);
+    platform::Prompter::setInstance(&testsupport::prompter());
+    platform::setProgram(platform::corvaneIdentity());
+    ASSERT_EQ(prompter.proposed.size(), 2);
+    EXPECT_EQ(prompter.proposed[1], path);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ChannelWindow, CtrlDigitsPickTheMacrosBarsSlots)
+{
+    ChannelFixture f(1);
+    testsupport::MessageRecorder bar(f.frame->GetMacrosBar());
+    QTest::keyClick(f.form->GetTxWindow(), Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(f.form->GetRxWindow(), Qt::Key_9, Qt::ControlModifier | Qt::ShiftModifier);
+    f.Process();
+    const auto picks = bar.Of(RegisteredMessage::nMsgSelectMacro);
+    ASSERT_EQ(picks.size(), 2);
+    EXPECT_EQ(picks[0].lParam, 0);
+    EXPECT_EQ(picks[1].lParam, 19);
+    EXPECT_EQ(f.form->GetTxWindow()->Sender().Text(), QString());
 }
 
 } // namespace
