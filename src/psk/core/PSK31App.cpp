@@ -13,6 +13,7 @@
 #include "psk/core/PSK31Settings.h"
 #include "psk/core/SplashWindow.h"
 #include "shared/Registry.h"
+#include "shared/TextToSpeech.h"
 #include "shared/ui/Win32Error.h"
 
 #include <QApplication>
@@ -35,6 +36,22 @@ CPSK31App& TheApp()
 CPSK31App::CPSK31App() = default;
 
 CPSK31App::~CPSK31App() = default;
+
+CTextToSpeech& CPSK31App::Speech()
+{
+    if (!m_pSpeech)
+        m_pSpeech = std::make_unique<CTextToSpeech>();
+    if (!m_pSpeech->IsComStarted())
+        m_pSpeech->Initialise(m_pMainFrame);
+    return *m_pSpeech;
+}
+
+void CPSK31App::Speak(const QString& strText, bool bSpell, bool bPhonetic)
+{
+    if (m_pMainFrame && m_pMainFrame->IsTransmitting())
+        return;
+    Speech().Speak(strText, bSpell, bPhonetic);
+}
 
 void CPSK31App::LogPrintf(const char* pszFormat, ...)
 {
@@ -280,6 +297,7 @@ void CPSK31App::ExitInstance()
 
 void CPSK31App::DestroyWindows()
 {
+    m_pSpeech.reset();
     delete m_pMainFrame;
     m_pMainFrame = nullptr;
     m_pLogView = nullptr;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QMdiSubWindow;
 class QWidget;
@@ -11,6 +12,7 @@ class CFormRx;
 class CMainFrame;
 class CPSK31BrevioView;
 class ISuperView;
+class CTextToSpeech;
 
 // The application object of the digital-mode program: start-up, the windows
 // that live as long as the program, and the log printer.
@@ -68,6 +70,12 @@ public:
     // Where the engine library is loaded from (beside the program by default).
     void SetDspLibraryPath(const QString& strPath) { m_strDspPath = strPath; }
 
+    // The program's speech engine, started on first use with the main frame
+    // as owner of its error message.
+    CTextToSpeech& Speech();
+    // Says the text unless a transmission is in progress or no engine runs.
+    void Speak(const QString& strText, bool bSpell, bool bPhonetic);
+
     // Closes and deletes the windows (tests run the sequence repeatedly).
     void DestroyWindows();
 
@@ -87,6 +95,7 @@ private:
     bool m_bNewBrowser = false;
     StartupDialogRunner m_startupRunner;
     QString m_strDspPath;
+    std::unique_ptr<CTextToSpeech> m_pSpeech;
 };
 
 CPSK31App& TheApp();
