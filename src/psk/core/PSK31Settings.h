@@ -32,6 +32,8 @@ public:
 
     bool IsPsk31() const { return m_eSpeed == 0; }
     bool IsPsk63() const { return m_eSpeed == 1; }
+    // How much wider a signal is at the current speed than at PSK31.
+    int GetSpeedFactor() const { return m_eSpeed == 0 ? 1 : 2; }
     bool IsSentTextBold() const { return (m_nSentText & 1) != 0; }
     bool IsSentTextItalic() const { return (m_nSentText & 2) != 0; }
     bool IsSentTextStrikeout() const { return (m_nSentText & 4) != 0; }
