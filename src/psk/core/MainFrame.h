@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/LocalMessaging.h"
 #include "psk/core/BarLayout.h"
+#include "shared/MenuAccelerators.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -165,6 +166,7 @@ public:
     CBarLayout& GetChannelLayout() { return m_layoutChannels; }
 
     QAction* GetCommandAction(int nCommand) const { return m_commands.value(nCommand); }
+    const QList<ACCEL>& GetAcceleratorTable() const { return m_accelTable; }
     // The channel window of the active MDI child, or none.
     CFormRx* GetActiveChannel() const;
 
@@ -215,6 +217,8 @@ private:
     QPointer<QWidget> m_pOptionsWidget;
 
     QMap<int, QAction*> m_commands;
+    CMenuAccelerators m_accelerators;
+    QList<ACCEL> m_accelTable;
     QMenu* m_pFavouritesMenu = nullptr;
     QMenu* m_pToolbarsMenu = nullptr;
     QMap<int, QTimer*> m_timers;

@@ -30,7 +30,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QKeySequence>
 #include <QProcess>
 #include <QSaveFile>
 #include <QScreen>
@@ -60,6 +59,7 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int nCommand, const QString& strTex
 {
     QAction* action = menu->addAction(strText);
     action->setData(nCommand);
+    action->setProperty("commandId", nCommand);
     action->setCheckable(bCheckable);
     connect(action, &QAction::triggered, this, [this, nCommand] { OnCommand(nCommand); });
     m_commands.insert(nCommand, action);
@@ -171,38 +171,38 @@ void CMainFrame::BuildMenus()
 
 void CMainFrame::BuildAccelerators()
 {
+    // The 26 shortcut rows; a command that no menu item carries gets no key.
+    constexpr uint8_t kAlt = FVIRTKEY | FNOINVERT | FALT;
+    constexpr uint8_t kCtrl = FVIRTKEY | FNOINVERT | FCONTROL;
+    constexpr uint8_t kKey = FVIRTKEY | FNOINVERT;
     struct Row {
-        const char* keyText;
-        QKeySequence key;
-        int command;
+        uint8_t fVirt;
+        uint16_t key;
+        const char* keyName;
+        uint16_t command;
     };
     const Row rows[] = {
-        {"Alt+1", QKeySequence(Qt::ALT | Qt::Key_1), 32777},  {"Alt+2", QKeySequence(Qt::ALT | Qt::Key_2), 32778},
-        {"Alt+3", QKeySequence(Qt::ALT | Qt::Key_3), 32779},  {"Alt+4", QKeySequence(Qt::ALT | Qt::Key_4), 32780},
-        {"Alt+5", QKeySequence(Qt::ALT | Qt::Key_5), 32781},  {"Alt+6", QKeySequence(Qt::ALT | Qt::Key_6), 32792},
-        {"Alt+7", QKeySequence(Qt::ALT | Qt::Key_7), 32793},  {"Alt+8", QKeySequence(Qt::ALT | Qt::Key_8), 32794},
-        {"Alt+9", QKeySequence(Qt::ALT | Qt::Key_9), 32795},  {"Alt+C", QKeySequence(Qt::ALT | Qt::Key_C), 33538},
-        {"Alt+O", QKeySequence(Qt::ALT | Qt::Key_O), 32803},  {"Alt+P", QKeySequence(Qt::ALT | Qt::Key_P), 33512},
-        {"Alt+Y", QKeySequence(Qt::ALT | Qt::Key_Y), 32804},  {"Ctrl+C", QKeySequence(Qt::CTRL | Qt::Key_C), 57634},
-        {"Ctrl+X", QKeySequence(Qt::CTRL | Qt::Key_X), 57635}, {"Ctrl+V", QKeySequence(Qt::CTRL | Qt::Key_V), 57637},
-        {"F1", QKeySequence(Qt::Key_F1), 32801},               {"F2", QKeySequence(Qt::Key_F2), 32799},
-        {"F3", QKeySequence(Qt::Key_F3), 33573},               {"Escape", QKeySequence(Qt::Key_Escape), 32819},
-        {"F5", QKeySequence(Qt::Key_F5), 32785},               {"F6", QKeySequence(Qt::Key_F6), 33500},
-        {"F7", QKeySequence(Qt::Key_F7), 33490},               {"F8", QKeySequence(Qt::Key_F8), 32784},
-        {"Alt <-", QKeySequence(Qt::ALT | Qt::Key_Left), 33478}, {"Alt ->", QKeySequence(Qt::ALT | Qt::Key_Right), 33479},
+        {kAlt, '1', "Alt+1", 32777},     {kAlt, '2', "Alt+2", 32778},     {kAlt, '3', "Alt+3", 32779},
+        {kAlt, '4', "Alt+4", 32780},     {kAlt, '5', "Alt+5", 32781},     {kAlt, '6', "Alt+6", 32792},
+        {kAlt, '7', "Alt+7", 32793},     {kAlt, '8', "Alt+8", 32794},     {kAlt, '9', "Alt+9", 32795},
+        {kAlt, 'C', "Alt+C", 33538},     {kAlt, 'O', "Alt+O", 32803},     {kAlt, 'P', "Alt+P", 33512},
+        {kAlt, 'Y', "Alt+Y", 32804},     {kCtrl, 'C', "Ctrl+C", 57634},   {kCtrl, 'X', "Ctrl+X", 57635},
+        {kCtrl, 'V', "Ctrl+V", 57637},   {kKey, 0x70, "F1", 32801},       {kKey, 0x71, "F2", 32799},
+        {kKey, 0x72, "F3", 33573},       {kKey, 0x1B, "Escape", 32819},   {kKey, 0x74, "F5", 32785},
+        {kKey, 0x75, "F6", 33500},       {kKey, 0x76, "F7", 33490},       {kKey, 0x77, "F8", 32784},
+        {kAlt, 0x25, "Alt <-", 33478},   {kAlt, 0x27, "Alt ->", 33479},
     };
-    // Only a command that some menu item carries gets its key; the key text
-    // shows beside every such item.
+    QList<CMenuAccelerators::Entry> table;
     for (const Row& row : rows) {
-        for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
-            for (QAction* action : menu->actions()) {
-                if (action->data().toInt() != row.command || action->menu())
-                    continue;
-                action->setShortcut(row.key);
-                action->setShortcutContext(Qt::ApplicationShortcut);
-            }
-        }
+        CMenuAccelerators::Entry entry;
+        entry.fVirt = row.fVirt;
+        entry.key = row.key;
+        entry.strKeyName = QString::fromLatin1(row.keyName);
+        entry.candidates = {row.command};
+        table.append(entry);
     }
+    m_accelerators.SetTable(table);
+    m_accelTable = m_accelerators.Build(menuBar(), this);
 }
 
 void CMainFrame::UpdateCommandStates()
