@@ -227,8 +227,17 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         std::complex<double> v = zz * zz;
         if (m_mode.qpsk)
             v = v * v / std::norm(zz);
-        m_afcSum += v / (m_power * m_power);
-        m_afcWeight += std::abs(v) / (m_power * m_power);
+        // Each symbol weighs by its strength against the recent average, but
+        // no more than twice: when a signal starts, the average still holds
+        // the noise, and one strong symbol (the first, whose phase change is
+        // from the noise) would otherwise make the sum look coherent alone
+        // and step the channel off the signal it is about to copy.
+        const double size = std::abs(v);
+        if (size > 0) {
+            const double weight = std::min(size / (m_power * m_power), 2.0);
+            m_afcSum += v / size * weight;
+            m_afcWeight += weight;
+        }
         // Fast: a short sum for doppler; else a second's worth, which noise
         // alone almost never makes coherent.
         const bool fast = m_afcLimit >= 3000;
@@ -307,16 +316,17 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
 
 void PskReceiver::deliver(int bit, int level, RxEvents& events)
 {
-    // The squelch has to be open for the whole character: one that began in
-    // the noise before a signal (and is ended by its first reversals) is not
-    // shown however quickly the level rises.
+    // The squelch has to be open where the character starts as well as where
+    // it ends: one that began in the noise before a signal (and is ended by
+    // its first reversals) is not shown however quickly the level rises. A
+    // short dip in between, which noise alone makes on a QPSK signal, does
+    // not lose it.
     if (bit && !m_inCharacter) {
         m_inCharacter = true;
         m_characterLevel = level;
     }
-    m_characterLevel = std::min(m_characterLevel, level);
     const int c = m_varicode.execute(bit);
-    if (c >= 0 && m_characterLevel >= m_threshold)
+    if (c >= 0 && m_characterLevel >= m_threshold && level >= m_threshold)
         events.characters.push_back(c);
     if (!bit && m_lastBitZero)
         m_inCharacter = false;

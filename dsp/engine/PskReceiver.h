@@ -86,7 +86,7 @@ private:
     VaricodeDecoder m_varicode;
     bool m_inCharacter = false;
     bool m_lastBitZero = false;
-    int m_characterLevel = 0; // lowest level over the character so far
+    int m_characterLevel = 0; // level where the character started
 
     // Baseband history for the coarse AFC and the IMD meter.
     static constexpr int kHistory = 1024;
