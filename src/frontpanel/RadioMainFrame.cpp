@@ -7,9 +7,12 @@
 #include "core/Settings.h"
 #include "frontpanel/DisplayFrame.h"
 #include "frontpanel/DisplayView.h"
+#include "frontpanel/FrequencyDisplay.h"
 #include "frontpanel/FullScreenDialog.h"
 #include "frontpanel/IOLogView.h"
+#include "frontpanel/MeterStatic.h"
 #include "frontpanel/PanelFrameServices.h"
+#include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransmitDialog.h"
 #include "frontpanel/TransverterDisplay.h"
 #include "frontpanel/TuningDial.h"
@@ -20,6 +23,7 @@
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
+#include "shared/ui/AmateurBands.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnComboBox.h"
 
@@ -216,7 +220,7 @@ bool CRadioMainFrame::IsAvailable(unsigned nId) const
     case ID_SIZE_LARGE: case ID_FULL_SCREEN: case ID_FAVOURITES_MARKERS: case ID_SCAN_STOP: case ID_DESKTOP_ICON:
     case ID_ENTER_FREQUENCY: case ID_FST: case ID_LOCK: case ID_PSK31: case ID_TRANSMIT: case ID_TRANSVERTER:
     case ID_SPEECH_READER: case ID_SPEECH_TTS: case ID_RADIO_DISPLAY: case ID_IOLOG_DISPLAY: case ID_UNDO:
-    case ID_REDO: case ID_FINE_TUNING:
+    case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST:
         return true;
     default:
         return registered().windows.count(nId) || registered().modal.count(nId);
@@ -294,6 +298,7 @@ void CRadioMainFrame::CreateMenus()
         Command(tools, ID_VOLUME, QStringLiteral("V&olume Control"), true);
         Command(tools, ID_MENU_MANAGER, QStringLiteral("FT-817 &Manager..."));
         Command(tools, ID_PROGRAM_OPTIONS, QStringLiteral("Program &Options..."));
+        Command(tools, CRadioApp::ID_STRESS_TEST, QStringLiteral("&Stress Test..."));
     }
     QMenu* speech = AddMenu(QStringLiteral("S&peech"));
     Command(speech, ID_SPEECH_OPTIONS, QStringLiteral("&Options..."));
@@ -875,8 +880,62 @@ bool CRadioMainFrame::event(QEvent* event)
     return CMainFrame::event(event);
 }
 
+void RunStressTest(QWidget* pParent)
+{
+    CStressTestDialog::Hooks hooks;
+    hooks.view = []() -> QWidget* { return GetDisplayView(); };
+    hooks.showFrequencyBytes = [](const uint8_t b[4]) {
+        CDisplayView* view = GetDisplayView();
+        if (!view || !view->GetRadioState())
+            return;
+        // The four bytes as the radio sends them, first byte lowest in the word.
+        view->GetRadioState()->SetFrequency(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
+                                            uint32_t(b[3]) << 24);
+        view->GetRadioState()->Update();
+    };
+    hooks.setSMeterBar = [](int nValue) {
+        CDisplayView* view = GetDisplayView();
+        if (view && view->GetRadioState()) {
+            view->GetRadioState()->SetSMeter(uint8_t(nValue));
+            view->GetRadioState()->Update();
+        }
+    };
+    hooks.setMeters = [](int alc, int mod, int swr) {
+        CDisplayView* view = GetDisplayView();
+        if (!view)
+            return;
+        const int values[3] = {alc, mod, swr};
+        for (int i = 0; i < 3; ++i)
+            if (CMeterStatic* meter = view->Meter(i))
+                meter->SetValue(values[i]);
+    };
+    CStressTestDialog dialog(pParent, hooks);
+    dialog.DoModal();
+}
+
 void InstallMainFrame()
 {
-    CRadioApp::GetServices().createMainFrame = [] { return new CRadioMainFrame; };
+    CRadioApp::Services& services = CRadioApp::GetServices();
+    services.createMainFrame = [] { return new CRadioMainFrame; };
     InstallIoLogTemplate();
+    // The stress test is an application command; other parts keep theirs.
+    auto previous = services.command;
+    services.command = [previous](unsigned nId) {
+        if (nId == CRadioApp::ID_STRESS_TEST) {
+            RunStressTest(GetMainFrame());
+            return true;
+        }
+        return previous ? previous(nId) : false;
+    };
+    // The amateur-band test follows the band-plan options.
+    CAmateurBands::SetPlanSource([] {
+        const CSettings& s = GetSettings();
+        CAmateurBands::Plan plan;
+        plan.m_eBand80M = s.m_eBand80M;
+        plan.m_eBand40M = s.m_eBand40M;
+        plan.m_eBand6M = s.m_eBand6M;
+        plan.m_eBand2M = s.m_eBand2M;
+        plan.m_eBand70CM = s.m_eBand70CM;
+        return plan;
+    });
 }

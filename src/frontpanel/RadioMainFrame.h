@@ -168,6 +168,9 @@ private:
     QBasicTimer m_screenSaverTimer;
 };
 
-// Makes CRadioMainFrame the program's main frame and registers the I/O log
-// with the application; the program calls it before its start-up.
+// Makes CRadioMainFrame the program's main frame, registers the I/O log and
+// the stress test with the application and points the amateur-band test at
+// the band-plan options; the program calls it before its start-up.
 void InstallMainFrame();
+// The "Stress Test" dialog on the current front panel.
+void RunStressTest(QWidget* pParent);

@@ -15,7 +15,9 @@
 #include "frontpanel/IOLogView.h"
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
+#include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransverterDisplay.h"
+#include "shared/ui/AmateurBands.h"
 #include "shared/buttons/OXRoundedButton.h"
 #include "platform/Sleeper.h"
 #include "shared/RegisteredEvent.h"
@@ -339,4 +341,40 @@ TEST_F(ProgramTest, DesktopIconScreenSaverAndMessages)
     // Colour changes reach the tool windows.
     frame->OnCommand(CRadioMainFrame::ID_TRANSVERTER);
     EXPECT_EQ(SendRegisteredMessage(frame, RegisteredMessage::nMsgRedrawNew), 0);
+}
+
+TEST_F(ProgramTest, StressTestPaintsTheFrontPanelWithoutRadioTrafficAndRestoresTheColours)
+{
+    QTest::qWait(300);
+    GetSettings().Save();
+    const CSettings stored = GetSettings();
+    quietPanel();
+    uint32_t shownFrequency = 0;
+    bool frequencyChanged = false;
+    whenModal<CStressTestDialog>([&](CStressTestDialog* dialog) {
+        dialog->SetSeed(3);
+        dialog->OnStart();
+        dialog->OnTimer();
+        dialog->OnTimer();
+        shownFrequency = view->GetRadioState()->GetFrequency();
+        frequencyChanged = GetSettings().m_colFreqBackground != stored.m_colFreqBackground;
+        dialog->OnStart();
+        dialog->OnCancel();
+    });
+    frame->OnCommand(CRadioApp::ID_STRESS_TEST);
+    EXPECT_TRUE(frequencyChanged);
+    EXPECT_NE(shownFrequency, 0u);
+    EXPECT_EQ(GetSettings().m_colFreqBackground, stored.m_colFreqBackground);
+    EXPECT_EQ(GetSettings().m_colDspForeground, stored.m_colDspForeground);
+    // Not one frame to the radio.
+    EXPECT_TRUE(newFrames().isEmpty());
+}
+
+TEST_F(ProgramTest, AmateurBandTestFollowsTheBandPlanOptions)
+{
+    GetSettings().m_eBand40M = 2;
+    EXPECT_FALSE(CAmateurBands().IsInAmateurBand(7200000));
+    GetSettings().m_eBand40M = 3;
+    EXPECT_TRUE(CAmateurBands().IsInAmateurBand(7200000));
+    GetSettings().m_eBand40M = 2;
 }
