@@ -16,6 +16,7 @@
 #include "frontpanel/FormLayout.h"
 #include "frontpanel/FrequencyDisplay.h"
 #include "frontpanel/PanelFrameServices.h"
+#include "frontpanel/RadioMainFrame.h"
 #include "platform/Sleeper.h"
 #include "shared/Registry.h"
 #include "support/ScriptedPrompter.h"
@@ -48,6 +49,7 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
     registry.WriteInt("CDisplaySize::m_eSize", size);
 
     InstallFrontPanel();
+    InstallMainFrame();
     CRadioApp app;
     auto* timer = new QTimer;
     timer->setInterval(20);
@@ -90,6 +92,7 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
     GetSettings().m_bPowerDown = 0;
     frame->close();
     CPanelFrameServices::InstallDefaults();
+    CRadioApp::GetServices() = {};
     qunsetenv("CORVANE_EXTRA_PORTS");
     platform::Sleeper::setInstance(nullptr);
 }
