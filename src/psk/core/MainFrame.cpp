@@ -223,6 +223,8 @@ bool CMainFrame::OnCreate()
     main->setWindowTitle(version.GetProductName());
 
     BuildMenus();
+    // The passband values take changes only while the range may be adjusted.
+    passbandBar->SetEnabled(m_bFreqAdjust);
     return true;
 }
 

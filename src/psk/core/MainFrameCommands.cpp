@@ -13,6 +13,7 @@
 #include "psk/core/PSK31Settings.h"
 #include "psk/core/RadioToolBar.h"
 #include "psk/core/RegisteredMessages.h"
+#include "psk/core/SettingToolbars.h"
 #include "platform/Program.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
@@ -735,6 +736,8 @@ void CMainFrame::OnCommand(int nCommand)
     case 33353:
         m_bFreqAdjust = !m_bFreqAdjust;
         CRegistry().WriteBool(QStringLiteral("CMainFrame::m_bFreqAdjust"), m_bFreqAdjust ? 1 : 0);
+        if (auto* passband = dynamic_cast<CPassbandBar*>(m_toolBars.value(CPassbandBar::kBarId)))
+            passband->SetEnabled(m_bFreqAdjust);
         break;
     case 137: {
         int n = (s.m_bUTC ? 1 : 0) + 2 * (s.m_bDate ? 1 : 0);

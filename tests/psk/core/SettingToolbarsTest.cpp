@@ -42,6 +42,21 @@ TEST(SettingToolbars, PassbandStepsAreStoredAndBroadcastAtOnce)
     EXPECT_EQ(bar->GetSpin(1)->GetPos(), 25);
 }
 
+TEST(SettingToolbars, AdjustFrequencyRangeLocksThePassbandValues)
+{
+    FrameFixture f;
+    auto* bar = BarOf<CPassbandBar>(f.frame);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->IsEnabledFlag());
+    f.frame->OnCommand(33353);
+    EXPECT_FALSE(bar->IsEnabledFlag());
+    EXPECT_FALSE(bar->GetSpin(0)->isEnabled());
+    bar->StepSpin(0, true);  // a disabled spin takes no step
+    EXPECT_EQ(CurrentSettings().m_nDisplayMin, 100);
+    f.frame->OnCommand(33353);
+    EXPECT_TRUE(bar->GetStatic(1)->isEnabled());
+}
+
 TEST(SettingToolbars, ClippingTakesOnlyPercentagesFromTheOptions)
 {
     FrameFixture f;
