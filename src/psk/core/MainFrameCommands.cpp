@@ -17,6 +17,7 @@
 #include "platform/Program.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "shared/HtmlHelp.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -144,6 +145,10 @@ void CMainFrame::BuildMenus()
     AddCommand(tools, 33517, QStringLiteral("&Reset"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, 33526, QStringLiteral("&Contents"));
+    AddCommand(help, 57666, QStringLiteral("&Index..."));
+    AddCommand(help, 33525, QStringLiteral("&Search..."));
+    help->addSeparator();
     AddCommand(help, 57664, QStringLiteral("&About PSK31 Brevio..."));
 
     // Toolbar-only commands still have their actions (the bars' buttons).
@@ -786,6 +791,15 @@ void CMainFrame::OnCommand(int nCommand)
             tags->Reload();
         if (ISuperView* super = TheApp().GetSuperView())
             SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
+        break;
+    case 33526:
+        CHtmlHelp().ShowContents();
+        break;
+    case 57666:
+        CHtmlHelp().ShowIndex();
+        break;
+    case 33525:
+        CHtmlHelp().ShowSearch();
         break;
     case 57664: {
         CAboutDialog about(this);
