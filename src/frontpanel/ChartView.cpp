@@ -8,6 +8,10 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QResizeEvent>
 #include <ctime>
 
@@ -211,9 +215,45 @@ void CChartView::OnOptions()
     Refresh();
 }
 
+QRect CChartView::PrintRect(const QSize& page, const QSize& chart)
+{
+    if (chart.isEmpty() || page.isEmpty())
+        return QRect(QPoint(0, 0), page);
+    const int64_t horz = page.width(), vert = page.height(), cw = chart.width(), ch = chart.height();
+    if (vert * cw < horz * ch) {
+        const int w = int(cw * vert / ch);
+        return QRect(int((horz - w) / 2), 0, w, int(vert));
+    }
+    const int h = int(ch * horz / cw);
+    return QRect(0, int((vert - h) / 2), int(horz), h);
+}
+
+void CChartView::Print(QPrinter& printer)
+{
+    printer.setFromTo(1, 1);
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    m_chart.DrawToDC(painter, PrintRect(page.size(), m_chart.size()).translated(page.topLeft()));
+}
+
 void CChartView::OnCommand(int nId)
 {
     switch (nId) {
+    case 32919: {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        dialog.setMinMax(1, 1);
+        if (dialog.exec() == QDialog::Accepted)
+            Print(printer);
+        break;
+    }
+    case 32920: {
+        QPrinter printer;
+        QPrintPreviewDialog preview(&printer, this);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(*p); });
+        preview.exec();
+        break;
+    }
     case 32917:
         if (optionsHandler()) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -261,7 +301,9 @@ void CChartView::contextMenuEvent(QContextMenuEvent* event)
         const char* status;
         int id;
     } items[] = {{"&Options", "Chart options (colours, time range etc.)", 32917},
-                 {"&Erase", "Erase all data", 32918}};
+                 {"&Erase", "Erase all data", 32918},
+                 {"&Print", "Print the chart", 32919},
+                 {"Print Pre&view", "Print preview", 32920}};
     for (const auto& item : items) {
         QAction* action = menu.addAction(QString::fromLatin1(item.text));
         action->setStatusTip(QString::fromLatin1(item.status));

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
+
 class CChartView : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +40,13 @@ public:
     void SetClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
     // The options sheet; the program sets how to run it.
     static void SetOptionsHandler(std::function<void(CChartView*)> handler);
+
+    // Where the chart goes on a printed page (device units): scaled to the
+    // page's height and centred across when the page is relatively wider
+    // than the chart, else scaled to its width and centred down.
+    static QRect PrintRect(const QSize& page, const QSize& chart);
+    // Page 1 of the chart into a printer (PDF printers work without a display).
+    void Print(QPrinter& printer);
 
     // UTC minus local time at a moment, in seconds.
     static int UtcOffsetAt(int64_t nSeconds);

@@ -769,6 +769,11 @@ void CDisplayView::SetTuningRangeToBand(int nSet)
     m_nTuningRange = nSet + 4;
 }
 
+void CDisplayView::RefreshMarkers()
+{
+    m_pDial->Rebuild();
+}
+
 void CDisplayView::RestoreTuningRange()
 {
     const int value = GetRegistry().GetInt(QStringLiteral("Tuning Range"), 1);

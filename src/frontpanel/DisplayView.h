@@ -103,6 +103,8 @@ public:
     int GetTxMeter() const;
     CFrequencyHistory& GetHistory() { return m_history; }
     void AddScanListener(QObject* pListener) { m_panel->AddScanListener(pListener); }
+    // The favourites changed: the dial redraws its markers.
+    void RefreshMarkers();
 
     // Commands of the form, the menus and the context menu.
     void OnCommand(int nId);

@@ -3,6 +3,9 @@
 #include "frontpanel/ChartView.h"
 #include "frontpanel/SMeterChartSettings.h"
 
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,4 +132,26 @@ TEST(ChartSettings, RegistryRoundTrip)
     EXPECT_EQ(b.m_nSampleRate, 5);
     EXPECT_EQ(b.m_strAxisFont, "Courier New,12");
     EXPECT_EQ(b.m_colBackground, 0xDDCCBBu);
+}
+
+TEST(ChartPrint, PageScaleAndCentre)
+{
+    // A wide page for a square chart: full height, centred across.
+    EXPECT_EQ(CChartView::PrintRect(QSize(1000, 500), QSize(200, 200)), QRect(250, 0, 500, 500));
+    // A tall page: full width, centred down.
+    EXPECT_EQ(CChartView::PrintRect(QSize(500, 1000), QSize(400, 200)), QRect(0, 375, 500, 250));
+}
+
+TEST_F(Chart, PrintsOnePageToAFile)
+{
+    make();
+    now += 30;
+    view->AddSample(9);
+    view->Refresh();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("chart.pdf"));
+    view->Print(printer);
+    EXPECT_GT(QFileInfo(dir.filePath("chart.pdf")).size(), 1000);
 }
