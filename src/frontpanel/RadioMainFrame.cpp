@@ -113,20 +113,6 @@ CCatLink& Link()
     return app ? app->GetCatLink() : unopened;
 }
 
-// Commands the front-panel view carries out.
-bool IsViewCommand(unsigned nId)
-{
-    switch (nId) {
-    case CRadioMainFrame::ID_UNDO:
-    case CRadioMainFrame::ID_REDO:
-    case CRadioMainFrame::ID_FINE_TUNING:
-    case CRadioMainFrame::ID_REPEATER:
-        return true;
-    default:
-        return (nId >= 33009 && nId <= 33017) || nId == 33023 || nId == 33019 || nId == 32997 || nId == 33002 ||
-               nId == 32996 || (nId >= 33003 && nId <= 33008) || nId == 33024 || nId == 33043;
-    }
-}
 } // namespace
 
 void CRadioMainFrame::RegisterToolWindow(unsigned nId, ToolWindow window)
@@ -372,9 +358,6 @@ void CRadioMainFrame::CreateToolBars()
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
             m_viewActions.insert(b.nId, action);
         }
-        if (!action && (b.nId == CRadioApp::ID_SUPPORT_EMAIL || b.nId == CRadioApp::ID_USERGROUP ||
-                        b.nId == CRadioApp::ID_MAKER_WEB))
-            action = FindAppAction(b.nId);
         if (!action)
             continue;
         action->setIcon(ToolbarIcon(QString::fromLatin1(b.pIcon)));
@@ -487,18 +470,7 @@ void CRadioMainFrame::OnUpdateCommand(CCmdUI& ui)
         ui.SetCheck(child && GetMdiClient()->activeSubWindow() == child);
         break;
     }
-    case ID_VIEW_SMETER_HISTORY: {
-        auto* frame = qobject_cast<CDisplayFrame*>(GetDisplayFrame());
-        ui.Enable(frame != nullptr);
-        ui.SetCheck(frame && frame->IsChartShowing());
-        break;
-    }
-    case ID_UNDO: ui.Enable(view && view->GetHistory().CanUndo()); break;
-    case ID_REDO: ui.Enable(view && view->GetHistory().CanRedo()); break;
-    case ID_FINE_TUNING: ui.Enable(view != nullptr); ui.SetCheck(view && view->IsCommandChecked(int(ui.m_nID))); break;
     default:
-        if (IsViewCommand(ui.m_nID))
-            ui.Enable(view != nullptr);
         break;
     }
 }
@@ -506,9 +478,13 @@ void CRadioMainFrame::OnUpdateCommand(CCmdUI& ui)
 void CRadioMainFrame::UpdateFrameCommands()
 {
     UpdateCommandStates();
-    auto apply = [this](unsigned id, QAction* action) {
+    CRadioApp* app = GetRadioApp();
+    auto apply = [this, app](unsigned id, QAction* action) {
         CCmdUI ui;
         ui.m_nID = id;
+        // The front panel's commands get their states through the application.
+        if (app)
+            app->OnUpdateCommand(ui);
         OnUpdateCommand(ui);
         if (ui.m_bEnableSet)
             action->setEnabled(ui.m_bEnabled);
@@ -527,23 +503,6 @@ void CRadioMainFrame::UpdateFrameCommands()
     for (unsigned id : menuOnly)
         if (QAction* a = GetCommandAction(id))
             apply(id, a);
-}
-
-QAction* CRadioMainFrame::FindAppAction(unsigned nId) const
-{
-    // The base frame's Help menu carries them.
-    if (QAction* a = GetCommandAction(nId))
-        return a;
-    return nullptr;
-}
-
-bool CRadioMainFrame::RouteToView(unsigned nId)
-{
-    if (CDisplayView* view = GetDisplayView()) {
-        view->OnCommand(int(nId));
-        return true;
-    }
-    return false;
 }
 
 bool CRadioMainFrame::OnCommand(unsigned nId)
@@ -625,18 +584,12 @@ bool CRadioMainFrame::OnCommand(unsigned nId)
     case ID_IOLOG_DISPLAY:
         ActivateChild(GetIoLogFrame());
         return true;
-    case ID_VIEW_SMETER_HISTORY:
-        if (auto* frame = qobject_cast<CDisplayFrame*>(GetDisplayFrame()))
-            frame->OnSMeterHistory();
-        return true;
     case ID_TRANSVERTER:
         ToggleToolWindow(nId);
         return true;
     default:
         break;
     }
-    if (IsViewCommand(nId))
-        return RouteToView(nId);
     if (registered().windows.count(nId)) {
         ToggleToolWindow(nId);
         return true;
@@ -918,6 +871,10 @@ void InstallMainFrame()
     CRadioApp::Services& services = CRadioApp::GetServices();
     services.createMainFrame = [] { return new CRadioMainFrame; };
     InstallIoLogTemplate();
+    static bool chained = false;
+    if (chained)
+        return;
+    chained = true;
     // The stress test is an application command; other parts keep theirs.
     auto previous = services.command;
     services.command = [previous](unsigned nId) {

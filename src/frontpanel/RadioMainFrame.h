@@ -148,8 +148,6 @@ private:
     void ActivateChild(CMDIChildWnd* pFrame);
     void StartDigitalModeProgram();
     void ActivateWindow();
-    bool RouteToView(unsigned nId);
-    QAction* FindAppAction(unsigned nId) const;
 
     std::unique_ptr<CRemoteCommand> m_remote;
     QToolBar* m_pToolBar = nullptr;

@@ -83,7 +83,7 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
     }
 
     const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
-    if (!dir.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (!dir.isEmpty() && !picture.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
         QTest::qWait(500);
         const QRect r = frame->frameGeometry();
         const QPixmap shot = frame->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
@@ -92,7 +92,6 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
     GetSettings().m_bPowerDown = 0;
     frame->close();
     CPanelFrameServices::InstallDefaults();
-    CRadioApp::GetServices() = {};
     qunsetenv("CORVANE_EXTRA_PORTS");
     platform::Sleeper::setInstance(nullptr);
 }

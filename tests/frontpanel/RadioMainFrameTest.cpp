@@ -4,6 +4,7 @@
 #include "core/CatLink.h"
 #include "core/ClosingDialog.h"
 #include "core/DisplaySize.h"
+#include "core/QuickSave.h"
 #include "core/RadioApp.h"
 #include "core/RegisteredMessages.h"
 #include "core/Settings.h"
@@ -93,7 +94,6 @@ protected:
             frame->close();
         }
         app.reset();
-        CRadioApp::GetServices() = {};
         CPanelFrameServices::InstallDefaults();
         CRadioMainFrame::SetScreenSizeForTesting({});
         CRadioMainFrame::SetScreenSaverResetter(nullptr);
@@ -377,4 +377,32 @@ TEST_F(ProgramTest, AmateurBandTestFollowsTheBandPlanOptions)
     GetSettings().m_eBand40M = 3;
     EXPECT_TRUE(CAmateurBands().IsInAmateurBand(7200000));
     GetSettings().m_eBand40M = 2;
+}
+
+TEST_F(ProgramTest, FrontPanelCommandsOnTheToolbarsReachThePanel)
+{
+    QTest::qWait(300);
+    ASSERT_EQ(view->GetFrequency(), 14070000u);
+    // Save to location 1 from the Quick Save toolbar.
+    EXPECT_TRUE(frame->OnCommand(33009));
+    EXPECT_EQ(app->GetQuickSave(0).GetFrequency(), 14070000);
+    // Undo is greyed until the panel has something to undo.
+    frame->UpdateFrameCommands();
+    QAction* undo = nullptr;
+    for (QAction* a : frame->GetMainToolBar()->actions())
+        if (a->property("commandId").toUInt() == CRadioMainFrame::ID_UNDO)
+            undo = a;
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    view->SetFrequency(7050000);
+    view->PollRadio(false);
+    frame->UpdateFrameCommands();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    view->PollRadio(false);
+    EXPECT_EQ(view->GetFrequency(), 14070000u);
+    // S-Meter History from the View menu shows the chart row.
+    frame->OnCommand(CRadioMainFrame::ID_VIEW_SMETER_HISTORY);
+    frame->UpdateFrameCommands();
+    EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_VIEW_SMETER_HISTORY)->isChecked());
 }
