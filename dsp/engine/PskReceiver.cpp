@@ -203,10 +203,12 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     m_power += (p - m_power) * (m_power == 0 ? 1.0 : 1.0 / 16);
     const cfloat z = y * std::conj(m_prevSymbol);
     m_prevSymbol = y;
-    m_recentPower += (p - m_recentPower) / 3;
+    m_recentPower += (p - m_recentPower) / 2;
     const float mag = std::abs(z);
     if (mag <= 0 || m_power <= 0) {
         m_quality -= m_quality * m_squelchAlpha; // silence
+        if (m_quality < 0.2)
+            m_timing.setLocked(false);
         return;
     }
 
@@ -215,6 +217,11 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     const cfloat u2 = u * u;
     const double q = m_mode.qpsk ? double((u2 * u2).real()) : double(u2.real());
     m_quality += (q - m_quality) * m_squelchAlpha;
+    // Locked on a signal from a clear level until it is plainly gone.
+    if (m_quality > 0.5)
+        m_timing.setLocked(true);
+    else if (m_quality < 0.2)
+        m_timing.setLocked(false);
 
     m_vectors[m_vectorPos] = z;
     m_vectorLength[m_vectorPos] = float(std::min(1.0, std::sqrt(p / m_power)));
@@ -302,28 +309,39 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     ++m_symbolCount;
     const cfloat d = m_mode.lsb ? std::conj(z) : z;
     if (!m_mode.qpsk) {
-        deliver(d.real() > 0 ? 1 : 0, now, events);
+        deliver(d.real() > 0 ? 1 : 0, m_symbolCount - 1, now, events);
         return;
     }
     const cfloat w = d * cfloat(float(M_SQRT1_2), -float(M_SQRT1_2));
     const float scale = float(1.0 / m_power);
     const int bit = m_viterbi.execute(-w.imag() * scale, w.real() * scale);
     if (bit >= 0) {
-        const long then = std::max(0L, m_symbolCount - 1 - m_viterbi.depth());
-        deliver(bit, std::min(now, m_levels[then % m_levels.size()]), events);
+        deliver(bit, m_symbolCount - 1 - m_viterbi.depth(), now, events);
     }
 }
 
-void PskReceiver::deliver(int bit, int level, RxEvents& events)
+int PskReceiver::levelAt(long symbol) const
 {
+    return symbol < 0 ? 0 : m_levels[symbol % m_levels.size()];
+}
+
+void PskReceiver::deliver(int bit, long symbol, int now, RxEvents& events)
+{
+    // A bit that leaves the Viterbi decoder late is judged by the level of
+    // its own time, and by the present one, so that the squelch still closes
+    // at once when a signal stops.
+    const int level = std::min(now, levelAt(symbol));
     // The squelch has to be open where the character starts as well as where
-    // it ends: one that began in the noise before a signal (and is ended by
-    // its first reversals) is not shown however quickly the level rises. A
+    // it ends, and already for a few symbols where it starts: one begun by
+    // the noise before a signal, or by the errors of its first symbols while
+    // the receiver pulls in, is not shown however quickly the level rises. A
     // short dip in between, which noise alone makes on a QPSK signal, does
     // not lose it.
     if (bit && !m_inCharacter) {
         m_inCharacter = true;
         m_characterLevel = level;
+        for (long k = 1; k <= kSquelchSettle; ++k)
+            m_characterLevel = std::min(m_characterLevel, levelAt(symbol - k));
     }
     const int c = m_varicode.execute(bit);
     if (c >= 0 && m_characterLevel >= m_threshold && level >= m_threshold)

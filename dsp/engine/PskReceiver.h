@@ -56,7 +56,8 @@ private:
     void rebuild();
     void decimated(cfloat x, RxEvents& events);
     void symbol(cfloat y, RxEvents& events);
-    void deliver(int bit, int level, RxEvents& events);
+    void deliver(int bit, long symbol, int now, RxEvents& events);
+    int levelAt(long symbol) const;
     void coarseAfc();
     void retune(double hz);
 
@@ -106,6 +107,8 @@ private:
     double m_clockSum = 0;
     long m_clockCount = 0;
 
+    // Symbols the squelch must have been open for before a character starts.
+    static constexpr int kSquelchSettle = 4;
     // Level per symbol, so a bit that leaves the Viterbi decoder late is
     // judged by the level of its own time.
     std::array<int, 64> m_levels{};

@@ -20,6 +20,8 @@ void TimingLoop::reset()
     m_power = 0;
     m_integrator = 0;
     m_symbols = 0;
+    m_locked = false;
+    m_lockedSymbols = 0;
 }
 
 cfloat TimingLoop::at(double t) const
@@ -51,12 +53,15 @@ bool TimingLoop::execute(cfloat x, cfloat* symbol)
         e = double(((y - m_prev) * std::conj(mid)).real()) / m_power;
     e = std::clamp(e, -1.0, 1.0);
     // Faster while pulling in, gentler once settled.
-    const double kp = m_symbols < 64 ? 0.8 : 0.25;
-    const double ki = m_symbols < 64 ? 0.004 : 0.0015;
+    const bool settled = m_locked && m_lockedSymbols >= 32;
+    const double kp = settled ? 0.25 : 0.8;
+    const double ki = !m_locked ? 0.0 : settled ? 0.0015 : 0.004;
     m_integrator = std::clamp(m_integrator - ki * e, -0.02 * m_period, 0.02 * m_period);
     m_next += m_period + m_integrator - kp * e;
     m_prev = y;
     ++m_symbols;
+    if (m_locked)
+        ++m_lockedSymbols;
     *symbol = y;
     return true;
 }

@@ -16,6 +16,15 @@ public:
     void reset();
     // Feeds one sample; true with the interpolated symbol in *symbol.
     bool execute(cfloat x, cfloat* symbol);
+    // Whether a signal is being copied. Without one the loop pulls in fast
+    // and keeps its clock error as it was: noise alone would walk it to its
+    // limit and leave the next signal to start far off.
+    void setLocked(bool locked)
+    {
+        if (!locked)
+            m_lockedSymbols = 0;
+        m_locked = locked;
+    }
     // Actual minus nominal period, in samples per symbol.
     double periodError() const { return m_integrator; }
     double samplesPerSymbol() const { return m_period; }
@@ -33,6 +42,8 @@ private:
     double m_power = 0;
     double m_integrator = 0;
     long m_symbols = 0;
+    bool m_locked = false;
+    long m_lockedSymbols = 0;
 };
 
 } // namespace pskdsp

@@ -51,7 +51,8 @@ TEST(Modem, QpskUsbDecodedAsLsbGivesGarbage)
 
 TEST(Modem, SeveralSignalsAtOnceEachDecodeOnTheirOwnChannel)
 {
-    // A busy band as an operator runs it: AFC and squelch on every channel.
+    // A busy band as an operator runs it: AFC and squelch on every channel,
+    // signals starting together or one after another while the others run.
     struct Signal {
         int channel, mode, frequency;
     };
@@ -67,19 +68,24 @@ TEST(Modem, SeveralSignalsAtOnceEachDecodeOnTheirOwnChannel)
         audio.push_back(readWave(path));
         channels.push_back({s.channel, s.mode, s.frequency, 25, 40});
     }
-    for (uint32_t seed : {1u, 2u, 3u, 4u, 5u}) {
-        SCOPED_TRACE("noise " + std::to_string(seed));
-        pskchannelsim::ChannelParams p;
-        p.snrDb = 10;
-        p.outputRms = 0.2;
-        p.seed = seed;
-        const std::string path = scratchPath("multi.wav");
-        writeWave(path, pskchannelsim::simulate(pskchannelsim::mix(audio), p));
-        MessageLog log;
-        receiveFile(path, channels, log);
-        for (size_t i = 0; i < channels.size(); ++i)
-            EXPECT_EQ(log.text(channels[i].channel), texts[i]) << "channel " << channels[i].channel;
-        EXPECT_EQ(log.text(5), "") << "a disabled channel posts nothing";
+    for (int stagger : {0, 1000, 2600}) {
+        for (uint32_t seed : {1u, 2u, 3u, 4u}) {
+            SCOPED_TRACE("starts " + std::to_string(stagger) + " samples apart, noise " + std::to_string(seed));
+            std::vector<std::vector<float>> band = audio;
+            for (size_t i = 0; i < band.size(); ++i)
+                band[i].insert(band[i].begin(), size_t(stagger) * ((i * 5) % band.size()), 0.0f);
+            pskchannelsim::ChannelParams p;
+            p.snrDb = 10;
+            p.outputRms = 0.2;
+            p.seed = seed;
+            const std::string path = scratchPath("multi.wav");
+            writeWave(path, pskchannelsim::simulate(pskchannelsim::mix(band), p));
+            MessageLog log;
+            receiveFile(path, channels, log);
+            for (size_t i = 0; i < channels.size(); ++i)
+                EXPECT_EQ(log.text(channels[i].channel), texts[i]) << "channel " << channels[i].channel;
+            EXPECT_EQ(log.text(5), "") << "a disabled channel posts nothing";
+        }
     }
 }
 
