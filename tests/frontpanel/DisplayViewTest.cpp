@@ -168,3 +168,24 @@ TEST(PanelTemplates, ThreeSizes)
             EXPECT_TRUE(QRect(QPoint(0, 0), CFormLayout::FormSize(size)).contains(CFormLayout::ControlRect(c.nId, size)))
                 << size << " " << c.nId;
 }
+
+TEST_F(PanelWindow, NewColoursKeepTheHighlightedButtonsSelected)
+{
+    open();
+    view->PollRadio(false);
+    ASSERT_TRUE(highlighted(PanelId::Usb));
+    CSettings& s = GetSettings();
+    s.m_colColButtonFace = RGB(10, 20, 30);
+    s.m_colColButtonFaceSel = RGB(200, 10, 10);
+    s.m_colColButtonText = RGB(1, 2, 3);
+    s.m_colColButtonTextSel = RGB(250, 250, 0);
+    view->OnRedrawNew();
+    EXPECT_EQ(view->Button(PanelId::Usb)->GetSphereColour(), RGB(200, 10, 10));
+    EXPECT_EQ(view->Button(PanelId::Usb)->GetTextColour(), RGB(250, 250, 0));
+    EXPECT_EQ(view->Button(PanelId::Lsb)->GetSphereColour(), RGB(10, 20, 30));
+    EXPECT_EQ(view->Button(PanelId::Lsb)->GetTextColour(), RGB(1, 2, 3));
+    // The next poll keeps it so.
+    view->PollRadio(false);
+    EXPECT_EQ(view->Button(PanelId::Usb)->GetSphereColour(), RGB(200, 10, 10));
+    EXPECT_EQ(view->Button(PanelId::Lsb)->GetSphereColour(), RGB(10, 20, 30));
+}

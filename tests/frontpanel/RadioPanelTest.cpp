@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "frontpanel/PanelForm.h"
 #include "frontpanel/RadioPanel.h"
+#include "frontpanel/SMeterChartSettings.h"
 #include "PanelTestSupport.h"
 #include "shared/Registry.h"
 
@@ -168,6 +169,16 @@ TEST_F(RadioPanelTest, ChartGetsTheAverageOfEachSamplePeriod)
     panel->OnChartTimer();  // no rendered poll since: 0
     EXPECT_EQ(host.samples, QList<uint8_t>({7, 0}));
     EXPECT_TRUE(panel->ChartSamples().isEmpty());
+    // A new sample rate takes effect after the tick that sees it.
+    EXPECT_EQ(panel->ChartInterval(), 1000);
+    GetSMeterChartSettings().m_nSampleRate = 5;
+    panel->OnChartTimer();
+    EXPECT_EQ(panel->ChartInterval(), 5000);
+    // A damaged setting of 0 s does not run the timer flat out.
+    GetSMeterChartSettings().m_nSampleRate = 0;
+    panel->OnChartTimer();
+    EXPECT_EQ(panel->ChartInterval(), 1000);
+    GetSMeterChartSettings().m_nSampleRate = 1;
 }
 
 TEST_F(RadioPanelTest, PanelCommandsPutTheirFramesOnTheLine)
