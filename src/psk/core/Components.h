@@ -7,10 +7,12 @@
 #include <functional>
 
 class QDockWidget;
+class QMdiSubWindow;
 class QObject;
 class QToolBar;
 class QWidget;
 class CFormRx;
+class CMacro;
 class CTxTextWindow;
 
 // The waterfall and spectrum canvas.
@@ -57,6 +59,16 @@ public:
     virtual int GetSquelchThreshold() const { return 50; }
     // A tag value picked from its received text.
     virtual void SetTagValue(const QString& strTitle, const QString& strValue) { (void)strTitle, (void)strValue; }
+    // Its MDI frame, made by the view (nullptr: a plain sub-window).
+    virtual QMdiSubWindow* CreateFrame() { return nullptr; }
+    // Commands of the view's menus and buttons: true when the view has the
+    // command (and then its state).
+    virtual bool OnCommand(int nCommand) { (void)nCommand; return false; }
+    virtual bool UpdateCommand(int nCommand, bool& bEnabled, bool& bChecked)
+    {
+        (void)nCommand, (void)bEnabled, (void)bChecked;
+        return false;
+    }
 };
 
 // The docking tags window.
@@ -125,6 +137,9 @@ struct CPskComponents {
         runMacroInput;
     // The record shown for editing before it goes to the logbook files.
     std::function<int(QWidget* parent, QString& strRecord)> runAddToLogfile;
+    // The macro editor on one macro of the store: on OK the store holds the
+    // edited macro and is saved; answers 1 for OK.
+    std::function<int(QWidget* parent, CMacro& macro)> editMacro;
     // The beacon: (frame, transmit text, transmit window, channel window).
     std::function<void(QWidget* parent, const QString& strText, CTxTextWindow* pTx, CFormRx* pForm)> runBeacon;
 };

@@ -21,12 +21,21 @@ public:
     virtual ~CMacro() = default;
 
     const QString& GetTitle() const { return m_strTitle; }
+    // The full title is the macro's identity; the short one labels it in lists.
+    const QString& GetFullTitle() const { return m_strTitle; }
+    const QString& GetShortTitle() const { return m_strShortTitle; }
     const QStringList& GetLines() const { return m_lines; }
     int GetFlags() const { return m_nFlags; }
+    void SetFlags(int nFlags) { m_nFlags = nFlags; }
+    int IsEnabled() const { return m_bEnabled; }
+    // The leave-his-info mode (0x40) for the next send.
+    void SetLeaveHisInfoEmpty(bool bOn) { m_nFlags = bOn ? (m_nFlags | kOwnStationOnly) : (m_nFlags & ~kOwnStationOnly); }
 
     QString m_strTitle;
+    QString m_strShortTitle;
     QStringList m_lines;
     int m_nFlags = 0;
+    int m_bEnabled = 1;
 };
 
 class CMacroStore {
@@ -47,6 +56,14 @@ public:
         return m_macros.back().get();
     }
     void Clear() { m_macros.clear(); }
+    // First macro whose full title equals the text exactly, or none.
+    CMacro* FindByTitle(const QString& strTitle) const
+    {
+        for (const auto& macro : m_macros)
+            if (macro->m_strTitle == strTitle)
+                return macro.get();
+        return nullptr;
+    }
 
 private:
     std::vector<std::unique_ptr<CMacro>> m_macros;

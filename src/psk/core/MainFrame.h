@@ -194,6 +194,8 @@ private:
     std::optional<uint32_t> SendRemote(const QString& strClass, uint32_t nCommand, int32_t nArgument);
     void ResetSettings();
     class ISuperView* SuperView() const;
+    // The Super Browser view when a command is for it, else nullptr.
+    class ISuperView* CommandSuperView(int nCommand) const;
 
     QMdiArea* m_pMdiArea = nullptr;
     QMap<int, QToolBar*> m_toolBars;

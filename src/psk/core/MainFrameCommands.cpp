@@ -111,6 +111,19 @@ void CMainFrame::BuildMenus()
 
     QMenu* browser = bar->addMenu(QStringLiteral("&Browser"));
     AddCommand(browser, 33490, QStringLiteral("&Display"), true);
+    QMenu* active = browser->addMenu(QStringLiteral("Active Channels"));
+    for (int i = 0; i < 8; ++i)
+        AddCommand(active, 33491 + i, QString::number(5 * (i + 1)), true);
+    AddCommand(browser, 33499, QStringLiteral("Re&start"));
+    AddCommand(browser, 33500, QStringLiteral("&Redraw"));
+    AddCommand(browser, 33501, QStringLiteral("Options"));
+    browser->addSeparator();
+    AddCommand(browser, 33535, QStringLiteral("Define Alar&ms"));
+    AddCommand(browser, 33536, QStringLiteral("&Enable Alarms"), true);
+    QMenu* repeats = browser->addMenu(QStringLiteral("Text Repeats"));
+    AddCommand(repeats, 33539, QStringLiteral("One (x1)"), true);
+    AddCommand(repeats, 33540, QStringLiteral("Two (x2)"), true);
+    AddCommand(repeats, 33541, QStringLiteral("Three (x3)"), true);
 
     QMenu* macros = bar->addMenu(QStringLiteral("&Macros"));
     AddCommand(macros, 33338, QStringLiteral("&Manager"));
@@ -461,12 +474,30 @@ bool CMainFrame::IsPaneEnabled(int nPane) const
     return true;
 }
 
+ISuperView* CMainFrame::CommandSuperView(int nCommand) const
+{
+    ISuperView* super = TheApp().GetSuperView();
+    if (!super)
+        return nullptr;
+    // The Browser menu is the browser's wherever the focus is; its other
+    // commands reach it while its window is the active one.
+    const bool browserMenu = (nCommand >= 33491 && nCommand <= 33501) || nCommand == 33535 || nCommand == 33536 ||
+                             (nCommand >= 33539 && nCommand <= 33541);
+    const bool active = m_pMdiArea && TheApp().GetSuperFrame() && m_pMdiArea->activeSubWindow() == TheApp().GetSuperFrame();
+    return browserMenu || active ? super : nullptr;
+}
+
 bool CMainFrame::IsCommandEnabled(int nCommand)
 {
     // The active channel window answers its own commands first.
     if (CFormRx* form = GetActiveChannel()) {
         bool enabled = true, checked = false;
         if (form->UpdateCommand(nCommand, enabled, checked))
+            return enabled;
+    }
+    if (ISuperView* super = CommandSuperView(nCommand)) {
+        bool enabled = true, checked = false;
+        if (super->UpdateCommand(nCommand, enabled, checked))
             return enabled;
     }
     if (nCommand >= kFavouriteFirst && nCommand <= kFavouriteLast)
@@ -518,6 +549,11 @@ bool CMainFrame::IsCommandChecked(int nCommand)
     if (CFormRx* form = GetActiveChannel()) {
         bool enabled = true, checked = false;
         if (form->UpdateCommand(nCommand, enabled, checked))
+            return checked;
+    }
+    if (ISuperView* super = CommandSuperView(nCommand)) {
+        bool enabled = true, checked = false;
+        if (super->UpdateCommand(nCommand, enabled, checked))
             return checked;
     }
     const CPSK31Settings& s = CurrentSettings();
@@ -613,6 +649,12 @@ void CMainFrame::OnCommand(int nCommand)
         return;
     if (CFormRx* form = GetActiveChannel()) {
         if (form->OnCommand(nCommand)) {
+            UpdateCommandStates();
+            return;
+        }
+    }
+    if (ISuperView* super = CommandSuperView(nCommand)) {
+        if (super->OnCommand(nCommand)) {
             UpdateCommandStates();
             return;
         }

@@ -199,7 +199,7 @@ bool CPSK31App::InitInstance(const QStringList& arguments)
     fnSetClockErrorAdjustment(CurrentSettings().m_nSoundcardClockAdjust);
     SetComPortPtt(CurrentSettings().m_nPTTPort, CurrentSettings().m_nPTTMode);
     m_pMainFrame->ToggleSoundcard();
-    // Speech stays silent until a speech engine is part of the program.
+    // The speech engine starts with its first phrase (Speech()).
     return true;
 }
 
@@ -209,7 +209,12 @@ void CPSK31App::OpenWindows()
     if (PskComponents().createSuperView) {
         m_pSuperView = PskComponents().createSuperView(nullptr);
         if (m_pSuperView && m_pSuperView->GetWidget()) {
-            m_pSuperFrame = mdi->addSubWindow(m_pSuperView->GetWidget());
+            if (QMdiSubWindow* frame = m_pSuperView->CreateFrame()) {
+                frame->setWidget(m_pSuperView->GetWidget());
+                m_pSuperFrame = mdi->addSubWindow(frame);
+            } else {
+                m_pSuperFrame = mdi->addSubWindow(m_pSuperView->GetWidget());
+            }
             m_pSuperFrame->hide();
             m_pSuperView->DisableAllDspChannels();
         }

@@ -67,6 +67,21 @@ void CBrowserEnvironment::SetAfcLimit(int nLimit, int nChannel)
     fnSetAFCLimit(nLimit, nChannel);
 }
 
+void CBrowserEnvironment::SetTxFrequency(int nFrequency)
+{
+    fnSetTXFrequency(nFrequency);
+}
+
+void CBrowserEnvironment::AbortTx()
+{
+    fnAbortTX();
+}
+
+void CBrowserEnvironment::ClearTxBuffer()
+{
+    fnClearTXBuffer();
+}
+
 void CBrowserEnvironment::SendLocatorToOrbisk(const QString& strLocator)
 {
     if (CMainFrame* frame = GetMainFrame())

@@ -34,6 +34,10 @@ public:
     virtual int GetSignalLevel(int nChannel);
     virtual void GetVectorData(int* pBuffer, int nChannel);
     virtual void SetAfcLimit(int nLimit, int nChannel);
+    // The transmit side.
+    virtual void SetTxFrequency(int nFrequency);
+    virtual void AbortTx();
+    virtual void ClearTxBuffer();
 
     // The main frame's locator services and the radio toolbar's dial.
     virtual void SendLocatorToOrbisk(const QString& strLocator);

@@ -7,6 +7,8 @@
 #include "psk/core/SettingToolbars.h"
 #include "psk/display/DisplayCanvasBar.h"
 #include "psk/display/DisplayCanvasServices.h"
+#include "psk/display/AlarmList.h"
+#include "psk/display/SuperView.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -85,10 +87,39 @@ public:
         ISuperView* view = TheApp().GetSuperView();
         return view ? view->GetWidget() : nullptr;
     }
+    bool IsTxPanelShown() const override
+    {
+        const CSuperView* view = Browser();
+        return view && view->IsTxPanelShown();
+    }
+    bool IsTxLocked() const override
+    {
+        const CSuperView* view = Browser();
+        return view && view->IsTxLocked();
+    }
+    int GetTxFrequency() const override
+    {
+        const CSuperView* view = Browser();
+        return view ? view->GetTxFrequency() : 0;
+    }
 
 private:
+    static const CSuperView* Browser() { return dynamic_cast<const CSuperView*>(TheApp().GetSuperView()); }
     static QToolBar* CentreBar() { return GetMainFrame() ? GetMainFrame()->GetToolBar(kCentreBarId) : nullptr; }
 };
+
+std::function<void()>& OtherStores()
+{
+    static std::function<void()> others;
+    return others;
+}
+
+void LoadStores()
+{
+    Alarms().LoadDefault();
+    if (OtherStores())
+        OtherStores()();
+}
 
 } // namespace
 
@@ -99,4 +130,14 @@ void InstallDisplayComponents()
     PskComponents().createDisplayBar = [](QWidget* parent) -> QDockWidget* {
         return CDisplayCanvasBar::CreateForMainFrame(parent);
     };
+    PskComponents().createSuperView = [](QWidget* parent) -> ISuperView* {
+        auto* view = new CSuperView(parent);
+        view->OnInitialUpdate();
+        return view;
+    };
+    // The alarms load with whatever other stores the program loads.
+    auto* current = PskComponents().loadStores.target<void (*)()>();
+    if (!current || *current != &LoadStores)
+        OtherStores() = PskComponents().loadStores;
+    PskComponents().loadStores = &LoadStores;
 }

@@ -70,6 +70,9 @@ public:
             pBuffer[i] = m_vectors[size_t(i)];
     }
     void SetAfcLimit(int nLimit, int nChannel) override { m_afc[nChannel] = nLimit; }
+    void SetTxFrequency(int nFrequency) override { m_txFrequencies.push_back(nFrequency); }
+    void AbortTx() override { ++m_nAborts; }
+    void ClearTxBuffer() override { ++m_nTxClears; }
     void SendLocatorToOrbisk(const QString& strLocator) override { m_orbisk << strLocator; }
     void LogLocator(const QString& strLocator, const QString& strDistance, const QString& strHeading,
                     const QString& strFrequency) override
@@ -97,6 +100,9 @@ public:
     std::vector<int> m_vectors = std::vector<int>(16, 0);
     int m_level = 0;
     int m_nPeakCalls = 0;
+    std::vector<int> m_txFrequencies;
+    int m_nAborts = 0;
+    int m_nTxClears = 0;
     QStringList m_orbisk;
     QStringList m_logged;
     int m_nRadio = 0;

@@ -1,0 +1,66 @@
+#pragma once
+// A report list whose value column (column 1) is edited in place: a click on
+// a value opens an edit box over it, every typed change goes into the cell
+// at once and is announced to the notify window (nMsgNewValue), Up and Down
+// move the box to the next editable row, Escape and losing the focus end it.
+#include "shared/ui/OwnListCtrl.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
+
+class CEditableListCtrl;
+
+class CInPlaceEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    CInPlaceEdit(CEditableListCtrl* pList, int nRow, int nColumn, const QString& strText);
+    int GetRow() const { return m_nRow; }
+    int GetColumn() const { return m_nColumn; }
+    // Ends the edit: the cell keeps what was typed (Escape sends no text).
+    void Finish();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QPointer<CEditableListCtrl> m_pList;
+    int m_nRow;
+    int m_nColumn;
+    QString m_strInitial;
+    bool m_bEscape = false;
+    bool m_bFinished = false;
+};
+
+class CEditableListCtrl : public COwnListCtrl {
+    Q_OBJECT
+public:
+    explicit CEditableListCtrl(const QString& strDefaultRow = QString(), QWidget* parent = nullptr);
+    ~CEditableListCtrl() override;
+
+    void SetNotifyWindow(QObject* pWindow) { m_pNotify = pWindow; }
+    QObject* GetNotifyWindow() const { return m_pNotify; }
+    // One flag per row; empty: every row editable; a 0 flag locks its row.
+    void SetRowEditable(const QList<unsigned>& flags) { m_editable = flags; }
+    bool IsRowEditable(int nRow) const;
+
+    // Starts editing a cell; nullptr when the cell cannot be edited.
+    CInPlaceEdit* EditSubLabel(int nRow, int nColumn);
+    CInPlaceEdit* GetEditor() const { return m_pEditor; }
+    // The row under a point of the viewport (-1 none) and its column.
+    int HitTestEx(const QPoint& point, int* pnColumn) const;
+
+    // From the edit box.
+    void OnEditChanged(int nRow, int nColumn, const QString& strText);
+    void OnEndEdit(int nRow, int nColumn, const QString* pstrText);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString m_strDefaultRow;
+    QPointer<QObject> m_pNotify;
+    QList<unsigned> m_editable;
+    QPointer<CInPlaceEdit> m_pEditor;
+};
