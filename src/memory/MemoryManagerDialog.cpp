@@ -702,7 +702,10 @@ void CMemoryManagerDialog::NewLive()
     before.CopyFrom(channel);
     const bool beforeHadBytes = channel.HasRawBytes();
     const bool beforeModified = channel.IsModified();
+    const bool beforeLiveModified = m_model.IsLiveModified();
     m_model.Live().ResetChannel(target);
+    channel.SetModified(true);
+    m_model.SetLiveModified(true);
     RefreshLiveRow(target);
     bool stored = false;
     if (!RunEditor(m_model.Live(), target, true, &stored) && !stored) {
@@ -713,7 +716,9 @@ void CMemoryManagerDialog::NewLive()
             channel.SetEmpty(before.IsUsed());
         }
         channel.SetModified(beforeModified);
+        m_model.SetLiveModified(beforeLiveModified);
         RefreshLiveRow(target);
+        UpdateTitle();
         UpdateCopyButtons();
     }
 }

@@ -34,14 +34,13 @@ public:
     // The choices after OK.
     CMemorySortChoice GetChoice() const { return m_choice; }
     uint32_t GetSettingsId() const { return m_nSettingsId; }
+    // OK: every choice remembered, then the dialog ends.
+    void accept() override;
 
     COwnComboBox* GetKeyCombo(int n) const { return m_pKeys[n]; }
     QRadioButton* GetDirectionButton(int nGroup, bool bDescending) const;
     QCheckBox* GetRemoveDuplicates() const { return m_pDuplicates; }
     QCheckBox* GetRemoveEmpty() const { return m_pEmpty; }
-
-protected:
-    void accept() override;
 
 private:
     void UpdateControls();

@@ -53,7 +53,12 @@ void CMemoryTreeCtrl::Attach(QObject* pOwner, uint32_t nMessage)
 QTreeWidgetItem* CMemoryTreeCtrl::InsertItem(const QString& strText, int nImage, uintptr_t nData,
                                              QTreeWidgetItem* pParent, QTreeWidgetItem* pAfter)
 {
-    QTreeWidgetItem* item = pParent ? new QTreeWidgetItem(pParent, pAfter) : new QTreeWidgetItem(this, pAfter);
+    // Without a predecessor the item goes last, as a tree's insertion does by default.
+    QTreeWidgetItem* item = nullptr;
+    if (pAfter)
+        item = pParent ? new QTreeWidgetItem(pParent, pAfter) : new QTreeWidgetItem(this, pAfter);
+    else
+        item = pParent ? new QTreeWidgetItem(pParent) : new QTreeWidgetItem(this);
     item->setText(0, strText);
     item->setData(0, kDataRole, QVariant::fromValue<qulonglong>(nData));
     SetItemImage(item, nImage);

@@ -29,7 +29,8 @@ public:
     void Attach(QObject* pOwner, uint32_t nMessage);
     bool IsAttached() const { return m_nMessage != 0; }
 
-    // Items as the navigator builds them: text, image, item data.
+    // Items as the navigator builds them: text, image, item data; placed
+    // after pAfter, or last without it.
     QTreeWidgetItem* InsertItem(const QString& strText, int nImage, uintptr_t nData,
                                 QTreeWidgetItem* pParent = nullptr, QTreeWidgetItem* pAfter = nullptr);
     static uintptr_t GetItemData(const QTreeWidgetItem* pItem);

@@ -2,7 +2,11 @@
 // Records and lists for the memory tools' tests.
 #include "core/MemoryChannelList.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
+#include <functional>
 
 namespace memtest {
 
@@ -48,6 +52,35 @@ inline QList<int> modifiedIndexes(const CMemoryChannelList& list)
         if (list.GetAt(i)->IsModified())
             indexes << i;
     return indexes;
+}
+
+// Acts on the next modal dialog of type T as soon as it is up.
+template <class T>
+void whenModal(std::function<void(T*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
+
+// Runs the event loop until the condition holds (at most the time given).
+inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 } // namespace memtest
