@@ -59,6 +59,28 @@ SAVE = [
 from_art("bitmaps/218.png", SAVE, {".": RED, "k": (0, 0, 0), "b": (32, 64, 160),
                                    "w": WHITE, "g": (192, 192, 192)})
 
+# Load: an open folder with a green arrow coming out of it, red as the mask.
+LOAD = [
+    "................",
+    "..........g.....",
+    ".........ggg....",
+    "........ggggg...",
+    ".kkkk.....g.....",
+    "kyyyyk....g.....",
+    "kyyyyykkkkgkkk..",
+    "kyyyyyyyyygyyk..",
+    "kyykkkkkkkkkkkkk",
+    "kyykooooooooooko",
+    "kykooooooooooko.",
+    "kykoooooooooko..",
+    "kkooooooooooko..",
+    "kkoooooooooko...",
+    "kkkkkkkkkkkkk...",
+    "................",
+]
+from_art("bitmaps/257.png", LOAD, {".": RED, "k": (0, 0, 0), "y": (192, 160, 64),
+                                   "o": (240, 208, 112), "g": (0, 128, 64)})
+
 # Up and down arrows on white, the mask colour of their buttons.
 UP = [
     "...........",

@@ -1,6 +1,7 @@
 #include "core/RadioApp.h"
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
+#include "frontpanel/ProgramOptions.h"
 #include "platform/Program.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
 
     InstallFrontPanel();
     InstallMainFrame();
+    InstallProgramOptions();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.

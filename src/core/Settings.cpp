@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "shared/Registry.h"
+#include "shared/ui/ColourGradient.h"
 
 namespace {
 struct Row {
@@ -54,16 +55,6 @@ CSettings::CSettings()
     for (int i = 0; i < 12; ++i)
         m_nFreqRanges[i] = ranges[i];
     Exchange(kDefaults);
-}
-
-void CSettings::FillGradient(COLORREF* colours, int f, int l)
-{
-    const COLORREF first = colours[f];
-    const COLORREF last = colours[l];
-    auto mix = [&](int i, int cf, int cl) { return (l - i) * cf / (l - f) + (i - f) * cl / (l - f); };
-    for (int i = f + 1; i < l; ++i)
-        colours[i] = RGB(mix(i, GetRValue(first), GetRValue(last)), mix(i, GetGValue(first), GetGValue(last)),
-                         mix(i, GetBValue(first), GetBValue(last)));
 }
 
 void CSettings::Exchange(int nMode)
@@ -216,8 +207,8 @@ void CSettings::Exchange(int nMode)
         }
     }
     if (nMode == kDefaults) {
-        FillGradient(m_colSMeter, 0, 14);
-        FillGradient(m_colTxMeter, 0, 8);
+        CColourGradient(0, 14, m_colSMeter, 15).Fill();
+        CColourGradient(0, 8, m_colTxMeter, 9).Fill();
     }
 }
 

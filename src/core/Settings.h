@@ -113,8 +113,6 @@ public:
     int m_nFreqRanges[12] = {};
 
 private:
-    static void FillGradient(COLORREF* colours, int nFirst, int nLast);
-
     QStringList m_lines;  // buffer of the text form
 
     int m_nAutoRepeatDelay = 1000;
