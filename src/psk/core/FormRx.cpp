@@ -33,13 +33,13 @@
 namespace {
 constexpr int kBorder = 10;  // the splitter keeps this far from the client edges
 
-struct ButtonSpec {
+struct ButtonRow {
     int id;
     int x, y, w, h;
     int bitmap;
     const char* tip;
 };
-const ButtonSpec kButtons[] = {
+const ButtonRow kButtons[] = {
     {CFormRx::IDC_START, 3, 38, 16, 16, 212, "Start transmitting (F1)"},
     {CFormRx::IDC_START_AUTOSTOP, 3, 54, 16, 16, 213, "Start transmitting, stop when all text sent (F2)"},
     {CFormRx::IDC_STOP, 3, 70, 16, 16, 737, "Stop transmitting (F4)"},
@@ -101,7 +101,7 @@ CFormRx::CFormRx(QWidget* parent)
     place(m_pSquelch, IDC_SQUELCH, 3, 3, 16, 15);
     m_pScope = new CVectorScope(this);
     place(m_pScope, IDC_SCOPE, 3, 20, 16, 16);
-    for (const ButtonSpec& b : kButtons) {
+    for (const ButtonRow& b : kButtons) {
         auto* button = new COXBitmapButton(this);
         place(button, b.id, b.x, b.y, b.w, b.h);
         button->setFocusPolicy(Qt::NoFocus);
@@ -224,7 +224,7 @@ void CFormRx::OnInitialUpdate()
         frame->SetMinTrackSize(GetDesignSize() + (frame->size() - size()).expandedTo(QSize(0, 0)));
     m_nSplitterGap = DluY(94) - DluY(93);
 
-    for (const ButtonSpec& b : kButtons) {
+    for (const ButtonRow& b : kButtons) {
         COXBitmapButton* button = GetButton(b.id);
         button->LoadBitmapResource(b.bitmap, false, RGB(255, 0, 0));
         button->SetToolTipText(QString::fromLatin1(b.tip));
@@ -785,7 +785,6 @@ void CFormRx::OnSuperChannel(int nSlot)
     ClearReadings();
     m_path.DiscardPending();
     m_path.Clear();
-    m_path.UnsavedText();  // kept: it belongs to the autosave
     const QString real = RealFrequencyText(frequency);
     const QString header = real.isEmpty()
                                ? QStringLiteral("Super Browser> %1Hz - %2\r").arg(frequency).arg(TimeTextNow())

@@ -149,11 +149,6 @@ void CRxTextWindow::OnTagCommand(int nId)
         m_pTxWindow->ReplaceTagInUnsent(title, value);
 }
 
-void CRxTextWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    QTextEdit::mouseReleaseEvent(event);
-}
-
 void CRxTextWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     if (textCursor().hasSelection()) {

@@ -321,11 +321,6 @@ void CTxTextWindow::dropEvent(QDropEvent* event)
     AfterEdit();
 }
 
-void CTxTextWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    QTextEdit::mouseReleaseEvent(event);
-}
-
 void CTxTextWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     ShowContextMenu(event->globalPos());
