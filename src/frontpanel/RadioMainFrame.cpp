@@ -117,12 +117,18 @@ CCatLink& Link()
 
 void CRadioMainFrame::RegisterToolWindow(unsigned nId, ToolWindow window)
 {
-    registered().windows[nId] = std::move(window);
+    if (window.create)
+        registered().windows[nId] = std::move(window);
+    else
+        registered().windows.erase(nId);
 }
 
 void CRadioMainFrame::RegisterModalCommand(unsigned nId, std::function<void(CRadioMainFrame*)> run)
 {
-    registered().modal[nId] = std::move(run);
+    if (run)
+        registered().modal[nId] = std::move(run);
+    else
+        registered().modal.erase(nId);
 }
 
 void CRadioMainFrame::SetScreenSizeForTesting(QSize size)

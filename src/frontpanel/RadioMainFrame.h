@@ -91,6 +91,7 @@ public:
     };
     // Other parts register their windows and modal commands here before the
     // frame is made; the frame keeps the toggling, ticking and exclusion rules.
+    // An empty registration removes one.
     static void RegisterToolWindow(unsigned nId, ToolWindow window);
     static void RegisterModalCommand(unsigned nId, std::function<void(CRadioMainFrame*)> run);
 

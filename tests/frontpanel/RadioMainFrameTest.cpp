@@ -28,6 +28,7 @@
 #include "support/Simulator.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -405,4 +406,81 @@ TEST_F(ProgramTest, FrontPanelCommandsOnTheToolbarsReachThePanel)
     frame->OnCommand(CRadioMainFrame::ID_VIEW_SMETER_HISTORY);
     frame->UpdateFrameCommands();
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_VIEW_SMETER_HISTORY)->isChecked());
+}
+
+namespace {
+// Windows of other parts, registered before the frame is made.
+class RegisteredWindowsTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        auto make = [this](const char* name) {
+            return [this, name](CRadioMainFrame* frame) -> QWidget* {
+                auto* w = new QDialog(frame);
+                w->setObjectName(QString::fromLatin1(name));
+                ++made[QString::fromLatin1(name)];
+                return w;
+            };
+        };
+        CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_SCAN_BAND,
+                                            {make("band"), [this](QWidget*) { ++rereads; }, true, false});
+        CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_SCAN_MEMORY, {make("memory"), nullptr, true, false});
+        CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_MEMORY_ANALYSER, {make("analyser"), nullptr, false, true});
+        CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_VOLUME, {make("volume"), nullptr, false, false});
+        CRadioMainFrame::RegisterModalCommand(CRadioMainFrame::ID_CALIBRATION, [this](CRadioMainFrame*) { ++modal; });
+        ProgramTest::SetUp();
+    }
+    void TearDown() override
+    {
+        ProgramTest::TearDown();
+        for (unsigned id : {CRadioMainFrame::ID_SCAN_BAND, CRadioMainFrame::ID_SCAN_MEMORY,
+                            CRadioMainFrame::ID_MEMORY_ANALYSER, CRadioMainFrame::ID_VOLUME})
+            CRadioMainFrame::RegisterToolWindow(id, {});
+        CRadioMainFrame::RegisterModalCommand(CRadioMainFrame::ID_CALIBRATION, nullptr);
+    }
+    QMap<QString, int> made;
+    int rereads = 0;
+    int modal = 0;
+};
+} // namespace
+
+TEST_F(RegisteredWindowsTest, ToolWindowsToggleAndTheScanWindowsExcludeEachOther)
+{
+    ASSERT_NE(frame->GetCommandAction(CRadioMainFrame::ID_SCAN_BAND), nullptr);
+    frame->OnCommand(CRadioMainFrame::ID_SCAN_MEMORY);
+    QWidget* memory = frame->GetToolWindow(CRadioMainFrame::ID_SCAN_MEMORY);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_TRUE(memory->isVisible());
+    // Scanning > Band closes the memory scan and opens the band scan.
+    frame->OnCommand(CRadioMainFrame::ID_SCAN_BAND);
+    QCoreApplication::processEvents();
+    QWidget* band = frame->GetToolWindow(CRadioMainFrame::ID_SCAN_BAND);
+    ASSERT_NE(band, nullptr);
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_FALSE(memory->isVisible());
+    frame->UpdateFrameCommands();
+    EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_SCAN_BAND)->isChecked());
+    EXPECT_FALSE(frame->GetCommandAction(CRadioMainFrame::ID_SCAN_MEMORY)->isChecked());
+    // Its command closes it (posted); shown again it first rereads, and is made once.
+    frame->OnCommand(CRadioMainFrame::ID_SCAN_BAND);
+    EXPECT_TRUE(band->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(band->isVisible());
+    frame->OnCommand(CRadioMainFrame::ID_SCAN_BAND);
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_EQ(rereads, 1);
+    EXPECT_EQ(made.value("band"), 1);
+
+    // The analyser's command never hides it.
+    frame->OnCommand(CRadioMainFrame::ID_MEMORY_ANALYSER);
+    frame->OnCommand(CRadioMainFrame::ID_MEMORY_ANALYSER);
+    EXPECT_TRUE(frame->GetToolWindow(CRadioMainFrame::ID_MEMORY_ANALYSER)->isVisible());
+
+    // Without a sound-card mixer the volume window cannot be asked for.
+    frame->UpdateFrameCommands();
+    EXPECT_FALSE(frame->IsMixerFound());
+    EXPECT_FALSE(frame->GetCommandAction(CRadioMainFrame::ID_VOLUME)->isEnabled());
+
+    frame->OnCommand(CRadioMainFrame::ID_CALIBRATION);
+    EXPECT_EQ(modal, 1);
 }
