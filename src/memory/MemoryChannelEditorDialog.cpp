@@ -155,7 +155,7 @@ CMemoryChannelEditorDialog::CMemoryChannelEditorDialog(QWidget* pParent, CRadioM
 
     m_pSave = new COXBitmapButton(this);
     SetDlgCtrlID(m_pSave, IDC_SAVE);
-    m_pSave->setText(QStringLiteral("Sa&ve"));
+    m_pSave->SetButtonText(QStringLiteral("Sa&ve"));
     m_pNext = new COXBitmapButton(this);
     SetDlgCtrlID(m_pNext, IDC_NEXT);
     m_pPrevious = new COXBitmapButton(this);

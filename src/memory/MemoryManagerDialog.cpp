@@ -191,7 +191,7 @@ CMemoryManagerDialog::CMemoryManagerDialog(QWidget* pParent, bool bSaveToMemory)
     auto button = [this](unsigned id, const QString& text, int y) {
         auto* b = new COXBitmapButton(this);
         SetDlgCtrlID(b, id);
-        b->setText(text);
+        b->SetButtonText(text);
         b->setGeometry(372, y, 36, 28);
         return b;
     };
@@ -203,7 +203,7 @@ CMemoryManagerDialog::CMemoryManagerDialog(QWidget* pParent, bool bSaveToMemory)
     const int bottom = top + 24 + listHeight + 10;
     m_pSave = new COXBitmapButton(this);
     SetDlgCtrlID(m_pSave, IDC_SAVE);
-    m_pSave->setText(QStringLiteral("&Save"));
+    m_pSave->SetButtonText(QStringLiteral("&Save"));
     m_pSave->setGeometry(8, bottom, 96, 30);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetDlgCtrlID(ok, 1);
