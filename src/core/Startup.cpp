@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 const QString kAutoValue = QStringLiteral("CStartup::m_bAuto");
@@ -140,6 +141,11 @@ bool CStartup::OnInitDialog()
     OnAutodetect();
     raise();
     activateWindow();
+    // An unattended start (a launcher script, a test driving both programs)
+    // presses Connect once the dialog shows; a failed search leaves the
+    // dialog open for the operator as usual.
+    if (qEnvironmentVariableIntValue("CORVANE_AUTOCONNECT") != 0)
+        QTimer::singleShot(0, this, [this] { OnConnect(); });
     return true;
 }
 

@@ -85,6 +85,13 @@ uint32_t CBaseApp::HandleMessage(uint32_t message, uint32_t wParam, int32_t lPar
         BringToFront();
         return 0;
     }
+    if (message == WM_CLOSE) {
+        // Answered first: the close handling may ask questions, and the
+        // requests that arrive meanwhile must still be served.
+        if (QWidget* window = GetMainWindow())
+            QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+        return 0;
+    }
     return m_handler ? m_handler(message, wParam, lParam) : 0;
 }
 

@@ -17,6 +17,9 @@ public:
     // The request a refused copy sends to the running one: come to the front.
     static constexpr uint32_t WM_ACTIVATE = 0x0006;
     static constexpr uint32_t WA_ACTIVE = 1;
+    // Another program asks the main window to close, as it would close it
+    // itself (its own close handling and questions run).
+    static constexpr uint32_t WM_CLOSE = 0x0010;
 
     CBaseApp();
     virtual ~CBaseApp();

@@ -114,6 +114,38 @@ TEST(BaseApp, OtherMessagesGoToTheHandler)
     EXPECT_EQ(*answer, 42u);
 }
 
+TEST(BaseApp, AnotherProgramClosesTheMainWindow)
+{
+    // The main window's close handling asks a question; requests that arrive
+    // while it is open are still answered.
+    class AskingWindow : public QMainWindow {
+    public:
+        std::optional<uint32_t> m_answerWhileAsking;
+    protected:
+        void closeEvent(QCloseEvent* event) override
+        {
+            QThread* peer = QThread::create([this] {
+                m_answerWhileAsking =
+                    platform::LocalClient::sendTo(QStringLiteral("VE817-Corvane-QT9XVK-Application"), 1090, 2, 0);
+            });
+            peer->start();
+            waitFor([&] { return peer->isFinished(); });
+            peer->wait();
+            delete peer;
+            QMainWindow::closeEvent(event);
+        }
+    };
+    AskingWindow window;
+    window.show();
+    CBaseApp app;
+    ASSERT_TRUE(app.CheckSingleInstance(false, false));
+    app.SetMessageHandler([](uint32_t message, uint32_t, int32_t) { return message == 1090 ? 7u : 0u; });
+    EXPECT_TRUE(platform::LocalClient::postTo(QStringLiteral("VE817-Corvane-QT9XVK-Application"), CBaseApp::WM_CLOSE, 0, 0));
+    EXPECT_TRUE(waitFor([&] { return window.isHidden(); }));
+    ASSERT_TRUE(window.m_answerWhileAsking.has_value());
+    EXPECT_EQ(*window.m_answerWhileAsking, 7u);
+}
+
 TEST(BaseApp, RestartNeverPutsCredentialsOnTheCommandLine)
 {
     const QString out = testsupport::dataFolder() + QStringLiteral("/restart.out");

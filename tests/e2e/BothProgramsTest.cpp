@@ -1,0 +1,309 @@
+// The two programs together on the simulated radio: FT-817 Corvane runs as its
+// own process on the FT-817 simulator; PSK31 Brevio's main frame runs here on
+// the real engine (wave files in place of a sound card) and reaches Corvane
+// over the programs' local socket, as on an operator's desktop. What counts is
+// what arrives on the radio's CAT line (the simulator's journal) and what
+// Brevio shows of the radio.
+#include "CorvaneProcess.h"
+
+#include "platform/Program.h"
+#include "psk/core/DspLibrary.h"
+#include "psk/core/FormRx.h"
+#include "psk/core/LogView.h"
+#include "psk/core/MainFrame.h"
+#include "psk/core/PSK31App.h"
+#include "psk/core/PSK31Settings.h"
+#include "psk/core/RadioToolBar.h"
+#include "psk/core/TxTextWindow.h"
+#include "support/Simulator.h"
+#include "support/TestEnvironment.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kRadioFrequency = 14070000;  // the simulator's VFO at start
+constexpr int kSMeter = 7;
+constexpr int kAlc = 12;                   // bit 31 of the status word set while keyed
+
+// Lets both programs work (this one's timers and engine messages) until the
+// condition holds or the time is up.
+bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+void WriteSilence(const QString& path, int seconds)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QDataStream s(&f);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const quint32 data = quint32(seconds) * 8000 * 2;
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + data);
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4);
+    s << data;
+    f.write(QByteArray(int(data), '\0'));
+}
+
+QByteArray Frame(const char* hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+int CountFrames(const testsupport::Simulator& sim, const QByteArray& frame)
+{
+    return int(sim.frames().count(frame));
+}
+
+class BothPrograms : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testsupport::Simulator::Options o;
+        o.sMeter = kSMeter;
+        o.extraArguments << QStringLiteral("--alc") << QString::number(kAlc);
+        // AGC Slow in the radio's menu byte (bits 0-1; bit 6 set: unlocked).
+        o.pokes << QStringLiteral("0057=C2");
+        m_sim = std::make_unique<testsupport::Simulator>(o);
+        ASSERT_TRUE(m_sim->isRunning()) << m_sim->errorText().toStdString();
+
+        m_corvane = std::make_unique<CorvaneProcess>(m_sim->portPath());
+        ASSERT_TRUE(m_corvane->WaitUntilServing()) << m_corvane->Diagnostics().toStdString();
+
+        StartBrevio();
+    }
+
+    void TearDown() override
+    {
+        StopBrevio();
+        m_corvane.reset();
+        m_sim.reset();
+    }
+
+    // Brevio as configured by its operator: PTT through FT-817 Corvane, a
+    // silent recording in, the transmitted signal out to a file.
+    void StartBrevio()
+    {
+        qputenv("PSKMODEM117_FILE_SPEED", "1");  // real time: a transmission lasts as on air
+        platform::setProgram(platform::brevioIdentity());
+        const QString dir = testsupport::dataFolder();
+        WriteSilence(dir + QStringLiteral("/silence.wav"), 30);
+        CPSK31Settings& s = CurrentSettings();
+        s.SetDefaults();
+        s.m_bPTTFT817 = 1;
+        s.m_nTxDelay = 0;
+        s.m_strInputWaveFile = dir + QStringLiteral("/silence.wav");
+        s.m_bOutputEnable = 1;
+        s.m_strOutputWaveFile = dir + QStringLiteral("/transmitted.wav");
+        s.m_nOutputLimit = 0;
+        s.m_bSoundcardEchoOutput = 0;
+        s.Save();
+        PreviousSettings() = s;
+
+        TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+        TheApp().SetStartupDialogRunner([](CMainFrame*, int* layout) {
+            *layout = 1;
+            return int(QDialog::Accepted);
+        });
+        ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio")}));
+        m_frame = TheApp().GetMainFrame();
+        ASSERT_NE(m_frame, nullptr);
+        m_bar = m_frame->GetRadioBar();
+        ASSERT_NE(m_bar, nullptr);
+        m_brevioStarted = true;
+        // Wave-file input is never remembered: switched on as in the options.
+        CurrentSettings().m_bInputEnable = 1;
+        SaveAndBroadcastSettings();
+        ASSERT_TRUE(BrevioLog().contains(QStringLiteral("Mode .........: 0F"))) << BrevioLog().toStdString();
+        ASSERT_TRUE(BrevioLog().contains(QStringLiteral("Starting .....: OK"))) << BrevioLog().toStdString();
+    }
+
+    void StopBrevio()
+    {
+        if (!m_brevioStarted)
+            return;
+        m_brevioStarted = false;
+        m_frame->close();
+        TheApp().DestroyWindows();
+        TheApp().ExitInstance();
+        TheApp().ReleaseMutex();
+        TheApp().SetStartupDialogRunner(nullptr);
+        TheApp().SetDspLibraryPath(QString());
+        ForgetDspLibrary();
+        platform::setProgram(platform::corvaneIdentity());
+        CurrentSettings().SetDefaults();
+        PreviousSettings().SetDefaults();
+        m_frame = nullptr;
+        m_bar = nullptr;
+    }
+
+    QString BrevioLog() const
+    {
+        return TheApp().GetLogView() ? TheApp().GetLogView()->toPlainText() : QString();
+    }
+
+    bool RadioSaw(const QByteArray& frame, int ms = 5000) const
+    {
+        return WaitFor([&] { return CountFrames(*m_sim, frame) > 0; }, ms);
+    }
+
+    std::unique_ptr<testsupport::Simulator> m_sim;
+    std::unique_ptr<CorvaneProcess> m_corvane;
+    CMainFrame* m_frame = nullptr;
+    CRadioToolBar* m_bar = nullptr;
+    bool m_brevioStarted = false;
+};
+
+TEST_F(BothPrograms, KeyingInBrevioKeysTheRadioThroughCorvane)
+{
+    ASSERT_TRUE(m_frame->IsRadioLinked());
+    EXPECT_EQ(m_frame->GetRadioProgram(), 1);
+    const QByteArray pttOn = Frame("0000000008");
+    const QByteArray pttOff = Frame("0000000088");
+    EXPECT_EQ(CountFrames(*m_sim, pttOn), 0);
+
+    CFormRx* channel1 = m_frame->GetChannelWindow(0);
+    ASSERT_NE(channel1, nullptr);
+    CTxTextWindow* tx = channel1->GetTxWindow();
+    tx->setPlainText(QStringLiteral("CQ CQ"));
+    channel1->SetAutoStop(true);
+    fnSetTXFrequency(1200);
+    m_frame->SetTxChannel(0);
+    tx->SendNext();
+    m_frame->StartTransmit(true);
+    EXPECT_TRUE(BrevioLog().contains(QStringLiteral("Switching radio to Tx")));
+    // Corvane keyed the radio before it answered.
+    EXPECT_EQ(CountFrames(*m_sim, pttOn), 1);
+    EXPECT_EQ(CountFrames(*m_sim, pttOff), 0);
+
+    // While on the air Brevio's radio bar shows the transmit meters Corvane
+    // reads from the radio: ALC 12 in bits 28-31 of the status word.
+    int meter = -1;
+    ASSERT_TRUE(WaitFor([&] {
+        if (m_frame->IsTransmitting() && m_bar->IsMeterTransmit())
+            meter = m_bar->GetMeterValue();
+        return meter >= 0 && (meter & 0x0F) == kAlc;
+    })) << "last transmit meter " << meter << "\n" << BrevioLog().toStdString();
+    EXPECT_GT(meter >> 4, 0) << "PWR reading";
+
+    // The text is sent; the transmitter stops and the radio is unkeyed.
+    ASSERT_TRUE(WaitFor([&] { return BrevioLog().contains(QStringLiteral("Switching radio to Rx")); }, 20000))
+        << BrevioLog().toStdString();
+    EXPECT_FALSE(tx->HasUnsent());
+    ASSERT_TRUE(RadioSaw(pttOff));
+    const QList<QByteArray> frames = m_sim->frames();
+    EXPECT_EQ(frames.count(pttOn), 1);
+    EXPECT_EQ(frames.count(pttOff), 1);
+    EXPECT_LT(frames.indexOf(pttOn), frames.indexOf(pttOff));
+
+    // Back in receive: the S-meter again.
+    EXPECT_TRUE(WaitFor([&] { return !m_bar->IsMeterTransmit() && m_bar->GetMeterValue() == kSMeter; }));
+    EXPECT_TRUE(m_frame->IsRadioLinked());
+}
+
+TEST_F(BothPrograms, BrevioReadsTheRadioStatusAndTunesItThroughCorvane)
+{
+    ASSERT_TRUE(m_frame->IsRadioLinked());
+    QComboBox* agc = m_bar->GetAgcCombo();
+    ASSERT_NE(agc, nullptr);
+
+    // The 200 ms poll: the radio's frequency, S-meter and AGC, and its
+    // preamplifier (Corvane reports IPO, the preamplifier switched off).
+    ASSERT_TRUE(WaitFor([&] {
+        return m_bar->GetFrequency() == kRadioFrequency && m_bar->GetMeterValue() == kSMeter &&
+               agc->currentData().toInt() == 2;
+    })) << m_bar->GetFrequency() << " S" << m_bar->GetMeterValue() << " AGC " << agc->currentData().toInt();
+    EXPECT_EQ(m_bar->GetFrequencyText(), QStringLiteral("14.070.000"));
+    EXPECT_FALSE(m_bar->IsMeterTransmit());
+    EXPECT_TRUE(m_frame->IsRadioPreamp());
+    EXPECT_FALSE(m_frame->IsRadioAtt());
+    EXPECT_FALSE(m_frame->IsRadioDig());
+    EXPECT_TRUE(agc->isEnabled());
+
+    // Frequency Up and Down: 200 Hz steps, set on the radio and read back.
+    m_frame->OnCommand(32813);
+    EXPECT_TRUE(RadioSaw(Frame("0140702001")));
+    EXPECT_EQ(m_bar->GetFrequency(), kRadioFrequency + 200);
+    m_frame->OnCommand(32814);
+    EXPECT_EQ(m_bar->GetFrequency(), kRadioFrequency);
+    EXPECT_EQ(CountFrames(*m_sim, Frame("0140700001")), 1);
+
+    // A frequency from Brevio (a favourite): 10 Hz units on the radio; the
+    // reply is the frequency of Corvane's last poll, the next poll shows the new one.
+    m_frame->RadioCommand(10, 7035005);
+    EXPECT_TRUE(RadioSaw(Frame("0070350001")));
+    EXPECT_TRUE(WaitFor([&] { return m_bar->GetFrequency() == 7035000; })) << m_bar->GetFrequency();
+
+    // The switches: DIG mode, attenuator, preamplifier off, AGC Fast.
+    m_frame->OnCommand(130);
+    EXPECT_TRUE(RadioSaw(Frame("0A00000007")));
+    EXPECT_TRUE(WaitFor([&] { return m_frame->IsRadioDig(); }));
+    EXPECT_FALSE(m_frame->IsCommandEnabled(130));
+
+    m_frame->OnCommand(113);
+    EXPECT_TRUE(WaitFor([&] { return m_frame->IsRadioAtt(); }));
+    m_frame->OnCommand(114);
+    EXPECT_TRUE(WaitFor([&] { return !m_frame->IsRadioPreamp(); }));
+
+    agc->setCurrentIndex(agc->findData(1));
+    emit agc->activated(agc->currentIndex());
+    EXPECT_EQ(m_sim->eepromByte(0x57) & 0x03, 1);
+    agc->setCurrentIndex(agc->findData(3));  // shown until the poll says otherwise
+    EXPECT_TRUE(WaitFor([&] { return agc->currentData().toInt() == 1; }));
+    EXPECT_TRUE(m_frame->IsRadioLinked());
+}
+
+TEST_F(BothPrograms, CorvaneAnswersZeroWhileItCloses)
+{
+    ASSERT_TRUE(m_frame->IsRadioLinked());
+    // Corvane asks whether to power the radio down before it closes; while
+    // that question is open it still answers, with 0.
+    ASSERT_TRUE(m_corvane->RequestClose());
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<uint32_t> answer;
+    while (clock.elapsed() < 10000) {
+        answer = CorvaneProcess::Send(2, 0);
+        if (answer && *answer == 0)
+            break;
+        QThread::msleep(20);
+    }
+    ASSERT_TRUE(answer.has_value()) << m_corvane->Diagnostics().toStdString();
+    ASSERT_EQ(*answer, 0u);
+    EXPECT_TRUE(m_corvane->IsRunning());
+    EXPECT_EQ(CorvaneProcess::Send(9, 0), std::optional<uint32_t>(0));
+
+    // Keying now reaches Corvane, which does nothing; Brevio drops the link.
+    m_frame->PttOn();
+    EXPECT_FALSE(m_frame->IsRadioLinked());
+    EXPECT_EQ(m_bar->GetFrequencyText(), QStringLiteral("Radio"));
+    EXPECT_FALSE(m_bar->GetAgcCombo()->isEnabled());
+    EXPECT_FALSE(m_frame->IsCommandEnabled(32813));
+    // Its probe finds the program but no link.
+    m_frame->ProbeRadioProgram();
+    EXPECT_FALSE(m_frame->IsRadioLinked());
+    EXPECT_EQ(CountFrames(*m_sim, Frame("0000000008")), 0);
+}
+
+} // namespace
