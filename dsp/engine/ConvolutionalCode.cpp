@@ -1,6 +1,7 @@
 #include "engine/ConvolutionalCode.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace pskdsp {
@@ -11,6 +12,7 @@ void ViterbiDecoder::reset()
     m_history.assign(m_depth + 1, {});
     m_pos = 0;
     m_filled = 0;
+    m_lastFit = 0;
 }
 
 int ViterbiDecoder::execute(float a, float b)
@@ -37,6 +39,8 @@ int ViterbiDecoder::execute(float a, float b)
     }
     // Keep the metrics small.
     const float top = *std::max_element(next.begin(), next.end());
+    const float span = std::abs(a) + std::abs(b);
+    m_lastFit = span > 0 ? top / span : 0.0f;
     for (int s = 0; s < kStates; ++s)
         m_metric[s] = next[s] - top;
     m_history[m_pos] = choice;

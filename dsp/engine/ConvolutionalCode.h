@@ -33,9 +33,13 @@ public:
     // Returns 0/1, or -1 while the decoder is still filling.
     int execute(float softFirst, float softSecond);
     int depth() const { return m_depth; }
+    // How well the last step's soft values fit the best path: 1 when they
+    // are exactly a code symbol, lower the less the stream looks coded.
+    float lastFit() const { return m_lastFit; }
 
 private:
     int m_depth;
+    float m_lastFit = 0;
     std::array<float, kStates> m_metric{};
     std::vector<std::array<uint8_t, kStates>> m_history; // previous-state choice per step
     int m_pos = 0;

@@ -100,6 +100,12 @@ void PskReceiver::reset()
     m_recentPower = 0;
     m_signalPower = 0;
     m_viterbi.reset();
+    for (auto& v : m_turned)
+        v.reset();
+    m_fit.fill(0);
+    m_fitSymbols = 0;
+    m_turnVotes = 0;
+    m_turnVoted = 0;
     m_varicode.reset();
     m_inCharacter = false;
     m_lastBitZero = false;
@@ -315,6 +321,7 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     const cfloat w = d * cfloat(float(M_SQRT1_2), -float(M_SQRT1_2));
     const float scale = float(1.0 / m_power);
     const int bit = m_viterbi.execute(-w.imag() * scale, w.real() * scale);
+    checkRotation(d, scale);
     if (bit >= 0) {
         deliver(bit, m_symbolCount - 1 - m_viterbi.depth(), now, events);
     }
@@ -349,6 +356,83 @@ void PskReceiver::deliver(int bit, long symbol, int now, RxEvents& events)
     if (!bit && m_lastBitZero)
         m_inCharacter = false;
     m_lastBitZero = !bit;
+}
+
+void PskReceiver::checkRotation(cfloat d, float scale)
+{
+    if (m_afcLimit <= 0)
+        return;
+    // A QPSK channel a quarter of the symbol rate off sees every phase change
+    // turned by a quarter turn, which still sits on the constellation: the
+    // level may even say locked, and neither AFC can see it. The code can: the turned
+    // stream fits it badly, while the same stream turned back fits it well.
+    constexpr double kAlpha = 1.0 / 64;
+    m_fit[0] += (m_viterbi.lastFit() - m_fit[0]) * kAlpha;
+    const cfloat rotate45(float(M_SQRT1_2), -float(M_SQRT1_2));
+    cfloat turned = d;
+    for (int k = 1; k <= 3; ++k) {
+        turned *= cfloat(0, -1);
+        const cfloat w = turned * rotate45;
+        m_turned[k - 1].execute(-w.imag() * scale, w.real() * scale);
+        m_fit[k] += (m_turned[k - 1].lastFit() - m_fit[k]) * kAlpha;
+    }
+    if (++m_fitSymbols < 64 || m_fitSymbols % 16 != 0)
+        return;
+    int best = 0;
+    for (int k = 1; k <= 3; ++k)
+        if (m_fit[k] > m_fit[best])
+            best = k;
+    // Only for a stream that plainly is coded (noise fits every turn alike,
+    // at about 0.8), and on two checks in a row.
+    if (best == 0 || m_fit[best] < 0.86 || m_fit[best] < m_fit[0] + 0.06) {
+        m_turnVotes = 0;
+        return;
+    }
+    if (m_turnVoted != best)
+        m_turnVotes = 0;
+    m_turnVoted = best;
+    if (++m_turnVotes < 2)
+        return;
+    // The phase changes run a quarter turn ahead (or behind): the signal is a
+    // quarter of the symbol rate above (below; the other way round in lower
+    // sideband). A half turn is half the symbol rate either side: the side
+    // with the signal's power is the one.
+    double quarters = best == 3 ? -1 : 1;
+    if (m_mode.lsb)
+        quarters = -quarters;
+    if (best == 2)
+        quarters = sidePower(m_mode.symbolRate / 2) >= sidePower(-m_mode.symbolRate / 2) ? 2 : -2;
+    double f = m_frequency + quarters * m_mode.symbolRate / 4;
+    if (m_afcLimit < 3000)
+        f = std::clamp(f, m_setFrequency - m_afcLimit, m_setFrequency + m_afcLimit);
+    retune(f);
+    m_fit.fill(0);
+    m_fitSymbols = 0;
+    m_turnVotes = 0;
+    m_afcSum = 0;
+    m_afcWeight = 0;
+    m_afcCount = 0;
+}
+
+double PskReceiver::sidePower(double hz) const
+{
+    // The baseband history moved by hz and summed over a symbol: a sum that
+    // long lets through what sits at hz and nulls what sits a symbol rate away.
+    const long n = std::min<long>(m_historyCount, kHistory);
+    const double step = -2 * M_PI * hz / m_decimatedRate;
+    std::vector<std::complex<double>> moved(static_cast<size_t>(n));
+    double total = 0;
+    std::complex<double> sum{};
+    for (long i = 0; i < n; ++i) {
+        const long t = m_historyCount - n + i;
+        moved[size_t(i)] = std::complex<double>(m_history[t % kHistory]) * std::polar(1.0, step * double(i));
+        sum += moved[size_t(i)];
+        if (i >= kSamplesPerSymbol)
+            sum -= moved[size_t(i - kSamplesPerSymbol)];
+        if (i >= kSamplesPerSymbol - 1)
+            total += std::norm(sum);
+    }
+    return total;
 }
 
 void PskReceiver::coarseAfc()

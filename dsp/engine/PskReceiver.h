@@ -59,6 +59,8 @@ private:
     void deliver(int bit, long symbol, int now, RxEvents& events);
     int levelAt(long symbol) const;
     void coarseAfc();
+    void checkRotation(cfloat d, float scale);
+    double sidePower(double hz) const;
     void retune(double hz);
 
     double m_rate = 8000;
@@ -84,6 +86,14 @@ private:
     double m_recentPower = 0;  // the last few symbols
     double m_signalPower = 0;  // while a signal was clearly there
     ViterbiDecoder m_viterbi;
+    // QPSK only: the same symbols turned a quarter, a half and three quarters
+    // of a turn, as a channel a quarter of the symbol rate off would see them.
+    // How well each fits the code tells such a false lock from a true one.
+    std::array<ViterbiDecoder, 3> m_turned{ViterbiDecoder(8), ViterbiDecoder(8), ViterbiDecoder(8)};
+    std::array<double, 4> m_fit{}; // the decoder in use, then the turned ones
+    int m_fitSymbols = 0;
+    int m_turnVotes = 0;
+    int m_turnVoted = 0;
     VaricodeDecoder m_varicode;
     bool m_inCharacter = false;
     bool m_lastBitZero = false;

@@ -89,6 +89,34 @@ TEST(Modem, SeveralSignalsAtOnceEachDecodeOnTheirOwnChannel)
     }
 }
 
+TEST(Modem, AWeakQpskSignalAQuarterOrHalfTheSymbolRateOffIsPulledIn)
+{
+    // Tuned that far off, every phase change looks turned by a quarter (or
+    // half) turn, which still sits on the constellation: the channel must not
+    // settle there and print garbage.
+    std::string text;
+    while (text.size() < 120)
+        text += "the quick brown fox jumps over the lazy dog ";
+    struct Case {
+        int mode, offset;
+    };
+    for (const Case c : {Case{1, 8}, Case{1, -8}, Case{2, 8}, Case{1, 16}, Case{9, -16}, Case{10, 16}}) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode) + ", " + std::to_string(c.offset) + " Hz off");
+        const std::string clean = scratchPath("quarter.wav");
+        transmitToFile(clean, {text, c.mode, 1500});
+        pskchannelsim::ChannelParams p;
+        p.snrDb = -8;
+        const std::string noisy = scratchPath("quarter-noisy.wav");
+        writeWave(noisy, pskchannelsim::simulate(readWave(clean), p));
+        MessageLog log;
+        receiveFile(noisy, {{0, c.mode, 1500 + c.offset, 25, 0}}, log);
+        const std::string got = log.text(0);
+        const std::string tail = text.substr(text.size() - 60);
+        ASSERT_GE(got.size(), tail.size()) << got;
+        EXPECT_EQ(got.substr(got.size() - tail.size()), tail) << got;
+    }
+}
+
 TEST(Modem, EveryCharacterIsEchoedInOrderBetweenTransmitAndCompleted)
 {
     MessageLog log;
