@@ -29,9 +29,13 @@ CMergeColoursDialog::CMergeColoursDialog(QWidget* pParent, const QStringList& po
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(text, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("&Start"), this), 1, 0);
+    auto* startLabel = new QLabel(QStringLiteral("&Start"), this);
+    startLabel->setBuddy(m_pStart);
+    auto* endLabel = new QLabel(QStringLiteral("&End"), this);
+    endLabel->setBuddy(m_pEnd);
+    grid->addWidget(startLabel, 1, 0);
     grid->addWidget(m_pStart, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("&End"), this), 2, 0);
+    grid->addWidget(endLabel, 2, 0);
     grid->addWidget(m_pEnd, 2, 1);
     grid->addWidget(buttons, 3, 0, 1, 2);
     OnInitDialog();

@@ -72,10 +72,14 @@ COptionsBarMeters::COptionsBarMeters(QWidget* parent) : COptionsPage(IDD, parent
     m_pHangSpin = makeSpin(IDC_HANG_EDIT, IDC_HANG_SPIN, m_pHangEdit);
     m_pDecaySpin = makeSpin(IDC_DECAY_EDIT, IDC_DECAY_SPIN, m_pDecayEdit);
     auto* peakGrid = new QGridLayout(peak);
-    peakGrid->addWidget(Label(peak, QStringLiteral("&Hang time (ms):")), 0, 0);
+    auto* hangLabel = Label(peak, QStringLiteral("&Hang time (ms):"));
+    hangLabel->setBuddy(m_pHangEdit);
+    auto* decayLabel = Label(peak, QStringLiteral("&Decay rate (ms):"));
+    decayLabel->setBuddy(m_pDecayEdit);
+    peakGrid->addWidget(hangLabel, 0, 0);
     peakGrid->addWidget(m_pHangEdit, 0, 1);
     peakGrid->addWidget(m_pHangSpin, 0, 2);
-    peakGrid->addWidget(Label(peak, QStringLiteral("&Decay rate (ms):")), 1, 0);
+    peakGrid->addWidget(decayLabel, 1, 0);
     peakGrid->addWidget(m_pDecayEdit, 1, 1);
     peakGrid->addWidget(m_pDecaySpin, 1, 2);
     peakGrid->setColumnStretch(3, 1);

@@ -80,9 +80,13 @@ COptionsFrequencyDisplay::COptionsFrequencyDisplay(QWidget* parent) : COptionsPa
     m_pRxFavourite = CheckBox(labels, QStringLiteral("Show the current &favourite when receiving"), IDC_RX_FAVOURITE);
     m_pTxFavourite = CheckBox(labels, QStringLiteral("Show the current favourite when trans&mitting"), IDC_TX_FAVOURITE);
     auto* labelGrid = new QGridLayout(labels);
-    labelGrid->addWidget(Label(labels, QStringLiteral("&Rx text:")), 0, 0);
+    auto* rxLabel = Label(labels, QStringLiteral("&Rx text:"));
+    rxLabel->setBuddy(m_pRxString);
+    auto* txLabel = Label(labels, QStringLiteral("T&x text:"));
+    txLabel->setBuddy(m_pTxString);
+    labelGrid->addWidget(rxLabel, 0, 0);
     labelGrid->addWidget(m_pRxString, 0, 1);
-    labelGrid->addWidget(Label(labels, QStringLiteral("T&x text:")), 1, 0);
+    labelGrid->addWidget(txLabel, 1, 0);
     labelGrid->addWidget(m_pTxString, 1, 1);
     labelGrid->addWidget(m_pRxFavourite, 2, 0, 1, 2);
     labelGrid->addWidget(m_pTxFavourite, 3, 0, 1, 2);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 using namespace OptionsPageTools;
 
@@ -65,6 +66,7 @@ bool COptionsRanges::OnInitDialog()
 
 void COptionsRanges::ShowValue(int nEntry, uint32_t nHz)
 {
+    const QSignalBlocker blocker(m_pEdits[nEntry]);
     m_pEdits[nEntry]->SetFrequency(nHz);
     m_pEdits[nEntry]->Validate();
 }

@@ -3,8 +3,11 @@
 #include "core/RadioApp.h"
 #include "frontpanel/ChartView.h"
 #include "frontpanel/ColourSchemes.h"
+#include "frontpanel/OptionsSheet.h"
+#include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/SMeterChartSettings.h"
 #include "frontpanel/SMeterChartSheet.h"
+#include "frontpanel/VolumeDialog.h"
 
 void InstallProgramOptions()
 {
@@ -17,4 +20,25 @@ void InstallProgramOptions()
         CSMeterChartSheet sheet(QStringLiteral("Chart Options"), pView, 0);
         sheet.DoModal();
     });
+
+    // The sheet opens on the page it showed last unless the command names one.
+    const struct {
+        unsigned nId;
+        int nPage;
+    } commands[] = {{CRadioMainFrame::ID_PROGRAM_OPTIONS, -1},
+                    {CRadioMainFrame::ID_SPEECH_OPTIONS, COptionsSheet::kVarious},
+                    {CRadioMainFrame::ID_COLOUR_SCHEMES, COptionsSheet::kSchemes}};
+    for (const auto& c : commands) {
+        const int nPage = c.nPage;
+        CRadioMainFrame::RegisterModalCommand(c.nId, [nPage](CRadioMainFrame* pFrame) {
+            RunProgramOptions(pFrame, nPage);
+        });
+    }
+    CRadioMainFrame::ToolWindow volume;
+    volume.create = [](CRadioMainFrame* pFrame) -> QWidget* {
+        auto* dialog = new CVolumeDialog(pFrame);
+        dialog->setWindowFlag(Qt::Tool);
+        return dialog;
+    };
+    CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_VOLUME, volume);
 }

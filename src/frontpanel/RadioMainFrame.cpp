@@ -20,6 +20,7 @@
 #include "platform/LocalMessaging.h"
 #include "platform/Prompter.h"
 #include "platform/Sleeper.h"
+#include "shared/mixer/SoundMixer.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -158,6 +159,8 @@ CRadioMainFrame::CRadioMainFrame()
         });
     }
     m_screenSaverTimer.start(kScreenSaverTimerMs, this);
+    // A mixer that answers enables the volume window; it is closed again at once.
+    m_bMixerFound = CSoundMixer::Open() != nullptr;
 }
 
 CRadioMainFrame::~CRadioMainFrame()

@@ -5,6 +5,7 @@
 
 #include "OptionsTestSupport.h"
 #include "core/RegisteredMessages.h"
+#include "frontpanel/ColourSchemes.h"
 #include "frontpanel/OptionsBands.h"
 #include "frontpanel/OptionsBarMeters.h"
 #include "frontpanel/OptionsExchange.h"
@@ -26,7 +27,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using optionstest::resetOptions;
@@ -328,4 +331,39 @@ TEST_F(OptionsSheet, RunProgramOptionsOpensOnTheRequestedPage)
     });
     EXPECT_EQ(RunProgramOptions(nullptr), platform::IDOK);
     EXPECT_EQ(seen, COptionsSheet::kVarious);
+}
+
+// Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
+// photographed as an operator sees it (docs/ holds these, taken with
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' \
+//     build/tests/frontpanel_tests --gtest_filter='OptionsSheet.Photograph*');
+// otherwise the pages are only rendered.
+TEST_F(OptionsSheet, PhotographOfThePages)
+{
+    GetSettings().Load();  // the sounds' default paths in the program folder
+    ApplyPresetScheme(QStringLiteral("Seaweed"), GetSettings());
+    GetRegistry().WriteInt(kOptionsPage, COptionsSheet::kFrequencyDisplay);
+    open();
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    const bool real = !dir.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb");
+    const struct {
+        int page;
+        const char* name;
+    } shots[] = {{COptionsSheet::kFrequencyDisplay, "corvane-options-frequency-display"},
+                 {COptionsSheet::kTxMeters, "corvane-options-tx-meters"},
+                 {COptionsSheet::kVarious, "corvane-options-various"}};
+    for (const auto& shot : shots) {
+        sheet->SetActivePage(shot.page);
+        QApplication::processEvents();
+        const QImage image = sheet->grab().toImage();
+        EXPECT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), sheet->size() * sheet->devicePixelRatio());
+        if (!real)
+            continue;
+        QTest::qWaitForWindowExposed(sheet.get());
+        QTest::qWait(400);
+        const QRect frame = sheet->frameGeometry();
+        const QPixmap photo = sheet->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        EXPECT_TRUE(photo.save(dir + QLatin1Char('/') + QLatin1String(shot.name) + QStringLiteral(".png")));
+    }
 }

@@ -157,6 +157,7 @@ void CPropertySheet::EndDialog(int nResult)
 
 void CPropertySheet::LayOut()
 {
+    m_bLaidOut = true;
     // The tab control as large as its largest page, the buttons below it at
     // its right end.
     m_pTab->adjustSize();
@@ -183,7 +184,8 @@ void CPropertySheet::EnsureInitialised()
     if (m_bInitialised)
         return;
     m_bInitialised = true;
-    LayOut();
+    if (!m_bLaidOut)
+        LayOut();
     OnInitDialog();
     // A sheet keeps the size its initialisation gave it.
     setFixedSize(size());
@@ -216,8 +218,10 @@ void CPropertySheet::OnApplyNow()
 
 void CPropertySheet::showEvent(QShowEvent* event)
 {
-    // The dialog centres itself at its first size; the initialisation then
-    // moves and widens it from there.
+    // The dialog centres itself at its laid-out size; the initialisation
+    // then moves and widens it from there.
+    if (!m_bLaidOut)
+        LayOut();
     QDialog::showEvent(event);
     EnsureInitialised();
     if (!event->spontaneous())

@@ -122,5 +122,6 @@ private:
     QList<CPropertyPage*> m_pages;
     unsigned m_nStartPage;
     bool m_bButtons = true;
+    bool m_bLaidOut = false;
     bool m_bInitialised = false;
 };
