@@ -14,6 +14,7 @@
 #include "frontpanel/FullScreenDialog.h"
 #include "frontpanel/IOLogList.h"
 #include "frontpanel/IOLogView.h"
+#include "frontpanel/OptionsSheet.h"
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/StressTestDialog.h"
@@ -478,9 +479,27 @@ TEST_F(RegisteredWindowsTest, ToolWindowsToggleAndTheScanWindowsExcludeEachOther
 
     // Without a sound-card mixer the volume window cannot be asked for.
     frame->UpdateFrameCommands();
-    EXPECT_FALSE(frame->IsMixerFound());
-    EXPECT_FALSE(frame->GetCommandAction(CRadioMainFrame::ID_VOLUME)->isEnabled());
+    EXPECT_EQ(frame->GetCommandAction(CRadioMainFrame::ID_VOLUME)->isEnabled(), frame->IsMixerFound());
 
     frame->OnCommand(CRadioMainFrame::ID_CALIBRATION);
     EXPECT_EQ(modal, 1);
+}
+
+TEST_F(ProgramTest, OptionCommandsOpenTheOptionsSheetOnTheirPage)
+{
+    int shown = 0;
+    whenModal<COptionsSheet>([&](COptionsSheet* sheet) {
+        ++shown;
+        sheet->OnCancel();
+    });
+    frame->OnCommand(CRadioMainFrame::ID_SPEECH_OPTIONS);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(CRegistry().GetInt("Options page", -1), 6);
+    whenModal<COptionsSheet>([&](COptionsSheet* sheet) {
+        ++shown;
+        sheet->OnCancel();
+    });
+    frame->OnCommand(CRadioMainFrame::ID_COLOUR_SCHEMES);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(CRegistry().GetInt("Options page", -1), 0);
 }
