@@ -167,6 +167,10 @@ void CFavouritesTree::SelectItem(QTreeWidgetItem* pItem)
     // selection made on purpose still opens it under the single-expand style.
     if (pItem && pItem == currentItem() && (m_dwStyle & TVS_SINGLEEXPAND) && pItem->childCount() > 0)
         pItem->setExpanded(true);
+    // A selected item is always one that can be seen.
+    for (QTreeWidgetItem* p = pItem ? pItem->parent() : nullptr; p; p = p->parent())
+        if (!p->isExpanded())
+            p->setExpanded(true);
     setCurrentItem(pItem);
     if (!pItem)
         clearSelection();

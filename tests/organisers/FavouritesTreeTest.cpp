@@ -7,6 +7,7 @@
 #include "organisers/FavouritesTree.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/shortcutbar/ShortcutBarTypes.h"
+#include "OrganiserTestSupport.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -15,25 +16,7 @@
 
 namespace {
 
-// Records the registered messages it receives.
-class Receiver : public QObject {
-public:
-    struct Message {
-        uint32_t message;
-        uintptr_t wParam;
-        intptr_t lParam;
-    };
-    bool event(QEvent* e) override
-    {
-        if (e->type() >= QEvent::User) {
-            auto* m = static_cast<CRegisteredEvent*>(e);
-            messages.append({m->message(), m->wParam(), m->lParam()});
-            return true;
-        }
-        return QObject::event(e);
-    }
-    QList<Message> messages;
-};
+using orgtest::Receiver;
 
 QStringList texts(const CFavouritesTree& tree, QTreeWidgetItem* parent = nullptr)
 {
