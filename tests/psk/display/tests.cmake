@@ -13,3 +13,9 @@ if(pskdisplay_tests_sources AND TARGET pskdisplay)
     target_compile_definitions(pskdisplay_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
   endif()
 endif()
+# The end-to-end test makes its signals with the engine's transmitter and
+# mixes them with the channel simulator.
+if(TARGET pskdisplay_tests AND TARGET pskmodem_engine AND TARGET pskchannelsim)
+  target_link_libraries(pskdisplay_tests PRIVATE pskmodem_engine pskchannelsim)
+  target_compile_definitions(pskdisplay_tests PRIVATE HAVE_PSK_TRANSMITTER=1)
+endif()
