@@ -1,6 +1,7 @@
 #include "platform/Program.h"
 #include "psk/core/PSK31App.h"
 #include "psk/display/DisplayComponents.h"
+#include "psk/tools/ToolComponents.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(platform::program().name);
     QApplication::setQuitOnLastWindowClosed(true);
     InstallDisplayComponents();
+    InstallToolComponents();
     CPSK31App& theApp = TheApp();
     if (!theApp.InitInstance(QApplication::arguments())) {
         theApp.ExitInstance();

@@ -50,6 +50,44 @@ void LocatorToLatLong(const QString& strLocator, double& dLongitude, double& dLa
     dLatitude = (c(1) - 65) * 10 - 90 + (c(3) - 48) + (c(5) - 64.5) / 24;
 }
 
+void LatLongToLocator(char* pszBuffer, double dLongitude, double dLatitude)
+{
+    // Held within a range any char can take, so that a position far off the
+    // globe (or not a number) still gives six characters, never undefined
+    // arithmetic.
+    auto index = [](double v) {
+        if (!(v > -1000.0))
+            return -1000;
+        if (v > 1000.0)
+            return 1000;
+        return int(std::floor(v));
+    };
+    double x = (180 - dLongitude) / 20;
+    double y = (dLatitude + 90) / 10;
+    const int i1 = index(x);
+    const int i2 = index(y);
+    x = (x - i1) * 10;
+    y = (y - i2) * 10;
+    const int i3 = index(x);
+    const int i4 = index(y);
+    const int i5 = index((x - i3) * 24);
+    const int i6 = index((y - i4) * 24);
+    pszBuffer[0] = char('A' + i1);
+    pszBuffer[1] = char('A' + i2);
+    pszBuffer[2] = char('0' + i3);
+    pszBuffer[3] = char('0' + i4);
+    pszBuffer[4] = char('A' + i5);
+    pszBuffer[5] = char('A' + i6);
+    pszBuffer[6] = 0;
+}
+
+QString LatLongToLocator(double dLongitude, double dLatitude)
+{
+    char buffer[7];
+    LatLongToLocator(buffer, dLongitude, dLatitude);
+    return QString::fromLatin1(buffer, 6);
+}
+
 void GetDistanceAndBearing(double dLon1, double dLat1, double dLon2, double dLat2, double& dHeading, double& dKm,
                            double& dMiles)
 {

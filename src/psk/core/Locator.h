@@ -8,6 +8,11 @@
 bool IsValidLocator(const QString& strLocator);
 // No check of its own: callers test the locator with IsValidLocator first.
 void LocatorToLatLong(const QString& strLocator, double& dLongitude, double& dLatitude);
+// The six upper-case characters of the sub-square holding the position and
+// a terminating zero, into a buffer of at least 7 bytes. Positions off the
+// globe give characters outside the locator alphabet: callers check.
+void LatLongToLocator(char* pszBuffer, double dLongitude, double dLatitude);
+QString LatLongToLocator(double dLongitude, double dLatitude);
 // Point 1 is the own station; the heading is the one to steer from it.
 void GetDistanceAndBearing(double dLon1, double dLat1, double dLon2, double dLat2, double& dHeading, double& dKm,
                            double& dMiles);

@@ -1,6 +1,10 @@
 #include "psk/core/TagStore.h"
 
+#include "platform/DataFolder.h"
+#include "psk/core/DefinitionFileHeader.h"
 #include "psk/core/PSK31Settings.h"
+#include "shared/Registry.h"
+#include "shared/TextFile.h"
 #include "shared/VersionInfo.h"
 
 void CTag::Reset()
@@ -110,6 +114,173 @@ void CTagStore::SetDefaults()
         Add(title, field, 0, 1, 1);
     for (const QString& title : DefaultOwnStationTags())
         Add(title, QString(), 1, 1, 0);
+}
+
+QString CTagStore::DefaultPath()
+{
+    return platform::dataFilePath(DefaultFileName());
+}
+
+int CTagStore::CopyFrom(const CTagStore& source)
+{
+    if (&source == this)
+        return GetCount();
+    Clear();
+    for (const auto& tag : source.m_tags) {
+        auto copy = std::make_unique<CTag>();
+        copy->CopyFrom(*tag);
+        m_tags.push_back(std::move(copy));
+    }
+    return GetCount();
+}
+
+int CTagStore::IndexOf(const QString& strTitle) const
+{
+    for (size_t i = 0; i < m_tags.size(); ++i)
+        if (m_tags[i]->m_strTitle == strTitle)
+            return int(i);
+    return -1;
+}
+
+void CTagStore::DeleteByTitle(const QString& strTitle)
+{
+    for (auto it = m_tags.begin(); it != m_tags.end(); ++it) {
+        if ((*it)->m_strTitle == strTitle && !(*it)->m_bLocked) {
+            m_tags.erase(it);
+            return;
+        }
+    }
+}
+
+void CTagStore::Update(const QString& strOldTitle, const QString& strNewTitle, const QString& strLogField,
+                       int bOwnStation, int bEnabled, int bLocked)
+{
+    CTag* tag = FindByTitle(strOldTitle);
+    if (!tag)
+        return;
+    tag->m_strTitle = strNewTitle;
+    tag->m_strLogField = strLogField;
+    tag->m_bOwnStation = bOwnStation;
+    tag->m_bEnabled = bEnabled;
+    tag->m_bLocked = bLocked;
+}
+
+void CTagStore::Reorder(const QStringList& titles)
+{
+    std::vector<std::unique_ptr<CTag>> ordered;
+    ordered.reserve(m_tags.size());
+    for (const QString& title : titles) {
+        for (auto& tag : m_tags) {
+            if (tag && tag->m_strTitle == title) {
+                ordered.push_back(std::move(tag));
+                break;
+            }
+        }
+    }
+    for (auto& tag : m_tags)
+        if (tag)
+            ordered.push_back(std::move(tag));
+    m_tags = std::move(ordered);
+}
+
+void CTagStore::SetValues(const QStringList& titles, const QStringList& values, int nChannel)
+{
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        SetValue(titles[i], values.value(i), nChannel);
+}
+
+QStringList CTagStore::RecordLines() const
+{
+    QStringList lines;
+    lines.reserve(qsizetype(m_tags.size()) * 7);
+    for (const auto& tag : m_tags) {
+        // Built-in tags come back from the program itself, never from the file.
+        if (tag->m_bLocked)
+            continue;
+        lines << QStringLiteral("#");
+        lines << QStringLiteral("100 ") + tag->m_strTitle;
+        lines << QString::asprintf("%03d %u", 102, tag->m_bOwnStation ? 1u : 0u);
+        lines << QString::asprintf("%03d %u", 103, tag->m_bEnabled ? 1u : 0u);
+        lines << QString::asprintf("%03d %u", 104, 0u);
+        // Only the operator's own station's values outlive the program.
+        lines << QStringLiteral("106 ") + (tag->m_bOwnStation ? tag->m_strValue : QString());
+        lines << QStringLiteral("-@-");
+    }
+    return lines;
+}
+
+void CTagStore::Save(const QString& strPath) const
+{
+    QStringList lines = RecordLines();
+    CDefinitionFileHeader().Write(kFileKind, lines);
+    CTextFile(strPath, false).WriteLines(lines, false);
+}
+
+void CTagStore::ReadLines(const QStringList& lines)
+{
+    Clear();
+    for (const auto& [title, field] : BuiltInTags())
+        Add(title, field, 0, 1, 1);
+    CTag pending;
+    bool ownStationRead = false;
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line == QLatin1String("-@-")) {
+            if (!pending.m_bLocked) {
+                AddBuiltIn(pending.m_strTitle, pending.m_strLogField, pending.m_strValue, pending.m_bOwnStation,
+                           pending.m_bEnabled, pending.m_bLocked);
+                if (pending.m_bOwnStation)
+                    ownStationRead = true;
+            }
+            pending.Reset();
+            continue;
+        }
+        const int code = RegistryAtol(line.left(3).toLatin1());
+        const QString text = line.mid(4);
+        const int flag = RegistryAtol(text.toLatin1()) != 0 ? 1 : 0;
+        switch (code) {
+        case 100:
+            pending.m_strTitle = text;
+            break;
+        case 102:
+            pending.m_bOwnStation = flag;
+            break;
+        case 103:
+            pending.m_bEnabled = flag;
+            break;
+        case 104:
+            pending.m_bLocked = flag;
+            break;
+        case 106:
+            pending.m_strValue = text;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!ownStationRead)
+        for (const QString& title : DefaultOwnStationTags())
+            Add(title, QString(), 1, 1, 0);
+}
+
+void CTagStore::Load(const QString& strPath)
+{
+    CTextFile file(strPath, false);
+    QStringList lines;
+    if (file.Exists())
+        file.ReadLines(lines);
+    ReadLines(lines);
+}
+
+void CTagStore::LoadDefault()
+{
+    Load(DefaultPath());
+}
+
+void CTagStore::SaveDefault() const
+{
+    Save(DefaultPath());
 }
 
 void CTagStore::SetValue(const QString& strTitle, const QString& strValue, int nChannel)

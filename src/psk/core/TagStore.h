@@ -35,6 +35,10 @@ public:
 
 class CTagStore {
 public:
+    static constexpr int kFileKind = 0;
+    static QString DefaultFileName() { return QStringLiteral("PSK31 Brevio Tags v2.txt"); }
+    static QString DefaultPath();
+
     CTagStore();
     virtual ~CTagStore();
     CTagStore(const CTagStore&) = delete;
@@ -51,9 +55,32 @@ public:
     // The nine built-in tags, then the nine default own-station tags: what
     // the store holds without a tags file.
     void SetDefaults();
+    // A deep copy of the source (values included); answers the count.
+    int CopyFrom(const CTagStore& source);
+    int IndexOf(const QString& strTitle) const;
+    // The first unlocked tag of that title; locked ones are passed over.
+    void DeleteByTitle(const QString& strTitle);
+    // The first tag of the old title takes the new title, field and flags;
+    // its values stay.
+    void Update(const QString& strOldTitle, const QString& strNewTitle, const QString& strLogField, int bOwnStation,
+                int bEnabled, int bLocked);
+    // The named tags first, in the list's order; the rest after them as they were.
+    void Reorder(const QStringList& titles);
 
     void SetValue(const QString& strTitle, const QString& strValue, int nChannel);
     QString GetValue(const QString& strTitle, int nChannel) const;
+    void SetValues(const QStringList& titles, const QStringList& values, int nChannel);
+
+    // The tags file: the built-in tags, then the file's records (or the
+    // default own-station tags when the file has none). A missing file is
+    // no error.
+    void Load(const QString& strPath);
+    void Save(const QString& strPath) const;
+    // The record lines Save writes, without the comment block around them.
+    QStringList RecordLines() const;
+    void ReadLines(const QStringList& lines);
+    void LoadDefault();
+    void SaveDefault() const;
 
     // "[imd]" and "[program]" in any letter case; answers the number of lines.
     int ExpandFixedTags(QStringList& lines, int bLessThan, int nImd) const;

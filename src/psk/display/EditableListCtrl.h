@@ -21,7 +21,9 @@ public:
     void Finish();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
@@ -45,8 +47,14 @@ public:
     void SetRowEditable(const QList<unsigned>& flags) { m_editable = flags; }
     bool IsRowEditable(int nRow) const;
 
-    // Starts editing a cell; nullptr when the cell cannot be edited.
+    // Starts editing a cell; nullptr when the cell cannot be edited. A row
+    // just past the end is added first (see AppendRow).
     CInPlaceEdit* EditSubLabel(int nRow, int nColumn);
+    // A row after nRow with the default text, its value one more than the
+    // row before it read as hexadecimal ("1000" for the first row).
+    void AppendRow(int nRow);
+    // Rows fully shown at once.
+    int RowsPerPage() const;
     CInPlaceEdit* GetEditor() const { return m_pEditor; }
     // The row under a point of the viewport (-1 none) and its column.
     int HitTestEx(const QPoint& point, int* pnColumn) const;
@@ -57,6 +65,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     QString m_strDefaultRow;
