@@ -206,7 +206,7 @@ CInPlaceEdit* CEditableListCtrl::EditSubLabel(int nRow, int nColumn)
         if (nRow >= GetItemCount())
             return nullptr;
     }
-    if (nColumn < 0 || nColumn >= GetColumnCount() || columnWidth(nColumn) <= 4)
+    if (nColumn < 0 || nColumn >= GetColumnCount() || isColumnHidden(nColumn) || columnWidth(nColumn) <= 4)
         return nullptr;
     QTreeWidgetItem* item = topLevelItem(nRow);
     scrollToItem(item);
