@@ -335,7 +335,7 @@ TEST_F(OptionsSheet, RunProgramOptionsOpensOnTheRequestedPage)
 
 // Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
 // photographed as an operator sees it (docs/ holds these, taken with
-//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' \
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
 //     build/tests/frontpanel_tests --gtest_filter='OptionsSheet.Photograph*');
 // otherwise the pages are only rendered.
 TEST_F(OptionsSheet, PhotographOfThePages)
@@ -360,7 +360,7 @@ TEST_F(OptionsSheet, PhotographOfThePages)
         EXPECT_EQ(image.size(), sheet->size() * sheet->devicePixelRatio());
         if (!real)
             continue;
-        QTest::qWaitForWindowExposed(sheet.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet.get()));
         QTest::qWait(400);
         const QRect frame = sheet->frameGeometry();
         const QPixmap photo = sheet->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
