@@ -11,18 +11,15 @@
 #include "frontpanel/FullScreenDialog.h"
 #include "frontpanel/IOLogView.h"
 #include "frontpanel/MeterStatic.h"
-#include "frontpanel/OptionsSheet.h"
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransmitDialog.h"
 #include "frontpanel/TransverterDisplay.h"
 #include "frontpanel/TuningDial.h"
-#include "frontpanel/VolumeDialog.h"
 #include "platform/DataFolder.h"
 #include "platform/LocalMessaging.h"
 #include "platform/Prompter.h"
 #include "platform/Sleeper.h"
-#include "shared/mixer/SoundMixer.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -161,8 +158,6 @@ CRadioMainFrame::CRadioMainFrame()
             return message == CRemoteCommand::WM_REMOTE_COMMAND ? OnRemoteCommand(wParam, lParam) : 0;
         });
     }
-    // Volume Control is offered only when a sound-card mixer answers.
-    m_bMixerFound = CSoundMixer::Open() != nullptr;
     m_screenSaverTimer.start(kScreenSaverTimerMs, this);
     // A mixer that answers enables the volume window; it is closed again at once.
     m_bMixerFound = CSoundMixer::Open() != nullptr;
@@ -220,8 +215,7 @@ bool CRadioMainFrame::IsAvailable(unsigned nId) const
     case ID_SIZE_LARGE: case ID_FULL_SCREEN: case ID_FAVOURITES_MARKERS: case ID_SCAN_STOP: case ID_DESKTOP_ICON:
     case ID_ENTER_FREQUENCY: case ID_FST: case ID_LOCK: case ID_PSK31: case ID_TRANSMIT: case ID_TRANSVERTER:
     case ID_SPEECH_READER: case ID_SPEECH_TTS: case ID_RADIO_DISPLAY: case ID_IOLOG_DISPLAY: case ID_UNDO:
-    case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST: case ID_COLOUR_SCHEMES:
-    case ID_PROGRAM_OPTIONS: case ID_SPEECH_OPTIONS: case ID_VOLUME:
+    case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST:
         return true;
     default:
         return registered().windows.count(nId) || registered().modal.count(nId);
@@ -603,15 +597,10 @@ bool CRadioMainFrame::OnCommand(unsigned nId)
         ToggleToolWindow(nId);
         return true;
     case ID_VOLUME:
-        if (m_bMixerFound)
-            ToggleToolWindow(nId);
-        return true;
-    case ID_COLOUR_SCHEMES:
-    case ID_SPEECH_OPTIONS:
-    case ID_PROGRAM_OPTIONS:
-        // The first page, the speech page, or the page shown last.
-        RunProgramOptions(this, nId == ID_COLOUR_SCHEMES ? 0 : nId == ID_SPEECH_OPTIONS ? 6 : -1);
-        return true;
+        // Only with a mixer; the window itself is the options part's.
+        if (!m_bMixerFound)
+            return true;
+        break;
     default:
         break;
     }
@@ -650,8 +639,6 @@ void CRadioMainFrame::ToggleToolWindow(unsigned nId)
             if (CDisplayView* view = GetDisplayView())
                 display->SetFrequency(view->GetFrequency());
             w = display;
-        } else if (nId == ID_VOLUME && spec == registered().windows.end()) {
-            w = new CVolumeDialog(this);
         } else if (spec != registered().windows.end() && spec->second.create) {
             w = spec->second.create(this);
         }

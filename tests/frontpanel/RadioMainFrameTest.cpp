@@ -16,6 +16,7 @@
 #include "frontpanel/IOLogView.h"
 #include "frontpanel/OptionsSheet.h"
 #include "frontpanel/PanelFrameServices.h"
+#include "frontpanel/ProgramOptions.h"
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransverterDisplay.h"
@@ -79,6 +80,7 @@ protected:
         registry.WriteInt("CDisplaySize::m_eSize", 2);
         InstallFrontPanel();
         InstallMainFrame();
+        InstallProgramOptions();
         app = std::make_unique<CRadioApp>();
         whenModal<CStartup>([](CStartup* startup) { startup->OnConnect(); });
         ASSERT_TRUE(app->InitInstance());
