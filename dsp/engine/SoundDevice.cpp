@@ -5,6 +5,8 @@
 #include <portaudio.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <thread>
 
 namespace pskdsp {
 namespace {
@@ -14,6 +16,8 @@ constexpr int kFrames = 512;
 int SoundDevice::open(int card, bool input, bool output, std::string* error)
 {
     close();
+    if (const char* path = std::getenv("PSKMODEM117_SOUNDCARD_FILE"); path && *path)
+        return openRecording(path, input, output, error);
     if (Pa_Initialize() != paNoError) {
         *error = statusText(25) + ": the sound system could not be started";
         return 25;
@@ -96,8 +100,30 @@ int SoundDevice::open(int card, bool input, bool output, std::string* error)
     return 0;
 }
 
+int SoundDevice::openRecording(const char* path, bool input, bool output, std::string* error)
+{
+    const int code = m_recording.open(path, 0, error);
+    if (code)
+        return code;
+    m_fromRecording = true;
+    m_input = input;
+    m_output = output;
+    m_started = std::chrono::steady_clock::now();
+    m_paced = 0;
+    return 0;
+}
+
+void SoundDevice::pace(int samples)
+{
+    // As a card would: the samples take their time at 8000 Hz.
+    m_paced += samples;
+    std::this_thread::sleep_until(m_started + std::chrono::microseconds(m_paced * 1000000 / 8000));
+}
+
 void SoundDevice::close()
 {
+    m_recording.close();
+    m_fromRecording = false;
     if (m_stream) {
         Pa_AbortStream(static_cast<PaStream*>(m_stream));
         Pa_CloseStream(static_cast<PaStream*>(m_stream));
@@ -110,6 +136,27 @@ void SoundDevice::close()
 
 int SoundDevice::read(float* out, int n)
 {
+    if (m_fromRecording) {
+        if (!m_input)
+            return kErrNoInputDevice;
+        int got = 0;
+        bool rewound = false;
+        while (got < n) {
+            const int r = m_recording.read(out + got, n - got);
+            if (r > 0) {
+                got += r;
+                rewound = false;
+                continue;
+            }
+            // An empty or unreadable recording is silence.
+            if (rewound || !m_recording.rewind())
+                break;
+            rewound = true;
+        }
+        std::fill(out + got, out + n, 0.0f);
+        pace(n);
+        return 0;
+    }
     if (!m_stream || !m_input)
         return kErrNoInputDevice;
     int status = 0;
@@ -130,6 +177,13 @@ int SoundDevice::read(float* out, int n)
 
 int SoundDevice::write(const float* in, int n)
 {
+    if (m_fromRecording) {
+        if (!m_output)
+            return kErrNoOutputDevice;
+        if (!m_input)
+            pace(n);
+        return 0;
+    }
     if (!m_stream || !m_output)
         return kErrNoOutputDevice;
     m_up.execute(in, n, m_outPending);

@@ -90,6 +90,9 @@ protected:
 
         m_corvane = std::make_unique<CorvaneProcess>(m_sim->portPath());
         ASSERT_TRUE(m_corvane->WaitUntilServing()) << m_corvane->Diagnostics().toStdString();
+        // It started from the settings the test gave it.
+        EXPECT_TRUE(m_corvane->StoredValue(QStringLiteral("Startup Flag")).isValid());
+        EXPECT_EQ(m_corvane->StoredValue(QStringLiteral("Startup port")).toString(), m_sim->portPath());
 
         StartBrevio();
     }

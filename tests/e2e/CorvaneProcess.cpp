@@ -16,6 +16,12 @@
 namespace {
 constexpr uint32_t kRemoteCommand = 1090;
 constexpr uint32_t kClose = 0x0010;
+
+// Where the program keeps its settings under XDG_CONFIG_HOME.
+QString SettingsPath(const QString& root)
+{
+    return root + QStringLiteral("/settings/QT9XVK/FT-817 Corvane.ini");
+}
 } // namespace
 
 CorvaneProcess::CorvaneProcess(const QString& radioPort)
@@ -27,7 +33,7 @@ CorvaneProcess::CorvaneProcess(const QString& radioPort)
 
     // Where the radio answered last time; one try there, no search.
     {
-        QSettings settings(root + QStringLiteral("/settings/QT9XVK/FT-817 Corvane.conf"), QSettings::IniFormat);
+        QSettings settings(SettingsPath(root), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Options/Startup port"), radioPort);
         settings.setValue(QStringLiteral("Options/Startup speed"), QStringLiteral("38400"));
         settings.setValue(QStringLiteral("Options/CStartup::m_bAuto"), 0);
@@ -79,6 +85,12 @@ bool CorvaneProcess::WaitUntilServing(int timeoutMs)
         QThread::msleep(50);
     }
     return false;
+}
+
+QVariant CorvaneProcess::StoredValue(const QString& name) const
+{
+    QSettings settings(SettingsPath(m_dir.path()), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Options/") + name);
 }
 
 bool CorvaneProcess::RequestClose()

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <cstdint>
 #include <optional>
 
@@ -28,6 +29,8 @@ public:
     bool IsRunning() const { return m_process.state() == QProcess::Running; }
     // One message 1090 as another program sends it; nullopt: no answer.
     static std::optional<uint32_t> Send(uint32_t command, int32_t argument, int timeoutMs = 2000);
+    // A value of the program's settings section "Options" as stored now.
+    QVariant StoredValue(const QString& name) const;
     // Asks the main window to close, as another program would.
     bool RequestClose();
     // What the program printed, and how it ended, for failure messages.

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -186,6 +187,9 @@ CCustomiseDialog::CCustomiseDialog(QWidget* pParent) : QDialog(pParent)
     connect(m_pComMode, &QButtonGroup::idClicked, this, [this] { UpdateControls(); });
     connect(m_pStartMode, &QButtonGroup::idClicked, this, [this] { UpdateControls(); });
     UpdateControls();
+    // An unattended start (a launcher script) takes the choices as they stand.
+    if (qEnvironmentVariableIntValue("BREVIO_AUTOSTART") != 0)
+        QTimer::singleShot(0, this, &CCustomiseDialog::accept);
 }
 
 CCustomiseDialog::~CCustomiseDialog() = default;
