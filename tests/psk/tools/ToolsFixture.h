@@ -8,12 +8,16 @@
 #include "psk/core/PSK31Settings.h"
 #include "psk/core/TagStore.h"
 #include "psk/tools/ToolComponents.h"
+#include "psk/tools/ToolDialogs.h"
+#include "shared/ui/BaseDialog.h"
 #include "shared/RegisteredEvent.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
+#include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -56,9 +60,28 @@ protected:
         Macros().RemoveAll();
         InstallToolComponents();
         testsupport::prompter().clear();
+        // Every modal dialog of the tools is shown and worked by the next
+        // handler of the script; with none left it is cancelled.
+        SetToolDialogRunner([this](CBaseDialog& dialog) {
+            dialog.show();
+            QCoreApplication::processEvents();
+            m_dialogTitles << dialog.windowTitle();
+            int answer = platform::IDCANCEL;
+            if (m_dialogs.empty()) {
+                dialog.OnCancel();
+            } else {
+                auto handler = m_dialogs.front();
+                m_dialogs.pop_front();
+                handler(dialog);
+                answer = dialog.result() == QDialog::Accepted ? platform::IDOK : platform::IDCANCEL;
+            }
+            dialog.hide();
+            return answer;
+        });
     }
     void TearDown() override
     {
+        SetToolDialogRunner(nullptr);
         delete m_frame;
         m_frame = nullptr;
         PskComponents() = CPskComponents();
@@ -85,7 +108,19 @@ protected:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
+    // The next dialog: the handler works it (OnOK or OnCancel decide the answer).
+    template <class Dialog>
+    void Next(std::function<void(Dialog&)> handler)
+    {
+        m_dialogs.push_back([handler](CBaseDialog& d) {
+            auto* dialog = dynamic_cast<Dialog*>(&d);
+            ASSERT_NE(dialog, nullptr) << d.windowTitle().toStdString();
+            handler(*dialog);
+        });
+    }
     CMainFrame* m_frame = nullptr;
+    std::deque<std::function<void(CBaseDialog&)>> m_dialogs;
+    QStringList m_dialogTitles;
 };
 
 } // namespace testsupport

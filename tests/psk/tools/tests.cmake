@@ -2,4 +2,9 @@
 file(GLOB_RECURSE psktools_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 if(psktools_tests_sources AND TARGET psktools)
   corvane_test(psktools_tests SOURCES ${psktools_tests_sources} LIBS psktools)
+  # The program runs on the scripted stand-in engine built with the core's tests.
+  if(TARGET dspscripted)
+    add_dependencies(psktools_tests dspscripted)
+    target_compile_definitions(psktools_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+  endif()
 endif()
