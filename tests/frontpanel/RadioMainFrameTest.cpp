@@ -22,6 +22,7 @@
 #include "frontpanel/TransverterDisplay.h"
 #include "shared/ui/AmateurBands.h"
 #include "shared/buttons/OXRoundedButton.h"
+#include "platform/LocalMessaging.h"
 #include "platform/Sleeper.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
@@ -504,4 +505,19 @@ TEST_F(ProgramTest, OptionCommandsOpenTheOptionsSheetOnTheirPage)
     frame->OnCommand(CRadioMainFrame::ID_COLOUR_SCHEMES);
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(CRegistry().GetInt("Options page", -1), 0);
+}
+
+TEST_F(ProgramTest, DigitalModeProgramAlreadyRunningIsBroughtForward)
+{
+    platform::LocalEndpoint brevio;
+    QList<uint32_t> messages;
+    brevio.setHandler([&](uint32_t message, uint32_t wParam, int32_t) {
+        messages << message << wParam;
+        return 0u;
+    });
+    ASSERT_TRUE(brevio.listen("PSK31-Brevio-QT9XVK-Application"));
+    frame->OnCommand(CRadioMainFrame::ID_PSK31);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 3000);
+    EXPECT_EQ(messages[0], CBaseApp::WM_ACTIVATE);
+    EXPECT_EQ(messages[1], CBaseApp::WA_ACTIVE);
 }
