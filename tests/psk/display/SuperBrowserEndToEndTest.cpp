@@ -19,6 +19,9 @@
 #include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -123,7 +126,7 @@ TEST(SuperBrowserEndToEnd, FindsAndDecodesThreeStationsOfAWaveFile)
         *layout = 0;  // the Super Browser
         return int(QDialog::Accepted);
     });
-    ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio")}));
+    ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio"), QStringLiteral("-nologo")}));
     auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(view->IsRunning());
@@ -131,6 +134,14 @@ TEST(SuperBrowserEndToEnd, FindsAndDecodesThreeStationsOfAWaveFile)
     EXPECT_EQ(Alarms().GetCount(), 0);
     Alarms().Add(1, QStringLiteral("Japan"), QStringLiteral("ja2qqq"), QString(), CAlarm::kSpeak | CAlarm::kAddChannel,
                  QString(), QStringLiteral("JA station"));
+    // The browser maximised in a large main window, as an operator runs it.
+    CMainFrame* main = TheApp().GetMainFrame();
+    main->showNormal();
+    main->resize(1280, 860);
+    TheApp().GetSuperFrame()->showMaximized();
+    QCoreApplication::processEvents();
+    view->OnTimer(101);
+    QCoreApplication::processEvents();
     FileClock clock;
     CBrowserEnvironment::SetInstance(&clock);
     view->RestartBrowser();
@@ -177,10 +188,22 @@ TEST(SuperBrowserEndToEnd, FindsAndDecodesThreeStationsOfAWaveFile)
             ++alarms;
     EXPECT_EQ(alarms, 1) << heard.m_spoken.join(QLatin1Char('|')).toStdString() << "\n" << all.toStdString();
 
+    // On a real (or virtual) X display with CORVANE_SCREENSHOT_DIR set, what
+    // the screen shows (docs/ holds it, taken with
+    //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' \
+    //     build/tests/pskdisplay_tests --gtest_filter='SuperBrowserEndToEnd.*').
+    const QString shots = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (!shots.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QCoreApplication::processEvents();
+        const QRect r = main->frameGeometry();
+        main->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+            .save(shots + QStringLiteral("/brevio-superbrowser.png"));
+    }
+
     CBrowserEnvironment::SetInstance(nullptr);
     CAlarmActions::SetInstance(nullptr);
     Alarms().RemoveAll();
-    TheApp().GetMainFrame()->close();
+    main->close();
     TheApp().DestroyWindows();
     TheApp().ExitInstance();
     TheApp().ReleaseMutex();
