@@ -196,6 +196,7 @@ bool CMainFrame::OnClose()
     WaitCursor wait;
     // From here on the other program's requests are answered with 0.
     m_bClosing = true;
+    ReleaseRemoteControl();
     CRadioApp* app = GetRadioApp();
     if (app && !app->IsRestarting() && GetSettings().m_bPowerDown) {
         bool powerDown = false;

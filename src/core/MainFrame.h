@@ -55,6 +55,9 @@ public:
     bool OnClose();
     // The "Closing..." question; IDOK or IDCANCEL, bPowerDown from its box.
     virtual int RunClosingDialog(bool& bPowerDown);
+    // Closing has begun: other programs are answered 0 from now on, so what
+    // they started on the radio and can no longer undo is undone here.
+    virtual void ReleaseRemoteControl() {}
 
     // How long closing waits for each request worker (ms).
     static constexpr int kWorkerStopWait = 5000;

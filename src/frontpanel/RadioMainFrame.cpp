@@ -178,6 +178,11 @@ uint32_t CRadioMainFrame::OnRemoteCommand(uint32_t wParam, int32_t lParam)
     return m_remote->Handle(wParam, lParam);
 }
 
+void CRadioMainFrame::ReleaseRemoteControl()
+{
+    m_remote->ReleasePtt();
+}
+
 void CRadioMainFrame::ActivateWindow()
 {
     if (isMinimized())

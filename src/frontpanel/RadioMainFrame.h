@@ -107,6 +107,7 @@ public:
     // Message 1090 from another program.
     uint32_t OnRemoteCommand(uint32_t wParam, int32_t lParam);
     CRemoteCommand& GetRemoteCommand() { return *m_remote; }
+    void ReleaseRemoteControl() override;
 
     COwnComboBox* GetStepCombo();
     QToolBar* GetMainToolBar() const { return m_pToolBar; }

@@ -34,6 +34,14 @@ int64_t CRemoteCommand::TunedFrequency(uint32_t nCurrent, int32_t nOffset)
     return f > 0 && f <= kHighestFrequency ? f : -1;
 }
 
+void CRemoteCommand::ReleasePtt()
+{
+    if (!m_bKeyedForRemote)
+        return;
+    m_link.SetPtt(false);
+    m_bKeyedForRemote = false;
+}
+
 uint32_t CRemoteCommand::Handle(uint32_t wParam, int32_t lParam)
 {
     if (m_hooks.closing && m_hooks.closing())
@@ -53,10 +61,13 @@ uint32_t CRemoteCommand::Handle(uint32_t wParam, int32_t lParam)
         }
         break;
     case REMOTE_PTT_ON:
+        // Also when the radio did not confirm: it may have keyed all the same.
         m_link.SetPtt(true);
+        m_bKeyedForRemote = true;
         break;
     case REMOTE_PTT_OFF:
         m_link.SetPtt(false);
+        m_bKeyedForRemote = false;
         break;
     case REMOTE_ACTIVATE:
         if (m_hooks.activate)

@@ -63,6 +63,11 @@ public:
     CRemoteCommand(CCatLink& link, Hooks hooks);
 
     uint32_t Handle(uint32_t wParam, int32_t lParam);
+    // The transmitter keyed for another program and not yet unkeyed by it.
+    bool IsKeyedForRemote() const { return m_bKeyedForRemote; }
+    // Unkeys that transmitter: once closing has begun the other program's
+    // PTT-off is answered 0 and never reaches the radio.
+    void ReleasePtt();
 
     // 1 without a panel; bit 0 always set so a status reply is never 0.
     static uint32_t StatusWord(const CRemotePanel* pPanel);
@@ -72,4 +77,5 @@ public:
 private:
     CCatLink& m_link;
     Hooks m_hooks;
+    bool m_bKeyedForRemote = false;
 };

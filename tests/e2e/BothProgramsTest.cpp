@@ -309,4 +309,28 @@ TEST_F(BothPrograms, CorvaneAnswersZeroWhileItCloses)
     EXPECT_EQ(CountFrames(*m_sim, Frame("0000000008")), 0);
 }
 
+TEST_F(BothPrograms, ClosingCorvaneUnkeysTheRadioItKeyedForBrevio)
+{
+    ASSERT_TRUE(m_frame->IsRadioLinked());
+    const QByteArray pttOn = Frame("0000000008");
+    const QByteArray pttOff = Frame("0000000088");
+    CFormRx* channel1 = m_frame->GetChannelWindow(0);
+    CTxTextWindow* tx = channel1->GetTxWindow();
+    tx->setPlainText(QStringLiteral("CQ CQ CQ de QT9XVK QT9XVK QT9XVK pse k"));
+    channel1->SetAutoStop(true);
+    m_frame->SetTxChannel(0);
+    tx->SendNext();
+    m_frame->StartTransmit(true);
+    ASSERT_EQ(CountFrames(*m_sim, pttOn), 1);
+
+    // From the moment Corvane starts closing Brevio can no longer unkey the
+    // radio through it: Corvane does so itself.
+    ASSERT_TRUE(m_corvane->RequestClose());
+    EXPECT_TRUE(RadioSaw(pttOff)) << m_corvane->Diagnostics().toStdString();
+    EXPECT_FALSE(BrevioLog().contains(QStringLiteral("Switching radio to Rx")));
+    EXPECT_EQ(CountFrames(*m_sim, pttOff), 1);
+    const QList<QByteArray> frames = m_sim->frames();
+    EXPECT_LT(frames.indexOf(pttOn), frames.indexOf(pttOff));
+}
+
 } // namespace

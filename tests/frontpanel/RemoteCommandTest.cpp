@@ -206,3 +206,27 @@ TEST_F(RemoteCommandTest, ClosingAnswersZeroAndSendsNothing)
     EXPECT_TRUE(newFrames().isEmpty());
     EXPECT_EQ(activations, 0);
 }
+
+TEST_F(RemoteCommandTest, ClosingUnkeysOnlyATransmitterKeyedForAnotherProgram)
+{
+    // Nothing keyed: nothing sent.
+    handler->ReleasePtt();
+    EXPECT_TRUE(newFrames().isEmpty());
+    // Keyed and unkeyed by the other program: nothing left to do.
+    handler->Handle(CRemoteCommand::REMOTE_PTT_ON, 0);
+    handler->Handle(CRemoteCommand::REMOTE_PTT_OFF, 0);
+    newFrames();
+    handler->ReleasePtt();
+    EXPECT_TRUE(newFrames().isEmpty());
+    // Keyed, then the close begins: the other program's PTT-off no longer
+    // arrives, so the radio is unkeyed once.
+    handler->Handle(CRemoteCommand::REMOTE_PTT_ON, 0);
+    EXPECT_TRUE(handler->IsKeyedForRemote());
+    newFrames();
+    closing = true;
+    handler->ReleasePtt();
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_PTT_OFF, 0), 0u);
+    handler->ReleasePtt();
+    EXPECT_EQ(newFrames(), hexList({"00 00 00 00 88"}));
+    EXPECT_FALSE(handler->IsKeyedForRemote());
+}
