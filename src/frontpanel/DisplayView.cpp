@@ -520,6 +520,8 @@ void CDisplayView::ApplyDisplay(const CPanelUpdate* pUpdate)
             m_pDisplay->SetSMeter(d.nSMeter);
         else
             m_pDisplay->SetPowerMeter(d.nPowerMeter);
+        // A new band is highlighted before the line moves into it.
+        m_pDial->CheckHighlight(m.GetFrequency());
         m_pDial->SetScanState(m.GetFrequency(), m.IsDialScanning());
         if (m_pFineTuning && m_pFineTuning->isVisible())
             m_pFineTuning->SetFrequency(m.GetFrequency());
@@ -565,6 +567,7 @@ void CDisplayView::FrequencyShown()
     const CPanelModel& m = m_panel->Model();
     m_pDisplay->SetFrequency(m.Display().nFrequency);
     m_pDisplay->Update();
+    m_pDial->CheckHighlight(m.GetFrequency());
     m_pDial->SetFrequency(m.GetFrequency());
 }
 

@@ -20,6 +20,7 @@
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransverterDisplay.h"
+#include "frontpanel/TuningDial.h"
 #include "shared/ui/AmateurBands.h"
 #include "shared/buttons/OXRoundedButton.h"
 #include "platform/LocalMessaging.h"
@@ -520,4 +521,24 @@ TEST_F(ProgramTest, DigitalModeProgramAlreadyRunningIsBroughtForward)
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 3000);
     EXPECT_EQ(messages[0], CBaseApp::WM_ACTIVATE);
     EXPECT_EQ(messages[1], CBaseApp::WA_ACTIVE);
+}
+
+TEST_F(ProgramTest, TuningDialHighlightsTheBandThePollFindsTheRadioIn)
+{
+    GetSettings().m_bTuningDialHighlightBand = 1;
+    QTest::qWait(300);
+    quietPanel();
+    CTuningDial* dial = view->GetTuningDial();
+    ASSERT_NE(dial, nullptr);
+    auto highlighted = [dial]() -> const CBandPlanEntry* {
+        return dial->GetBandPlan().GetEntry(dial->GetDrawing().nHighlighted);
+    };
+    ASSERT_NE(highlighted(), nullptr);
+    EXPECT_TRUE(highlighted()->Contains(14070000));
+    view->SetFrequency(7050000);
+    view->PollRadio(false);
+    ASSERT_NE(highlighted(), nullptr);
+    EXPECT_TRUE(highlighted()->Contains(7050000));
+    EXPECT_TRUE(dial->IsMarkerDrawn());
+    EXPECT_EQ(dial->GetMarkerEntry(), dial->GetDrawing().nHighlighted);
 }
