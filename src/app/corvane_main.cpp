@@ -1,4 +1,5 @@
 #include "core/RadioApp.h"
+#include "frontpanel/MemoryToolsWiring.h"
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/ProgramOptions.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
 
     InstallFrontPanel();
     InstallMainFrame();
+    InstallMemoryTools();
     InstallProgramOptions();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be

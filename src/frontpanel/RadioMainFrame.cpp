@@ -284,6 +284,7 @@ void CRadioMainFrame::CreateMenus()
         tools->addSeparator();
         Command(tools, ID_DESKTOP_ICON, QStringLiteral("Add &Desktop Icon"));
         Command(tools, ID_CALIBRATION, QStringLiteral("&Calibration..."));
+        Command(tools, CRadioApp::ID_COMMAND_ENTRY, QStringLiteral("Command Entr&y..."));
         Command(tools, ID_CLONE_SAVE, QStringLiteral("Clone: &Save to File..."));
         Command(tools, ID_CLONE_LOAD, QStringLiteral("Clone: &Load from File..."));
         Command(tools, ID_CW_SETTINGS, QStringLiteral("CW Se&ttings"), true);
@@ -293,6 +294,7 @@ void CRadioMainFrame::CreateMenus()
         Command(tools, ID_FST, QStringLiteral("&FST Mode"), true);
         Command(tools, ID_LOCK, QStringLiteral("Lock Front &Panel"), true);
         Command(tools, ID_PSK31, QStringLiteral("PSK31 &Brevio"));
+        Command(tools, ID_REPEATER, QStringLiteral("&Repeater Settings"));
         Command(tools, ID_TRANSMIT, QStringLiteral("T&ransmit..."));
         Command(tools, ID_TRANSVERTER, QStringLiteral("Trans&verter Display"), true);
         Command(tools, ID_VOLUME, QStringLiteral("V&olume Control"), true);
@@ -513,7 +515,7 @@ void CRadioMainFrame::UpdateFrameCommands()
         apply(it.key(), it.value());
     static const unsigned menuOnly[] = {ID_SIZE_SMALL, ID_SIZE_MEDIUM, ID_SIZE_LARGE, ID_FAVOURITES_MARKERS,
                                         ID_RADIO_DISPLAY, ID_IOLOG_DISPLAY, ID_VIEW_QUICK_SAVE, ID_ENTER_FREQUENCY,
-                                        ID_SCAN_STOP, ID_FST, ID_LOCK, ID_TRANSVERTER, ID_FULL_SCREEN};
+                                        ID_SCAN_STOP, ID_FST, ID_LOCK, ID_TRANSVERTER, ID_FULL_SCREEN, ID_CW_SPEED};
     for (unsigned id : menuOnly)
         if (QAction* a = GetCommandAction(id))
             apply(id, a);
