@@ -3,6 +3,7 @@
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/ProgramOptions.h"
+#include "organisers/Organisers.h"
 #include "platform/Program.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     InstallMainFrame();
     InstallMemoryTools();
     InstallProgramOptions();
+    InstallOrganisers();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.

@@ -55,6 +55,12 @@ const int kSaveIds[10] = {33009, 33010, 33011, 33012, 33013, 33014, 33015, 33016
 const int kLoadIds[10] = {32997, 33002, 32996, 33003, 33004, 33005, 33006, 33007, 33008, 33024};
 constexpr int kEraseQuickSave = 33019;
 
+std::function<void(CDisplayView*)>& firstInitialiseHook()
+{
+    static std::function<void(CDisplayView*)> hook;
+    return hook;
+}
+
 CDisplayView::BandSetSource& bandSetSource()
 {
     static CDisplayView::BandSetSource source;
@@ -181,6 +187,11 @@ bool CDisplayView::QuickSaveCommand(int nId, int& nAction, int& nSlot)
         }
     }
     return false;
+}
+
+void CDisplayView::SetFirstInitialiseHook(std::function<void(CDisplayView*)> hook)
+{
+    firstInitialiseHook() = std::move(hook);
 }
 
 void CDisplayView::SetBandSetSource(BandSetSource source)
@@ -344,6 +355,7 @@ void CDisplayView::SetupButton(COXBitmapButton* pButton, const QString& strToolt
 
 void CDisplayView::InitialUpdate(bool bStartTimers)
 {
+    const bool first = !m_bInitialised;
     g_view = this;
     if (GetRadioApp())
         GetRadioApp()->SetDisplayView(this);
@@ -409,6 +421,8 @@ void CDisplayView::InitialUpdate(bool bStartTimers)
     m_bShown = false;
     m_layoutTimer.start(kLayoutTimerMs);
     m_bInitialised = true;
+    if (first && firstInitialiseHook())
+        firstInitialiseHook()(this);
     if (bStartTimers)
         m_panel->StartTimers();
 }

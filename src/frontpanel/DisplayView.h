@@ -117,6 +117,9 @@ public:
     // The favourites tree's entries apply themselves to the radio; the
     // organisers install how (the entry comes as the message's lParam).
     static void SetFavouriteApplier(std::function<void(intptr_t nEntry)> applier);
+    // Run at the end of a view's first initialisation (the navigator fills
+    // its groups and wires its trees to the view).
+    static void SetFirstInitialiseHook(std::function<void(CDisplayView*)> hook);
     // Quick-save slot of a command: Save (1) or Load (2) and the slot 0-9.
     static bool QuickSaveCommand(int nId, int& nAction, int& nSlot);
 

@@ -12,6 +12,7 @@
 #include "frontpanel/IOLogView.h"
 #include "frontpanel/MeterStatic.h"
 #include "frontpanel/PanelFrameServices.h"
+#include "frontpanel/SelectionBar.h"
 #include "frontpanel/StressTestDialog.h"
 #include "frontpanel/TransmitDialog.h"
 #include "frontpanel/TransverterDisplay.h"
@@ -30,6 +31,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +134,31 @@ void CRadioMainFrame::RegisterModalCommand(unsigned nId, std::function<void(CRad
         registered().modal.erase(nId);
 }
 
+std::function<CSelectionBar*(CRadioMainFrame*)>& selectionBarFactory()
+{
+    static std::function<CSelectionBar*(CRadioMainFrame*)> create;
+    return create;
+}
+
+void CRadioMainFrame::SetSelectionBarFactory(std::function<CSelectionBar*(CRadioMainFrame*)> create)
+{
+    selectionBarFactory() = std::move(create);
+}
+
+void CRadioMainFrame::CreateSelectionBar()
+{
+    if (!m_pSelectionBar && selectionBarFactory())
+        m_pSelectionBar = selectionBarFactory()(this);
+    CMainFrame::CreateSelectionBar();
+}
+
+void CRadioMainFrame::SaveBarState()
+{
+    if (m_pSelectionBar)
+        m_pSelectionBar->SaveState();
+    CMainFrame::SaveBarState();
+}
+
 void CRadioMainFrame::SetScreenSizeForTesting(QSize size)
 {
     g_screenForTesting = size;
@@ -222,6 +249,8 @@ bool CRadioMainFrame::IsAvailable(unsigned nId) const
     case ID_SPEECH_READER: case ID_SPEECH_TTS: case ID_RADIO_DISPLAY: case ID_IOLOG_DISPLAY: case ID_UNDO:
     case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST:
         return true;
+    case ID_VIEW_SELECTION: case ID_FAVOURITES_DISPLAY: case ID_BANDS_DISPLAY: case ID_MEMORY_DISPLAY:
+        return bool(selectionBarFactory()) || registered().modal.count(nId);
     default:
         return registered().windows.count(nId) || registered().modal.count(nId);
     }
@@ -458,6 +487,9 @@ void CRadioMainFrame::OnUpdateCommand(CCmdUI& ui)
     };
     switch (ui.m_nID) {
     case ID_VIEW_QUICK_SAVE: ui.SetCheck(m_pQuickSaveBar && m_pQuickSaveBar->isVisible()); break;
+    case ID_VIEW_SELECTION:
+        ui.SetCheck(m_pSelectionBar && m_pSelectionBar->GetBarWindow()->isVisible());
+        break;
     case ID_VIEW_LOGBOOK_TOOLBAR: ui.Enable(false); break;
     case ID_LOGBOOK_DISPLAY: ui.Enable(false); break;
     case ID_SIZE_SMALL:
@@ -526,7 +558,27 @@ bool CRadioMainFrame::OnCommand(unsigned nId)
     CDisplayView* view = GetDisplayView();
     switch (nId) {
     case ID_VIEW_QUICK_SAVE:
+        // The navigator shows the slots beside the toolbar.
+        if (m_pSelectionBar && m_pQuickSaveBar && !m_pQuickSaveBar->isVisible())
+            m_pSelectionBar->SelectQuickSaveGroup();
         ToggleQuickSaveBar();
+        return true;
+    case ID_VIEW_SELECTION:
+        if (m_pSelectionBar)
+            m_pSelectionBar->GetBarWindow()->setVisible(!m_pSelectionBar->GetBarWindow()->isVisible());
+        return true;
+    case ID_FAVOURITES_DISPLAY:
+    case ID_BANDS_DISPLAY:
+    case ID_MEMORY_DISPLAY:
+        if (m_pSelectionBar) {
+            m_pSelectionBar->GetBarWindow()->show();
+            if (nId == ID_FAVOURITES_DISPLAY)
+                m_pSelectionBar->SelectFavouritesGroup();
+            else if (nId == ID_BANDS_DISPLAY)
+                m_pSelectionBar->SelectBandsGroup();
+            else
+                m_pSelectionBar->SelectMemoryGroup();
+        }
         return true;
     case ID_VIEW_LOGBOOK_TOOLBAR:
     case ID_LOGBOOK_DISPLAY:
@@ -882,6 +934,19 @@ void RunStressTest(QWidget* pParent)
         for (int i = 0; i < 3; ++i)
             if (CMeterStatic* meter = view->Meter(i))
                 meter->SetValue(values[i]);
+    };
+    auto navigator = []() -> CSelectionBar* {
+        auto* frame = qobject_cast<CRadioMainFrame*>(GetMainFrame());
+        return frame ? frame->GetNavigatorBar() : nullptr;
+    };
+    hooks.navigatorGroupCount = [navigator] { return navigator() ? navigator()->GetGroupCount() : 0; };
+    hooks.expandNavigatorGroup = [navigator](int order) {
+        if (CSelectionBar* bar = navigator())
+            bar->ExpandGroupByOrder(order);
+    };
+    hooks.reapplyNavigator = [navigator] {
+        if (CSelectionBar* bar = navigator())
+            bar->ApplyTreeStyle();
     };
     CStressTestDialog dialog(pParent, hooks);
     dialog.DoModal();

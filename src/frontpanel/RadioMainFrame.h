@@ -17,6 +17,7 @@
 
 class CDisplayView;
 class CFullScreenDialog;
+class CSelectionBar;
 class COwnComboBox;
 class CTransverterDisplay;
 class QLabel;
@@ -94,11 +95,15 @@ public:
     // An empty registration removes one.
     static void RegisterToolWindow(unsigned nId, ToolWindow window);
     static void RegisterModalCommand(unsigned nId, std::function<void(CRadioMainFrame*)> run);
+    // The docking "Selection" bar (the navigator), made by CreateSelectionBar.
+    static void SetSelectionBarFactory(std::function<CSelectionBar*(CRadioMainFrame*)> create);
 
     CRadioMainFrame();
     ~CRadioMainFrame() override;
 
     bool LoadFrame(unsigned nIDResource) override;
+    void CreateSelectionBar() override;
+    void SaveBarState() override;
     void CreateToolBarCombos() override;
     bool OnCommand(unsigned nId) override;
     void OnUpdateCommand(CCmdUI& cmdUI);
@@ -112,6 +117,7 @@ public:
     COwnComboBox* GetStepCombo();
     QToolBar* GetMainToolBar() const { return m_pToolBar; }
     QToolBar* GetQuickSaveBar() const { return m_pQuickSaveBar; }
+    CSelectionBar* GetNavigatorBar() const { return m_pSelectionBar; }
     void ToggleQuickSaveBar();
     // The front panel's frequency after every poll, for the transverter window.
     void UpdateTransverterDisplay(uint32_t nHz);
@@ -165,6 +171,7 @@ private:
     QMap<unsigned, QAction*> m_toolbarButtons;
     QMap<unsigned, QAction*> m_viewActions;
     QPointer<CFullScreenDialog> m_pFullScreen;
+    CSelectionBar* m_pSelectionBar = nullptr;
     QBasicTimer m_screenSaverTimer;
 };
 

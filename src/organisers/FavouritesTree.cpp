@@ -40,7 +40,12 @@ CFavouritesTree::CFavouritesTree(QWidget* pParent) : QTreeWidget(pParent)
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) { OnItemChanged(item); });
 }
 
-CFavouritesTree::~CFavouritesTree() = default;
+CFavouritesTree::~CFavouritesTree()
+{
+    // The view's own teardown changes the current item: nobody is to hear it.
+    blockSignals(true);
+    clear();
+}
 
 CFavouritesCollection* CFavouritesTree::GetCollection() const
 {

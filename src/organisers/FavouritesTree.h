@@ -117,6 +117,7 @@ public:
     // In-place renaming; labelEditEnded tells the new text (the old one when
     // cancelled), with the item's text left as it was.
     void EditLabel(QTreeWidgetItem* pItem);
+    bool IsEditing() const { return state() == EditingState; }
 
     // Items in the order a tree shows them when every open folder is open:
     // the next item below, or nullptr.
