@@ -19,6 +19,7 @@
 #include "psk/tools/TagsBar.h"
 #include "shared/Registry.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -94,6 +95,25 @@ TEST_F(MacrosBarTest, TwentyShortcutNumbersSkipDisabledMacros)
     PostRegisteredMessage(Bar(), RegisteredMessage::nMsgSelectMacro, 0, 20);
     Process();
     EXPECT_EQ(window->Of(RegisteredMessage::nMsgMacro).size(), 1);
+}
+
+TEST_F(MacrosBarTest, ADoubleClickSendsOnce)
+{
+    Macros().Add(QStringLiteral("Once"), {QStringLiteral("x")}, 0);
+    Bar()->FillList();
+    testsupport::Recorder* window = ActiveWindow();
+    QListWidget* list = Bar()->GetList();
+    const QPoint at = list->visualItemRect(list->item(RowOf(QStringLiteral("[0] Once")))).center();
+    // The whole sequence a double click makes.
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    Process();
+    EXPECT_EQ(window->Of(RegisteredMessage::nMsgMacro).size(), 1);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    Process();
+    EXPECT_EQ(window->Of(RegisteredMessage::nMsgMacro).size(), 2);
 }
 
 TEST_F(MacrosBarTest, ShortAndFullTitlesAndTheToggle)
