@@ -762,6 +762,12 @@ bool CSuperView::OnCommand(int nCommand)
         OnAdvancedSelection();
         return true;
     case 33530:
+        // Never enabled in the program; the window is there for the day it is.
+        if (!m_pPopup) {
+            m_pPopup = new CBrowserPopup(this);
+            m_pPopup->OnInitDialog();
+        }
+        m_pPopup->setVisible(!m_pPopup->isVisible());
         return true;
     // The transmit panel.
     case IDC_TX_PANEL:

@@ -213,3 +213,26 @@ TEST_F(BrowserProgram, QuickSelectionWithoutMacros)
     quick.OnCancel();
     EXPECT_EQ(quick.GetChosenChannel(), -1);
 }
+
+TEST_F(BrowserProgram, TheCanvasSeesTheTransmitPanel)
+{
+    testsupport::ScriptedBand band;
+    CSuperView* view = Start();
+    ASSERT_NE(view, nullptr);
+    CDisplayCanvasServices& services = CDisplayCanvasServices::Instance();
+    EXPECT_EQ(services.GetSuperView(), view);
+    EXPECT_FALSE(services.IsTxPanelShown());
+    // No channel has a box: the panel works on the first one, DSP id 10.
+    band.m_drift[10] = 1500;
+    view->OnCommand(CSuperView::IDC_TX_PANEL);
+    EXPECT_TRUE(services.IsTxPanelShown());
+    EXPECT_EQ(services.GetTxFrequency(), 1500);
+    view->OnCommand(CSuperView::IDC_LOCK);
+    band.m_drift[10] = 1600;
+    EXPECT_TRUE(services.IsTxLocked());
+    EXPECT_EQ(services.GetTxFrequency(), 1500);
+    // The browser's transmit commands while its window is the active one.
+    CMainFrame* main = TheApp().GetMainFrame();
+    EXPECT_TRUE(main->IsCommandEnabled(32801));
+    EXPECT_FALSE(main->IsCommandEnabled(33530));
+}

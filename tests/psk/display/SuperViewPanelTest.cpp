@@ -92,6 +92,16 @@ TEST_F(PanelFixture, ShowingThePanelPicksAChannelAndShowsItsText)
     view->OnCommand(CSuperView::IDC_TX_PANEL);
     EXPECT_EQ(view->GetSelectedChannel(), 2);
 
+    // A click on another channel's box selects it.
+    m_band.m_drift[15] = 2400;
+    Feed(5, QStringLiteral("qrz de dl1xyz k"));
+    Second();
+    ASSERT_TRUE(view->Engine().Channel(5).HasBox());
+    QTest::mouseClick(view, Qt::LeftButton, {}, BoxCentre(5));
+    EXPECT_EQ(view->GetSelectedChannel(), 5);
+    EXPECT_EQ(view->GetRxWindow()->toPlainText(), QStringLiteral("qrz de dl1xyz k"));
+    view->SelectChannel(2);
+
     // Erasing the receive window empties the channel's text too.
     view->OnCommand(CSuperView::IDC_ERASE_RX);
     EXPECT_TRUE(view->GetRxWindow()->toPlainText().isEmpty());
