@@ -33,22 +33,10 @@ const char* const kWarning =
     "Warning: changing these values may make your radio unusable, requiring complete recalibration! Before you "
     "make any changes, save the current settings to a file with the 'Save' option below.";
 
-constexpr int kAnimationStrip = 263;
-constexpr int kAnimationFrames = 20;
-constexpr int kAnimationRate = 6;
-
 CCalibrationDialog::ValueDialogRunner& valueRunner()
 {
     static CCalibrationDialog::ValueDialogRunner runner;
     return runner;
-}
-
-void makeAnimation(CAnimatedButton* button, QWidget* parent)
-{
-    SetDlgCtrlID(button, CCalibrationDialog::IDC_ANIMATION);
-    button->Create(CCalibrationDialog::IDC_ANIMATION, parent, kAnimationStrip, 0, kAnimationRate, kAnimationFrames);
-    button->setFlat(true);
-    button->setFocusPolicy(Qt::NoFocus);
 }
 } // namespace
 
@@ -133,7 +121,7 @@ CCalibrationDialog::~CCalibrationDialog() = default;
 
 bool CCalibrationDialog::OnInitDialog()
 {
-    makeAnimation(m_pAnimation, this);
+    ToolSupport::WarningAnimation(m_pAnimation, this);
     CBaseDialog::OnInitDialog();
     PostRegisteredMessage(this, RegisteredMessage::nMsgInitialise);
     return true;
@@ -243,7 +231,7 @@ CCalibrationValueDialog::CCalibrationValueDialog(QWidget* pParent, const QString
     setWindowTitle(QStringLiteral("Calibration"));
 
     m_pAnimation = new CAnimatedButton(this);
-    makeAnimation(m_pAnimation, this);
+    ToolSupport::WarningAnimation(m_pAnimation, this);
     m_pAnimation->setFixedSize(40, 40);
     auto* warning = new QLabel(QStringLiteral("Warning: changing this value may make your radio unusable, "
                                               "requiring complete recalibration!"),

@@ -28,9 +28,7 @@ CCommandEntryDialog::CCommandEntryDialog(QWidget* pParent, CCatLink* pLink)
     setWindowTitle(QStringLiteral("Command Entry"));
 
     m_pAnimation = new CAnimatedButton(this);
-    m_pAnimation->Create(1201, this, 263, 0, 6, 20);
-    m_pAnimation->setFlat(true);
-    m_pAnimation->setFocusPolicy(Qt::NoFocus);
+    ToolSupport::WarningAnimation(m_pAnimation, this);
     m_pAnimation->setFixedSize(40, 40);
     auto* warning = new QLabel(QStringLiteral("Warning: incorrect use of this option may make your radio unusable, "
                                               "requiring complete recalibration!"),

@@ -85,6 +85,8 @@ CRepeaterPageGeneral::CRepeaterPageGeneral(CRepeaterPanel* pPanel, CCatLink* pLi
     layout->addWidget(shiftBox);
     layout->addWidget(m_pNote);
     layout->addStretch(1);
+    // Wide enough for the sheet's note beside its Refresh button.
+    setMinimumWidth(440);
 
     m_pShift->OnClicked([this] { OnShift(); });
     m_pTone->OnClicked([this] { OnToneMode(); });

@@ -2,12 +2,15 @@
 
 #include "core/CatLink.h"
 #include "core/RadioApp.h"
+#include "shared/artwork/Artwork.h"
+#include "shared/buttons/AnimatedButton.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/ColourStatic.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 
 namespace ToolSupport {
 
@@ -27,6 +30,18 @@ COXBitmapButton* BitmapButton(QWidget* pParent, unsigned nId, const QString& str
     button->SetButtonText(strText);
     button->SetPseudoDisabled(true);
     return button;
+}
+
+void WarningAnimation(CAnimatedButton* pButton, QWidget* pParent)
+{
+    constexpr int kStrip = 263;
+    // The strip's frames are square, side by side: its width over its
+    // height is the number of frames.
+    const QImage strip = artwork::bitmap(kStrip);
+    const int frames = strip.height() > 0 ? std::max(1, strip.width() / strip.height()) : 1;
+    pButton->Create(1201, pParent, kStrip, 0, 6, frames);
+    pButton->setFlat(true);
+    pButton->setFocusPolicy(Qt::NoFocus);
 }
 
 void Highlight(CColourStatic* pStatic)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 
+class CAnimatedButton;
 class CCatLink;
 class CColourStatic;
 class COXBitmapButton;
@@ -20,6 +21,10 @@ CCatLink* Link(CCatLink* pLink = nullptr);
 // A push button with a picture from the artwork (pure red is transparent),
 // pseudo-disabled so that its tooltip still shows while it is disabled.
 COXBitmapButton* BitmapButton(QWidget* pParent, unsigned nId, const QString& strText, int nBitmapId);
+
+// The warning animation of the dialogs that can change the radio's
+// calibration (control 1201, strip 263 at six frames a second).
+void WarningAnimation(CAnimatedButton* pButton, QWidget* pParent);
 
 // The system's highlight colours, as the notes about radio limits use.
 void Highlight(CColourStatic* pStatic);
