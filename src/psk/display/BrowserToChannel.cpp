@@ -71,7 +71,9 @@ bool CBrowserToChannel::OnInitDialog()
     QList<QPixmap> images;
     for (int id : {382, 383}) {
         const QImage image = artwork::bitmap(id);
-        images.append(QPixmap::fromImage(image.isNull() ? QImage(16, 16, QImage::Format_ARGB32) : image));
+        // Each picture twice, as the image lists are built: picture k is image 2k.
+        const QPixmap pixmap = QPixmap::fromImage(image.isNull() ? QImage(16, 16, QImage::Format_ARGB32) : image);
+        images << pixmap << pixmap;
     }
     m_pList->SetImageList(images);
     m_pList->setHeaderHidden(true);

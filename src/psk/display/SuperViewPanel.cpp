@@ -431,7 +431,9 @@ void CSuperView::FillMacroList()
     QList<QPixmap> images;
     for (int id : {751, 752}) {
         const QImage image = artwork::bitmap(id);
-        images.append(QPixmap::fromImage(image.isNull() ? QImage(16, 16, QImage::Format_ARGB32) : image));
+        // Each picture twice, as the image lists are built: picture k is image 2k.
+        const QPixmap pixmap = QPixmap::fromImage(image.isNull() ? QImage(16, 16, QImage::Format_ARGB32) : image);
+        images << pixmap << pixmap;
     }
     m_pMacros->SetImageList(images);
     int number = 0;

@@ -161,6 +161,7 @@ TEST_F(PanelFixture, MacroListNumbersTheFirstTwentyAndCtrlDigitsSendThem)
     EXPECT_EQ(list->GetItemText(19, 0), QStringLiteral("[19] Macro 20"));
     EXPECT_EQ(list->GetItemText(20, 0), QStringLiteral("Macro 21"));
     EXPECT_EQ(list->GetItemData(1), 2u);
+    EXPECT_EQ(list->GetItemImage(0), 0);
 
     // Ctrl+Shift+3 is item 13 (macro 14, the disabled one being skipped).
     QKeyEvent key(QEvent::KeyPress, Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
