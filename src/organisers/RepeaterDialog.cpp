@@ -1,6 +1,7 @@
 #include "organisers/RepeaterDialog.h"
 
 #include "frontpanel/RadioStatus.h"
+#include "memory/RepeaterControls.h"
 #include "memory/ToneTables.h"
 #include "organisers/FavouriteEntry.h"
 #include "platform/Prompter.h"
@@ -19,34 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-struct StandardOffset {
-    const char* text;
-    uint32_t nHz;
-};
-const StandardOffset kStandardOffsets[] = {
-    {"Select...", 0},       {"100 KHz", 100000},   {"500 KHz", 500000},   {"600 KHz", 600000},
-    {"1.6 MHz", 1600000},   {"5 MHz", 5000000},    {"7.6 MHz", 7600000},  {"9.6 MHz", 9600000},
-};
-
-// A list of tone or code texts in columns; the row is the radio's index.
-QListWidget* toneList(QWidget* parent, const QStringList& texts)
-{
-    auto* list = new QListWidget(parent);
-    list->setFlow(QListView::TopToBottom);
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
-    list->addItems(texts);
-    // Columns half as wide again as the widest text.
-    int widest = 0;
-    for (const QString& t : texts)
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(t));
-    list->setGridSize(QSize(widest * 3 / 2, list->fontMetrics().height() + 4));
-    list->setMinimumSize(widest * 3 / 2 * 4, 120);
-    return list;
-}
-} // namespace
 
 CRepeaterDialog::CRepeaterDialog(QWidget* pParent, const CRadioStatus& status) : QDialog(pParent)
 {
@@ -115,11 +88,15 @@ void CRepeaterDialog::CreateControls()
 
     auto* ctcssCaption = new cdxCRotBevelLine(QStringLiteral("CTCSS"), this);
     SetDlgCtrlID(ctcssCaption, IDC_CTCSS_CAPTION);
-    m_pCtcss = toneList(this, ToneTables::CtcssTexts());
+    m_pCtcss = new QListWidget(this);
+    RepeaterControls::FillToneList(m_pCtcss, ToneTables::CtcssTexts());
+    m_pCtcss->setMinimumHeight(120);
     SetDlgCtrlID(m_pCtcss, IDC_CTCSS_LIST);
     auto* dcsCaption = new cdxCRotBevelLine(QStringLiteral("DCS"), this);
     SetDlgCtrlID(dcsCaption, IDC_DCS_CAPTION);
-    m_pDcs = toneList(this, ToneTables::DcsTexts());
+    m_pDcs = new QListWidget(this);
+    RepeaterControls::FillToneList(m_pDcs, ToneTables::DcsTexts());
+    m_pDcs->setMinimumHeight(120);
     SetDlgCtrlID(m_pDcs, IDC_DCS_LIST);
 
     auto* note = new CColourStatic(QStringLiteral("The default values may not be correct - a FT-817 limitation"), this);
@@ -158,22 +135,14 @@ void CRepeaterDialog::InitControls()
 {
     {
         const QSignalBlocker block(m_pStandard);
-        for (const StandardOffset& o : kStandardOffsets)
-            m_pStandard->AddItem(QString::fromLatin1(o.text), o.nHz);
-        m_pStandard->SetCurSel(0);
+        RepeaterControls::FillStandardOffsets(m_pStandard);
     }
-    // Seven digits of 10 Hz: up to 99.999.99 MHz.
-    m_pOffsetEdit->SetPromptChar(QLatin1Char('_'));
-    m_pOffsetEdit->SetAutoAdvance(false);
-    m_pOffsetEdit->UseDisplayFont();
-    m_pOffsetEdit->SetMultiplier(10);
-    m_pOffsetEdit->SetMask(QStringLiteral("##\\.###\\.## MHz"));
-    m_pOffsetEdit->SetInputText(QString::asprintf("%7.7u", m_nOffset), 0, true);
-    m_pOffsetEdit->Validate();
+    RepeaterControls::SetUpOffsetEdit(m_pOffsetEdit);
+    RepeaterControls::ShowOffset(m_pOffsetEdit, m_nOffset);
     if (m_nCtcss >= 0 && m_nCtcss < m_pCtcss->count())
-        m_pCtcss->setCurrentRow(m_nCtcss);
+        RepeaterControls::SelectIndex(m_pCtcss, m_nCtcss);
     if (m_nDcs >= 0 && m_nDcs < m_pDcs->count())
-        m_pDcs->setCurrentRow(m_nDcs);
+        RepeaterControls::SelectIndex(m_pDcs, m_nDcs);
     if (QAbstractButton* b = m_pShiftGroup->button(m_nShift))
         b->setChecked(true);
     if (QAbstractButton* b = m_pToneGroup->button(m_nToneMode))
@@ -187,13 +156,8 @@ int CRepeaterDialog::DoModal()
 
 void CRepeaterDialog::OnStandardOffset()
 {
-    const uint32_t hz = m_pStandard->GetSelectedData();
-    if (hz == 0)
-        return;
-    m_pOffsetEdit->SetInputText(QString::asprintf("%7.7u", hz / 10), 0, true);
-    m_pOffsetEdit->Validate();
     const QSignalBlocker block(m_pStandard);
-    m_pStandard->SetCurSel(0);
+    RepeaterControls::ChooseStandardOffset(m_pStandard, m_pOffsetEdit);
 }
 
 void CRepeaterDialog::OnOK()
