@@ -3,6 +3,7 @@
 #include "frontpanel/PanelFrameServices.h"
 #include "frontpanel/RadioMainFrame.h"
 #include "frontpanel/ProgramOptions.h"
+#include "organisers/BandsAndScans.h"
 #include "organisers/Organisers.h"
 #include "platform/Program.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     InstallMemoryTools();
     InstallProgramOptions();
     InstallOrganisers();
+    InstallBandsAndScans();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.

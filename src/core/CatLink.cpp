@@ -649,6 +649,16 @@ void CCatLink::StopScanning()
     WriteEepromBits(EE_TX_POWER, 0x60, 0x00, QStringLiteral("Stop scanning"));
 }
 
+void CCatLink::DisablePms()
+{
+    SetEepromBit(EE_VFO_FLAGS, 3, 0, QStringLiteral("Disable PMS"));
+}
+
+void CCatLink::StartScanningUp()
+{
+    WriteEepromBits(EE_TX_POWER, 0x60, 0x40, QStringLiteral("Start scanning up"));
+}
+
 void CCatLink::SetAttenuator(bool bOn)
 {
     SetBandRecordBit(2, 4, bOn, bOn ? QStringLiteral("ATT On") : QStringLiteral("ATT Off"));

@@ -124,6 +124,9 @@ public:
     void PriorityScanOn();
     void PriorityScanOff();
     void StopScanning();
+    // The scan windows: programmable-memory scan off, and the radio's upward scan.
+    void DisablePms();
+    void StartScanningUp();
     void SetAttenuator(bool bOn);
     void SetIpo(bool bOn);
     void SetNarrow(bool bFm, bool bOn);

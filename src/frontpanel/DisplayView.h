@@ -103,6 +103,8 @@ public:
     int GetTxMeter() const;
     CFrequencyHistory& GetHistory() { return m_history; }
     void AddScanListener(QObject* pListener) { m_panel->AddScanListener(pListener); }
+    void AddScanWindow(QObject* pWindow) { AddScanListener(pWindow); }
+    int GetRenderedPolls() const { return m_panel->GetRenderedPolls(); }
     // The favourites changed: the dial redraws its markers.
     void RefreshMarkers();
 

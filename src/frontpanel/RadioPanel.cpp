@@ -129,6 +129,7 @@ void CRadioPanel::ApplyRadioStatus(const CRadioStatus& status)
     }
     const CPanelUpdate update = m_model.Render(status, m_settings, platform::Sleeper::instance().nowMs());
     m_samples.append(update.nSValue);
+    ++m_nRenderedPolls;
     m_pHost->RenderPanel(update);
     if (update.bNotifyScanListeners) {
         m_scanListeners.removeAll(QPointer<QObject>());

@@ -102,6 +102,9 @@ public:
     const QList<uint8_t>& ChartSamples() const { return m_samples; }
     // Windows that get RegisteredMessage::nMsgScanning after each receiving poll.
     void AddScanListener(QObject* pListener);
+    // Polls whose state the model took; a reader compares two counts to know
+    // whether the radio was read since.
+    int GetRenderedPolls() const { return m_nRenderedPolls; }
 
     // --- CPanelState, for the CAT link ---
     bool IsMemoryMode() const override { return m_model.IsMemoryMode(); }
@@ -174,6 +177,7 @@ private:
     bool m_bLastPollFailed = false;
     QList<uint8_t> m_samples;
     QList<QPointer<QObject>> m_scanListeners;
+    int m_nRenderedPolls = 0;
     int m_nChartInterval = 1000;
 
     QTimer m_pollTimer;     // 100

@@ -1,5 +1,7 @@
 #include "organisers/OrganiserModal.h"
 
+#include "organisers/NavigatorBar.h"
+#include "organisers/Organisers.h"
 #include "shared/ui/BaseDialog.h"
 
 namespace organisers {
@@ -24,28 +26,22 @@ void SetModalHook(std::function<int(CBaseDialog&)> h)
     hook() = std::move(h);
 }
 
-NavigatorRefresh& GetNavigatorRefresh()
-{
-    static NavigatorRefresh refresh;
-    return refresh;
-}
-
 void FillNavigatorBands()
 {
-    if (GetNavigatorRefresh().fillBands)
-        GetNavigatorRefresh().fillBands();
+    if (CNavigatorBar* bar = GetNavigatorBar(); bar && bar->AreGroupsCreated())
+        bar->FillBands();
 }
 
 void FillNavigatorScanning()
 {
-    if (GetNavigatorRefresh().fillScanning)
-        GetNavigatorRefresh().fillScanning();
+    if (CNavigatorBar* bar = GetNavigatorBar(); bar && bar->AreGroupsCreated())
+        bar->FillScanning();
 }
 
 void FillNavigatorMemories()
 {
-    if (GetNavigatorRefresh().fillMemories)
-        GetNavigatorRefresh().fillMemories();
+    if (CNavigatorBar* bar = GetNavigatorBar(); bar && bar->AreGroupsCreated())
+        bar->FillMemories();
 }
 
 } // namespace organisers

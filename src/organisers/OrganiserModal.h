@@ -1,7 +1,6 @@
 #pragma once
 // Modal runs of the band and scan dialogs, and the navigator groups they
-// refill. Tests answer a dialog instead of a modal loop; the navigator
-// installs how its groups are refilled.
+// refill. Tests answer a dialog instead of a modal loop.
 #include <functional>
 
 class CBaseDialog;
@@ -13,13 +12,8 @@ int RunModal(CBaseDialog& dialog);
 // A hook gets the dialog before it is shown; it shows and answers it.
 void SetModalHook(std::function<int(CBaseDialog& dialog)> hook);
 
-// The navigator's Bands, Scanning and Memories groups.
-struct NavigatorRefresh {
-    std::function<void()> fillBands;
-    std::function<void()> fillScanning;
-    std::function<void()> fillMemories;
-};
-NavigatorRefresh& GetNavigatorRefresh();
+// The navigator's Bands, Scanning and Memories groups refill, when the
+// navigator exists.
 void FillNavigatorBands();
 void FillNavigatorScanning();
 void FillNavigatorMemories();

@@ -219,12 +219,7 @@ void InstallOrganisers()
         const CBandSet* set = GetBandSets().GetAt(nSet);
         if (!set)
             return false;
-        plan.SetTitle(set->GetTitle());
-        for (int i = 0; i < set->GetBandCount(); ++i) {
-            const CBandEntry* band = set->GetBand(i);
-            if (band->GetEnabled())
-                plan.AddBand(band->GetTitle(), band->GetFrom(), band->GetTo(), 1, 1);
-        }
+        set->BuildPlan(plan);
         return true;
     });
 }
