@@ -200,8 +200,11 @@ bool CMainFrame::OnClose()
     CRadioApp* app = GetRadioApp();
     if (app && !app->IsRestarting() && GetSettings().m_bPowerDown) {
         bool powerDown = false;
-        if (RunClosingDialog(powerDown) != platform::IDOK)
+        if (RunClosingDialog(powerDown) != platform::IDOK) {
+            // The program stays: the other program may use the radio again.
+            m_bClosing = false;
             return false;
+        }
         if (powerDown)
             app->GetCatLink().SetPower(false);
     }

@@ -192,7 +192,7 @@ TEST_F(RadioAppStart, CancellingTheClosingQuestionKeepsTheProgramRunning)
     });
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(frame->IsClosing()) << "the closing flag stays set";
+    EXPECT_FALSE(frame->IsClosing()) << "remote commands are answered again";
     EXPECT_TRUE(app->GetRequestWorker().IsRunning());
     EXPECT_EQ(sim->frames().size(), framesBefore) << "the radio stays on";
     EXPECT_EQ(CRegistry().GetDialogInt(338, 1203, 0), 0) << "a cancelled box stores nothing";
