@@ -142,6 +142,8 @@ struct CPskComponents {
     std::function<int(QWidget* parent, CMacro& macro)> editMacro;
     // The beacon: (frame, transmit text, transmit window, channel window).
     std::function<void(QWidget* parent, const QString& strText, CTxTextWindow* pTx, CFormRx* pForm)> runBeacon;
+    // The palette designer, run modally over the parent.
+    std::function<void(QWidget* parent)> runPaletteDesigner;
 };
 
 CPskComponents& PskComponents();

@@ -204,7 +204,9 @@ bool CMainFrame::OnCreate()
         if (m_pOptions) {
             m_pOptionsWidget = m_pOptions->GetWidget();
             if (m_pOptionsWidget) {
-                m_pOptionsWidget->setWindowTitle(QStringLiteral("Options"));
+                // A sheet that has set its own caption keeps it.
+                if (m_pOptionsWidget->windowTitle().isEmpty())
+                    m_pOptionsWidget->setWindowTitle(QStringLiteral("Options"));
                 m_pOptionsWidget->hide();
             }
         }

@@ -330,7 +330,7 @@ void SetOptionsPagesRefresher(void (*pfnRefresh)())
     g_pfnRefreshPages = pfnRefresh;
 }
 
-void SaveAndBroadcastSettings()
+void SaveAndAnnounceSettings()
 {
     CurrentSettings().Save();
     QWidget* target = BroadcastTarget();
@@ -343,6 +343,11 @@ void SaveAndBroadcastSettings()
     // there, so every later, unrelated change would look like a sound-card
     // change and restart the card (rewinding the input file).
     PreviousSettings() = CurrentSettings();
+}
+
+void SaveAndBroadcastSettings()
+{
+    SaveAndAnnounceSettings();
     if (g_pfnRefreshPages)
         g_pfnRefreshPages();
 }

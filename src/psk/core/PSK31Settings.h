@@ -390,6 +390,9 @@ CPSK31Settings& PreviousSettings();
 // Applies one changed value program-wide: save, tell every window, and make
 // the previous values equal to the current ones again.
 void SaveAndBroadcastSettings();
+// The same without refreshing the options pages: the options sheet applying
+// its own pages.
+void SaveAndAnnounceSettings();
 
 class QWidget;
 // The main window that SaveAndBroadcastSettings addresses (none before it

@@ -10,6 +10,7 @@
 #include "psk/tools/MacrosBar.h"
 #include "psk/tools/TagsBar.h"
 #include "psk/tools/ToolDialogs.h"
+#include "psk/tools/options/PSK31Options.h"
 
 #include <functional>
 
@@ -75,6 +76,9 @@ void InstallToolComponents()
     parts.createMacrosBar = [](QWidget* parent) -> QDockWidget* { return CMacrosBar::CreateForMainFrame(parent); };
     parts.runMacroInput = &RunMacroInput;
     parts.editMacro = &EditMacro;
+    parts.createOptionsSheet = [](QWidget* parent) -> IOptionsSheet* {
+        return CPSK31Options::CreateForMainFrame(parent);
+    };
     // The macros and tags load with whatever other stores the program loads.
     auto* current = parts.loadStores.target<void (*)()>();
     if (!current || *current != &LoadStores)
