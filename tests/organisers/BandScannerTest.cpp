@@ -87,39 +87,46 @@ TEST_F(BandScannerTest, MemoryModeAndARunningScanGoFirstAndWfmSendsNoMode)
     EXPECT_EQ(byteAt(0x55) & 0xE0, 0x80);  // VFO operation
 }
 
-TEST_F(BandScannerTest, ReadRoundsPlotAndKeepTheRadioInRange)
+TEST_F(BandScannerTest, ReadRoundsPlotAndKeepTheRadioCyclingThroughTheRange)
 {
     startRadio(9);
-    panel.frequency = 7000000;
-    scanner->BeginScan(7000000, 7100000, 2);
-    link->SetFrequency(705000);
+    panel.frequency = 14070000;
+    scanner->BeginScan(7000000, 7003000, 2);
     newFrames();
 
+    // The radio scans up from the bottom edge, 1 kHz a read.
     scanner->OnReadTimer(true);
     EXPECT_EQ(hexTexts(newFrames()), QStringList({"00 00 00 00 03", "00 00 00 00 E7"}));
     ASSERT_EQ(host.readings.size(), 1);
-    EXPECT_EQ(host.readings[0], qMakePair(7050000u, uint8_t(9)));
-
-    // Exactly at the top edge: plotted.
-    link->SetFrequency(710000);
+    EXPECT_EQ(host.readings[0], qMakePair(7001000u, uint8_t(9)));
     scanner->OnReadTimer(true);
-    EXPECT_EQ(host.readings.size(), 2);
-    // Past it: back to the bottom edge.
-    link->SetFrequency(710001);
+    scanner->OnReadTimer(true);
+    // Exactly at the top edge: plotted.
+    EXPECT_EQ(host.readings.last().first, 7003000u);
+    EXPECT_EQ(host.readings.size(), 3);
+    // Past it: back to the bottom edge, and the next sweep starts there.
     newFrames();
     scanner->OnReadTimer(true);
     EXPECT_EQ(hexTexts(newFrames()), QStringList({"00 00 00 00 03", "00 00 00 00 E7", "00 70 00 00 01"}));
     EXPECT_EQ(panel.tuned.last(), 7000000u);
+    EXPECT_EQ(host.readings.size(), 3);
+    scanner->OnReadTimer(true);
+    EXPECT_EQ(host.readings.last().first, 7001000u);
     // Below the bottom edge: to the top.
     scanner->Plot(6999990, 3);
-    EXPECT_EQ(panel.tuned.last(), 7100000u);
-    EXPECT_EQ(host.readings.size(), 2);
+    EXPECT_EQ(panel.tuned.last(), 7003000u);
+    EXPECT_EQ(host.readings.size(), 4);
 
     // Hidden: no reading, but the round goes on.
     newFrames();
     scanner->OnReadTimer(false);
     EXPECT_TRUE(newFrames().isEmpty());
     EXPECT_TRUE(scanner->IsTimerArmed());
+    // Stopped: the round ends and is not armed again.
+    scanner->Stop();
+    host.timer.clear();
+    scanner->OnReadTimer(true);
+    EXPECT_EQ(host.timer, QList<bool>({false}));
 }
 
 TEST_F(BandScannerTest, AFailedReadIsSkippedNotTakenForZeroHertz)
@@ -128,6 +135,7 @@ TEST_F(BandScannerTest, AFailedReadIsSkippedNotTakenForZeroHertz)
     panel.frequency = 7000000;
     scanner->BeginScan(7000000, 7100000, 2);
     link->SetFrequency(705000);
+    panel.tuned.clear();
     newFrames();
     scanner->OnReadTimer(true);
     EXPECT_TRUE(panel.tuned.isEmpty());

@@ -352,3 +352,49 @@ TEST(SimRadio, BcdAndBandTables)
     EXPECT_EQ(dcsIndexForCode(754), 103);
     EXPECT_EQ(dcsIndexForCode(24), -1);
 }
+
+TEST(SimRadio, ScanningUpStepsOnEveryFrequencyRead)
+{
+    Radio radio;
+    // Not scanning: reads leave the radio where it is.
+    EXPECT_EQ(hex(send(radio, {0, 0, 0, 0, 0x03})), "01 40 70 00 01");
+    EXPECT_EQ(hex(send(radio, {0, 0, 0, 0, 0x03})), "01 40 70 00 01");
+    radio.poke(kPowerByte, 0x40);
+    ASSERT_TRUE(radio.isScanningUp());
+    // USB on 20 m: 1 kHz a read.
+    EXPECT_EQ(hex(send(radio, {0, 0, 0, 0, 0x03})), "01 40 71 00 01");
+    EXPECT_EQ(hex(send(radio, {0, 0, 0, 0, 0x03})), "01 40 72 00 01");
+    // FM: 12.5 kHz.
+    send(radio, {0x08, 0, 0, 0, 0x07});
+    EXPECT_EQ(hex(send(radio, {0, 0, 0, 0, 0x03})), "01 40 84 50 08");
+    // Other reads do not move it; at the top of the band it stays there.
+    send(radio, {0, 0, 0, 0, 0xE7});
+    send(radio, {0x03, 0x99, 0x99, 0x00, 0x01});  // 39.999.000, the top of its band record
+    const uint32_t top = radio.frequency();
+    send(radio, {0, 0, 0, 0, 0x03});
+    EXPECT_EQ(radio.frequency(), top);
+    // Scanning down is not modelled.
+    radio.poke(kPowerByte, 0x60);
+    EXPECT_FALSE(radio.isScanningUp());
+
+    // Memory mode: on to the next channel in use without its skip bit.
+    radio.poke(kPowerByte, 0x40);
+    radio.poke(kVfoStateByte, 0xC0);
+    radio.poke(kCurrentMemoryChannel, 0);
+    std::vector<int> order;
+    for (int i = 0; i < 12; ++i) {
+        send(radio, {0, 0, 0, 0, 0x03});
+        order.push_back(radio.peek(kCurrentMemoryChannel));
+    }
+    std::set<int> visited(order.begin(), order.end());
+    for (int c : visited) {
+        EXPECT_TRUE(radio.peek(kUsedBitmap + c / 8) & (1 << (c % 8))) << c;
+        EXPECT_FALSE(radio.peek(kMemoryBase + c * kRecordSize + 2) & 0x80) << c;
+    }
+    EXPECT_TRUE(visited.count(3));
+    radio.poke(kMemoryBase + 3 * kRecordSize + 2, radio.peek(kMemoryBase + 3 * kRecordSize + 2) | 0x80);
+    for (int i = 0; i < 12; ++i) {
+        send(radio, {0, 0, 0, 0, 0x03});
+        EXPECT_NE(radio.peek(kCurrentMemoryChannel), 3) << "a skipped channel is passed over";
+    }
+}

@@ -240,6 +240,47 @@ bool Radio::setFlag(uint16_t address, int bit, bool on)
 
 Reply Radio::ack(bool changed) const { return Reply{changed ? kAck : kAlreadySet}; }
 
+bool Radio::isScanningUp() const
+{
+    return (m_eeprom[kPowerByte] & 0x60) == 0x40;
+}
+
+void Radio::scanStep()
+{
+    if (!isScanningUp() || m_transmitting)
+        return;
+    if (isMemoryMode() && !isMemoryTune()) {
+        constexpr int kRegularChannels = 200;
+        const int current = m_eeprom[kCurrentMemoryChannel];
+        for (int i = 1; i <= kRegularChannels; ++i) {
+            const int c = (current + i) % kRegularChannels;
+            const bool used = (m_eeprom[kUsedBitmap + c / 8] >> (c % 8)) & 1;
+            const bool skip = m_eeprom[kMemoryBase + c * kRecordSize + 2] & 0x80;
+            if (used && !skip) {
+                m_eeprom[kCurrentMemoryChannel] = uint8_t(c);
+                return;
+            }
+        }
+        return;
+    }
+    const uint16_t r = currentRecordAddress();
+    const uint32_t tenHz = recordFrequency(r);
+    uint32_t step = 100;  // 1 kHz: SSB, CW and data
+    switch (recordCatMode(r) & 0x0F) {
+    case 0x04: step = 500; break;                // AM
+    case 0x06: step = 5000; break;               // wide FM
+    case 0x08: case 0x0C: step = 1250; break;    // FM, packet
+    default: break;
+    }
+    const uint32_t next = tenHz + step;
+    if (bandForFrequency(uint64_t(next) * 10) != bandForFrequency(uint64_t(tenHz) * 10))
+        return;
+    m_eeprom[r + 10] = uint8_t(next >> 24);
+    m_eeprom[r + 11] = uint8_t(next >> 16);
+    m_eeprom[r + 12] = uint8_t(next >> 8);
+    m_eeprom[r + 13] = uint8_t(next);
+}
+
 Reply Radio::readFrequencyAndMode() const
 {
     Reply r(5);
@@ -356,6 +397,8 @@ Reply Radio::handleFrame(const Frame& f)
     }
     switch (f.opcode()) {
     case op::ReadFrequencyAndMode:
+        // The scan runs at the pace of whoever watches it.
+        scanStep();
         return readFrequencyAndMode();
     case op::ReadRxStatus:
         return Reply{rxStatus()};

@@ -110,6 +110,10 @@ public:
     uint8_t catMode() const;                // as the frequency read reports it
     uint8_t sMeter() const;
 
+    // The scan bits of 0x79 say "up": each frequency read then finds the
+    // radio one step further (see scanStep).
+    bool isScanningUp() const;
+
     // Fixes the S-meter reading (0-15); -1 derives it from the frequency.
     void setSMeter(int value) { m_fixedSMeter = value; }
     // The ALC reading of the TX meter (0-15).
@@ -125,6 +129,10 @@ private:
     bool setFlag(uint16_t address, int bit, bool on); // true when it changed
     Reply ack(bool changed) const;
 
+    // One step of the radio's own scan: up the dial by the mode's step (VFO
+    // and memory tune, staying inside the band), or on to the next channel
+    // in use without its skip bit (memory mode).
+    void scanStep();
     Reply setFrequency(const Frame& f);
     Reply setMode(const Frame& f);
     Reply readFrequencyAndMode() const;
