@@ -12,6 +12,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -50,6 +52,17 @@ public:
     }
     QList<Message> m_messages;
     std::function<void(uint32_t)> m_onMessage;
+};
+
+// Takes the files the program asks the desktop to open, so that a test opens
+// nothing.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    Q_INVOKABLE void Open(const QUrl& url) { m_opened << url.toLocalFile(); }
+    QStringList m_opened;
 };
 
 class OptionsFixture : public ::testing::Test {

@@ -8,3 +8,8 @@ if(psktools_tests_sources AND TARGET psktools)
     target_compile_definitions(psktools_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
   endif()
 endif()
+# The program end to end on the real engine.
+if(TARGET psktools_tests AND TARGET pskmodem117)
+  add_dependencies(psktools_tests pskmodem117)
+  target_compile_definitions(psktools_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+endif()

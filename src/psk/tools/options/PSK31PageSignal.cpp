@@ -6,6 +6,7 @@
 #include "shared/ui/BaseDialog.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ CSquelchSamples::CSquelchSamples(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < 2; ++i) {
         CSquelchBar* bar = i == 0 ? m_pActive : m_pSquelched;
         // A sample: clicks must not move its squelch.
-        bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bar->installEventFilter(this);
         bar->setFixedSize(22, 90);
         grid->addWidget(new QLabel(i == 0 ? QStringLiteral("A") : QStringLiteral("S"), this), 0, i, Qt::AlignHCenter);
         grid->addWidget(bar, 1, i, Qt::AlignHCenter);
@@ -36,6 +37,19 @@ CSquelchSamples::CSquelchSamples(QWidget* parent) : QWidget(parent)
 }
 
 CSquelchSamples::~CSquelchSamples() = default;
+
+bool CSquelchSamples::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
 
 void CSquelchSamples::SetColours(COLORREF colActive, COLORREF colSquelched, COLORREF colGripper,
                                  COLORREF colBackground)

@@ -21,6 +21,9 @@ public:
     void SetGripperColour(COLORREF colour);
     void SetBackgroundColour(COLORREF colour);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CSquelchBar* m_pActive;
     CSquelchBar* m_pSquelched;
