@@ -122,7 +122,7 @@ bool CMainFrame::OnCreate()
     m_pModeBar = new CModeToolBar(QStringLiteral("Tx/Rx"), this);
     m_pModeBar->CreateCombo();
     m_toolBars.insert(59428, m_pModeBar);
-    connect(m_pModeBar, &CModeToolBar::ModeChosen, this, [] { ApplyRxModeToAllChannels(); });
+    // The mode list applies the chosen mode to every channel itself.
     m_pRadioBar = new CRadioToolBar(this);
     if (!m_pRadioBar->Create(this, 59404))
         return false;

@@ -1,6 +1,6 @@
 #include "psk/core/ModeToolBar.h"
 
-#include <QComboBox>
+#include "psk/core/ModeComboBox.h"
 
 CModeToolBar::CModeToolBar(const QString& strTitle, QWidget* parent) : QToolBar(strTitle, parent)
 {
@@ -11,12 +11,13 @@ void CModeToolBar::CreateCombo()
 {
     if (m_pCombo)
         return;
-    m_pCombo = new QComboBox(this);
+    auto* combo = new CModeComboBox(this);
+    m_pCombo = combo;
     m_pCombo->setObjectName(QStringLiteral("115"));
-    m_pCombo->addItem(QStringLiteral("BPSK"), 0);
-    m_pCombo->addItem(QStringLiteral("QPSK-LSB"), 2);
-    m_pCombo->addItem(QStringLiteral("QPSK-USB"), 1);
-    m_pCombo->setCurrentIndex(0);
+    combo->AddItem(QStringLiteral("BPSK"), 0);
+    combo->AddItem(QStringLiteral("QPSK-LSB"), 2);
+    combo->AddItem(QStringLiteral("QPSK-USB"), 1);
+    combo->SetCurSel(0);
     m_pCombo->setFixedSize(100, 20);
     m_pCombo->setToolTip(QStringLiteral("Mode"));
     addWidget(m_pCombo);
