@@ -1,5 +1,8 @@
 #include "shared/ui/PathEllipsis.h"
 
+#include "shared/WinTypes.h"
+#include "shared/ui/ColourStatic.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -16,6 +19,13 @@ public:
         QPainter p(label);
         const QRect r = label->contentsRect();
         const QString text = label->fontMetrics().elidedText(label->text(), Qt::ElideMiddle, r.width());
+        // A colour label keeps its own colours behind the shortened path.
+        if (auto* colour = qobject_cast<CColourStatic*>(label)) {
+            p.fillRect(label->rect(), toQColor(colour->GetBackgroundColour()));
+            p.setPen(toQColor(colour->PaintedTextColour()));
+            p.drawText(r, int(label->alignment()) | Qt::TextSingleLine, text);
+            return true;
+        }
         p.setPen(label->palette().color(label->isEnabled() ? QPalette::Active : QPalette::Disabled,
                                         label->foregroundRole()));
         p.drawText(r, int(label->alignment()) | Qt::TextSingleLine, text);

@@ -104,7 +104,9 @@ TEST_F(OptionsSheet, FirstStartOpensOnAutosaveWithEveryPageAndTopicListed)
     int widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    EXPECT_EQ(extra, widest + 25);
+    EXPECT_EQ(extra, std::max(widest, list->sizeHintForColumn(0)) + 25);
+    // Room for every line beside the scroll bar.
+    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
     const QRect tab = sheet->GetTabControl()->geometry();
     EXPECT_EQ(tab.left(), CPropertySheet::kMargin + extra);
     EXPECT_EQ(list->geometry().left(), CPropertySheet::kMargin);
@@ -268,4 +270,37 @@ TEST_F(OptionsSheet, NegativeRememberedPositionIsClampedToZero)
     GetRegistry().WriteRect(CPSK31Options::GeometryValue(), RECT{-50, -20, 400, 300});
     CPSK31Options* sheet = Open(false);
     EXPECT_EQ(sheet->pos(), QPoint(0, 0));
+}
+
+// Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
+// photographed as an operator sees it (docs/ holds these, taken with
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
+//     build/tests/psktools_tests --gtest_filter='OptionsSheet.Photograph*');
+// otherwise the pages are only rendered.
+TEST_F(OptionsSheet, PhotographOfThePages)
+{
+    CurrentSettings().m_strLocator = QStringLiteral("IO91WM");
+    CurrentSettings().m_strAutosaveDir = QStringLiteral("/home/operator/PSK31 logs");
+    CPSK31Options* sheet = Open();
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    const bool real = !dir.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb");
+    const struct {
+        int page;
+        const char* name;
+    } shots[] = {{CPSK31Options::kDisplay, "brevio-options-waterfall-display"},
+                 {CPSK31Options::kRxTx, "brevio-options-tx-rx-layout"},
+                 {CPSK31Options::kPTT, "brevio-options-ptt"}};
+    for (const auto& shot : shots) {
+        sheet->SetActivePage(shot.page);
+        QApplication::processEvents();
+        const QImage image = sheet->grab().toImage();
+        EXPECT_FALSE(image.isNull());
+        if (!real)
+            continue;
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet));
+        QTest::qWait(400);
+        const QRect frame = sheet->frameGeometry();
+        const QPixmap photo = sheet->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        EXPECT_TRUE(photo.save(dir + QLatin1Char('/') + QLatin1String(shot.name) + QStringLiteral(".png")));
+    }
 }

@@ -109,19 +109,30 @@ bool CPSK31Options::OnInitDialog()
         start = 0;
     CPropertySheet::SetActivePage(start);
 
-    // The list is as wide as its widest line.
+    // Each page's caption, then its topic lines.
+    m_pList = new CPageSelectorList(this);
+    SetDlgCtrlID(m_pList, IDC_PAGE_LIST);
+    m_pList->setFont(font());
     const QFontMetrics metrics(font());
-    QList<QStringList> topics;
     int widest = 0;
+    int startItem = -1;
     for (int i = 0; i < kPageCount; ++i) {
         CPSK31OptionsPage* page = GetOptionsPage(i);
         QStringList lines;
         SendRegisteredMessage(page, RegisteredMessage::nMsgGetList, 0, reinterpret_cast<intptr_t>(&lines));
-        topics.append(lines);
+        const int caption = m_pList->AddString(page->windowTitle());
+        m_pList->SetItemData(caption, i);
+        if (i == start)
+            startItem = caption;
         widest = std::max(widest, metrics.horizontalAdvance(page->windowTitle()));
-        for (const QString& line : std::as_const(lines))
-            widest = std::max(widest, metrics.horizontalAdvance(PskOptions::TopicLineText(line)));
+        for (const QString& line : std::as_const(lines)) {
+            const QString text = PskOptions::TopicLineText(line);
+            m_pList->SetItemData(m_pList->AddString(text), i);
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        }
     }
+    // The widest line as the list draws it (its items have margins of their own).
+    widest = std::max(widest, m_pList->sizeHintForColumn(0));
     const int extra = PskOptions::ListWidthExtra(widest);
     m_nListExtra = extra;
 
@@ -132,24 +143,10 @@ bool CPSK31Options::OnInitDialog()
         move(x() - extra / 2, y());
     resize(width() + extra, height());
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow())
+        if (!child->isWindow() && child != m_pList)
             child->move(child->x() + extra, child->y());
-
-    m_pList = new CPageSelectorList(this);
-    SetDlgCtrlID(m_pList, IDC_PAGE_LIST);
-    m_pList->setFont(font());
     m_pList->setGeometry(QRect(tab.left(), tab.top(), std::max(1, extra - tab.left()), tab.height()));
     m_pList->show();
-
-    int startItem = -1;
-    for (int i = 0; i < kPageCount; ++i) {
-        const int caption = m_pList->AddString(GetOptionsPage(i)->windowTitle());
-        m_pList->SetItemData(caption, i);
-        if (i == start)
-            startItem = caption;
-        for (const QString& line : std::as_const(topics[i]))
-            m_pList->SetItemData(m_pList->AddString(PskOptions::TopicLineText(line)), i);
-    }
     m_pList->SetCurSel(startItem);
     m_pList->setFocus(Qt::OtherFocusReason);
 
