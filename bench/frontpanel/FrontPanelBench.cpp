@@ -12,12 +12,12 @@
 // CAT time: the poll's read sequence (16 exchanges) against bin/ft817-sim
 // pacing its replies at the line speed, against the wire time of the bytes
 // (11 bits each: start, eight data, two stop).
-#include "core/CatLink.h"
-#include "core/Settings.h"
-#include "frontpanel/DisplayView.h"
-#include "frontpanel/FormLayout.h"
-#include "frontpanel/RadioPoll.h"
-#include "frontpanel/RadioStatus.h"
+#include "corvane/core/CatLink.h"
+#include "corvane/core/Settings.h"
+#include "corvane/frontpanel/DisplayView.h"
+#include "corvane/frontpanel/FormLayout.h"
+#include "corvane/frontpanel/RadioPoll.h"
+#include "corvane/frontpanel/RadioStatus.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

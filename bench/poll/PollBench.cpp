@@ -11,8 +11,8 @@
 // The pseudo-terminal delivers the frames we send at once, and the simulator
 // paces only its replies, so the figure that compares with a real line is the
 // measured time plus the wire time of the sent bytes.
-#include "core/CatLink.h"
-#include "core/RadioApp.h"
+#include "corvane/core/CatLink.h"
+#include "corvane/core/RadioApp.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,9 +7,9 @@
 //   waterfall_bench [seconds per case] [path of libpskmodem117.so]
 //
 // Build the tree with -DCMAKE_BUILD_TYPE=Release for figures worth quoting.
-#include "psk/core/DspLibrary.h"
-#include "psk/core/PSK31Settings.h"
-#include "psk/display/DisplayCanvas.h"
+#include "brevio/core/DspLibrary.h"
+#include "brevio/core/PSK31Settings.h"
+#include "brevio/display/DisplayCanvas.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

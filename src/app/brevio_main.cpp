@@ -1,7 +1,7 @@
 #include "platform/Program.h"
-#include "psk/core/PSK31App.h"
-#include "psk/display/DisplayComponents.h"
-#include "psk/tools/ToolComponents.h"
+#include "brevio/core/PSK31App.h"
+#include "brevio/display/DisplayComponents.h"
+#include "brevio/tools/ToolComponents.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
-#include "core/RadioApp.h"
-#include "frontpanel/MemoryToolsWiring.h"
-#include "frontpanel/PanelFrameServices.h"
-#include "frontpanel/RadioMainFrame.h"
-#include "frontpanel/ProgramOptions.h"
-#include "organisers/BandsAndScans.h"
-#include "organisers/Organisers.h"
+#include "corvane/core/RadioApp.h"
+#include "corvane/frontpanel/MemoryToolsWiring.h"
+#include "corvane/frontpanel/PanelFrameServices.h"
+#include "corvane/frontpanel/RadioMainFrame.h"
+#include "corvane/frontpanel/ProgramOptions.h"
+#include "corvane/organisers/BandsAndScans.h"
+#include "corvane/organisers/Organisers.h"
 #include "platform/Program.h"
 
 #include <QApplication>

@@ -1,0 +1,3 @@
+#pragma once
+// The engine's entry points as the program's windows call them.
+#include "brevio/core/DspLibrary.h"

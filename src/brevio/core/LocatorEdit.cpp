@@ -1,0 +1,11 @@
+#include "brevio/core/LocatorEdit.h"
+
+#include "brevio/core/RegisteredMessages.h"
+#include "shared/RegisteredEvent.h"
+
+CLocatorEdit::CLocatorEdit(QWidget* parent) : QLineEdit(parent)
+{
+    // Every change of the text, typed or set, as the edit control reports it.
+    connect(this, &QLineEdit::textChanged, this,
+            [this] { PostRegisteredMessage(parentWidget(), RegisteredMessage::nMsgLocator, 0, 0); });
+}

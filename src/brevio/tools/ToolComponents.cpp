@@ -1,0 +1,87 @@
+#include "brevio/tools/ToolComponents.h"
+
+#include "platform/Prompter.h"
+#include "brevio/core/Components.h"
+#include "brevio/core/MacroStore.h"
+#include "brevio/core/MainFrame.h"
+#include "brevio/core/TagStore.h"
+#include "brevio/tools/MacroEditorDialog.h"
+#include "brevio/tools/MacroInputDialog.h"
+#include "brevio/tools/MacrosBar.h"
+#include "brevio/tools/TagsBar.h"
+#include "brevio/tools/ToolDialogs.h"
+#include "brevio/tools/options/PSK31Options.h"
+
+#include <functional>
+
+namespace {
+
+std::function<void()>& OtherStores()
+{
+    static std::function<void()> others;
+    return others;
+}
+
+void LoadStores()
+{
+    // Installers that chain each other in turn could come back here.
+    static bool loading = false;
+    if (loading)
+        return;
+    loading = true;
+    Macros().LoadDefault();
+    Tags().LoadDefault();
+    if (OtherStores())
+        OtherStores()();
+    loading = false;
+}
+
+int RunMacroInput(QWidget* parent, int nChannel, const QString& strTitle, const QStringList& names,
+                  const QStringList& lines, bool bErase, bool bSend, QStringList& values)
+{
+    CMacroInputDialog dialog(parent, nChannel, strTitle, names, lines, bErase, bSend);
+    if (RunToolDialog(dialog) != platform::IDOK)
+        return 0;
+    values = dialog.GetValues();
+    return 1;
+}
+
+// The editor on one macro of the application's store, which is saved on OK.
+int EditMacro(QWidget* parent, CMacro& macro)
+{
+    QStringList titles;
+    Macros().GetTitles(titles);
+    const QString oldTitle = macro.GetFullTitle();
+    CMacroEditorDialog editor(parent, macro.GetFullTitle(), macro.GetShortTitle(), macro.GetLines(),
+                              macro.IsEraseFirst(), macro.IsAlwaysPrompt(), macro.IsSendNow(),
+                              macro.IsSuperBrowserOnly(), macro.IsLeaveHisInfoEmpty(), titles, macro.IsEnabled());
+    if (RunToolDialog(editor) != platform::IDOK)
+        return 0;
+    Macros().Update(oldTitle, editor.m_strFullTitle, editor.m_strShortTitle, editor.m_definition, editor.m_bErase,
+                    editor.m_bAlwaysPrompt, editor.m_bSendNow, editor.m_bSuperBrowserOnly, editor.m_nEnable,
+                    editor.m_bLeaveHisInfo);
+    Macros().SaveDefault();
+    if (CMainFrame* frame = GetMainFrame())
+        if (auto* bar = dynamic_cast<CMacrosBar*>(frame->GetMacrosBar()))
+            bar->FillList();
+    return 1;
+}
+
+} // namespace
+
+void InstallToolComponents()
+{
+    CPskComponents& parts = PskComponents();
+    parts.createTagsBar = [](QWidget* parent) -> QDockWidget* { return CTagsBar::CreateForMainFrame(parent); };
+    parts.createMacrosBar = [](QWidget* parent) -> QDockWidget* { return CMacrosBar::CreateForMainFrame(parent); };
+    parts.runMacroInput = &RunMacroInput;
+    parts.editMacro = &EditMacro;
+    parts.createOptionsSheet = [](QWidget* parent) -> IOptionsSheet* {
+        return CPSK31Options::CreateForMainFrame(parent);
+    };
+    // The macros and tags load with whatever other stores the program loads.
+    auto* current = parts.loadStores.target<void (*)()>();
+    if (!current || *current != &LoadStores)
+        OtherStores() = parts.loadStores;
+    parts.loadStores = &LoadStores;
+}

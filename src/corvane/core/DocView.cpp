@@ -1,0 +1,153 @@
+#include "corvane/core/DocView.h"
+
+#include <QMdiArea>
+
+namespace {
+QPointer<CMDIFrameWnd> g_mainFrame;
+} // namespace
+
+// ---------------------------------------------------------------- view
+
+CView::CView(QWidget* parent) : QWidget(parent) {}
+
+CView::~CView()
+{
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
+}
+
+// ---------------------------------------------------------------- document
+
+CDocument::CDocument() = default;
+
+CDocument::~CDocument()
+{
+    if (m_pTemplate)
+        m_pTemplate->RemoveDocument(this);
+}
+
+void CDocument::AddView(CView* pView)
+{
+    if (!pView || m_views.contains(pView))
+        return;
+    m_views.append(pView);
+    pView->m_pDocument = this;
+}
+
+void CDocument::RemoveView(CView* pView)
+{
+    m_views.removeAll(pView);
+    // A document without views has nothing left to show.
+    if (m_views.isEmpty() && !m_bClosing)
+        deleteLater();
+}
+
+void CDocument::OnCloseDocument()
+{
+    m_bClosing = true;
+    const QList<CView*> views = m_views;
+    for (CView* view : views) {
+        QWidget* frame = view->parentWidget();
+        while (frame && !qobject_cast<QMdiSubWindow*>(frame))
+            frame = frame->parentWidget();
+        if (frame)
+            delete frame;
+        else
+            delete view;
+    }
+    m_views.clear();
+    delete this;
+}
+
+// ---------------------------------------------------------------- child frame
+
+CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+CMDIChildWnd::~CMDIChildWnd() = default;
+
+bool CMDIChildWnd::OnCreateClient(CView* pView)
+{
+    m_pView = pView;
+    setWidget(pView);
+    return true;
+}
+
+// ---------------------------------------------------------------- template
+
+CMultiDocTemplate::CMultiDocTemplate(unsigned nIDResource, const Classes& classes)
+    : m_nIDResource(nIDResource), m_classes(classes)
+{
+}
+
+CMultiDocTemplate::~CMultiDocTemplate()
+{
+    for (CDocument* document : m_documents)
+        document->m_pTemplate = nullptr;
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(bool bMakeVisible)
+{
+    CMDIFrameWnd* main = CMDIFrameWnd::GetMainFrameWnd();
+    if (!CanCreate() || !main)
+        return nullptr;
+    CDocument* document = m_classes.document();
+    if (!document)
+        return nullptr;
+    document->m_pTemplate = this;
+    m_documents.append(document);
+    CMDIChildWnd* frame = m_classes.frame();
+    CView* view = frame ? m_classes.view() : nullptr;
+    if (!frame || !view) {
+        delete view;
+        delete frame;
+        delete document;
+        return nullptr;
+    }
+    document->AddView(view);
+    if (!frame->OnCreateClient(view) || !document->OnNewDocument()) {
+        document->m_bClosing = true;
+        delete frame;
+        delete document;
+        return nullptr;
+    }
+    main->GetMdiClient()->addSubWindow(frame);
+    view->OnInitialUpdate();
+    if (bMakeVisible)
+        frame->show();
+    return document;
+}
+
+void CMultiDocTemplate::CloseAllDocuments(bool)
+{
+    const QList<CDocument*> documents = m_documents;
+    for (CDocument* document : documents)
+        document->OnCloseDocument();
+}
+
+// ---------------------------------------------------------------- main frame
+
+CMDIFrameWnd::CMDIFrameWnd(QWidget* parent) : QMainWindow(parent), m_pMdiArea(new QMdiArea(this))
+{
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_pMdiArea);
+}
+
+CMDIFrameWnd::~CMDIFrameWnd()
+{
+    if (g_mainFrame == this)
+        g_mainFrame = nullptr;
+}
+
+CMDIFrameWnd* CMDIFrameWnd::GetMainFrameWnd()
+{
+    return g_mainFrame.data();
+}
+
+void CMDIFrameWnd::MakeMainFrame()
+{
+    g_mainFrame = this;
+}

@@ -1,0 +1,77 @@
+#include "corvane/core/FrequencyRangeCheck.h"
+
+#include "corvane/core/Settings.h"
+#include "platform/Prompter.h"
+#include "shared/edit/FrequencyEdit.h"
+
+int CFrequencyRangeCheck::FindRange(uint32_t nFrequency)
+{
+    const CSettings& settings = GetSettings();
+    for (int i = 0; i < 6; ++i) {
+        const uint32_t low = uint32_t(settings.GetFreqRange(i));
+        const uint32_t high = uint32_t(settings.GetFreqRange(i + 6));
+        if (low <= nFrequency && nFrequency <= high)
+            return i;
+    }
+    return -1;
+}
+
+QString CFrequencyRangeCheck::RangeName(int nIndex)
+{
+    static const char* const names[6] = {"HF", "6 m", "FM broadcast", "Air", "2 m", "70 cms"};
+    return nIndex >= 0 && nIndex < 6 ? QString::fromLatin1(names[nIndex]) : QString();
+}
+
+bool CFrequencyRangeCheck::Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx,
+                                 int nExpected)
+{
+    const int found = FindRange(nFrequency);
+    const QString direction = bTx ? QStringLiteral("Tx") : QStringLiteral("Rx");
+    if (found < 0) {
+        platform::messageBox(pOwner,
+                             QStringLiteral("The value %1 is out of range.\n \nTo define valid %2 frequency ")
+                                     .arg(strText, direction) +
+                                 QStringLiteral("ranges, select Program Options (F8)."),
+                             QStringLiteral("%1 Frequency Out of Range").arg(direction), platform::MB_ICONERROR);
+        return false;
+    }
+    m_nRange = found;
+    if (nExpected == -1 || nExpected == found)
+        return true;
+    platform::messageBox(pOwner,
+                         QStringLiteral("The range will be set to '%1' instead of '%2'.")
+                             .arg(RangeName(found), RangeName(nExpected)),
+                         QStringLiteral("Invalid Range"), platform::MB_ICONWARNING);
+    return false;
+}
+
+bool CFrequencyRangeCheck::CheckRx(QWidget* pOwner, const CFrequencyEdit& edit)
+{
+    return Check(pOwner, edit.GetFrequency(), edit.text(), false, -1);
+}
+
+bool CFrequencyRangeCheck::CheckRxInRange(QWidget* pOwner, const CFrequencyEdit& edit, int nExpected)
+{
+    return Check(pOwner, edit.GetFrequency(), edit.text(), false, nExpected);
+}
+
+bool CFrequencyRangeCheck::CheckTx(QWidget* pOwner, const CFrequencyEdit& edit)
+{
+    return Check(pOwner, edit.GetFrequency(), edit.text(), true, -1);
+}
+
+bool CFrequencyRangeCheck::CheckSameRange(QWidget* pOwner, const CFrequencyEdit& first, const CFrequencyEdit& second)
+{
+    if (!CheckRx(pOwner, first))
+        return false;
+    const int range = m_nRange;
+    if (!CheckRx(pOwner, second))
+        return false;
+    if (range == m_nRange)
+        return true;
+    platform::messageBox(pOwner,
+                         QStringLiteral("The values are valid, but not in the same range.\n \nTo define frequency ") +
+                             QStringLiteral("ranges, select Program Options (F8)."),
+                         QStringLiteral("Different Ranges"), platform::MB_ICONERROR);
+    return false;
+}

@@ -1,0 +1,130 @@
+#include "corvane/organisers/BandsDialog.h"
+
+#include "corvane/frontpanel/BandPlan.h"
+#include "corvane/frontpanel/DisplayView.h"
+#include "corvane/frontpanel/OptionsSheet.h"
+#include "corvane/organisers/BandSetList.h"
+#include "corvane/organisers/CustomBandsManagerDialog.h"
+#include "corvane/organisers/OrganiserCursor.h"
+#include "platform/Prompter.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+QPointer<CBandsDialog> g_bands;
+constexpr int kBuiltInPlans = 4;
+} // namespace
+
+CBandsDialog* GetBandsDialog()
+{
+    return g_bands;
+}
+
+void RefreshBandBar()
+{
+    if (g_bands)
+        g_bands->FillList();
+}
+
+CBandsDialog::CBandsDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
+{
+    g_bands = this;
+    setWindowTitle(QStringLiteral("Bands"));
+    setModal(false);
+    setWindowFlag(Qt::Tool);
+    SetNoSizeGrip();
+    m_pList = new QListWidget(this);
+    m_pList->setGeometry(8, 8, 164, 180);
+    m_pBandPlans = new QPushButton(QStringLiteral("&Band Plans"), this);
+    m_pBandPlans->setGeometry(8, 196, 80, 26);
+    m_pCustomBands = new QPushButton(QStringLiteral("&Custom Bands"), this);
+    m_pCustomBands->setGeometry(92, 196, 80, 26);
+    SetDlgCtrlID(m_pList, IDC_LIST);
+    SetDlgCtrlID(m_pBandPlans, IDC_BAND_PLANS);
+    SetDlgCtrlID(m_pCustomBands, IDC_CUSTOM_BANDS);
+    connect(m_pList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_bFilling)
+            OnSelect(row);
+    });
+    connect(m_pList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { OnDoubleClick(m_pList->row(item)); });
+    connect(m_pBandPlans, &QPushButton::clicked, this, [this] { OnBandPlans(); });
+    connect(m_pCustomBands, &QPushButton::clicked, this, [this] { OnCustomBands(); });
+    resize(180, 230);
+    static const DialogGeometry::AnchorRow anchors[] = {
+        {IDC_LIST, 2, 2, 0, 0},
+        {IDC_BAND_PLANS, 1, 0, 0, 2},
+        {IDC_CUSTOM_BANDS, 1, 0, 1, 2},
+    };
+    SetAnchors(anchors, int(std::size(anchors)));
+}
+
+CBandsDialog::~CBandsDialog() = default;
+
+bool CBandsDialog::OnInitDialog()
+{
+    CBaseDialog::OnInitDialog();
+    FillList();
+    return true;
+}
+
+void CBandsDialog::FillList()
+{
+    m_bFilling = true;
+    m_pList->clear();
+    for (int i = 0; i < kBuiltInPlans; ++i)
+        m_pList->addItem(GetStandardSetName(i));
+    const CBandSetList& sets = GetBandSets();
+    for (int i = 0; i < sets.GetCount(); ++i)
+        if (sets.GetAt(i)->GetEnabled())
+            m_pList->addItem(sets.GetAt(i)->GetTitle());
+    m_pList->setCurrentRow(-1);
+    m_bFilling = false;
+}
+
+int CBandsDialog::SetIndexForRow(int nRow)
+{
+    if (nRow < kBuiltInPlans)
+        return -1;
+    int k = nRow - kBuiltInPlans;
+    const CBandSetList& sets = GetBandSets();
+    for (int i = 0; i < sets.GetCount(); ++i)
+        if (sets.GetAt(i)->GetEnabled() && k-- == 0)
+            return i;
+    return -1;
+}
+
+void CBandsDialog::OnSelect(int nRow)
+{
+    if (nRow < 0)
+        return;
+    CDisplayView* view = GetDisplayView();
+    if (!view)
+        return;
+    if (nRow < kBuiltInPlans) {
+        view->SetTuningRange(nRow);
+    } else {
+        const int set = SetIndexForRow(nRow);
+        if (set >= 0)
+            view->SetTuningRangeToBand(set);
+    }
+}
+
+void CBandsDialog::OnDoubleClick(int nRow)
+{
+    OnSelect(nRow);
+    hide();
+}
+
+void CBandsDialog::OnCustomBands()
+{
+    RunCustomBandsManager(this);
+}
+
+void CBandsDialog::OnBandPlans()
+{
+    OrganiserCursor wait;
+    RunProgramOptions(this, 7);
+}

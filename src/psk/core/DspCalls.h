@@ -1,3 +1,0 @@
-#pragma once
-// The engine's entry points as the program's windows call them.
-#include "psk/core/DspLibrary.h"

@@ -1,0 +1,367 @@
+#include "FrameFixture.h"
+#include "brevio/core/BarLayout.h"
+#include "brevio/core/LocatorEdit.h"
+#include "brevio/core/MixerDialog.h"
+#include "brevio/core/ModeToolBar.h"
+#include "shared/RegisteredEvent.h"
+#include "brevio/core/RadioToolBar.h"
+#include "brevio/core/RegisteredMessages.h"
+#include "shared/Registry.h"
+#include "shared/mixer/SoundMixer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QMenu>
+#include <QImage>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using testsupport::FrameFixture;
+using testsupport::MessageRecorder;
+
+namespace {
+
+TEST(RadioToolBar, FrequencyTextHasNoEmptyLeadingGroup)
+{
+    const struct {
+        unsigned hz;
+        const char* text;
+    } cases[] = {{14070150, "14.070.150"}, {7035150, "7.035.150"}, {144300000, "144.300.000"},
+                 {500000, "500.000"},      {1000, "1.000"},         {999, "999"},
+                 {0, ""},                  {4294967295u, "4.294.967.295"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CRadioToolBar::FormatFrequency(c.hz), QString::fromLatin1(c.text)) << c.hz;
+}
+
+TEST(RadioToolBar, RepeatsChangeNothingAndMeterRepaintsOnlyWhenNeeded)
+{
+    FrameFixture f;
+    CRadioToolBar* bar = f.frame->GetRadioBar();
+    EXPECT_EQ(bar->GetFrequencyText(), QStringLiteral("Radio"));
+    CurrentSettings().m_bDisplayRealFrequency = 1;
+    MessageRecorder tags(f.frame->GetTagsBar());
+    bar->SetFrequency(144300000);
+    EXPECT_EQ(bar->GetFrequencyText(), QStringLiteral("144.300.000"));
+    EXPECT_EQ(tags.Of(RegisteredMessage::nMsgOptions).size(), 1);
+    EXPECT_EQ(tags.Of(RegisteredMessage::nMsgOptions)[0].lParam, 1);
+    bar->SetFrequency(144300000);
+    EXPECT_EQ(tags.Of(RegisteredMessage::nMsgOptions).size(), 1);
+    EXPECT_EQ(bar->GetFrequency(), 144300000);
+
+    const int paints = bar->GetMeterPaintCount();
+    bar->SetMeter(5, false);
+    bar->SetMeter(5, false);
+    EXPECT_EQ(bar->GetMeterPaintCount(), paints + 1);
+    bar->SetMeter(5, true);
+    bar->SetMeter(5, true);
+    EXPECT_EQ(bar->GetMeterPaintCount(), paints + 3);
+
+    bar->SetAgc(-1);
+    EXPECT_FALSE(bar->GetAgcCombo()->isEnabled());
+    bar->SetAgc(3);
+    EXPECT_TRUE(bar->GetAgcCombo()->isEnabled());
+    EXPECT_EQ(bar->GetAgcCombo()->currentText(), QStringLiteral("Off"));
+}
+
+TEST(RadioToolBar, FrequencyShowsGreenOnBlack)
+{
+    CRadioToolBar bar;
+    bar.Create(nullptr, 59404);
+    bar.SetFrequency(0);
+    bar.show();
+    auto* display = bar.findChild<QWidget*>(QStringLiteral("111"));
+    ASSERT_NE(display, nullptr);
+    const QImage image = display->grab().toImage();
+    int green = 0, other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            green += c.green() > 128 ? 1 : 0;
+            other += c.red() > 64 || c.blue() > 64 ? 1 : 0;  // only black and greens
+        }
+    EXPECT_GT(green, 20);  // "Radio" is drawn
+    EXPECT_EQ(other, 0);
+}
+
+TEST(ModeToolBar, ItemsCarryTheirModulationCodes)
+{
+    FrameFixture f;
+    QComboBox* combo = f.frame->GetModeToolBar()->GetCombo();
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("BPSK"));
+    EXPECT_EQ(f.frame->GetModeToolBar()->GetMode(), 0);
+    combo->setCurrentIndex(combo->findText(QStringLiteral("QPSK-LSB")));
+    EXPECT_EQ(f.frame->GetModeToolBar()->GetMode(), 2);
+    combo->setCurrentIndex(combo->findText(QStringLiteral("QPSK-USB")));
+    EXPECT_EQ(f.frame->GetModeToolBar()->GetMode(), 1);
+}
+
+TEST(LocatorEdit, EachChangePostsOneLocatorMessageToItsParent)
+{
+    QWidget parent;
+    auto* edit = new CLocatorEdit(&parent);
+    MessageRecorder rec(&parent);
+    QTest::keyClick(edit, Qt::Key_A);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(rec.Of(RegisteredMessage::nMsgLocator).size(), 1);
+    EXPECT_EQ(rec.Of(RegisteredMessage::nMsgLocator)[0].lParam, 0);
+}
+
+TEST(Favourites, UpAndDownWrapAroundTheSortedList)
+{
+    QList<uint32_t> freqs;
+    QStringList titles;
+    CMainFrame::BuiltInFavourites(freqs, titles);
+    ASSERT_EQ(freqs.size(), 14);
+    EXPECT_EQ(titles[0], QStringLiteral("1.838.150 MHz"));
+    EXPECT_EQ(titles[3], QStringLiteral("7.080.150 MHz (US)"));
+    EXPECT_EQ(titles[13], QStringLiteral("50.385.000 MHz"));
+    EXPECT_EQ(CMainFrame::NextFavourite(freqs, 14070150, true), 18100150u);
+    EXPECT_EQ(CMainFrame::NextFavourite(freqs, 14070150, false), 10142150u);
+    EXPECT_EQ(CMainFrame::NextFavourite(freqs, 50385000, true), 1838150u);
+    EXPECT_EQ(CMainFrame::NextFavourite(freqs, 1838150, false), 50385000u);
+    EXPECT_EQ(CMainFrame::NextFavourite({}, 1, true), 0u);
+}
+
+TEST(Favourites, MismatchedStoredListsGiveTheBuiltInOnes)
+{
+    CRegistry().WriteIntArray(QStringLiteral("Favourites-I"), {1, 2, 3});
+    CRegistry().WriteStringArray(QStringLiteral("Favourites-S"), {QStringLiteral("a"), QStringLiteral("b")});
+    FrameFixture f;
+    f.frame->InitialiseFrame();
+    QList<uint32_t> freqs;
+    QStringList titles;
+    f.frame->GetFavourites(freqs, titles);
+    EXPECT_EQ(freqs.size(), 14);
+    // The menu: "&Manager", a separator, one entry per favourite.
+    const QList<QAction*> items = f.frame->GetFavouritesMenu()->actions();
+    ASSERT_EQ(items.size(), 16);
+    EXPECT_EQ(items[2]->text(), QStringLiteral("1.838.150 MHz"));
+    EXPECT_EQ(items[2]->data().toInt(), 32826);
+}
+
+TEST(Favourites, EntriesBeyondTheCommandRangeGetNoMenuEntry)
+{
+    FrameFixture f;
+    QList<uint32_t> freqs;
+    QStringList titles;
+    for (int i = 0; i < 600; ++i) {
+        freqs.append(uint32_t(7000000 + i));
+        titles.append(QStringLiteral("F%1").arg(i));
+    }
+    f.frame->SetFavourites(freqs, titles);
+    const QList<QAction*> items = f.frame->GetFavouritesMenu()->actions();
+    EXPECT_EQ(items.size(), 2 + 500);
+    EXPECT_EQ(items.last()->data().toInt(), 33325);
+    // The command after the range still belongs to its own bar toggle.
+    EXPECT_EQ(f.frame->GetCommandAction(33335)->text(), QStringLiteral("Waterfall &Display"));
+    QList<uint32_t> stored;
+    CRegistry().GetIntArray(QStringLiteral("Favourites-I"), stored);
+    EXPECT_EQ(stored.size(), 600);
+}
+
+TEST(FrameCommands, ClockButtonStepsThroughTheFourFormats)
+{
+    FrameFixture f;
+    CPSK31Settings& s = CurrentSettings();
+    s.m_bUTC = 0;
+    s.m_bDate = 0;
+    const int expected[][2] = {{1, 0}, {0, 1}, {1, 1}, {0, 0}};
+    for (const auto& e : expected) {
+        f.frame->OnCommand(137);
+        EXPECT_EQ(s.m_bUTC, e[0]);
+        EXPECT_EQ(s.m_bDate, e[1]);
+    }
+}
+
+TEST(FrameCommands, ClippingCommandAlternatesWithTheLogarithm)
+{
+    FrameFixture f;
+    CurrentSettings().m_nFFTMode = 0;
+    f.frame->OnCommand(33475);
+    EXPECT_EQ(CurrentSettings().m_nFFTMode, 90);
+    EXPECT_TRUE(f.frame->IsCommandChecked(33475));
+    f.frame->OnCommand(33475);
+    EXPECT_EQ(CurrentSettings().m_nFFTMode, 1);
+    EXPECT_TRUE(f.frame->IsCommandChecked(33474));
+}
+
+TEST(FrameCommands, PttPaneNamesTheKeyingPath)
+{
+    FrameFixture f;
+    CPSK31Settings& s = CurrentSettings();
+    EXPECT_EQ(f.frame->GetPaneText(3), QStringLiteral("PTT: None"));
+    s.m_nPTTMode = 1;
+    s.m_nPTTPort = 3;
+    EXPECT_EQ(f.frame->GetPaneText(3), QStringLiteral("PTT: COM3"));
+    s.m_bPTTRVL = 1;
+    EXPECT_EQ(f.frame->GetPaneText(3), QStringLiteral("PTT: Ravelin"));
+    s.m_bPTTFT817 = 1;
+    EXPECT_EQ(f.frame->GetPaneText(3), QStringLiteral("PTT: FT-817 Corvane"));
+    // Nobody answers for the AFC: "Off"; no clock-error text.
+    EXPECT_EQ(f.frame->GetPaneText(4), QStringLiteral("AFC: Off"));
+    EXPECT_EQ(f.frame->GetPaneText(1), QString());
+    EXPECT_FALSE(f.frame->IsPaneEnabled(2));
+}
+
+TEST(FrameCommands, FullScreenRestoresTheSavedRectangle)
+{
+    FrameFixture f;
+    f.frame->setGeometry(100, 120, 800, 600);
+    f.frame->show();
+    const QRect before = f.frame->geometry();
+    f.frame->OnCommand(33632);
+    EXPECT_TRUE(f.frame->IsFullScreen());
+    EXPECT_TRUE(f.frame->IsCommandChecked(33632));
+    // The dialog's "X" posts the message that leaves full screen.
+    PostRegisteredMessage(f.frame, RegisteredMessage::nMsgFullScreen, 0, 0);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(f.frame->IsFullScreen());
+    EXPECT_EQ(f.frame->geometry(), before);
+}
+
+TEST(BarLayouts, EachLayoutRemembersItsOwnVisibility)
+{
+    FrameFixture f;
+    QDockWidget* macros = f.frame->GetMacrosBar();
+    f.frame->show();
+    ASSERT_TRUE(macros->isVisible());
+    EXPECT_EQ(f.frame->OnBrowserActivate(1), 1);  // the Super Browser becomes active
+    macros->hide();
+    f.frame->OnBrowserActivate(0);                // back to a channel window
+    EXPECT_TRUE(macros->isVisible());
+    f.frame->OnBrowserActivate(1);
+    EXPECT_FALSE(macros->isVisible());
+    EXPECT_EQ(f.frame->GetBrowserLayout().GetMacrosName(), QStringLiteral("MacBar-0"));
+    EXPECT_EQ(f.frame->GetChannelLayout().GetDisplayName(), QStringLiteral("DspBar-0"));
+}
+
+// A recording destination and playback master in memory.
+class FakeMixer : public CSoundMixer {
+public:
+    struct State {
+        SelectKind kind = SelectKind::Mux;
+        QStringList items{QStringLiteral("Line"), QStringLiteral("Mic"), QStringLiteral("CD")};
+        QList<bool> selected{true, false, false};
+        QList<long> volume{30000, 5000, 0};
+        long master = 40000;
+        bool muted = false;
+    };
+    explicit FakeMixer(State* s) : m(s) {}
+    bool HasMasterVolume() const override { return true; }
+    bool GetMasterRange(long& a, long& b) const override { a = 0; b = 65535; return true; }
+    bool GetMasterVolume(long& v) const override { v = m->master; return true; }
+    bool SetMasterVolume(long v) override { m->master = v; return true; }
+    bool HasMasterMute() const override { return true; }
+    bool GetMasterMute(bool& b) const override { b = m->muted; return true; }
+    bool SetMasterMute(bool b) override { m->muted = b; return true; }
+    SelectKind GetSelectKind() const override { return m->kind; }
+    QStringList GetItemNames() const override { return m->items; }
+    int GetItemType(int i) const override
+    {
+        const QString name = m->items.value(i);
+        return name == QLatin1String("Line") ? SourceLine : name == QLatin1String("Mic") ? SourceMicrophone : -1;
+    }
+    bool GetSelectValues(QList<bool>& v) const override { v = m->selected; return true; }
+    bool SetSelectValues(const QList<bool>& v) override { m->selected = v; return true; }
+    bool HasSourceVolume(int i) const override { return i < 2; }
+    bool GetSourceRange(int, long& a, long& b) const override { a = 0; b = 65535; return true; }
+    bool GetSourceVolume(int i, long& v) const override { v = m->volume.value(i); return true; }
+    bool SetSourceVolume(int i, long v) override { m->volume[i] = v; return true; }
+    bool TakeChanges() override { return false; }
+    State* m;
+};
+
+class Mixers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CSoundMixer::SetFactory([this] { return std::make_unique<FakeMixer>(&m_state); });
+    }
+    void TearDown() override { CSoundMixer::SetFactory(nullptr); }
+    FakeMixer::State m_state;
+};
+
+TEST_F(Mixers, ReduceLevelTakesAPercentageOrHalves)
+{
+    CMixerDialog line(nullptr, 0);
+    ASSERT_TRUE(line.IsReady());
+    EXPECT_EQ(line.windowTitle(), QStringLiteral("Line"));
+    EXPECT_TRUE(line.GetSelectBox()->isChecked());
+    EXPECT_EQ(line.GetSlider()->value(), 65535 - 30000);
+    line.ReduceLevel(10);
+    EXPECT_EQ(m_state.volume[0], 23447);
+    m_state.volume[0] = 5000;
+    line.ReduceLevel(10);
+    EXPECT_EQ(m_state.volume[0], 2500);
+    // A source not selected for recording keeps its level.
+    CMixerDialog mic(nullptr, 1);
+    mic.ReduceLevel(10);
+    EXPECT_EQ(m_state.volume[1], 5000);
+}
+
+TEST_F(Mixers, SelectingOnAMultiplexerClearsTheOthers)
+{
+    CMixerDialog mic(nullptr, 1);
+    mic.GetSelectBox()->click();
+    EXPECT_EQ(m_state.selected, (QList<bool>{false, true, false}));
+    EXPECT_TRUE(mic.GetSelectBox()->isChecked());
+    CMixerDialog line(nullptr, 0);
+    EXPECT_FALSE(line.GetSelectBox()->isChecked());
+    m_state.kind = CSoundMixer::SelectKind::Mixer;
+    CMixerDialog line2(nullptr, 0);
+    line2.GetSelectBox()->click();
+    EXPECT_EQ(m_state.selected, (QList<bool>{true, true, false}));
+}
+
+TEST_F(Mixers, MissingSourceKeepsTheWindowDisabled)
+{
+    m_state.items = {QStringLiteral("CD")};
+    CMixerDialog line(nullptr, 0);
+    EXPECT_FALSE(line.IsReady());
+    EXPECT_EQ(line.windowTitle(), QStringLiteral("Input"));
+    EXPECT_FALSE(line.GetSlider()->isEnabled());
+    line.ReduceLevel(50);
+}
+
+TEST_F(Mixers, SliderLinesMoveInStepsOfAHundredthPart)
+{
+    EXPECT_EQ(CMixerDialog::LineStep(1000, 0, 65535, true), 1308);
+    EXPECT_EQ(CMixerDialog::LineStep(1308, 0, 65535, true), 1308);
+    EXPECT_EQ(CMixerDialog::LineStep(1000, 0, 65535, false), 981);
+    EXPECT_EQ(CMixerDialog::LineStep(65500, 0, 65535, true), 65535);
+    EXPECT_EQ(CMixerDialog::LineStep(5, 0, 100, true), 5);
+}
+
+TEST_F(Mixers, OverloadLowersBothInputsOnlyOnceSettled)
+{
+    FrameFixture f;
+    m_state.kind = CSoundMixer::SelectKind::Mixer;
+    m_state.selected = {true, true, false};
+    f.frame->ReduceMixerLevels(10);  // right after start: at once
+    EXPECT_EQ(m_state.volume[0], 23447);
+    EXPECT_EQ(m_state.volume[1], 2500);
+    f.frame->RewindInput();
+    f.frame->ReduceMixerLevels(10);
+    EXPECT_EQ(m_state.volume[0], 23447);
+    for (int i = 0; i < 101; ++i)
+        f.Engine(CMainFrame::WM_FFT_READY, 0, 0);
+    f.frame->ReduceMixerLevels(10);
+    EXPECT_EQ(m_state.volume[0], 23447 - 6553);
+}
+
+TEST_F(Mixers, OutputWindowIsUpsideDownAndMutes)
+{
+    CVolumeDialog out(nullptr, 1);
+    EXPECT_EQ(out.windowTitle(), QStringLiteral("Output"));
+    EXPECT_EQ(out.GetSlider()->value(), 65535 - 40000);
+    out.GetMuteBox()->click();
+    EXPECT_TRUE(m_state.muted);
+    out.GetSlider()->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(m_state.master, 65535);
+}
+
+} // namespace

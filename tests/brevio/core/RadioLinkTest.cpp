@@ -1,0 +1,331 @@
+// The link to the radio-control program over its real local socket: a small
+// radio program in a thread of the test, which carries PTT and frequency
+// commands to the FT-817 simulator over the CAT protocol.
+#include "FrameFixture.h"
+#include "platform/LocalMessaging.h"
+#include "platform/SerialPort.h"
+#include "brevio/core/RadioToolBar.h"
+#include "support/ScriptedPrompter.h"
+#include "support/Simulator.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMutex>
+#include <QThread>
+#include <atomic>
+#include <gtest/gtest.h>
+
+using testsupport::FrameFixture;
+
+namespace {
+
+struct Request {
+    uint32_t message;
+    uint32_t command;
+    int32_t argument;
+};
+
+// A program that serves message 1090 under a window identifier.
+class RadioProgram : public QThread {
+public:
+    explicit RadioProgram(const QString& identifier, QString portPath = QString())
+        : m_identifier(identifier), m_portPath(std::move(portPath))
+    {
+        start();
+        while (!m_ready.load())
+            QThread::msleep(5);
+    }
+    ~RadioProgram() override
+    {
+        quit();
+        wait();
+    }
+    QList<Request> Requests()
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_requests;
+    }
+    std::atomic<uint32_t> m_frequency{14070150};
+    std::atomic<uint32_t> m_status{0x20523};
+    std::atomic<bool> m_hang{false};
+
+protected:
+    void run() override
+    {
+        std::unique_ptr<platform::SerialPort> port;
+        if (!m_portPath.isEmpty()) {
+            port = platform::createSerialPort();
+            QString error;
+            port->open(m_portPath, &error);
+            port->configure(platform::SerialLineSettings{}, &error);
+        }
+        platform::LocalEndpoint endpoint;
+        endpoint.setHandler([&](uint32_t message, uint32_t wParam, int32_t lParam) -> uint32_t {
+            {
+                QMutexLocker lock(&m_mutex);
+                m_requests.append({message, wParam, lParam});
+            }
+            if (m_hang.load()) {
+                QThread::msleep(2600);  // longer than a sender waits
+                return m_frequency.load();
+            }
+            if (port && (wParam == 3 || wParam == 4 || wParam == 10)) {
+                uint8_t frame[5] = {0, 0, 0, 0, uint8_t(wParam == 3 ? 0x08 : 0x88)};
+                if (wParam == 10) {
+                    // Ten digits of 10 Hz units, the last eight as packed BCD.
+                    const QByteArray digits = QByteArray::number(uint32_t(lParam) / 10).rightJustified(10, '0');
+                    for (int i = 0; i < 4; ++i)
+                        frame[i] = uint8_t(((digits[2 + 2 * i] - '0') << 4) | (digits[3 + 2 * i] - '0'));
+                    frame[4] = 0x01;
+                }
+                int n = 0;
+                QString error;
+                port->flushInput();
+                port->write(frame, 5, &n, &error);
+                uint8_t reply = 0;
+                port->read(&reply, 1, &n, &error);
+                if (wParam == 10)
+                    m_frequency = uint32_t(lParam);
+            }
+            switch (wParam) {
+            case 6:
+            case 7:
+            case 8:
+            case 9:
+            case 12:
+            case 15:
+                return m_status.load();
+            default:
+                return m_frequency.load();
+            }
+        });
+        QString error;
+        m_listening = endpoint.listen(m_identifier, &error);
+        m_ready = true;
+        exec();
+    }
+
+private:
+    QString m_identifier;
+    QString m_portPath;
+    QMutex m_mutex;
+    QList<Request> m_requests;
+    std::atomic<bool> m_ready{false};
+    std::atomic<bool> m_listening{false};
+};
+
+QList<uint32_t> Commands(const QList<Request>& requests)
+{
+    QList<uint32_t> out;
+    for (const Request& r : requests)
+        out.append(r.command);
+    return out;
+}
+
+TEST(RadioLink, NoRadioProgramLeavesTheLinkDown)
+{
+    FrameFixture f;
+    f.frame->ProbeRadioProgram();
+    EXPECT_FALSE(f.frame->IsRadioLinked());
+    f.frame->PttOn();  // sends nothing, fails nothing
+    EXPECT_EQ(f.frame->GetRadioBar()->GetFrequencyText(), QStringLiteral("Radio"));
+    EXPECT_FALSE(f.frame->IsCommandEnabled(113));
+    EXPECT_TRUE(f.frame->IsCommandEnabled(112));
+}
+
+TEST(RadioLink, ProbeLinksAndThePollDecodesTheStatusWord)
+{
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    f.frame->ProbeRadioProgram();
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+    EXPECT_EQ(f.frame->GetRadioProgram(), 1);
+    f.frame->OnTimer(104);
+    EXPECT_EQ(Commands(radio.Requests()), (QList<uint32_t>{2, 2, 9}));
+    EXPECT_EQ(radio.Requests()[0].message, CMainFrame::WM_REMOTE_COMMAND);
+    EXPECT_EQ(f.frame->GetRadioBar()->GetFrequencyText(), QStringLiteral("14.070.150"));
+    EXPECT_TRUE(f.frame->IsRadioAtt());
+    EXPECT_TRUE(f.frame->IsRadioPreamp());  // the IPO bit is clear: preamplifier on
+    EXPECT_FALSE(f.frame->IsRadioNarrow());
+    EXPECT_TRUE(f.frame->IsRadioDig());
+    EXPECT_EQ(f.frame->GetRadioBar()->GetAgcCombo()->currentText(), QStringLiteral("Slow"));
+    EXPECT_TRUE(f.frame->GetRadioBar()->GetAgcCombo()->isEnabled());
+    EXPECT_EQ(f.frame->GetRadioBar()->GetMeterValue(), 5);
+    EXPECT_FALSE(f.frame->IsCommandEnabled(130));  // already DIG
+    EXPECT_TRUE(f.frame->IsCommandChecked(113));
+
+    // While transmitting the meter shows ALC low, PWR high.
+    f.Engine(CMainFrame::WM_DSP_STATUS, 1, 0);
+    radio.m_status = 0x39000001;
+    f.frame->RadioCommand(9, 0);
+    EXPECT_EQ(f.frame->GetRadioBar()->GetMeterValue(), 0x93);
+    EXPECT_TRUE(f.frame->GetRadioBar()->IsMeterTransmit());
+}
+
+TEST(RadioLink, ToggleCommandsSendTheInvertedBits)
+{
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    radio.m_status = 0x1;  // everything off, IPO clear: preamplifier on
+    f.frame->ProbeRadioProgram();
+    f.frame->RadioCommand(9, 0);
+    f.frame->OnCommand(113);
+    f.frame->OnCommand(114);
+    f.frame->OnCommand(116);
+    f.frame->OnCommand(118);
+    f.frame->OnCommand(130);
+    f.frame->OnCommand(32813);
+    f.frame->OnCommand(32814);
+    const QList<Request> r = radio.Requests().mid(2);
+    ASSERT_EQ(r.size(), 7);
+    EXPECT_EQ((std::pair{r[0].command, r[0].argument}), (std::pair{6u, 2}));
+    EXPECT_EQ((std::pair{r[1].command, r[1].argument}), (std::pair{7u, 4}));  // preamp on: send IPO on
+    EXPECT_EQ((std::pair{r[2].command, r[2].argument}), (std::pair{8u, 8}));
+    EXPECT_EQ((std::pair{r[3].command, r[3].argument}), (std::pair{12u, 16}));
+    EXPECT_EQ((std::pair{r[4].command, r[4].argument}), (std::pair{15u, 32}));
+    EXPECT_EQ((std::pair{r[5].command, r[5].argument}), (std::pair{0u, 200}));
+    EXPECT_EQ((std::pair{r[6].command, r[6].argument}), (std::pair{1u, -200}));
+}
+
+TEST(RadioLink, AZeroReplyOrASilentProgramLosesTheLink)
+{
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    f.frame->ProbeRadioProgram();
+    f.frame->RadioCommand(9, 0);
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+    radio.m_frequency = 0;  // closing: answers 0
+    f.frame->OnTimer(104);
+    EXPECT_FALSE(f.frame->IsRadioLinked());
+    EXPECT_EQ(Commands(radio.Requests()).mid(2), (QList<uint32_t>{2}));  // the status poll is skipped
+    EXPECT_EQ(f.frame->GetRadioBar()->GetFrequencyText(), QStringLiteral("Radio"));
+    EXPECT_FALSE(f.frame->GetRadioBar()->GetAgcCombo()->isEnabled());
+    EXPECT_FALSE(f.frame->IsRadioAtt());
+
+    radio.m_frequency = 7035150;
+    f.frame->OnTimer(102);  // probes again
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+    // A program that stops answering reads as gone, within the bounded wait.
+    radio.m_hang = true;
+    QElapsedTimer clock;
+    clock.start();
+    f.frame->RadioCommand(2, 0);
+    EXPECT_LT(clock.elapsed(), CMainFrame::kRemoteTimeoutMs + 1500);
+    EXPECT_FALSE(f.frame->IsRadioLinked());
+}
+
+TEST(RadioLink, RavelinIsUsedWhenTheRadioProgramIsAbsent)
+{
+    FrameFixture f;
+    RadioProgram ravelin(CMainFrame::RavelinClass());
+    ravelin.m_status = 0x5;  // bit 2: preamplifier on for this program
+    f.frame->ProbeRadioProgram();
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+    EXPECT_EQ(f.frame->GetRadioProgram(), 2);
+    EXPECT_EQ(Commands(ravelin.Requests()), (QList<uint32_t>{2, 99}));
+    f.frame->RadioCommand(9, 0);
+    EXPECT_TRUE(f.frame->IsRadioPreamp());
+    f.frame->OnCommand(114);
+    EXPECT_EQ(ravelin.Requests().last().argument, 0);
+}
+
+TEST(RadioLink, TransmissionKeysAndUnkeysTheSimulatedRadio)
+{
+    testsupport::Simulator sim;
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass(), sim.portPath());
+    CurrentSettings().m_bPTTFT817 = 1;
+    CurrentSettings().m_nTxDelay = 0;
+    f.frame->ProbeRadioProgram();
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+
+    f.frame->StartTransmit(true);
+    ASSERT_TRUE(sim.waitForFrames(1));
+    EXPECT_EQ(sim.frames().last(), QByteArray::fromHex("0000000008"));
+    f.Engine(CMainFrame::WM_DSP_STATUS, 1, 0);
+    f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+    ASSERT_TRUE(sim.waitForFrames(2));
+    EXPECT_EQ(sim.frames().last(), QByteArray::fromHex("0000000088"));
+    EXPECT_TRUE(f.LogLines().contains(QStringLiteral("Switching radio to Rx")));
+
+    // A favourite tunes the radio.
+    QList<uint32_t> freqs;
+    QStringList titles;
+    CMainFrame::BuiltInFavourites(freqs, titles);
+    f.frame->SetFavourites(freqs, titles);
+    f.frame->OnCommand(32826 + 5);  // 14.070.150
+    ASSERT_TRUE(sim.waitForFrames(3));
+    EXPECT_EQ(sim.frames().last(), QByteArray::fromHex("0140701501"));
+}
+
+TEST(RadioLink, StatusZeroBeforeAnyTransmitLeavesTheRadioKeyedAlone)
+{
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    CurrentSettings().m_bPTTFT817 = 1;
+    f.frame->ProbeRadioProgram();
+    f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+    EXPECT_FALSE(Commands(radio.Requests()).contains(4u));
+    f.Engine(CMainFrame::WM_DSP_STATUS, 1, 0);
+    f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+    EXPECT_TRUE(Commands(radio.Requests()).contains(4u));
+}
+
+TEST(RadioLink, OwnHandlerAnswersOnlyTheActivationRequest)
+{
+    FrameFixture f;
+    EXPECT_EQ(f.frame->OnRadioLink(14, 0), 1u);
+    EXPECT_EQ(f.frame->OnRadioLink(2, 0), 0u);
+    f.frame->close();
+    EXPECT_TRUE(f.frame->IsClosing());
+    EXPECT_EQ(f.frame->OnRadioLink(14, 0), 0u);
+}
+
+TEST(RadioLink, LocatorGoesToTheMapProgramAsTwoWords)
+{
+    uint32_t w = 0;
+    int32_t l = 0;
+    CMainFrame::LocatorParams(QStringLiteral("AB12CD"), w, l);
+    EXPECT_EQ(w, 0x32314241u);
+    EXPECT_EQ(l, 0x00004443);
+
+    FrameFixture f;
+    RadioProgram orbisk(CMainFrame::OrbiskClass());
+    f.frame->SendLocatorToOrbisk(QStringLiteral("AB12"));
+    f.frame->SendLocatorToOrbisk(QStringLiteral("AB12CD"));
+    QElapsedTimer clock;
+    clock.start();
+    while (orbisk.Requests().isEmpty() && clock.elapsed() < 3000)
+        QThread::msleep(10);
+    const QList<Request> r = orbisk.Requests();
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_EQ(r[0].message, CMainFrame::WM_REMOTE_LOCATOR);
+    EXPECT_EQ(r[0].command, 0x32314241u);
+    EXPECT_EQ(r[0].argument, 0x00004443);
+}
+
+TEST(RadioLink, ExternalLogbookGetsItsConfiguredMessage)
+{
+    FrameFixture f;
+    RadioProgram logbook(QStringLiteral("MyLogbookClass"));
+    f.frame->NotifyExternalLogbook();  // not enabled
+    CurrentSettings().m_bExtLogbookEnable = 1;
+    CurrentSettings().m_strExtLogbookClass = QStringLiteral("MyLogbookClass");
+    CurrentSettings().m_nExtLogbookMsgId = 5;
+    CurrentSettings().m_nExtLogbookWPARAM = 7;
+    CurrentSettings().m_nExtLogbookLPARAM = -3;
+    f.frame->NotifyExternalLogbook();
+    QElapsedTimer clock;
+    clock.start();
+    while (logbook.Requests().isEmpty() && clock.elapsed() < 3000)
+        QThread::msleep(10);
+    const QList<Request> r = logbook.Requests();
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_EQ(r[0].message, CMainFrame::WM_USER + 5);
+    EXPECT_EQ(r[0].command, 7u);
+    EXPECT_EQ(r[0].argument, -3);
+}
+
+} // namespace

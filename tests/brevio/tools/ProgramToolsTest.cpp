@@ -1,0 +1,137 @@
+// The macros and tags in the running program: start-up loads both files,
+// the main frame's bars show them, a receive window's Ctrl+digit reaches the
+// macros bar; and a picture of the main window for people to look at.
+#include "ToolsFixture.h"
+
+#include "platform/DataFolder.h"
+#include "platform/Sleeper.h"
+#include "brevio/core/FormRx.h"
+#include "brevio/core/PSK31App.h"
+#include "brevio/core/RegisteredMessages.h"
+#include "brevio/core/TxTextSender.h"
+#include "brevio/core/TxTextWindow.h"
+#include "brevio/display/DisplayCanvasServices.h"
+#include "brevio/display/DisplayComponents.h"
+#include "brevio/tools/MacrosBar.h"
+#include "brevio/tools/TagsBar.h"
+#include "shared/Registry.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#ifdef DSP_SCRIPTED
+#include "brevio/core/stub/ScriptedDspControl.h"
+
+namespace {
+
+class ProgramTools : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::setProgram(platform::brevioIdentity());
+        platform::Sleeper::setInstance(&m_sleeper);
+        CurrentSettings().SetDefaults();
+        PreviousSettings().SetDefaults();
+        Macros().RemoveAll();
+        Tags().SetDefaults();
+        InstallDisplayComponents();
+        InstallToolComponents();
+    }
+    void TearDown() override
+    {
+        if (TheApp().GetMainFrame())
+            fnStopSoundCard();
+        TheApp().DestroyWindows();
+        TheApp().ExitInstance();
+        TheApp().ReleaseMutex();
+        TheApp().SetStartupDialogRunner(nullptr);
+        TheApp().SetDspLibraryPath(QString());
+        ForgetDspLibrary();
+        PskComponents() = CPskComponents();
+        CDisplayCanvasServices::SetInstance(nullptr);
+        platform::Sleeper::setInstance(nullptr);
+        Macros().RemoveAll();
+        Tags().SetDefaults();
+        platform::setProgram(platform::corvaneIdentity());
+    }
+    platform::FakeSleeper m_sleeper;
+};
+
+TEST_F(ProgramTools, StartUpLoadsBothFilesIntoTheBars)
+{
+    // The operator's files from an earlier run.
+    CMacroStore macros;
+    macros.Add(QStringLiteral("CQ call"), QStringLiteral("CQ"),
+               {QStringLiteral("CQ CQ CQ de <My Callsign> <My Callsign> pse k")}, true, false, true, false, 1, false);
+    macros.Add(QStringLiteral("Reply"), QStringLiteral("Reply"),
+               {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>, your RST is <Sent>")}, false, false, false,
+               false, 1, false);
+    macros.Add(QStringLiteral("Station"), QStringLiteral("Station"),
+               {QStringLiteral("Rig: <My Rig>, antenna: <My Antenna>, locator <My Locator>")}, false, false, false,
+               false, 1, false);
+    macros.Add(QStringLiteral("Goodbye"), QStringLiteral("73"), {QStringLiteral("73 <Name>, <Callsign> de <My Callsign> sk")},
+               false, false, true, false, 1, false);
+    macros.SaveDefault();
+    CTagStore tags;
+    tags.SetDefaults();
+    tags.SetValue(QStringLiteral("My Callsign"), QStringLiteral("QT9XVK"), -1);
+    tags.SetValue(QStringLiteral("My Locator"), QStringLiteral("IO91WM"), -1);
+    tags.SetValue(QStringLiteral("My Rig"), QStringLiteral("FT-817"), -1);
+    tags.SaveDefault();
+    CRegistry().WriteInt(QStringLiteral("CTagsBar::m_bShowOwn"), 1);
+
+    testsupport::ScriptedDsp dsp(DSP_SCRIPTED);
+    ASSERT_TRUE(dsp.IsLoaded());
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_SCRIPTED));
+    TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
+        *pnLayout = 1;
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio")}));
+    CMainFrame* frame = TheApp().GetMainFrame();
+    frame->resize(1100, 760);
+    frame->show();
+    (void)QTest::qWaitForWindowExposed(frame);
+    QCoreApplication::processEvents();
+
+    auto* macrosBar = dynamic_cast<CMacrosBar*>(frame->GetMacrosBar());
+    auto* tagsBar = dynamic_cast<CTagsBar*>(frame->GetTagsBar());
+    ASSERT_NE(macrosBar, nullptr);
+    ASSERT_NE(tagsBar, nullptr);
+    EXPECT_EQ(Macros().GetCount(), 4);
+    EXPECT_EQ(macrosBar->GetList()->item(3)->text(), QStringLiteral("[0] CQ"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("My Callsign"), -1), QStringLiteral("QT9XVK"));
+    EXPECT_TRUE(tagsBar->IsShowOwn());
+
+    // The operator fills in the other station's values in the tags bar.
+    tagsBar->SetTagValue(QStringLiteral("Callsign"), QStringLiteral("G0ABC"));
+    tagsBar->SetTagValue(QStringLiteral("Name"), QStringLiteral("Ann"));
+    tagsBar->SetTagValue(QStringLiteral("Sent"), QStringLiteral("599"));
+
+    // Ctrl+1 in channel 1 sends the second listed macro through the bar.
+    CFormRx* form = frame->GetChannelWindow(0);
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(TheApp().GetChannelFrame(0)->isVisible());
+    frame->GetMdiArea()->setActiveSubWindow(TheApp().GetChannelFrame(0));
+    PostRegisteredMessage(macrosBar, RegisteredMessage::nMsgSelectMacro, 0, 1);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->GetTxWindow()->Sender().Text(), QStringLiteral("G0ABC de QT9XVK - hello Ann, your RST is 599"));
+    QCoreApplication::processEvents();
+
+    const QString gallery = testsupport::buildDir() + QStringLiteral("/gallery");
+    QDir().mkpath(gallery);
+    const QPixmap window = QGuiApplication::platformName() == QStringLiteral("xcb")
+                               ? frame->screen()->grabWindow(frame->winId())
+                               : frame->grab();
+    window.save(gallery + QStringLiteral("/brevio-macros-tags.png"));
+}
+
+} // namespace
+
+#endif

@@ -1,0 +1,61 @@
+#include "corvane/frontpanel/IOLogList.h"
+
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class IOLogListTest : public ::testing::Test {
+protected:
+    void TearDown() override { CIOLogList::SetClock(nullptr); }
+};
+
+TEST_F(IOLogListTest, RowFormat)
+{
+    CIOLogList::SetClock([] { return QTime(9, 5, 7, 42); });
+    CIOLogList log;
+    const uint8_t sent[5] = {0, 0, 0, 0, 8};
+    const uint8_t received[1] = {0};
+    log.AddEntry(sent, 5, received, 1, "Set PTT");
+    log.AddText("Ready");
+    log.AddEntry(nullptr, 0, received, 1, "Get result");
+    ASSERT_EQ(log.GetItemCount(), 3);
+    EXPECT_EQ(log.GetRow(0).strTime, "09:05:07.042");
+    EXPECT_EQ(log.GetRow(0).strSent, "00 00 00 00 08");
+    EXPECT_EQ(log.GetRow(0).strReceived, "00");
+    EXPECT_EQ(log.GetRow(0).strComment, "Set PTT");
+    EXPECT_TRUE(log.GetRow(1).strSent.isEmpty());
+    EXPECT_TRUE(log.GetRow(1).strReceived.isEmpty());
+    EXPECT_EQ(log.GetRow(2).strReceived, "00");
+
+    EXPECT_EQ(log.GetModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Time");
+    EXPECT_EQ(log.GetModel()->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), "Comment");
+    EXPECT_EQ(log.columnWidth(0), 150);
+    EXPECT_EQ(log.columnWidth(3), 300);
+
+    CIOLogList::SetClock(nullptr);
+    log.AddText("now");
+    EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$").match(log.GetRow(3).strTime).hasMatch());
+    const uint8_t all[3] = {0xAB, 0x0F, 0xFF};
+    EXPECT_EQ(CIOLogModel::FormatBytes(all, 3), "AB 0F FF");
+}
+
+TEST_F(IOLogListTest, BurstIsTrimmedToTheNewest5000OnceTheTimerFires)
+{
+    CIOLogList log;
+    log.resize(600, 300);
+    log.show();
+    for (int i = 0; i < 6000; ++i)
+        log.AddText(QString::number(i));
+    // Rows go in at once; the trim waits for the quiet 100 ms.
+    EXPECT_EQ(log.GetItemCount(), 6000);
+    EXPECT_TRUE(log.IsTimerPending());
+    QTRY_VERIFY_WITH_TIMEOUT(!log.IsTimerPending(), 2000);
+    ASSERT_EQ(log.GetItemCount(), 5000);
+    EXPECT_EQ(log.GetRow(0).strComment, "1000");
+    EXPECT_EQ(log.GetRow(4999).strComment, "5999");
+    // The newest row is in view.
+    EXPECT_EQ(log.verticalScrollBar()->value(), log.verticalScrollBar()->maximum());
+    const QRect last = log.visualRect(log.GetModel()->index(4999, 0));
+    EXPECT_TRUE(log.viewport()->rect().intersects(last));
+}

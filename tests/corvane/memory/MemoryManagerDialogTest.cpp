@@ -1,0 +1,274 @@
+// The Memory Manager on the simulator: the radio's channels and the archive
+// file as it opens, the command states, refusals, New cancelled, saving to
+// the radio, Save to Memory, the archive buttons and closing.
+#include "MemoryRadioFixture.h"
+#include "MemoryTestSupport.h"
+
+#include "corvane/core/MainFrame.h"
+#include "corvane/core/RegisteredMessages.h"
+#include "corvane/memory/MemoryChannelEditorDialog.h"
+#include "corvane/memory/MemoryManagerDialog.h"
+#include "corvane/memory/SaveChangesDialog.h"
+#include "platform/DataFolder.h"
+#include "shared/RegisteredEvent.h"
+#include "shared/buttons/OXBitmapButton.h"
+#include "shared/ui/BarMeter.h"
+#include "shared/ui/ColourStatic.h"
+#include "shared/ui/OwnListCtrl.h"
+#include "support/TestEnvironment.h"
+
+#include <QCheckBox>
+
+using namespace memtest;
+using D = CMemoryManagerDialog;
+
+namespace {
+class Frame : public CMainFrame {
+public:
+    bool event(QEvent* event) override
+    {
+        if (CRegisteredEvent::As(event, RegisteredMessage::nMsgReloadMemory)) {
+            ++reloads;
+            return true;
+        }
+        return CMainFrame::event(event);
+    }
+    int reloads = 0;
+};
+
+class Manager : public MemoryRadio {
+protected:
+    void open(bool bSaveToMemory = false)
+    {
+        frame.MakeMainFrame();
+        dialog = std::make_unique<D>(nullptr, bSaveToMemory);
+        dialog->show();
+        ASSERT_TRUE(waitFor([&] { return dialog->GetLiveList()->GetItemCount() == 202; }));
+        newFrames();
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        MemoryRadio::TearDown();
+    }
+    void select(std::initializer_list<int> rows)
+    {
+        dialog->GetLiveList()->DeselectAll();
+        for (int r : rows)
+            dialog->GetLiveList()->SelectItem(r, true);
+    }
+    QString liveText(int row, int column) const { return dialog->GetLiveList()->GetItemText(row, column); }
+
+    Frame frame;
+    std::unique_ptr<D> dialog;
+};
+} // namespace
+
+TEST_F(Manager, OpensWithTheRadiosChannelsAndTheArchive)
+{
+    start();
+    CRadioMemoryList archive;
+    archive.RemoveAll();
+    makeRecord(*archive.AddChannel(), "ARCH", 3573000);
+    ASSERT_TRUE(archive.SaveRawKind(5));
+    open();
+
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager");
+    EXPECT_FALSE(dialog->GetProgress()->isVisible());
+    COwnListCtrl* live = dialog->GetLiveList();
+    EXPECT_EQ(liveText(3, 1), " A-004");
+    EXPECT_EQ(liveText(3, 2), "RPT R7  ");
+    EXPECT_EQ(liveText(3, 3), "145.725.000");
+    EXPECT_EQ(liveText(3, 5), "FM");
+    EXPECT_EQ(live->GetItemImage(3), 0);
+    EXPECT_EQ(live->GetItemData(3), 1u);
+    EXPECT_EQ(liveText(5, 2), "") << "no tag: no label shown";
+    EXPECT_EQ(liveText(6, 4), "14.225.000");
+    EXPECT_EQ(liveText(6, 5), "USB / USB");
+    EXPECT_EQ(live->GetItemImage(7), 4);
+    EXPECT_EQ(liveText(7, 3), "");
+    EXPECT_EQ(liveText(200, 1), "M-PL");
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), 1);
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemText(0, 1), "ARCH    ");
+    EXPECT_FALSE(dialog->GetButton(D::IDC_SAVE)->isEnabled());
+
+    // Command states follow the selection.
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_EDIT));
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_NEW));
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_ARCHIVE_SORT)) << "one archive entry";
+    select({3});
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_EDIT));
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_DISABLE));
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_ENABLE));
+    EXPECT_TRUE(dialog->GetButton(D::IDC_TO_ARCHIVE)->IsEnabled());
+    EXPECT_FALSE(dialog->GetButton(D::IDC_FROM_ARCHIVE)->IsEnabled());
+    select({7});
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_EDIT)) << "no data";
+    EXPECT_FALSE(dialog->GetButton(D::IDC_TO_ARCHIVE)->IsEnabled());
+    select({0});
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_UP));
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_DOWN));
+}
+
+TEST_F(Manager, ChannelOneStaysAndChangesAreMarked)
+{
+    start();
+    open();
+    select({0, 5});
+    dialog->OnCommand(D::ID_MEMORY_ERASE);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, "Channel 1 cannot be erased (FT-817 Restriction).");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Erase");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].style, platform::MB_ICONWARNING);
+    EXPECT_EQ(liveText(0, 3), "14.070.000");
+    EXPECT_EQ(liveText(5, 1), "*  A-006");
+    EXPECT_EQ(liveText(5, 3), "");
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager (save needed)");
+    EXPECT_EQ(dialog->GetLiveCaption()->text(), "FT-817 Memories *");
+    EXPECT_EQ(dialog->GetArchiveCaption()->text(), "File Archive");
+    EXPECT_TRUE(dialog->GetButton(D::IDC_SAVE)->isEnabled());
+    EXPECT_TRUE(newFrames().isEmpty()) << "nothing reaches the radio before Save";
+
+    select({0});
+    dialog->OnCommand(D::ID_MEMORY_DISABLE);
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "Channel 1 cannot be disabled.");
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().caption, "Delete");
+}
+
+TEST_F(Manager, ACancelledNewLeavesTheChannelAsItWas)
+{
+    start();
+    open();
+    // Without a selection: the first channel without data.
+    whenModal<CMemoryChannelEditorDialog>([](CMemoryChannelEditorDialog* e) {
+        EXPECT_EQ(e->GetIndex(), 7);
+        EXPECT_EQ(e->GetWorkingCopy().GetTag(), "<new>   ");
+        e->OnCancel();
+    });
+    dialog->OnCommand(D::ID_MEMORY_NEW);
+    EXPECT_EQ(dialog->LiveSelection(), QList<int>({7}));
+    EXPECT_FALSE(dialog->Model().HoldsData(7));
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager");
+
+    // On a channel holding data: cancelled, the channel keeps its data.
+    select({3});
+    whenModal<CMemoryChannelEditorDialog>([](CMemoryChannelEditorDialog* e) { e->OnCancel(); });
+    dialog->OnCommand(D::ID_MEMORY_NEW);
+    EXPECT_EQ(liveText(3, 2), "RPT R7  ");
+    EXPECT_FALSE(dialog->Model().Live().GetChannel(3)->IsModified());
+
+    // Confirmed, the new definition stays.
+    select({7});
+    whenModal<CMemoryChannelEditorDialog>([](CMemoryChannelEditorDialog* e) { e->OnOK(); });
+    dialog->OnCommand(D::ID_MEMORY_NEW);
+    EXPECT_EQ(liveText(7, 3), "7.000.000");
+    EXPECT_EQ(liveText(7, 1), "*  A-008") << "a new channel is a change to save";
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager (save needed)");
+}
+
+TEST_F(Manager, SaveWritesTheRadioAndReadsItAgain)
+{
+    start();
+    open();
+    select({5});
+    dialog->OnCommand(D::ID_MEMORY_ERASE);
+    whenModal<CSaveChangesDialog>([](CSaveChangesDialog* save) {
+        EXPECT_FALSE(save->GetArchiveCheck()->isEnabled());
+        save->GetMemoryCheck()->click();
+        save->OnSave();
+    });
+    dialog->OnSave();
+    EXPECT_EQ(radioRecord(5), QByteArray(26, char(0xFF)));
+    EXPECT_FALSE(radioUsed(5));
+    EXPECT_TRUE(dialog->WasMemoryWritten());
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager");
+    EXPECT_EQ(dialog->GetLiveList()->GetItemImage(5), 4) << "read again from the radio";
+
+    // Closing after a write asks the main frame to read the channels again.
+    dialog->OnCommand(D::ID_CLOSE);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(waitFor([&] { return frame.reloads == 1; }));
+}
+
+TEST_F(Manager, CancelWithChangesAsksFirst)
+{
+    start();
+    open();
+    select({5});
+    dialog->OnCommand(D::ID_MEMORY_ERASE);
+    testsupport::prompter().m_answers = {platform::IDCANCEL, platform::IDNO};
+    dialog->OnCommand(D::ID_CLOSE);
+    EXPECT_TRUE(dialog->isVisible()) << "Cancel keeps the manager open";
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "You have outstanding changes. Save now?");
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().style, platform::MB_YESNOCANCEL);
+    dialog->OnCommand(D::ID_CLOSE);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(radioUsed(5)) << "No: nothing written";
+    QApplication::processEvents();
+    EXPECT_EQ(frame.reloads, 0);
+}
+
+TEST_F(Manager, SaveToMemoryStoresTheCurrentVfo)
+{
+    start();
+    panel.frequency = 14071500;
+    app->SetDisplayView(&panel);
+    testsupport::prompter().m_answers = {platform::IDYES};
+    whenModal<CMemoryChannelEditorDialog>([](CMemoryChannelEditorDialog* e) { e->OnOK(); });
+    open(true);
+    ASSERT_TRUE(waitFor([&] { return dialog->Model().HoldsData(7); }));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, "Copy from VFO-A band 20m to channel 8?");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Save to Memory");
+    const CMemoryChannel& c = *dialog->Model().Live().GetChannel(7);
+    EXPECT_EQ(c.GetRxFrequency(), 14071500u) << "the front panel's frequency";
+    EXPECT_EQ(c.GetModeText(), "USB") << "the 20 m record's mode";
+    EXPECT_TRUE(c.IsModified());
+    EXPECT_TRUE(dialog->Model().IsLiveModified());
+    EXPECT_EQ(dialog->LiveSelection(), QList<int>({7}));
+}
+
+TEST_F(Manager, ArchiveButtonsCopyBothWays)
+{
+    start();
+    open();
+    select({3, 6});
+    dialog->OnToArchive(false);
+    ASSERT_EQ(dialog->GetArchiveList()->GetItemCount(), 2);
+    EXPECT_EQ(dialog->GetArchiveCaption()->text(), "File Archive *");
+    dialog->OnToArchive(true);
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), 2 + 8);
+
+    dialog->GetLiveList()->DeselectAll();
+    dialog->GetArchiveList()->SelectItem(1, true);
+    dialog->OnFromArchive();
+    EXPECT_EQ(liveText(7, 2), "DX SPLIT") << "into the first channel without data";
+    EXPECT_EQ(liveText(7, 1), "*  A-008");
+
+    // A file that holds no radio records is refused.
+    CMemoryChannelList favourites;
+    favourites.LoadLines({"#", "105 1", "115 7000000", "-@-"});
+    const QString path = testsupport::dataFolder() + "/fav.txt";
+    ASSERT_TRUE(favourites.Save(4, path));
+    testsupport::prompter().m_files = {path};
+    dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
+    ASSERT_FALSE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "No entries loaded - check correct file selected.");
+    EXPECT_EQ(liveText(0, 3), "14.070.000");
+}
+
+TEST_F(Manager, AnUnreadMemoryCannotBeChanged)
+{
+    start({QStringLiteral("no-answer:op=BB,addr=04D2")});  // the first pair of channel 4
+    open();
+    ASSERT_FALSE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text,
+              "These memory channels could not be read from the FT-817: A-004.\n \n"
+              "Use Reload to read them again; until then the memory cannot be changed.");
+    EXPECT_FALSE(dialog->Model().IsLiveRead());
+    select({5});
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_ERASE));
+    EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_NEW));
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_RELOAD));
+    EXPECT_FALSE(dialog->GetButton(D::IDC_ALL_TO_ARCHIVE)->IsEnabled());
+}
