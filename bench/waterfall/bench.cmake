@@ -1,7 +1,7 @@
 # Frames per second the display canvas draws at 1920 pixels wide, per display mode.
-if(TARGET pskdisplay)
+if(TARGET brevio_display)
   add_executable(waterfall_bench ${CMAKE_CURRENT_LIST_DIR}/WaterfallBench.cpp)
-  target_link_libraries(waterfall_bench PRIVATE pskdisplay Qt6::Widgets)
+  target_link_libraries(waterfall_bench PRIVATE brevio_display Qt6::Widgets)
   target_compile_options(waterfall_bench PRIVATE -O2 -Wall)
   set_target_properties(waterfall_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   if(TARGET pskmodem117)

@@ -1,7 +1,7 @@
 # Every *Test.cpp in this folder (and below) goes into one test program.
 file(GLOB_RECURSE pskcore_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
-if(pskcore_tests_sources AND TARGET pskcore)
-  corvane_test(pskcore_tests SOURCES ${pskcore_tests_sources} LIBS pskcore)
+if(pskcore_tests_sources AND TARGET brevio_core)
+  corvane_test(brevio_core_tests SOURCES ${pskcore_tests_sources} LIBS brevio_core)
 
   # Stand-in DSP libraries for the binding's failure paths: a complete one and
   # one that lacks two entry points.
@@ -9,10 +9,10 @@ if(pskcore_tests_sources AND TARGET pskcore)
     add_library(dspstub_${variant} MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/DspStub.c)
     set_target_properties(dspstub_${variant} PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
       LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspstub_${variant})
-    add_dependencies(pskcore_tests dspstub_${variant})
+    add_dependencies(brevio_core_tests dspstub_${variant})
   endforeach()
   target_compile_definitions(dspstub_missing PRIVATE STUB_OMIT)
-  target_compile_definitions(pskcore_tests PRIVATE
+  target_compile_definitions(brevio_core_tests PRIVATE
     DSP_STUB_FULL="$<TARGET_FILE:dspstub_full>"
     DSP_STUB_MISSING="$<TARGET_FILE:dspstub_missing>")
   # A stand-in that plays back scripted display data (spectrum, raw samples,
@@ -20,19 +20,19 @@ if(pskcore_tests_sources AND TARGET pskcore)
   add_library(dspscripted MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/ScriptedDsp.c)
   set_target_properties(dspscripted PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspscripted)
-  add_dependencies(pskcore_tests dspscripted)
-  target_compile_definitions(pskcore_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+  add_dependencies(brevio_core_tests dspscripted)
+  target_compile_definitions(brevio_core_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
   if(TARGET pskmodem117)
-    add_dependencies(pskcore_tests pskmodem117)
-    target_compile_definitions(pskcore_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+    add_dependencies(brevio_core_tests pskmodem117)
+    target_compile_definitions(brevio_core_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
   endif()
 endif()
 
 # The recording engine the main frame's tests load through the binding.
-if(TARGET pskcore_tests)
+if(TARGET brevio_core_tests)
   add_library(dsprecorder MODULE ${CMAKE_CURRENT_LIST_DIR}/recorder/DspRecorder.cc)
   set_target_properties(dsprecorder PROPERTIES CXX_VISIBILITY_PRESET hidden AUTOMOC OFF
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dsprecorder)
-  add_dependencies(pskcore_tests dsprecorder)
-  target_compile_definitions(pskcore_tests PRIVATE DSP_RECORDER="$<TARGET_FILE:dsprecorder>")
+  add_dependencies(brevio_core_tests dsprecorder)
+  target_compile_definitions(brevio_core_tests PRIVATE DSP_RECORDER="$<TARGET_FILE:dsprecorder>")
 endif()

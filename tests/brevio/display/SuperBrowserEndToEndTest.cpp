@@ -191,7 +191,7 @@ TEST(SuperBrowserEndToEnd, FindsAndDecodesThreeStationsOfAWaveFile)
     // On a real (or virtual) X display with CORVANE_SCREENSHOT_DIR set, what
     // the screen shows (docs/ holds it, taken with
     //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' \
-    //     build/tests/pskdisplay_tests --gtest_filter='SuperBrowserEndToEnd.*').
+    //     build/tests/brevio_display_tests --gtest_filter='SuperBrowserEndToEnd.*').
     const QString shots = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
     if (!shots.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
         QCoreApplication::processEvents();

@@ -1,21 +1,21 @@
 # Every *Test.cpp in this folder (and below) goes into one test program.
 file(GLOB_RECURSE pskdisplay_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
-if(pskdisplay_tests_sources AND TARGET pskdisplay)
-  corvane_test(pskdisplay_tests SOURCES ${pskdisplay_tests_sources} LIBS pskdisplay)
+if(pskdisplay_tests_sources AND TARGET brevio_display)
+  corvane_test(brevio_display_tests SOURCES ${pskdisplay_tests_sources} LIBS brevio_display)
   # Scripted display data through the program's DSP binding (the stand-in
   # library is built with the core's tests), and the real engine end to end.
   if(TARGET dspscripted)
-    add_dependencies(pskdisplay_tests dspscripted)
-    target_compile_definitions(pskdisplay_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+    add_dependencies(brevio_display_tests dspscripted)
+    target_compile_definitions(brevio_display_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
   endif()
   if(TARGET pskmodem117)
-    add_dependencies(pskdisplay_tests pskmodem117)
-    target_compile_definitions(pskdisplay_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+    add_dependencies(brevio_display_tests pskmodem117)
+    target_compile_definitions(brevio_display_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
   endif()
 endif()
 # The end-to-end test makes its signals with the engine's transmitter and
 # mixes them with the channel simulator.
-if(TARGET pskdisplay_tests AND TARGET pskmodem_engine AND TARGET pskchannelsim)
-  target_link_libraries(pskdisplay_tests PRIVATE pskmodem_engine pskchannelsim)
-  target_compile_definitions(pskdisplay_tests PRIVATE HAVE_PSK_TRANSMITTER=1)
+if(TARGET brevio_display_tests AND TARGET pskmodem_engine AND TARGET pskchannelsim)
+  target_link_libraries(brevio_display_tests PRIVATE pskmodem_engine pskchannelsim)
+  target_compile_definitions(brevio_display_tests PRIVATE HAVE_PSK_TRANSMITTER=1)
 endif()

@@ -275,7 +275,7 @@ TEST_F(OptionsSheet, NegativeRememberedPositionIsClampedToZero)
 // Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
 // photographed as an operator sees it (docs/ holds these, taken with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
-//     build/tests/psktools_tests --gtest_filter='OptionsSheet.Photograph*');
+//     build/tests/brevio_tools_tests --gtest_filter='OptionsSheet.Photograph*');
 // otherwise the pages are only rendered.
 TEST_F(OptionsSheet, PhotographOfThePages)
 {

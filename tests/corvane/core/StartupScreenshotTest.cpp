@@ -3,7 +3,7 @@
 // display with CORVANE_SCREENSHOT_DIR set the screens are photographed
 // (docs/ holds them, taken with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' \
-//     build/tests/core_tests --gtest_filter='StartupScreens.*');
+//     build/tests/corvane_core_tests --gtest_filter='StartupScreens.*');
 // otherwise the same start-up runs offscreen and only its states are checked.
 #include "corvane/core/MainFrame.h"
 #include "corvane/core/MemoryChannelList.h"

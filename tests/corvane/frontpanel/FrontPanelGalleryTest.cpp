@@ -2,7 +2,7 @@
 // Under a real display with CORVANE_SCREENSHOT_DIR set they are taken from
 // the screen as an operator sees them:
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1400x1000x24" \
-//       build/tests/frontpanel_tests --gtest_filter='FrontPanelGallery.*'
+//       build/tests/corvane_frontpanel_tests --gtest_filter='FrontPanelGallery.*'
 // otherwise each is rendered offscreen and checked for its size.
 #include "corvane/core/Settings.h"
 #include "corvane/frontpanel/DisplayFrame.h"

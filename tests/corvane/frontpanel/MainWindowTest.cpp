@@ -3,7 +3,7 @@
 // Under a real display with CORVANE_SCREENSHOT_DIR set the main window is
 // photographed in each front-panel size (docs/ holds the pictures, taken with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24' \
-//     build/tests/frontpanel_tests --gtest_filter='ProgramWindow.*');
+//     build/tests/corvane_frontpanel_tests --gtest_filter='ProgramWindow.*');
 // otherwise it runs offscreen and the panel's state is checked.
 #include "corvane/core/MainFrame.h"
 #include "corvane/core/RadioApp.h"

@@ -336,7 +336,7 @@ TEST_F(OptionsSheet, RunProgramOptionsOpensOnTheRequestedPage)
 // Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
 // photographed as an operator sees it (docs/ holds these, taken with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
-//     build/tests/frontpanel_tests --gtest_filter='OptionsSheet.Photograph*');
+//     build/tests/corvane_frontpanel_tests --gtest_filter='OptionsSheet.Photograph*');
 // otherwise the pages are only rendered.
 TEST_F(OptionsSheet, PhotographOfThePages)
 {

@@ -6,7 +6,7 @@
 // Under a real display with CORVANE_SCREENSHOT_DIR set the Scan Band window
 // is photographed during a scan as docs/corvane-band-scan.png; take it with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24'
-//   build/tests/organisers_tests --gtest_filter='BandsAndScansProgram.Screenshot'
+//   build/tests/corvane_organisers_tests --gtest_filter='BandsAndScansProgram.Screenshot'
 // (one command line).
 #include "corvane/core/RadioApp.h"
 #include "corvane/core/Settings.h"

@@ -6,7 +6,7 @@
 // Under a real display with CORVANE_SCREENSHOT_DIR set the main window with
 // the navigator is photographed as docs/corvane-navigator.png; take it with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24'
-//   build/tests/organisers_tests --gtest_filter='NavigatorProgram.Screenshot'
+//   build/tests/corvane_organisers_tests --gtest_filter='NavigatorProgram.Screenshot'
 // (one command line).
 #include "corvane/core/CatLink.h"
 #include "corvane/core/QuickSave.h"
