@@ -527,6 +527,8 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         return m_pDisplayBar && m_pDisplayBar->isVisible();
     case 33551:
     case 33512: {
+        if (nCommand == 33512 && !PskComponents().runPaletteDesigner)
+            return false;
         ISuperView* super = TheApp().GetSuperView();
         return (m_pDisplayBar && m_pDisplayBar->isVisible()) ||
                (super && super->GetWidget() && super->GetWidget()->isVisible());
@@ -757,6 +759,11 @@ void CMainFrame::OnCommand(int nCommand)
         break;
     case 33554:
         ShowOptionsPage(3);
+        break;
+    case 33512:
+        // The palette designer runs modally; its result needs no answer here.
+        if (PskComponents().runPaletteDesigner)
+            PskComponents().runPaletteDesigner(this);
         break;
     case 33563:
         ShowOptionsPage(12);

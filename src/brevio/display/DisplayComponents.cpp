@@ -8,6 +8,7 @@
 #include "brevio/display/DisplayCanvasBar.h"
 #include "brevio/display/DisplayCanvasServices.h"
 #include "brevio/display/AlarmList.h"
+#include "brevio/display/PaletteDesigner.h"
 #include "brevio/display/SuperView.h"
 
 #include <QLineEdit>
@@ -134,6 +135,10 @@ void InstallDisplayComponents()
         auto* view = new CSuperView(parent);
         view->OnInitialUpdate();
         return view;
+    };
+    PskComponents().runPaletteDesigner = [](QWidget* parent) {
+        CPaletteDesigner designer(parent);
+        designer.DoModal();
     };
     // The alarms load with whatever other stores the program loads.
     auto* current = PskComponents().loadStores.target<void (*)()>();

@@ -1,4 +1,5 @@
 #include "FrameFixture.h"
+#include "brevio/core/Components.h"
 #include "brevio/core/BarLayout.h"
 #include "brevio/core/LocatorEdit.h"
 #include "brevio/core/MixerDialog.h"
@@ -187,6 +188,15 @@ TEST(FrameCommands, ClippingCommandAlternatesWithTheLogarithm)
     f.frame->OnCommand(33475);
     EXPECT_EQ(CurrentSettings().m_nFFTMode, 1);
     EXPECT_TRUE(f.frame->IsCommandChecked(33474));
+}
+
+TEST(FrameCommands, PaletteEditorIsOffWhileNoDesignerIsInstalled)
+{
+    FrameFixture f;
+    ASSERT_FALSE(bool(PskComponents().runPaletteDesigner));
+    EXPECT_FALSE(f.frame->IsCommandEnabled(33512));
+    // The command does nothing while it is off.
+    f.frame->OnCommand(33512);
 }
 
 TEST(FrameCommands, PttPaneNamesTheKeyingPath)

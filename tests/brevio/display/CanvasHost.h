@@ -6,6 +6,7 @@
 #include "brevio/core/DspLibrary.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/display/DisplayCanvasServices.h"
+#include "brevio/display/PaletteDesigner.h"
 #include "shared/RegisteredEvent.h"
 
 #include <QMainWindow>
@@ -108,7 +109,13 @@ public:
     int64_t GetDialFrequency() const override { return m_nDial; }
     void ShowOptionsPage(int nPage) override { m_pages.push_back(nPage); }
     void RewindInput() override { ++m_nRewinds; }
-    void OnPaletteEditor() override { ++m_nPaletteEditors; }
+    // As the main frame does: the palette designer, modal over the main window.
+    void OnPaletteEditor() override
+    {
+        ++m_nPaletteEditors;
+        CPaletteDesigner designer(&m_main);
+        designer.DoModal();
+    }
     void ReduceMixerLevels(int nPercent) override { m_volume.push_back(nPercent); }
     QObject* GetSuperView() const override { return m_pSuperView; }
     bool IsTxPanelShown() const override { return m_bTxPanel; }

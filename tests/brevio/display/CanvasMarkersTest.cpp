@@ -4,7 +4,9 @@
 #include "brevio/core/stub/ScriptedDspControl.h"
 #include "brevio/display/CanvasHost.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -302,9 +304,18 @@ TEST_F(CanvasMarkersTest, DoubleClickRewindsAndMenuCommandsReachTheMainFrame)
     EXPECT_EQ(m_host.m_nRewinds, 1);
     canvas->OnCommand(CDisplayCanvas::ID_LAYOUT);
     canvas->OnCommand(CDisplayCanvas::ID_DATA_ANALYSIS);
-    canvas->OnCommand(CDisplayCanvas::ID_PALETTE_EDITOR);
     EXPECT_EQ(m_host.m_pages, (std::vector<int>{2, 3}));
+    // The palette editor: the designer comes up over the main window.
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* designer = qobject_cast<CPaletteDesigner*>(QApplication::activeModalWidget())) {
+            parent = designer->parentWidget();
+            designer->OnCancel();
+        }
+    });
+    canvas->OnCommand(CDisplayCanvas::ID_PALETTE_EDITOR);
     EXPECT_EQ(m_host.m_nPaletteEditors, 1);
+    EXPECT_EQ(parent, &m_host.m_main);
 }
 
 TEST(CanvasWithoutMainWindow, DrawsNoMarkersAndClicksDoNothing)

@@ -5,6 +5,8 @@
 #include "brevio/display/DisplayCanvasBar.h"
 #include "brevio/display/DisplayCanvasServices.h"
 #include "brevio/display/DisplayComponents.h"
+#include "brevio/display/GradientCtrl.h"
+#include "brevio/display/PaletteDesigner.h"
 
 #include "platform/Program.h"
 #include "platform/Sleeper.h"
@@ -24,6 +26,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRandomGenerator>
@@ -45,6 +50,21 @@ public:
     }
     std::vector<std::pair<uintptr_t, intptr_t>> m_frequencies;
 };
+
+// Runs the action on the palette designer once it is up, modal.
+void WhenDesignerRuns(std::function<void(CPaletteDesigner*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (auto* designer = qobject_cast<CPaletteDesigner*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            action(designer);
+        }
+    });
+    timer->start();
+}
 
 class ProgramDisplay : public ::testing::Test {
 protected:
@@ -140,6 +160,52 @@ TEST_F(ProgramDisplay, MainFrameDrivesTheCanvasAndClicksReachTheActiveChannel)
     frame->OnFftReady();
     EXPECT_EQ(dsp.Rewinds(), 1);
 }
+
+
+TEST_F(ProgramDisplay, PaletteEditorOpensFromTheMenuTheKeyTheToolbarAndTheCanvasMenu)
+{
+    testsupport::ScriptedDsp dsp(DSP_SCRIPTED);
+    CDisplayCanvas* canvas = Start(DSP_SCRIPTED);
+    ASSERT_NE(canvas, nullptr);
+    CMainFrame* frame = TheApp().GetMainFrame();
+    QAction* menu = frame->GetCommandAction(33512);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->text().startsWith(QStringLiteral("&Palette Editor")));
+    EXPECT_TRUE(menu->text().endsWith(QStringLiteral("\tAlt+P")));
+    EXPECT_TRUE(frame->IsCommandEnabled(33512));
+
+    QAction* button = nullptr;
+    for (QToolBar* bar : frame->findChildren<QToolBar*>())
+        for (QAction* a : bar->actions())
+            if (a->data().toInt() == 33512 && a != menu)
+                button = a;
+    ASSERT_NE(button, nullptr);
+    QShortcut* altP = nullptr;
+    for (QShortcut* shortcut : frame->findChildren<QShortcut*>())
+        if (shortcut->key() == QKeySequence(Qt::ALT | Qt::Key_P))
+            altP = shortcut;
+    ASSERT_NE(altP, nullptr);
+
+    const struct {
+        const char* route;
+        std::function<void()> trigger;
+    } routes[] = {
+        {"Tools menu", [&] { menu->trigger(); }},
+        {"Alt+P", [&] { emit altP->activated(); }},
+        {"toolbar", [&] { button->trigger(); }},
+        {"canvas menu", [&] { canvas->OnCommand(CDisplayCanvas::ID_PALETTE_EDITOR); }},
+    };
+    for (const auto& r : routes) {
+        QWidget* parent = nullptr;
+        WhenDesignerRuns([&](CPaletteDesigner* designer) {
+            parent = designer->parentWidget();
+            designer->OnCancel();
+        });
+        r.trigger();
+        EXPECT_EQ(parent, frame) << r.route;
+    }
+}
+
 
 #ifdef DSP_LIBRARY_REAL
 
@@ -267,6 +333,102 @@ TEST_F(ProgramDisplay, RealEngineShowsBothSignalsOfAWaveFileAsTraces)
                                ? frame->screen()->grabWindow(frame->winId())
                                : frame->grab();
     window.save(gallery + QStringLiteral("/brevio-main-window.png"));
+}
+
+
+namespace {
+
+// Every pixel of the waterfall's newest row in one colour.
+bool NewestRowIs(const CDisplayCanvas* canvas, QRgb colour)
+{
+    const QImage* picture = canvas->GetFrame();
+    if (!picture || picture->width() < 10)
+        return false;
+    for (int x = 0; x < picture->width(); ++x)
+        if (picture->pixel(x, 0) != colour)
+            return false;
+    return true;
+}
+
+bool WaitFor(const std::function<bool()>& done, int nMilliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < nMilliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// A gradient of one colour: every value of the waterfall shows it.
+CPaletteFile::Entries Plain(COLORREF colour)
+{
+    CPaletteFile::Entries entries;
+    entries.colours = {colour, colour};
+    entries.positions = {CGradient::kStart, CGradient::kEnd};
+    return entries;
+}
+
+} // namespace
+
+TEST_F(ProgramDisplay, DesignerOkRecoloursTheRunningWaterfallAndCancelPutsItBack)
+{
+    qputenv("PSKMODEM117_FILE_SPEED", "4");
+    CurrentSettings().SetDisplaySpectrum(0);
+    CDisplayCanvas* canvas = Start(DSP_LIBRARY_REAL);
+    ASSERT_NE(canvas, nullptr);
+    CMainFrame* frame = TheApp().GetMainFrame();
+
+    // A recording of one PSK31 station in noise, played round and round.
+    const QString dir = testsupport::dataFolder();
+    QDir().mkpath(dir);
+    std::vector<double> samples(8000 * 4, 0.0);
+    QRandomGenerator noise(11);
+    for (double& v : samples)
+        v = (noise.generateDouble() - 0.5) * 0.05;
+    AddPsk31(samples, 1500.0, 3);
+    WriteWave(dir + QStringLiteral("/station.wav"), samples);
+    CPSK31Settings& s = CurrentSettings();
+    s.SetInputEnable(1);
+    s.SetInputRepeat(1);
+    s.SetInputWaveFile(dir + QStringLiteral("/station.wav"));
+    s.SetOutputEnable(1);
+    s.m_strOutputWaveFile = dir + QStringLiteral("/scratch.wav");
+    s.SetSoundcardEchoInput(0);
+    s.SetSoundcardEchoOutput(0);
+    fnStopSoundCard();
+    frame->StartSoundcard();
+    ASSERT_TRUE(WaitFor([&] { return canvas->GetFrame() != nullptr; }, 10000));
+
+    const COLORREF green = RGB(0, 200, 0);
+    const COLORREF red = RGB(254, 1, 3);
+    ASSERT_FALSE(NewestRowIs(canvas, qRgb(0, 200, 0)));
+
+    // OK: from the next frame on the waterfall is drawn in the new palette.
+    WhenDesignerRuns([&](CPaletteDesigner* designer) {
+        designer->LoadArrays(Plain(green));
+        designer->UpdatePreview();
+        designer->Apply();
+        designer->OnOK();
+    });
+    frame->OnCommand(33512);
+    EXPECT_EQ(CurrentSettings().GetColour(0), green);
+    EXPECT_EQ(CurrentSettings().GetColour(255), green);
+    EXPECT_TRUE(WaitFor([&] { return NewestRowIs(canvas, qRgb(0, 200, 0)); }, 10000));
+
+    // Cancel after applied changes: red while the designer is open, then
+    // exactly the colours the waterfall had before.
+    bool sawRed = false;
+    WhenDesignerRuns([&](CPaletteDesigner* designer) {
+        designer->LoadArrays(Plain(red));
+        designer->Apply();
+        sawRed = WaitFor([&] { return NewestRowIs(canvas, qRgb(254, 1, 3)); }, 10000);
+        designer->OnCancel();
+    });
+    frame->OnCommand(33512);
+    EXPECT_TRUE(sawRed);
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(CurrentSettings().GetColour(i), green) << i;
+    EXPECT_TRUE(WaitFor([&] { return NewestRowIs(canvas, qRgb(0, 200, 0)); }, 10000));
 }
 
 #endif

@@ -1,7 +1,7 @@
 // The Waterfall Display and Waterfall Data pages in the sheet.
 #include "OptionsFixture.h"
 
-#include "brevio/core/Components.h"
+#include "brevio/display/PaletteDesigner.h"
 #include "brevio/tools/options/PSK31PageDisplay.h"
 #include "brevio/tools/options/PSK31PageFFT.h"
 #include "shared/ui/ColourStatic.h"
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using testsupport::OptionsFixture;
 using testsupport::prompter;
@@ -21,10 +22,19 @@ namespace {
 
 class DisplayPages : public OptionsFixture {
 protected:
-    void TearDown() override
+    // Acts on the palette designer once it runs modally.
+    static void WhenDesignerRuns(std::function<void(CPaletteDesigner*)> action)
     {
-        PskComponents().runPaletteDesigner = nullptr;
-        OptionsFixture::TearDown();
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [timer, action] {
+            if (auto* designer = qobject_cast<CPaletteDesigner*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                action(designer);
+            }
+        });
+        timer->start();
     }
 };
 
@@ -195,17 +205,43 @@ TEST_F(DisplayPages, FontChooserOpensOnTheDescribedFont)
     EXPECT_EQ(CPSK31OptionsPage::DescriptionFromFont(semi), QStringLiteral("Courier New,9,0,0"));
 }
 
-TEST_F(DisplayPages, PaletteEditorRunsOverThePageWhenInstalled)
+TEST_F(DisplayPages, PaletteEditorOpensTheDesignerOverThePage)
 {
-    QWidget* parentSeen = nullptr;
-    PskComponents().runPaletteDesigner = [&](QWidget* parent) { parentSeen = parent; };
     CPSK31Options* sheet = Open();
     CPSK31PageDisplay* page = sheet->GetDisplayPage();
+    ASSERT_TRUE(page->GetDlgItem(CPSK31PageDisplay::IDC_PALETTE_EDITOR)->isEnabled());
+    const CPSK31Settings before = Stored();
+
+    // Cancel: the table the designer found, nothing announced.
+    bool seen = false;
+    WhenDesignerRuns([&](CPaletteDesigner* designer) {
+        seen = true;
+        EXPECT_EQ(designer->parentWidget(), page);
+        designer->SetNewPegPosition(30);
+        designer->OnAdd();
+        designer->OnCancel();
+    });
     Click(page, CPSK31PageDisplay::IDC_PALETTE_EDITOR);
-    EXPECT_EQ(parentSeen, page);
+    ASSERT_TRUE(seen);
     EXPECT_EQ(Broadcasts(), 0);
-    PskComponents().runPaletteDesigner = nullptr;
-    EXPECT_FALSE(Open()->GetDisplayPage()->GetDlgItem(CPSK31PageDisplay::IDC_PALETTE_EDITOR)->isEnabled());
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(CurrentSettings().GetColour(i), before.GetColour(i)) << i;
+
+    // OK: the designer saves and announces the table it applied.
+    std::vector<COLORREF> applied;
+    WhenDesignerRuns([&](CPaletteDesigner* designer) {
+        designer->SetNewPegPosition(30);
+        designer->OnAdd();
+        for (int i = 0; i < 256; ++i)
+            applied.push_back(CurrentSettings().GetColour(i));
+        designer->OnOK();
+    });
+    Click(page, CPSK31PageDisplay::IDC_PALETTE_EDITOR);
+    ASSERT_EQ(applied.size(), 256u);
+    EXPECT_EQ(Broadcasts(), 1);
+    const CPSK31Settings stored = Stored();
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(stored.GetColour(i), applied[size_t(i)]) << i;
 }
 
 TEST_F(DisplayPages, DataModeOutsideRootAndLogIsClipping)

@@ -1,10 +1,10 @@
 #include "brevio/tools/options/PSK31PageDisplay.h"
 
-#include "brevio/core/Components.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/MessageBroadcast.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "brevio/display/PaletteDesigner.h"
 #include "brevio/tools/options/OptionsLogic.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/ColourStatic.h"
@@ -150,12 +150,6 @@ CPSK31PageDisplay::CPSK31PageDisplay(QWidget* parent)
 
 CPSK31PageDisplay::~CPSK31PageDisplay() = default;
 
-bool CPSK31PageDisplay::OnInitDialog()
-{
-    m_pPaletteEditor->setEnabled(bool(PskComponents().runPaletteDesigner));
-    return true;
-}
-
 void CPSK31PageDisplay::GetTopicLines(QStringList& lines) const
 {
     lines << QStringLiteral("Appearance") << QStringLiteral("Mode") << QStringLiteral("@Waterfall")
@@ -283,8 +277,8 @@ void CPSK31PageDisplay::OnResetColours()
 void CPSK31PageDisplay::OnPaletteEditor()
 {
     // The designer saves and announces its own changes, which reloads the pages.
-    if (const auto& run = PskComponents().runPaletteDesigner)
-        run(this);
+    CPaletteDesigner designer(this);
+    designer.DoModal();
 }
 
 void CPSK31PageDisplay::OnRealFrequency()

@@ -34,7 +34,6 @@ public:
     explicit CPSK31PageDisplay(QWidget* parent = nullptr);
     ~CPSK31PageDisplay() override;
 
-    bool OnInitDialog() override;
     void GetTopicLines(QStringList& lines) const override;
     void LoadFromSettings(CPSK31Settings& settings) override;
     void StoreToSettings(CPSK31Settings& settings) override;
