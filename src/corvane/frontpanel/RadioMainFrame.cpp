@@ -53,6 +53,7 @@ namespace {
 struct Registered {
     std::map<unsigned, CRadioMainFrame::ToolWindow> windows;
     std::map<unsigned, std::function<void(CRadioMainFrame*)>> modal;
+    std::map<unsigned, std::function<void(CCmdUI&)>> updates;
 };
 Registered& registered()
 {
@@ -132,6 +133,14 @@ void CRadioMainFrame::RegisterModalCommand(unsigned nId, std::function<void(CRad
         registered().modal[nId] = std::move(run);
     else
         registered().modal.erase(nId);
+}
+
+void CRadioMainFrame::RegisterCommandUpdate(unsigned nId, std::function<void(CCmdUI&)> update)
+{
+    if (update)
+        registered().updates[nId] = std::move(update);
+    else
+        registered().updates.erase(nId);
 }
 
 std::function<CSelectionBar*(CRadioMainFrame*)>& selectionBarFactory()
@@ -247,7 +256,7 @@ bool CRadioMainFrame::IsAvailable(unsigned nId) const
     case ID_SIZE_LARGE: case ID_FULL_SCREEN: case ID_FAVOURITES_MARKERS: case ID_SCAN_STOP: case ID_DESKTOP_ICON:
     case ID_ENTER_FREQUENCY: case ID_FST: case ID_LOCK: case ID_PSK31: case ID_TRANSMIT: case ID_TRANSVERTER:
     case ID_SPEECH_READER: case ID_SPEECH_TTS: case ID_RADIO_DISPLAY: case ID_IOLOG_DISPLAY: case ID_UNDO:
-    case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST:
+    case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST: case ID_VIEW_LOGBOOK_TOOLBAR:
         return true;
     case ID_VIEW_SELECTION: case ID_FAVOURITES_DISPLAY: case ID_BANDS_DISPLAY: case ID_MEMORY_DISPLAY:
         return bool(selectionBarFactory()) || registered().modal.count(nId);
@@ -280,6 +289,7 @@ void CRadioMainFrame::CreateMenus()
     Command(view, ID_VIEW_SELECTION, QStringLiteral("&Selection Window"), true);
     Command(view, ID_VIEW_SMETER_HISTORY, QStringLiteral("S-Meter &History"), true);
     Command(view, ID_VIEW_QUICK_SAVE, QStringLiteral("&Quick Save Toolbar"), true);
+    Command(view, ID_VIEW_LOGBOOK_TOOLBAR, QStringLiteral("&Logbook Toolbar"), true);
     QMenu* size = view->addMenu(QStringLiteral("&Button Size"));
     Command(size, ID_SIZE_SMALL, QStringLiteral("&Small"), true);
     Command(size, ID_SIZE_MEDIUM, QStringLiteral("&Medium"), true);
@@ -288,10 +298,12 @@ void CRadioMainFrame::CreateMenus()
     Command(view, ID_FULL_SCREEN, QStringLiteral("&Full Screen"), true);
     view->addSeparator();
     Command(view, ID_RADIO_DISPLAY, QStringLiteral("&Radio Display"), true);
+    Command(view, ID_LOGBOOK_DISPLAY, QStringLiteral("L&ogbook Display"), true);
     Command(view, ID_IOLOG_DISPLAY, QStringLiteral("&I/O Logfile Display"), true);
 
     QMenu* favourites = AddMenu(QStringLiteral("F&avourites"));
     Command(favourites, ID_FAVOURITES_ADD, QStringLiteral("&Add..."));
+    Command(favourites, CRadioApp::ID_FAVOURITES_MANAGER, QStringLiteral("&Manager"));
     Command(favourites, ID_FAVOURITES_MARKERS, QStringLiteral("Show &Markers"), true);
     Command(favourites, ID_FAVOURITES_DISPLAY, QStringLiteral("&Display"));
     QMenu* bands = AddMenu(QStringLiteral("&Bands"));
@@ -313,12 +325,15 @@ void CRadioMainFrame::CreateMenus()
         tools->addSeparator();
         Command(tools, ID_DESKTOP_ICON, QStringLiteral("Add &Desktop Icon"));
         Command(tools, ID_CALIBRATION, QStringLiteral("&Calibration..."));
-        Command(tools, CRadioApp::ID_COMMAND_ENTRY, QStringLiteral("Command Entr&y..."));
-        Command(tools, ID_CLONE_SAVE, QStringLiteral("Clone: &Save to File..."));
-        Command(tools, ID_CLONE_LOAD, QStringLiteral("Clone: &Load from File..."));
-        Command(tools, ID_CW_SETTINGS, QStringLiteral("CW Se&ttings"), true);
-        Command(tools, ID_CW_SPEED, QStringLiteral("CW S&peed"), true);
-        Command(tools, ID_DX_CLUSTER, QStringLiteral("D&X Cluster"), true);
+        Command(tools, CRadioApp::ID_COMMAND_ENTRY, QStringLiteral("Command Entr&y"));
+        if (IsAvailable(ID_CLONE_SAVE) || IsAvailable(ID_CLONE_LOAD)) {
+            QMenu* clone = tools->addMenu(QStringLiteral("Cl&one"));
+            Command(clone, ID_CLONE_SAVE, QStringLiteral("&Save to File"));
+            Command(clone, ID_CLONE_LOAD, QStringLiteral("&Load from File"));
+        }
+        Command(tools, ID_CW_SETTINGS, QStringLiteral("C&W Settings"), true);
+        Command(tools, ID_CW_SPEED, QStringLiteral("CW Spee&d"), true);
+        Command(tools, ID_DX_CLUSTER, QStringLiteral("DX Cl&uster"), true);
         Command(tools, ID_ENTER_FREQUENCY, QStringLiteral("&Enter Frequency"));
         Command(tools, ID_FST, QStringLiteral("&FST Mode"), true);
         Command(tools, ID_LOCK, QStringLiteral("Lock Front &Panel"), true);
@@ -327,9 +342,9 @@ void CRadioMainFrame::CreateMenus()
         Command(tools, ID_TRANSMIT, QStringLiteral("T&ransmit..."));
         Command(tools, ID_TRANSVERTER, QStringLiteral("Trans&verter Display"), true);
         Command(tools, ID_VOLUME, QStringLiteral("V&olume Control"), true);
-        Command(tools, ID_MENU_MANAGER, QStringLiteral("FT-817 &Manager..."));
+        Command(tools, ID_MENU_MANAGER, QStringLiteral("FT-817 &Manager"));
         Command(tools, ID_PROGRAM_OPTIONS, QStringLiteral("Program &Options..."));
-        Command(tools, CRadioApp::ID_STRESS_TEST, QStringLiteral("&Stress Test..."));
+        Command(tools, CRadioApp::ID_STRESS_TEST, QStringLiteral("&Stress Test"));
     }
     QMenu* speech = AddMenu(QStringLiteral("S&peech"));
     Command(speech, ID_SPEECH_OPTIONS, QStringLiteral("&Options..."));
@@ -432,6 +447,48 @@ void CRadioMainFrame::CreateToolBars()
         quick(load[i], QStringLiteral("L%1").arg(i + 1), QStringLiteral("Load from Location %1").arg(i + 1));
     quick(33043, QStringLiteral("Def"), QStringLiteral("Quick Save Definitions"));
     m_pQuickSaveBar->hide();
+
+    // The logbook's toolbar: the buttons of the commands that exist.
+    m_pLogbookBar = new QToolBar(QStringLiteral("Logbook"), this);
+    m_pLogbookBar->setObjectName(QStringLiteral("LogbookToolBar"));
+    m_pLogbookBar->setIconSize(QSize(20, 20));
+    addToolBar(Qt::TopToolBarArea, m_pLogbookBar);
+    static const Button logbook[] = {
+        {ID_LOGBOOK_ADD, "Add", "Toggle Add"},     {33037, "Del", "Delete"},
+        {33028, "Rld", "Reload"},                  {0, nullptr, nullptr},
+        {33033, "Srt", "Sort"},                    {33034, "Flt", "Apply Filter"},
+        {33036, "NoF", "Remove Filter"},           {0, nullptr, nullptr},
+        {ID_RADIO_DISPLAY, "Rad", "Radio Display"}, {ID_LOGBOOK_DISPLAY, "Log", "Logbook Display"},
+        {ID_IOLOG_DISPLAY, "I/O", "I/O Logfile Display"},
+    };
+    lastWasSeparator = true;
+    for (const Button& b : logbook) {
+        if (b.nId == 0) {
+            if (!lastWasSeparator)
+                m_pLogbookBar->addSeparator();
+            lastWasSeparator = true;
+            continue;
+        }
+        if (!IsAvailable(b.nId))
+            continue;
+        // A command with a menu item shares its action; the others get their own.
+        QAction* action = nullptr;
+        if (QAction* menuAction = GetCommandAction(b.nId)) {
+            action = new QAction(menuAction->text(), this);
+            action->setCheckable(menuAction->isCheckable());
+        } else {
+            action = new QAction(QString::fromLatin1(b.pTip), this);
+        }
+        action->setProperty("commandId", b.nId);
+        const unsigned id = b.nId;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        action->setIcon(ToolbarIcon(QString::fromLatin1(b.pIcon)));
+        action->setToolTip(QString::fromLatin1(b.pTip));
+        m_pLogbookBar->addAction(action);
+        m_logbookButtons.insert(b.nId, action);
+        lastWasSeparator = false;
+    }
+    m_pLogbookBar->hide();
 }
 
 void CRadioMainFrame::CreateToolBarCombos()
@@ -490,8 +547,7 @@ void CRadioMainFrame::OnUpdateCommand(CCmdUI& ui)
     case ID_VIEW_SELECTION:
         ui.SetCheck(m_pSelectionBar && m_pSelectionBar->GetBarWindow()->isVisible());
         break;
-    case ID_VIEW_LOGBOOK_TOOLBAR: ui.Enable(false); break;
-    case ID_LOGBOOK_DISPLAY: ui.Enable(false); break;
+    case ID_VIEW_LOGBOOK_TOOLBAR: ui.SetCheck(m_pLogbookBar && m_pLogbookBar->isVisible()); break;
     case ID_SIZE_SMALL:
     case ID_SIZE_MEDIUM:
     case ID_SIZE_LARGE: {
@@ -521,6 +577,8 @@ void CRadioMainFrame::OnUpdateCommand(CCmdUI& ui)
     default:
         break;
     }
+    if (auto it = registered().updates.find(ui.m_nID); it != registered().updates.end())
+        it->second(ui);
 }
 
 void CRadioMainFrame::UpdateFrameCommands()
@@ -545,12 +603,18 @@ void CRadioMainFrame::UpdateFrameCommands()
         apply(it.key(), it.value());
     for (auto it = m_viewActions.constBegin(); it != m_viewActions.constEnd(); ++it)
         apply(it.key(), it.value());
+    for (auto it = m_logbookButtons.constBegin(); it != m_logbookButtons.constEnd(); ++it)
+        apply(it.key(), it.value());
     static const unsigned menuOnly[] = {ID_SIZE_SMALL, ID_SIZE_MEDIUM, ID_SIZE_LARGE, ID_FAVOURITES_MARKERS,
                                         ID_RADIO_DISPLAY, ID_IOLOG_DISPLAY, ID_VIEW_QUICK_SAVE, ID_ENTER_FREQUENCY,
-                                        ID_SCAN_STOP, ID_FST, ID_LOCK, ID_TRANSVERTER, ID_FULL_SCREEN, ID_CW_SPEED};
+                                        ID_SCAN_STOP, ID_FST, ID_LOCK, ID_TRANSVERTER, ID_FULL_SCREEN, ID_CW_SPEED,
+                                        ID_VIEW_LOGBOOK_TOOLBAR};
     for (unsigned id : menuOnly)
         if (QAction* a = GetCommandAction(id))
             apply(id, a);
+    for (const auto& entry : registered().updates)
+        if (QAction* a = GetCommandAction(entry.first))
+            apply(entry.first, a);
 }
 
 bool CRadioMainFrame::OnCommand(unsigned nId)
@@ -581,7 +645,8 @@ bool CRadioMainFrame::OnCommand(unsigned nId)
         }
         return true;
     case ID_VIEW_LOGBOOK_TOOLBAR:
-    case ID_LOGBOOK_DISPLAY:
+        if (m_pLogbookBar)
+            m_pLogbookBar->setVisible(!m_pLogbookBar->isVisible());
         return true;
     case ID_SIZE_SMALL:
     case ID_SIZE_MEDIUM:

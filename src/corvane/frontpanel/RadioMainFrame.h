@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class CCmdUI;
 class CDisplayView;
 class CFullScreenDialog;
 class CSelectionBar;
@@ -95,6 +96,9 @@ public:
     // An empty registration removes one.
     static void RegisterToolWindow(unsigned nId, ToolWindow window);
     static void RegisterModalCommand(unsigned nId, std::function<void(CRadioMainFrame*)> run);
+    // The state of a command of another part (enabled, ticked); run with the
+    // frame's own rules on every command update.
+    static void RegisterCommandUpdate(unsigned nId, std::function<void(CCmdUI&)> update);
     // The docking "Selection" bar (the navigator), made by CreateSelectionBar.
     static void SetSelectionBarFactory(std::function<CSelectionBar*(CRadioMainFrame*)> create);
 
@@ -117,6 +121,8 @@ public:
     COwnComboBox* GetStepCombo();
     QToolBar* GetMainToolBar() const { return m_pToolBar; }
     QToolBar* GetQuickSaveBar() const { return m_pQuickSaveBar; }
+    // The logbook toolbar (hidden at start); View > Logbook Toolbar shows it.
+    QToolBar* GetLogbookBar() const { return m_pLogbookBar; }
     CSelectionBar* GetNavigatorBar() const { return m_pSelectionBar; }
     void ToggleQuickSaveBar();
     // The front panel's frequency after every poll, for the transverter window.
@@ -160,6 +166,7 @@ private:
     std::unique_ptr<CRemoteCommand> m_remote;
     QToolBar* m_pToolBar = nullptr;
     QToolBar* m_pQuickSaveBar = nullptr;
+    QToolBar* m_pLogbookBar = nullptr;
     QPointer<COwnComboBox> m_pStepCombo;
     QPointer<QLabel> m_pStepLabel;
     QFont m_toolbarFont;
@@ -170,6 +177,7 @@ private:
     QMap<unsigned, QPointer<QWidget>> m_toolWindows;
     QMap<unsigned, QAction*> m_toolbarButtons;
     QMap<unsigned, QAction*> m_viewActions;
+    QMap<unsigned, QAction*> m_logbookButtons;
     QPointer<CFullScreenDialog> m_pFullScreen;
     CSelectionBar* m_pSelectionBar = nullptr;
     QBasicTimer m_screenSaverTimer;

@@ -18,6 +18,7 @@
 #include "corvane/organisers/OrganiserCursor.h"
 #include "platform/Prompter.h"
 #include "shared/Registry.h"
+#include "shared/ui/BaseDialog.h"
 #include "shared/shortcutbar/OXShortcutBar.h"
 
 #include <QPointer>
@@ -194,6 +195,21 @@ void InstallOrganisers()
     });
     CRadioMainFrame::RegisterModalCommand(CRadioMainFrame::ID_FAVOURITES_ADD,
                                           [](CRadioMainFrame* pFrame) { AddToFavourites(pFrame); });
+    // Favourites > Manager runs the application's command; it works on the
+    // navigator's tree, so it waits for that tree and its root.
+    CRadioMainFrame::RegisterModalCommand(CRadioApp::ID_FAVOURITES_MANAGER, [](CRadioMainFrame* pFrame) {
+        if (CFavouritesTree* tree = GetNavigatorFavouritesTree(); tree && tree->topLevelItemCount() > 0)
+            RunFavouritesManager(pFrame);
+    });
+    auto previousUpdate = services.updateCommand;
+    services.updateCommand = [previousUpdate](CCmdUI& cmdUI) {
+        if (previousUpdate)
+            previousUpdate(cmdUI);
+        if (cmdUI.m_nID == CRadioApp::ID_FAVOURITES_MANAGER) {
+            CFavouritesTree* tree = GetNavigatorFavouritesTree();
+            cmdUI.Enable(GetMainFrame() && tree && tree->topLevelItemCount() > 0);
+        }
+    };
     COptionsSheet::SetTreeStyleHandler([] {
         if (CNavigatorBar* bar = GetNavigatorBar())
             bar->ApplyTreeStyle();
