@@ -4,6 +4,7 @@
 #include "corvane/frontpanel/RadioMainFrame.h"
 #include "corvane/frontpanel/ProgramOptions.h"
 #include "corvane/organisers/BandsAndScans.h"
+#include "corvane/organisers/Logbook.h"
 #include "corvane/organisers/Organisers.h"
 #include "platform/Program.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     InstallProgramOptions();
     InstallOrganisers();
     InstallBandsAndScans();
+    InstallLogbook();
     CRadioApp radioApp;
     // A refused second copy, a cancelled start-up or a frame that cannot be
     // made end the program here.
