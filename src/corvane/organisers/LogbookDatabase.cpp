@@ -254,7 +254,9 @@ bool CLogbookDatabase::Reload(int nMaximum, const CLogbookQuery& query, QList<Ro
     QSqlQuery q(Db());
     q.setForwardOnly(true);
     // An empty clause leaves its blank: "Select * From [TABLEv010]  order by ...".
-    q.prepare(QStringLiteral("Select * From [%1] %2 %3 LIMIT ?").arg(kTable, query.strFilter, query.strOrder));
+    // Entries equal in every key (two contacts in one second) come newest first.
+    const QString order = query.strOrder.isEmpty() ? query.strOrder : query.strOrder + QStringLiteral(", rowid DESC");
+    q.prepare(QStringLiteral("Select * From [%1] %2 %3 LIMIT ?").arg(kTable, query.strFilter, order));
     for (const QVariant& value : query.filterValues)
         q.addBindValue(value);
     q.addBindValue(limit);
