@@ -31,7 +31,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
             *errorText = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes may sit in the device's buffer until flushed, and commit()
+    // would rename a truncated copy over the old file when that write fails.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (errorText)
             *errorText = file.errorString();
         file.cancelWriting();

@@ -195,6 +195,13 @@ void CTextFile::WriteLines(const QStringList& lines, bool bAppend)
     }
     if (!buffer.isEmpty() && !flush())
         return;
+    // A short file sits in the device's buffer until here, and commit() would
+    // rename a truncated copy over the old file when this last write fails.
+    if (!file.flush()) {
+        Fail(QStringLiteral("Error writing %1 bytes to %2 -").arg(total).arg(m_strPath), file.errorString());
+        file.cancelWriting();
+        return;
+    }
     if (!file.commit()) {
         Fail(QStringLiteral("Error writing %1 bytes to %2 -").arg(total).arg(m_strPath), file.errorString());
         return;

@@ -174,6 +174,22 @@ TEST(TextFile, FailedWriteKeepsTheOldFile)
     // Nothing else was left behind in the folder.
     EXPECT_EQ(QDir(testsupport::dataFolder()).entryList(QDir::Files), QStringList{QStringLiteral("keep.txt")});
 
+    // A short text fails only as the file is closed: the same.
+    testsupport::prompter().clear();
+    small.rlim_cur = 8;
+    ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    CTextFile shortFile(path, false);
+    shortFile.WriteLines({QStringLiteral("new content"), QStringLiteral("longer than eight bytes")}, false);
+    const bool shortOk = shortFile.IsOk();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(shortOk);
+    EXPECT_EQ(bytesOf(path), QByteArray("old\r\ncontent"));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("Error writing 36 bytes to ")))
+        << testsupport::prompter().m_boxes[0].text.toStdString();
+
     // A file that cannot be created at all.
     const QString nowhere = pathOf(QStringLiteral("no folder/x.txt"));
     CTextFile lost(nowhere, false);
