@@ -23,10 +23,11 @@ int ScriptedPrompter::messageBox(QWidget*, const QString& text, const QString& c
     return answer;
 }
 
-QString ScriptedPrompter::openFileName(QWidget*, const QString& caption, const QString&, const QString& filter,
+QString ScriptedPrompter::openFileName(QWidget*, const QString& caption, const QString& folder, const QString& filter,
                                        QString*)
 {
     m_chooserCaptions << caption;
+    m_chooserPaths << folder;
     m_chooserFilters << filter;
     if (m_files.empty())
         return {};
@@ -82,6 +83,7 @@ void ScriptedPrompter::clear()
     m_boxes.clear();
     m_chooserCaptions.clear();
     m_chooserFilters.clear();
+    m_chooserPaths.clear();
 }
 
 ScriptedPrompter& prompter()

@@ -41,6 +41,8 @@ public:
     QList<Box> m_boxes;
     QStringList m_chooserCaptions;
     QStringList m_chooserFilters;
+    // The folder or starting path each chooser was given.
+    QStringList m_chooserPaths;
 };
 
 // The prompter the test main installs for every test.

@@ -118,6 +118,14 @@ public:
     virtual void SetActivePage(int nPage) = 0;
 };
 
+// The Grid Square Summary: the locators spotted in received text.
+class ILocatorLog {
+public:
+    virtual ~ILocatorLog() = default;
+    virtual void AddEntry(const QString& strLocator, const QString& strDistance, const QString& strHeading,
+                          const QString& strFrequency) = 0;
+};
+
 struct CPskComponents {
     // Each returns a new object owned by the caller's parent, or nullptr for
     // the core's plain placeholder.
@@ -135,7 +143,8 @@ struct CPskComponents {
     std::function<int(QWidget* parent, int nChannel, const QString& strTitle, const QStringList& names,
                       const QStringList& lines, bool bErase, bool bSend, QStringList& values)>
         runMacroInput;
-    // The record shown for editing before it goes to the logbook files.
+    // The record shown for editing before it goes to the logbook files
+    // (without it the record goes as built).
     std::function<int(QWidget* parent, QString& strRecord)> runAddToLogfile;
     // The macro editor on one macro of the store: on OK the store holds the
     // edited macro and is saved; answers 1 for OK.
@@ -144,6 +153,12 @@ struct CPskComponents {
     std::function<void(QWidget* parent, const QString& strText, CTxTextWindow* pTx, CFormRx* pForm)> runBeacon;
     // The palette designer, run modally over the parent.
     std::function<void(QWidget* parent)> runPaletteDesigner;
+    // The modeless tool window of a main-frame command (33564 Grid Square
+    // Calculator, 33565 Distance Calculator, 33627 Grid Square Summary), made
+    // once on first use; nullptr for a command without one.
+    std::function<QWidget*(int nCommand, QWidget* parent)> createToolWindow;
+    // The favourites manager, run modally over the main window.
+    std::function<void(QWidget* parent)> runFavouritesManager;
 };
 
 CPskComponents& PskComponents();

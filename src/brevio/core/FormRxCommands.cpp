@@ -32,7 +32,6 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -69,23 +68,6 @@ int PlainMacroInput(QWidget* parent, const QString& strTitle, const QStringList&
     values.clear();
     for (QLineEdit* edit : edits)
         values.append(edit->text());
-    return 1;
-}
-
-int PlainAddToLogfile(QWidget* parent, QString& strRecord)
-{
-    QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Add To Logfile"));
-    auto* edit = new QPlainTextEdit(strRecord, &dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(edit);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return 0;
-    strRecord = edit->toPlainText();
     return 1;
 }
 
@@ -350,7 +332,9 @@ void CFormRx::BeaconSend(bool bStart, const QString& strText)
     m_pTxWindow->Clear();
     m_pTxWindow->AddText(strText, false, false);
     m_pTxWindow->MarkAllUnsent();
-    ToggleTransmit();
+    // Already on the air (the operator's own transmission): the text joins it.
+    if (!IsMainTransmitting())
+        StartTransmitting(false);
 }
 
 void CFormRx::AutosaveText()
@@ -405,12 +389,9 @@ void CFormRx::OnLogbookEntry()
         return;
     }
     QString record = Tags().WriteAdif(m_nChannel);
-    if (CurrentSettings().m_bLogbookConfirm) {
-        const int ok = PskComponents().runAddToLogfile ? PskComponents().runAddToLogfile(this, record)
-                                                       : PlainAddToLogfile(this, record);
-        if (ok != 1)
-            return;
-    }
+    if (CurrentSettings().m_bLogbookConfirm && PskComponents().runAddToLogfile &&
+        PskComponents().runAddToLogfile(this, record) != 1)
+        return;
     const QString received = PlainText(m_pRxWindow->document());
     QString error;
     bool written = false;

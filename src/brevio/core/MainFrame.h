@@ -155,6 +155,8 @@ public:
     void HideToolWindows();
     void LogLocator(const QString& strLocator, const QString& strDistance, const QString& strHeading,
                     const QString& strFrequency);
+    // The tool window of command 33564, 33565 or 33627 once it was made.
+    QWidget* GetToolWindow(int nCommand) const { return m_toolWindows.value(nCommand); }
 
     void OnTimer(int nId);
     bool IsTimerActive(int nId) const;
@@ -217,6 +219,7 @@ private:
     CFullScreenDialog* m_pFullScreenDlg = nullptr;
     IOptionsSheet* m_pOptions = nullptr;
     QPointer<QWidget> m_pOptionsWidget;
+    QMap<int, QPointer<QWidget>> m_toolWindows;
 
     QMap<int, QAction*> m_commands;
     CMenuAccelerators m_accelerators;

@@ -177,7 +177,8 @@ void CMainFrame::BuildMenus()
         m_commands.insert(id, a);
         // The display and waterfall-data buttons sit on their setting bars.
         const bool onSettingBar = (id >= 33329 && id <= 33331) || id == 33512 || id == 33551 || id == 33554;
-        if (QToolBar* tb = onSettingBar ? nullptr : m_toolBars.value(id == 137 ? 59432 : 59392))
+        const int barId = id == 137 ? 59432 : id == 33572 ? 59434 : 59392;
+        if (QToolBar* tb = onSettingBar ? nullptr : m_toolBars.value(barId))
             tb->addAction(a);
     }
     for (int id : {32771, 32785})
@@ -348,11 +349,9 @@ void CMainFrame::HideToolWindows()
 void CMainFrame::LogLocator(const QString& strLocator, const QString& strDistance, const QString& strHeading,
                             const QString& strFrequency)
 {
-    // The grid square summary is a later tool window; nothing to add to yet.
-    Q_UNUSED(strLocator);
-    Q_UNUSED(strDistance);
-    Q_UNUSED(strHeading);
-    Q_UNUSED(strFrequency);
+    // Nothing is collected while the summary was never opened.
+    if (auto* log = dynamic_cast<ILocatorLog*>(GetToolWindow(33627)))
+        log->AddEntry(strLocator, strDistance, strHeading, strFrequency);
 }
 
 CFormRx* CMainFrame::GetActiveChannel() const
@@ -541,6 +540,15 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         return m_pMdiArea && m_pMdiArea->activeSubWindow() && m_pMdiArea->activeSubWindow()->isVisible();
     case 33472:
         return TheApp().GetLogView() != nullptr;
+    case 33564:
+    case 33565:
+    case 33627:
+        return GetToolWindow(nCommand) || PskComponents().createToolWindow;
+    case 32820:
+        return bool(PskComponents().runFavouritesManager);
+    case 57606:
+        // Nothing in the program prints.
+        return false;
     default:
         return true;
     }
@@ -620,6 +628,8 @@ bool CMainFrame::IsCommandChecked(int nCommand)
         return viewChecked(TheApp().GetChannelFrame(nCommand - 32777));
     case 32787:
         return viewChecked(TheApp().GetLogFrame());
+    case 33627:
+        return GetToolWindow(nCommand) && GetToolWindow(nCommand)->isVisible();
     case 33490:
         return viewChecked(TheApp().GetSuperFrame());
     case 33343:
@@ -875,6 +885,16 @@ void CMainFrame::OnCommand(int nCommand)
     }
     case 33517:
         ResetSettings();
+        break;
+    case 33564:
+    case 33565:
+    case 33627:
+        if (!m_toolWindows.value(nCommand))
+            m_toolWindows[nCommand] = PskComponents().createToolWindow(nCommand, this);
+        ToggleToolWindow(m_toolWindows.value(nCommand));
+        break;
+    case 32820:
+        PskComponents().runFavouritesManager(this);
         break;
     case 33626: {
         QMdiSubWindow* child = m_pMdiArea->activeSubWindow();

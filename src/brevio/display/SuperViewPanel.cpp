@@ -36,7 +36,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
@@ -71,25 +70,6 @@ int AskMacroValues(QWidget* parent, int nChannel, const QString& strTitle, const
     values.clear();
     for (QLineEdit* edit : edits)
         values.append(edit->text());
-    return 1;
-}
-
-int ConfirmLogbookRecord(QWidget* parent, QString& strRecord)
-{
-    if (PskComponents().runAddToLogfile)
-        return PskComponents().runAddToLogfile(parent, strRecord);
-    QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Add To Logfile"));
-    auto* edit = new QPlainTextEdit(strRecord, &dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(edit);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return 0;
-    strRecord = edit->toPlainText();
     return 1;
 }
 
@@ -552,7 +532,9 @@ void CSuperView::AddToLogbook()
         return;
     }
     QString record = Tags().WriteAdif(m_nSelected + CSuperBrowserEngine::kFirstDspId);
-    if (CurrentSettings().m_bLogbookConfirm && ConfirmLogbookRecord(this, record) != 1)
+    // Without a confirming dialog the record goes as built.
+    if (CurrentSettings().m_bLogbookConfirm && PskComponents().runAddToLogfile &&
+        PskComponents().runAddToLogfile(this, record) != 1)
         return;
     const QString received = m_pRxWindow->toPlainText();
     QString error;

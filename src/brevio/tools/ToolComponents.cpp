@@ -5,6 +5,13 @@
 #include "brevio/core/MacroStore.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/TagStore.h"
+#include "brevio/tools/AddToLogfileDialog.h"
+#include "brevio/tools/BeaconDlg.h"
+#include "brevio/tools/DistanceBar.h"
+#include "brevio/tools/DistanceCalculator.h"
+#include "brevio/tools/FavouritesManagerDialog.h"
+#include "brevio/tools/GridCalculator.h"
+#include "brevio/tools/GridSquareSummaryDialog.h"
 #include "brevio/tools/MacroEditorDialog.h"
 #include "brevio/tools/MacroInputDialog.h"
 #include "brevio/tools/MacrosBar.h"
@@ -46,6 +53,41 @@ int RunMacroInput(QWidget* parent, int nChannel, const QString& strTitle, const 
     return 1;
 }
 
+int RunAddToLogfile(QWidget* parent, QString& strRecord)
+{
+    CAddToLogfileDialog dialog(parent, strRecord);
+    if (RunToolDialog(dialog) != platform::IDOK)
+        return 0;
+    strRecord = dialog.m_strRecord;
+    return 1;
+}
+
+void RunBeacon(QWidget* parent, const QString& strText, CTxTextWindow*, CFormRx* pForm)
+{
+    CBeaconDlg dialog(parent, strText, pForm);
+    RunToolDialog(dialog);
+}
+
+void RunFavouritesManager(QWidget* parent)
+{
+    CFavouritesManagerDialog dialog(parent);
+    RunToolDialog(dialog);
+}
+
+QWidget* CreateToolWindow(int nCommand, QWidget* parent)
+{
+    switch (nCommand) {
+    case 33564:
+        return new CGridCalculator(parent);
+    case 33565:
+        return new CDistanceCalculator(parent);
+    case 33627:
+        return new CGridSquareSummaryDialog(parent);
+    default:
+        return nullptr;
+    }
+}
+
 // The editor on one macro of the application's store, which is saved on OK.
 int EditMacro(QWidget* parent, CMacro& macro)
 {
@@ -76,6 +118,11 @@ void InstallToolComponents()
     parts.createMacrosBar = [](QWidget* parent) -> QDockWidget* { return CMacrosBar::CreateForMainFrame(parent); };
     parts.runMacroInput = &RunMacroInput;
     parts.editMacro = &EditMacro;
+    parts.runAddToLogfile = &RunAddToLogfile;
+    parts.runBeacon = &RunBeacon;
+    parts.runFavouritesManager = &RunFavouritesManager;
+    parts.createToolWindow = &CreateToolWindow;
+    parts.createDistanceBar = [](QWidget* parent) -> QToolBar* { return CDistanceBar::CreateForMainFrame(parent); };
     parts.createOptionsSheet = [](QWidget* parent) -> IOptionsSheet* {
         return CPSK31Options::CreateForMainFrame(parent);
     };

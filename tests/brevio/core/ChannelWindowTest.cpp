@@ -452,21 +452,17 @@ TEST(ChannelWindow, LogbookEntryGoesToEveryFileThatTakesIt)
         << bytes.constData();
     EXPECT_EQ(f.frameRx->GetStatusText(), QStringLiteral("Logbook error: ") + bad);
 
-    // Confirmation: Cancel writes nothing; OK writes the edited record.
+    // Confirmation asked for, but no dialog to ask it in: the record goes as built.
     s.m_bLogbookConfirm = 1;
     s.m_bLogbookEnable1 = 0;
-    PskComponents().runAddToLogfile = [](QWidget*, QString&) { return 0; };
-    f.form->OnLogbookEntry();
-    PskComponents().runAddToLogfile = [](QWidget*, QString& record) {
-        record = QStringLiteral("<call:3>ABC<EOR>");
-        return 1;
-    };
     s.m_bLogbookInclude2 = 0;
     f.form->OnLogbookEntry();
-    PskComponents().runAddToLogfile = nullptr;
     file.close();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().endsWith("<EOR>\r\n\r\n<call:3>ABC<EOR>\r\n\r\n"));
+    const QByteArray after = file.readAll();
+    EXPECT_EQ(after.count("<call:5>G0ABC<name:0>"), 2);
+    EXPECT_TRUE(after.startsWith(bytes));
+    EXPECT_TRUE(after.endsWith("<EOR>\r\n\r\n"));
     EXPECT_EQ(f.frameRx->GetStatusText(), QStringLiteral("Logbook: updated"));
 }
 

@@ -375,3 +375,20 @@ TEST_F(Mixers, OutputWindowIsUpsideDownAndMutes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FrameCommands, ToolCommandsWithNothingBehindThemAreOff)
+{
+    // The core alone: no calculators, summary or favourites manager installed,
+    // and nothing prints.
+    FrameFixture f;
+    for (int command : {33564, 33565, 33627, 32820, 57606})
+        EXPECT_FALSE(f.frame->IsCommandEnabled(command)) << command;
+    f.frame->OnCommand(33627);
+    EXPECT_EQ(f.frame->GetToolWindow(33627), nullptr);
+    // Spotted locators go nowhere without the summary.
+    f.frame->LogLocator(QStringLiteral("JO01AA"), QStringLiteral("1km"), QStringLiteral("0"), QString());
+}
+
+} // namespace
