@@ -79,14 +79,20 @@ void CDistanceBar::SetupControls()
     if (m_pEdit)
         return;
     const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    const int height = std::max(QFontMetrics(font).height() + 6, 20);
+    const QFontMetrics metrics(font);
+    const int height = std::max(metrics.height() + 6, 20);
     // The field over the first slot (75 pixels), the distance over the
-    // second and the heading over the third (95 each), 5 pixels in.
+    // second and the heading over the third (95 each), 5 pixels in; wider
+    // where the font needs it for the longest texts.
+    const int editWidth = std::max(65, metrics.horizontalAdvance(QStringLiteral("WWWWWW")) + 12);
+    const int staticWidth =
+        std::max({85, metrics.horizontalAdvance(QStringLiteral("12,450.2 miles")) + 10,
+                  metrics.horizontalAdvance(QStringLiteral("Beam: 359.9") + QChar(0xB0)) + 10});
     m_pEdit = new CLocatorEdit(this);
     SetDlgCtrlID(m_pEdit, IDC_LOCATOR);
     m_pEdit->setMaxLength(6);
     m_pEdit->setFont(font);
-    m_pEdit->setFixedSize(65, height);
+    m_pEdit->setFixedSize(editWidth, height);
     // Typed letters become capitals as they are typed.
     connect(m_pEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString upper = text.toUpper();
@@ -96,13 +102,13 @@ void CDistanceBar::SetupControls()
         m_pEdit->setText(upper);
         m_pEdit->setCursorPosition(caret);
     });
-    auto makeStatic = [this, &font, height](int nId) {
+    auto makeStatic = [this, &font, height, staticWidth](int nId) {
         auto* label = new QLabel(this);
         SetDlgCtrlID(label, unsigned(nId));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setFont(font);
-        label->setFixedSize(85, height);
+        label->setFixedSize(staticWidth, height);
         return label;
     };
     m_pDistance = makeStatic(IDC_DISTANCE);
