@@ -668,8 +668,10 @@ bool CFormRx::UpdateCommand(int nCommand, bool& bEnabled, bool& bChecked)
     case 32797:
         return true;
     case 32803:
-    case 33485:
         bEnabled = visible;
+        return true;
+    case 33485:
+        bEnabled = visible && PskComponents().runBeacon;
         return true;
     case 33556:
         bChecked = m_bTxLocked;

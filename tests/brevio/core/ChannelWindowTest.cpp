@@ -285,6 +285,15 @@ TEST(ChannelWindow, CentringOnTheFilterAndUndo)
     EXPECT_FALSE(f.frame->IsCommandEnabled(33562));
 }
 
+TEST(ChannelWindow, BeaconIsOfferedOnlyWithABeaconBehindIt)
+{
+    ChannelFixture f(2);
+    bool enabled = true, checked = false;
+    ASSERT_TRUE(f.form->UpdateCommand(33485, enabled, checked));
+    EXPECT_FALSE(enabled);
+    EXPECT_FALSE(f.frame->IsCommandEnabled(33485));
+}
+
 TEST(ChannelWindow, AfcLimitShowsAsStoredAndTheBarSendsChangesToTheActiveChannel)
 {
     ChannelFixture f(2);

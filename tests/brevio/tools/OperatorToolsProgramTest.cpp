@@ -278,6 +278,9 @@ TEST_F(OperatorToolsInTheProgram, ABeaconGoesOutTwiceAndStopsOnStop)
         EXPECT_EQ(d.GetStatusText(), QStringLiteral("- Rx -"));
         d.OnCancel();
     });
+    bool enabled = false, checked = false;
+    ASSERT_TRUE(channel->UpdateCommand(33485, enabled, checked));
+    EXPECT_TRUE(enabled);
     const QString caption = QStringLiteral("Beacon: ") + TheApp().GetChannelFrame(0)->windowTitle();
     channel->OnCommand(33485);  // "Beaco&n"
     EXPECT_EQ(m_dialogTitles, QStringList{caption});
