@@ -1,9 +1,16 @@
 #include "platform/SerialPort.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -50,43 +57,30 @@ QString formatLineSettings(const SerialLineSettings& s)
 
 namespace {
 
+// A device that went away (an adapter unplugged, the far end of a
+// pseudo-terminal closed) shows as a hang-up: reads end at once with nothing,
+// writes fail. Such a port is closed, and every later exchange first tries
+// to open the same path again with the same line settings, so a radio that
+// comes back on that path is used again without a restart.
 class QtSerialPort final : public SerialPort {
 public:
     bool open(const QString& portName, QString* error) override
     {
         close();
-        m_port.setPortName(devicePathForPortName(portName));
-        if (!m_port.open(QIODevice::ReadWrite)) {
-            if (error)
-                *error = m_port.errorString();
+        m_path = devicePathForPortName(portName);
+        m_bConfigured = false;
+        if (!OpenDevice(error))
             return false;
-        }
         return true;
     }
 
     bool configure(const SerialLineSettings& s, QString* error) override
     {
-        QSerialPort::Parity parity = QSerialPort::NoParity;
-        switch (s.parity) {
-        case 'e': parity = QSerialPort::EvenParity; break;
-        case 'o': parity = QSerialPort::OddParity; break;
-        case 'm': parity = QSerialPort::MarkParity; break;
-        case 's': parity = QSerialPort::SpaceParity; break;
-        default: break;
-        }
-        const bool ok = m_port.setBaudRate(s.baud) && m_port.setDataBits(QSerialPort::DataBits(s.dataBits))
-            && m_port.setParity(parity)
-            && m_port.setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop)
-            && m_port.setFlowControl(QSerialPort::NoFlowControl);
-        if (!ok) {
-            if (error)
-                *error = m_port.errorString();
-            return false;
-        }
-        // Pseudo-terminals have no modem lines; a cable's levels matter only on real ports.
-        m_port.setDataTerminalReady(s.dtr);
-        m_port.setRequestToSend(s.rts);
-        return true;
+        m_settings = s;
+        m_bConfigured = true;
+        if (m_bLost)
+            return true;  // applied when the device is back
+        return ApplySettings(error);
     }
 
     bool setTimeouts(const SerialTimeouts& t, QString*) override
@@ -97,39 +91,41 @@ public:
 
     void close() override
     {
+        m_bLost = false;
         if (m_port.isOpen())
             m_port.close();
     }
 
-    bool isOpen() const override { return m_port.isOpen(); }
+    // A lost device still counts as open: the next exchange reopens it.
+    bool isOpen() const override { return m_port.isOpen() || m_bLost; }
 
     bool write(const uint8_t* data, int count, int* written, QString* error) override
     {
         *written = 0;
-        if (!m_port.isOpen()) {
-            if (error)
-                *error = QStringLiteral("The handle is invalid.");
+        if (!Ready(error))
             return false;
-        }
         const qint64 n = m_port.write(reinterpret_cast<const char*>(data), count);
-        if (n < 0) {
-            if (error)
-                *error = m_port.errorString();
-            return false;
-        }
+        if (n < 0)
+            return Failed(error);
         const int limit = m_timeouts.writeTotalMultiplier * count + m_timeouts.writeTotalConstant;
         QElapsedTimer timer;
         timer.start();
         while (m_port.bytesToWrite() > 0) {
             const int left = limit - int(timer.elapsed());
-            if (left <= 0 || !m_port.waitForBytesWritten(left))
+            if (left <= 0)
                 break;
+            if (!m_port.waitForBytesWritten(left)) {
+                if (IsDeviceError())
+                    return Failed(error);
+                m_port.clearError();
+                break;
+            }
         }
         *written = int(n - m_port.bytesToWrite());
         if (m_port.bytesToWrite() > 0) {
             m_port.clear(QSerialPort::Output);
             if (error)
-                *error = QStringLiteral("This operation returned because the timeout period expired.");
+                *error = qt_error_string(ETIMEDOUT);
             return false;
         }
         return true;
@@ -138,22 +134,16 @@ public:
     bool read(uint8_t* data, int count, int* got, QString* error) override
     {
         *got = 0;
-        if (!m_port.isOpen()) {
-            if (error)
-                *error = QStringLiteral("The handle is invalid.");
+        if (!Ready(error))
             return false;
-        }
         const qint64 total = qint64(m_timeouts.readTotalMultiplier) * count + m_timeouts.readTotalConstant;
         QElapsedTimer timer;
         timer.start();
         while (*got < count) {
             if (m_port.bytesAvailable() > 0) {
                 const qint64 n = m_port.read(reinterpret_cast<char*>(data) + *got, count - *got);
-                if (n < 0) {
-                    if (error)
-                        *error = m_port.errorString();
-                    return false;
-                }
+                if (n < 0)
+                    return Failed(error);
                 *got += int(n);
                 continue;
             }
@@ -163,12 +153,8 @@ public:
             if (wait <= 0)
                 break;
             if (!m_port.waitForReadyRead(int(wait))) {
-                if (m_port.error() != QSerialPort::NoError && m_port.error() != QSerialPort::TimeoutError) {
-                    if (error)
-                        *error = m_port.errorString();
-                    m_port.clearError();
-                    return false;
-                }
+                if (IsDeviceError())
+                    return Failed(error);
                 m_port.clearError();
                 if (*got > 0 || timer.elapsed() >= total)
                     break;
@@ -189,9 +175,112 @@ public:
 
     bool setDtr(bool on) override { return m_port.isOpen() && m_port.setDataTerminalReady(on); }
     bool setRts(bool on) override { return m_port.isOpen() && m_port.setRequestToSend(on); }
+    void moveToThread(QThread* thread) override { m_port.moveToThread(thread); }
 
 private:
+    bool OpenDevice(QString* error)
+    {
+        m_port.setPortName(m_path);
+        if (!m_port.open(QIODevice::ReadWrite)) {
+            if (error)
+                *error = m_port.errorString();
+            m_port.clearError();
+            return false;
+        }
+        return true;
+    }
+
+    bool ApplySettings(QString* error)
+    {
+        const SerialLineSettings& s = m_settings;
+        QSerialPort::Parity parity = QSerialPort::NoParity;
+        switch (s.parity) {
+        case 'e': parity = QSerialPort::EvenParity; break;
+        case 'o': parity = QSerialPort::OddParity; break;
+        case 'm': parity = QSerialPort::MarkParity; break;
+        case 's': parity = QSerialPort::SpaceParity; break;
+        default: break;
+        }
+        const bool ok = m_port.setBaudRate(s.baud) && m_port.setDataBits(QSerialPort::DataBits(s.dataBits))
+            && m_port.setParity(parity)
+            && m_port.setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop)
+            && m_port.setFlowControl(QSerialPort::NoFlowControl);
+        if (!ok) {
+            if (error)
+                *error = m_port.errorString();
+            m_port.clearError();
+            return false;
+        }
+        // Pseudo-terminals have no modem lines; a cable's levels matter only on real ports.
+        m_port.setDataTerminalReady(s.dtr);
+        m_port.setRequestToSend(s.rts);
+        m_port.clearError();
+        return true;
+    }
+
+    // The port can take an exchange: open, or a lost device opened again.
+    bool Ready(QString* error)
+    {
+        if (m_port.isOpen()) {
+            // Only what this exchange meets counts.
+            m_port.clearError();
+            return true;
+        }
+        if (!m_bLost) {
+            if (error)
+                *error = qt_error_string(EBADF);
+            return false;
+        }
+        if (!OpenDevice(error))
+            return false;
+        if (m_bConfigured && !ApplySettings(error)) {
+            m_port.close();
+            return false;
+        }
+        m_bLost = false;
+        return true;
+    }
+
+    // A failure other than a time-out: the device itself failed.
+    bool IsDeviceError() const
+    {
+        const QSerialPort::SerialPortError e = m_port.error();
+        return e != QSerialPort::NoError && e != QSerialPort::TimeoutError;
+    }
+
+    // The system's own words for what went wrong, then the port closed for
+    // reopening when the device has gone away.
+    bool Failed(QString* error)
+    {
+        QString text = m_port.errorString();
+        bool lost = m_port.error() == QSerialPort::ResourceError;
+#ifdef Q_OS_UNIX
+        // A hang-up reads as an empty read with no error number; a write of
+        // nothing asks the device how it is.
+        errno = 0;
+        if (::write(int(m_port.handle()), "", 0) < 0) {
+            const int code = errno;
+            text = qt_error_string(code);
+            lost = lost || code == EIO || code == ENXIO || code == ENODEV || code == EBADF;
+        }
+#endif
+        if (!QFileInfo::exists(m_path))
+            lost = true;
+        if (error)
+            *error = text;
+        m_port.clearError();
+        if (lost) {
+            m_port.close();
+            m_bLost = true;
+        }
+        return false;
+    }
+
     QSerialPort m_port;
+    QString m_path;
+    SerialLineSettings m_settings;
+    bool m_bConfigured = false;
+    bool m_bLost = false;
     SerialTimeouts m_timeouts;
 };
 

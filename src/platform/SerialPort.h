@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+class QThread;
+
 namespace platform {
 
 // Line settings as the design's device-control text gives them ("38400,n,8,2").
@@ -52,6 +54,9 @@ public:
     virtual void flushInput() = 0;
     virtual bool setDtr(bool on) = 0;
     virtual bool setRts(bool on) = 0;
+    // A port opened on a helper thread is handed to the thread that goes on
+    // using it; called on the thread that opened it.
+    virtual void moveToThread(QThread* thread) {}
 };
 
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;

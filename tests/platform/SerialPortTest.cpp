@@ -147,3 +147,88 @@ TEST(QtSerialPort, OpenOfMissingDeviceReportsTheSystemText)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(port->isOpen());
 }
+
+TEST(QtSerialPort, LostDeviceIsReopenedAtTheSamePathWhenItComesBack)
+{
+    // The radio's path is a link the test moves, as a udev name follows an
+    // adapter that is unplugged and plugged in again.
+    const QString link = QStringLiteral("/tmp/corvane-serial-%1").arg(getpid());
+    ::unlink(link.toLocal8Bit().constData());
+    auto first = std::make_unique<Pty>();
+    ASSERT_EQ(::symlink(first->slavePath.toLocal8Bit().constData(), link.toLocal8Bit().constData()), 0);
+
+    auto port = createSerialPort();
+    QString error;
+    ASSERT_TRUE(port->open(link, &error)) << error.toStdString();
+    SerialLineSettings s;
+    s.baud = 9600;
+    ASSERT_TRUE(port->configure(s, &error));
+    SerialTimeouts t;
+    t.readTotalMultiplier = 20;
+    t.readTotalConstant = 100;
+    ASSERT_TRUE(port->setTimeouts(t, &error));
+    const uint8_t frame[5] = {0, 0, 0, 0, 0x03};
+    int written = 0;
+    ASSERT_TRUE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(first->readAvailable(), QByteArray("\x00\x00\x00\x00\x03", 5));
+
+    // Unplugged: the device and its name go.
+    first.reset();
+    ::unlink(link.toLocal8Bit().constData());
+    error.clear();
+    EXPECT_FALSE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(error, QStringLiteral("Input/output error")) << "the system's own words, not a made-up text";
+    EXPECT_TRUE(port->isOpen()) << "still the program's port: it is tried again";
+
+    // Each later exchange tries the path again and says why it failed.
+    uint8_t reply[5] = {};
+    int got = 0;
+    error.clear();
+    EXPECT_FALSE(port->read(reply, 5, &got, &error));
+    EXPECT_EQ(error, QStringLiteral("No such file or directory"));
+    error.clear();
+    EXPECT_FALSE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(error, QStringLiteral("No such file or directory"));
+
+    // Plugged in again: a new device under the same name, used at once with
+    // the line settings given before.
+    Pty second;
+    ASSERT_EQ(::symlink(second.slavePath.toLocal8Bit().constData(), link.toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(port->write(frame, 5, &written, &error)) << error.toStdString();
+    EXPECT_EQ(written, 5);
+    EXPECT_EQ(second.readAvailable(), QByteArray("\x00\x00\x00\x00\x03", 5));
+    termios line{};
+    ASSERT_EQ(tcgetattr(second.master, &line), 0);
+    EXPECT_EQ(cfgetospeed(&line), speed_t(B9600));
+    EXPECT_TRUE(line.c_cflag & CSTOPB);
+    ASSERT_EQ(::write(second.master, "\x14\x25\x00\x00\x01", 5), 5);
+    ASSERT_TRUE(port->read(reply, 5, &got, &error));
+    EXPECT_EQ(got, 5);
+    EXPECT_EQ(reply[0], 0x14);
+
+    port->close();
+    EXPECT_FALSE(port->isOpen());
+    ::unlink(link.toLocal8Bit().constData());
+}
+
+TEST(QtSerialPort, DeviceGoneDuringARead)
+{
+    auto pty = std::make_unique<Pty>();
+    auto port = createSerialPort();
+    QString error;
+    ASSERT_TRUE(port->open(pty->slavePath, &error)) << error.toStdString();
+    ASSERT_TRUE(port->configure(SerialLineSettings{}, &error));
+    const QString path = pty->slavePath;
+    pty.reset();
+    uint8_t reply[1] = {};
+    int got = 0;
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(port->read(reply, 1, &got, &error));
+    EXPECT_EQ(error, QStringLiteral("Input/output error"));
+    EXPECT_LT(timer.elapsed(), 500) << "a hang-up ends the read at once";
+    EXPECT_TRUE(port->isOpen()) << path.toStdString() << " is tried again at the next exchange";
+    // (Not tried here: the system may give that pseudo-terminal's number to
+    // another test at once.)
+    port->close();
+}

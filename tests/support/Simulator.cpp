@@ -57,6 +57,12 @@ void Simulator::start(const Options& o)
     args << QStringLiteral("--eeprom") << m_imagePath;
     if (o.sMeter >= 0)
         args << QStringLiteral("--s-meter") << QString::number(o.sMeter);
+    // Programs open the radio by a name of its own, as udev names an adapter:
+    // once the simulator has gone, nothing answers at that name, and a
+    // pseudo-terminal number the system hands out again cannot be mistaken
+    // for this radio by a program that reopens its lost port.
+    m_linkPath = o.linkPath.isEmpty() ? m_dir->filePath(QStringLiteral("ft817")) : o.linkPath;
+    args << QStringLiteral("--link") << m_linkPath;
     args << o.extraArguments;
 
     m_process = std::make_unique<QProcess>();
@@ -83,7 +89,8 @@ void Simulator::start(const Options& o)
         stop();
         return;
     }
-    m_path = QString::fromLocal8Bit(out.left(out.indexOf('\n'))).trimmed();
+    m_devicePath = QString::fromLocal8Bit(out.left(out.indexOf('\n'))).trimmed();
+    m_path = m_linkPath;
 }
 
 bool Simulator::isRunning() const
@@ -104,6 +111,7 @@ void Simulator::stop()
     }
     m_process.reset();
     m_path.clear();
+    m_devicePath.clear();
 }
 
 QByteArray Simulator::eeprom() const

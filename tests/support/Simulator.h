@@ -61,6 +61,11 @@ public:
         QString eepromFile;             // load at start (when present), save on stop
         int sMeter = -1;                // fixed S-meter reading 0-15; -1 varies with frequency
         QStringList extraArguments;     // anything else for ft817-sim
+        // The name programs open the radio by (a symbolic link to the
+        // pseudo-terminal, gone when the simulator ends); by default a fresh
+        // one in the simulator's folder. A test that unplugs and plugs in the
+        // radio starts a second simulator on the same path.
+        QString linkPath;
     };
 
     // One journal entry: a frame the simulator received and what it sent back.
@@ -79,8 +84,11 @@ public:
 
     bool isRunning() const;
     QString errorText() const { return m_error; }
-    // The slave side of the pseudo-terminal: give it to the serial port.
+    // The radio's name: give it to the serial port (a link to the slave side
+    // of the pseudo-terminal).
     QString portPath() const { return m_path; }
+    // The slave side of the pseudo-terminal itself.
+    QString devicePath() const { return m_devicePath; }
     QString journalPath() const;
 
     // Journal lines as written (the first line is a "#" header).
@@ -110,6 +118,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QProcess> m_process;
     QString m_path;
+    QString m_linkPath;
+    QString m_devicePath;
     QString m_imagePath;
     QString m_error;
 };

@@ -453,8 +453,13 @@ int main(int argc, char** argv)
 
     if (journal)
         std::fclose(journal);
-    if (!o.link.empty())
-        unlink(o.link.c_str());
+    if (!o.link.empty()) {
+        // Only our own link: a radio started since at the same name keeps it.
+        char target[4096];
+        const ssize_t n = readlink(o.link.c_str(), target, sizeof target - 1);
+        if (n > 0 && std::string(target, size_t(n)) == slavePath)
+            unlink(o.link.c_str());
+    }
     int rc = 0;
     if (!o.eeprom.empty() && !saveImage(o.eeprom, radio.eeprom())) {
         std::fprintf(stderr, "ft817-sim: cannot save %s\n", o.eeprom.c_str());

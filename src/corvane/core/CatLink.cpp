@@ -13,6 +13,12 @@ constexpr int kAttempts = 3;
 // Frequencies and offsets travel as eight BCD digits of 10 Hz.
 constexpr uint32_t kBcdLimit = 100000000;
 
+// What an exchange on a link that was never opened reports.
+QString NotOpenText()
+{
+    return QStringLiteral("The port is not open");
+}
+
 QString eepromText(const char* format, uint8_t high, uint8_t low)
 {
     return QString::asprintf(format, high, low);
@@ -40,6 +46,12 @@ CCatLink::~CCatLink()
 bool CCatLink::IsOpen() const
 {
     return m_hPort && m_hPort->isOpen();
+}
+
+void CCatLink::MoveToThread(QThread* pThread)
+{
+    if (m_hPort)
+        m_hPort->moveToThread(pThread);
 }
 
 // ---------------------------------------------------------------- the link
@@ -103,7 +115,7 @@ bool CCatLink::Transact(const uint8_t* command, int nCommandLength, uint8_t* rep
 {
     std::memset(reply, 0, size_t(nReplyLength));
     QString error;
-    QString reason = QStringLiteral("The handle is invalid.");
+    QString reason = NotOpenText();
     int written = 0;
     if (m_hPort)
         m_hPort->flushInput();  // a late answer to an earlier frame is not this reply
@@ -126,7 +138,7 @@ bool CCatLink::Transact(const uint8_t* command, int nCommandLength, uint8_t* rep
 
 bool CCatLink::Send(const uint8_t* command, int nCommandLength, const QString& strDescription)
 {
-    QString reason = QStringLiteral("The handle is invalid.");
+    QString reason = NotOpenText();
     int written = 0;
     if (m_hPort)
         m_hPort->flushInput();

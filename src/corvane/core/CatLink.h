@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 
+class QThread;
+
 namespace platform {
 class SerialPort;
 }
@@ -49,6 +51,9 @@ public:
     bool Open(const QString& strPort, const QString& strSpeed, QString& strError);
     void Close();
     bool IsOpen() const;
+    // The port was opened on a helper thread (the start-up search): it goes
+    // to the thread that uses the link from now on.
+    void MoveToThread(QThread* pThread);
     bool Transact(const uint8_t* command, int nCommandLength, uint8_t* reply, int nReplyLength,
                   const QString& strDescription);
     bool Send(const uint8_t* command, int nCommandLength, const QString& strDescription);

@@ -30,9 +30,14 @@ int CIOLogModel::columnCount(const QModelIndex& parent) const
 
 QVariant CIOLogModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= int(m_rows.size()))
+    if (!index.isValid() || index.row() >= int(m_rows.size()))
         return {};
     const Row& r = m_rows[size_t(index.row())];
+    // A comment wider than its column is cut off on screen; its tip shows it whole.
+    if (role == Qt::ToolTipRole)
+        return index.column() == 3 && !r.strComment.isEmpty() ? QVariant(r.strComment) : QVariant();
+    if (role != Qt::DisplayRole)
+        return {};
     switch (index.column()) {
     case 0: return r.strTime;
     case 1: return r.strSent;

@@ -3,6 +3,7 @@
 
 #include "platform/RecordingSerialPort.h"
 #include "shared/Registry.h"
+#include "support/TestEnvironment.h"
 
 using namespace cattest;
 
@@ -156,4 +157,33 @@ TEST_F(CatLinkReplies, ClosedLinkFailsEveryExchange)
     EXPECT_FALSE(link->SetSplit(true));
     ASSERT_EQ(log.rows.size(), 2);
     EXPECT_TRUE(log.rows[0].text.startsWith(QStringLiteral("Send error: ")));
+}
+
+TEST_F(CatLinkReplies, ARadioUnpluggedAndPluggedInAgainIsUsedAgainWithTheSystemsWordsInTheLog)
+{
+    testsupport::Simulator::Options o;
+    o.linkPath = testsupport::rootFolder() + QStringLiteral("/ttyUSB-radio");
+    start(o);
+    uint32_t frequency = 0;
+    uint8_t mode = 0;
+    ASSERT_TRUE(link->ReadFrequencyAndMode(frequency, mode));
+
+    // Unplugged: the exchange fails with the system's reason, whole; the
+    // next ones say why the port cannot be opened again.
+    sim->stop();
+    log.rows.clear();
+    EXPECT_FALSE(link->ReadFrequencyAndMode(frequency, mode));
+    EXPECT_FALSE(link->ReadFrequencyAndMode(frequency, mode));
+    EXPECT_EQ(log.texts(), QStringList({"Send error: Input/output error", "Send error: No such file or directory"}));
+    EXPECT_TRUE(link->IsOpen()) << "the link keeps its port, to open it again";
+
+    // Plugged in again under the same name: the next exchange gets through,
+    // at the line settings the link was opened with.
+    testsupport::Simulator again(o);
+    ASSERT_TRUE(again.isRunning()) << again.errorText().toStdString();
+    log.rows.clear();
+    EXPECT_TRUE(link->ReadFrequencyAndMode(frequency, mode));
+    EXPECT_TRUE(log.rows.isEmpty());
+    EXPECT_EQ(again.frames(), hexList({"00 00 00 00 03"}));
+    EXPECT_FALSE(again.exchanges().first().reply.isEmpty()) << "answered: the line was set as before";
 }

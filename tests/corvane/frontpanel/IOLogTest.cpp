@@ -59,3 +59,17 @@ TEST_F(IOLogListTest, BurstIsTrimmedToTheNewest5000OnceTheTimerFires)
     const QRect last = log.visualRect(log.GetModel()->index(4999, 0));
     EXPECT_TRUE(log.viewport()->rect().intersects(last));
 }
+
+TEST_F(IOLogListTest, ACommentWiderThanItsColumnIsShownWholeInItsTip)
+{
+    CIOLogList log;
+    log.resize(700, 300);
+    const QString text = QStringLiteral("Read error: Input/output error (Read frequency and mode) - the device went away "
+                                        "while the program was waiting for the radio's answer");
+    log.AddText(text);
+    const QModelIndex comment = log.GetModel()->index(0, 3);
+    ASSERT_GT(log.fontMetrics().horizontalAdvance(text), log.columnWidth(3)) << "the column cuts it off";
+    EXPECT_EQ(log.GetModel()->data(comment, Qt::ToolTipRole).toString(), text);
+    EXPECT_EQ(log.GetModel()->data(comment, Qt::DisplayRole).toString(), text);
+    EXPECT_FALSE(log.GetModel()->data(log.GetModel()->index(0, 0), Qt::ToolTipRole).isValid());
+}
