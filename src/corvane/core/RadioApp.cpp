@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <QMdiArea>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -470,8 +471,27 @@ CIoLogSink* CRadioApp::GetIoLogSink()
     return g_sink;
 }
 
+namespace {
+// The I/O log is a window: rows from another thread (the start-up search
+// runs on one) are handed to the user-interface thread, in order.
+bool OffUiThread()
+{
+    return QCoreApplication::instance() && QThread::currentThread() != QCoreApplication::instance()->thread();
+}
+
+template <class F>
+void OnUiThread(F f)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(f), Qt::QueuedConnection);
+}
+} // namespace
+
 void CRadioApp::Log(const QString& text)
 {
+    if (OffUiThread()) {
+        OnUiThread([text] { Log(text); });
+        return;
+    }
     if (!g_sink)
         return;
     // Cut at a whole character: a surrogate pair is never split.
@@ -483,12 +503,26 @@ void CRadioApp::Log(const QString& text)
 
 void CRadioApp::LogSent(const uint8_t* bytes, int count, const QString& description)
 {
+    if (OffUiThread()) {
+        const QByteArray sent = bytesOf(bytes, count);
+        OnUiThread([sent, description] {
+            LogSent(reinterpret_cast<const uint8_t*>(sent.constData()), int(sent.size()), description);
+        });
+        return;
+    }
     if (g_sink)
         g_sink->AddBytesRow(bytesOf(bytes, count), std::nullopt, description);
 }
 
 void CRadioApp::LogReceived(const uint8_t* bytes, int count, const QString& description)
 {
+    if (OffUiThread()) {
+        const QByteArray received = bytesOf(bytes, count);
+        OnUiThread([received, description] {
+            LogReceived(reinterpret_cast<const uint8_t*>(received.constData()), int(received.size()), description);
+        });
+        return;
+    }
     if (g_sink)
         g_sink->AddBytesRow(std::nullopt, bytesOf(bytes, count), description);
 }
@@ -496,6 +530,15 @@ void CRadioApp::LogReceived(const uint8_t* bytes, int count, const QString& desc
 void CRadioApp::LogExchange(const uint8_t* sent, int sentCount, const uint8_t* received, int receivedCount,
                             const QString& description)
 {
+    if (OffUiThread()) {
+        const QByteArray out = bytesOf(sent, sentCount);
+        const QByteArray in = bytesOf(received, receivedCount);
+        OnUiThread([out, in, description] {
+            LogExchange(reinterpret_cast<const uint8_t*>(out.constData()), int(out.size()),
+                        reinterpret_cast<const uint8_t*>(in.constData()), int(in.size()), description);
+        });
+        return;
+    }
     if (g_sink)
         g_sink->AddBytesRow(bytesOf(sent, sentCount), bytesOf(received, receivedCount), description);
 }

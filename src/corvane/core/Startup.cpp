@@ -17,7 +17,10 @@
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
+#include <QThread>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +40,37 @@ W* control(W* widget, unsigned nId, const QRect& rect)
     return widget;
 }
 } // namespace
+
+// The search thread's view: what it shows reaches the dialog's widgets on
+// the dialog's thread, in order. Repaints are the event loop's business.
+class CStartup::QueuedView final : public CStartupSearch::View {
+public:
+    explicit QueuedView(CStartup& dialog) : m_dialog(dialog) {}
+    void ClearRows() override { Post([](CStartup& d) { d.ClearRows(); }); }
+    void AddRow(const CStartupSearch::Row& row) override { Post([row](CStartup& d) { d.AddRow(row); }); }
+    void SetProgressText(const QString& strText) override
+    {
+        Post([strText](CStartup& d) { d.SetProgressText(strText); });
+    }
+    void ShowProgress(bool bShow) override { Post([bShow](CStartup& d) { d.ShowProgress(bShow); }); }
+    void SetProgressPos(int nPos) override { Post([nPos](CStartup& d) { d.SetProgressPos(nPos); }); }
+    void SelectPort(int nIndex) override { Post([nIndex](CStartup& d) { d.SelectPort(nIndex); }); }
+    void SelectSpeed(int nIndex) override { Post([nIndex](CStartup& d) { d.SelectSpeed(nIndex); }); }
+    void Repaint() override {}
+    void RepaintProgress() override {}
+    // Questions are asked on the dialog's own thread, after the search.
+    QWidget* Owner() override { return nullptr; }
+    QString Title() override { return QString(); }
+
+private:
+    template <class F>
+    void Post(F f)
+    {
+        CStartup* dialog = &m_dialog;
+        QMetaObject::invokeMethod(dialog, [dialog, f] { f(*dialog); }, Qt::QueuedConnection);
+    }
+    CStartup& m_dialog;
+};
 
 CStartup::CStartup(QWidget* pParent) : CBaseDialog(kDialogId, pParent)
 {
@@ -83,7 +117,10 @@ CStartup::CStartup(QWidget* pParent) : CBaseDialog(kDialogId, pParent)
     connect(m_pSpeed, &QComboBox::activated, this, [this](int i) { m_pSearch->Select(m_pPort->currentIndex(), i); });
 }
 
-CStartup::~CStartup() = default;
+CStartup::~CStartup()
+{
+    StopSearch();
+}
 
 bool CStartup::OnInitDialog()
 {
@@ -182,21 +219,88 @@ void CStartup::OnAutodetect()
 
 void CStartup::OnConnect()
 {
+    if (m_bSearching || m_bCancelled)
+        return;
     UpdateData();
     CRegistry().WriteBool(kAutoValue, m_bAuto);
+    // Cancel stays: a search over ports that do not answer takes long, and
+    // the operator may give up at any moment.
     QList<QWidget*> disabled;
-    for (unsigned id : {1354u, 1150u, 1151u, 1102u, 1103u, 3u, 1330u, 1u, 2u, 1202u}) {
+    for (unsigned id : {1354u, 1150u, 1151u, 1102u, 1103u, 3u, 1330u, 1u, 1202u}) {
         QWidget* w = GetDlgItem(id);
         if (w && w->isEnabled()) {
             w->setEnabled(false);
             disabled << w;
         }
     }
-    const bool ok = m_pSearch->Connect(m_bAuto, true);
+    bool ok = RunSearch(m_bAuto);
+    if (m_bCancelled)
+        return;  // the dialog has ended
+    if (ok) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ok = m_pSearch->Finish(true);
+        QApplication::restoreOverrideCursor();
+    }
     for (QWidget* w : disabled)
         w->setEnabled(true);
     if (ok)
         done(Accepted);
+}
+
+bool CStartup::RunSearch(bool bSearch)
+{
+    if (!m_pQueuedView)
+        m_pQueuedView = std::make_unique<QueuedView>(*this);
+    m_bCancel = false;
+    m_bSearching = true;
+    m_pSearch->SetCancelFlag(&m_bCancel);
+    m_pSearch->SetView(*m_pQueuedView);
+    QEventLoop loop;
+    m_pSearchLoop = &loop;
+    std::atomic<bool> found{false};
+    QThread* const home = thread();
+    m_pSearchThread.reset(QThread::create([this, bSearch, home, &found] {
+        found = m_pSearch->Search(bSearch);
+        // The port found is used by this thread's owner from now on.
+        GetRadioApp()->GetCatLink().MoveToThread(home);
+        // Queued behind every row the search showed.
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_pSearchLoop)
+                m_pSearchLoop->quit();
+        }, Qt::QueuedConnection);
+    }));
+    m_pSearchThread->start();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    loop.exec();
+    QApplication::restoreOverrideCursor();
+    StopSearch();
+    // Rows still queued by the search are shown before anything follows.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    m_pSearch->SetView(*this);
+    m_pSearch->SetCancelFlag(nullptr);
+    m_bSearching = false;
+    return found && !m_bCancelled;
+}
+
+void CStartup::StopSearch()
+{
+    if (m_pSearchThread) {
+        // At most the exchange in progress: a frequency read gives up after 1.5 s.
+        m_bCancel = m_bCancel || m_bCancelled;
+        m_pSearchThread->wait();
+        m_pSearchThread.reset();
+    }
+}
+
+void CStartup::OnCancel()
+{
+    if (m_bSearching) {
+        m_bCancelled = true;
+        m_bCancel = true;
+        if (m_pSearchLoop)
+            m_pSearchLoop->quit();
+    }
+    CBaseDialog::OnCancel();
 }
 
 void CStartup::OnOptions()

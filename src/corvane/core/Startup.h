@@ -3,6 +3,8 @@
 #include "shared/ui/BaseDialog.h"
 
 #include <QDialog>
+#include <QPointer>
+#include <atomic>
 #include <memory>
 
 class CBarMeter;
@@ -13,6 +15,8 @@ class COwnListCtrl;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QEventLoop;
+class QThread;
 class QPushButton;
 
 // The start-up dialog: finds the FT-817, opens the CAT link and loads the
@@ -40,6 +44,11 @@ public:
     QCheckBox* GetAutodetect() const { return m_pAuto; }
     // Every progress text shown since the dialog opened, in order.
     const QStringList& GetProgressHistory() const { return m_progressHistory; }
+    // A search for the radio is running (off the dialog's thread).
+    bool IsSearching() const { return m_bSearching; }
+    // Also while a search runs: the dialog ends at once and the search
+    // stops after the exchange in progress.
+    void OnCancel() override;
 
 protected:
     void OnOK() override { OnConnect(); }
@@ -60,6 +69,19 @@ private:
 
     void UpdateData();
     void FillPorts();
+    // The search on a thread of its own while the dialog stays painted and
+    // answers Cancel; TRUE when the radio answered.
+    bool RunSearch(bool bSearch);
+    void StopSearch();
+
+    // The view the search thread talks to: every call is queued to the dialog.
+    class QueuedView;
+    std::unique_ptr<QueuedView> m_pQueuedView;
+    std::unique_ptr<QThread> m_pSearchThread;
+    std::atomic<bool> m_bCancel{false};
+    bool m_bSearching = false;
+    bool m_bCancelled = false;
+    QPointer<QEventLoop> m_pSearchLoop;
 
     std::unique_ptr<CStartupSearch> m_pSearch;
     CCreditsStatic* m_pLogo = nullptr;

@@ -20,7 +20,7 @@ struct WaitCursor {
 } // namespace
 
 CStartupSearch::CStartupSearch(View& view, CCatLink& link, CRadioMemoryList& memory)
-    : m_view(view), m_link(link), m_memory(memory)
+    : m_pView(&view), m_link(link), m_memory(memory)
 {
 }
 
@@ -28,8 +28,8 @@ void CStartupSearch::Select(int nPort, int nSpeed)
 {
     m_nPort = nPort;
     m_nSpeed = nSpeed;
-    m_view.SelectPort(nPort);
-    m_view.SelectSpeed(nSpeed);
+    m_pView->SelectPort(nPort);
+    m_pView->SelectSpeed(nSpeed);
 }
 
 QString CStartupSearch::AskSpeedValueName(const QString& strPort, const QString& strSpeed)
@@ -49,12 +49,12 @@ QString CStartupSearch::SpeedQuestion(const QString& strSpeed)
 
 void CStartupSearch::AddRow(const QString& strStatus, int nImage)
 {
-    m_view.AddRow({GetPort(), GetSpeed(), strStatus, nImage});
+    m_pView->AddRow({GetPort(), GetSpeed(), strStatus, nImage});
 }
 
 void CStartupSearch::AddHint(const QString& strText)
 {
-    m_view.AddRow({QString(), QString(), strText, IMAGE_HINT});
+    m_pView->AddRow({QString(), QString(), strText, IMAGE_HINT});
 }
 
 bool CStartupSearch::TryCurrent()
@@ -67,7 +67,7 @@ bool CStartupSearch::TryCurrent()
         AddHint(QStringLiteral("Check that %1 is not in use by another program.").arg(port));
         return false;
     }
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    for (int attempt = 0; attempt < 2 && !IsCancelled(); ++attempt) {
         if (attempt > 0)
             platform::sleepMs(250);
         // A radio that was switched off needs the wake-up and then time
@@ -84,6 +84,10 @@ bool CStartupSearch::TryCurrent()
             return true;
         }
     }
+    if (IsCancelled()) {
+        m_link.Close();
+        return false;
+    }
     AddRow(QStringLiteral("Failed to get Rx frequency"), IMAGE_FAILURE);
     m_link.Close();
     return false;
@@ -92,37 +96,48 @@ bool CStartupSearch::TryCurrent()
 bool CStartupSearch::Connect(bool bSearch, bool bAskSpeed)
 {
     WaitCursor wait;
-    m_view.ClearRows();
-    m_view.SetProgressText(QStringLiteral("Connecting to FT-817..."));
+    return Search(bSearch) && Finish(bAskSpeed);
+}
+
+bool CStartupSearch::Search(bool bSearch)
+{
+    m_pView->ClearRows();
+    m_pView->SetProgressText(QStringLiteral("Connecting to FT-817..."));
 
     bool connected = false;
     if (bSearch) {
-        m_view.SetProgressText(QStringLiteral("Searching for FT-817..."));
+        m_pView->SetProgressText(QStringLiteral("Searching for FT-817..."));
         connected = TryCurrent();
-        for (int p = 0; p < m_ports.size() && !connected; ++p) {
-            for (int s = 0; s < m_speeds.size() && !connected; ++s) {
+        for (int p = 0; p < m_ports.size() && !connected && !IsCancelled(); ++p) {
+            for (int s = 0; s < m_speeds.size() && !connected && !IsCancelled(); ++s) {
                 Select(p, s);
-                m_view.Repaint();
+                m_pView->Repaint();
                 connected = TryCurrent();
             }
         }
     } else {
         connected = TryCurrent();
     }
-    if (!connected) {
-        m_view.SetProgressText(QStringLiteral("Failed to connect"));
+    if (IsCancelled()) {
+        m_link.Close();
         return false;
     }
+    if (!connected)
+        m_pView->SetProgressText(QStringLiteral("Failed to connect"));
+    return connected;
+}
 
+bool CStartupSearch::Finish(bool bAskSpeed)
+{
     const CRegistry registry;
     registry.WriteString(QStringLiteral("Startup port"), GetPort());
     registry.WriteString(QStringLiteral("Startup speed"), GetSpeed());
-    m_view.Repaint();
+    m_pView->Repaint();
 
     if (bAskSpeed && !m_speeds.isEmpty() && GetSpeed() != m_speeds.last()) {
         const QString name = AskSpeedValueName(GetPort(), GetSpeed());
         if (registry.GetInt(name, 1) != 0) {
-            const int answer = platform::messageBox(m_view.Owner(), SpeedQuestion(GetSpeed()), m_view.Title(),
+            const int answer = platform::messageBox(m_pView->Owner(), SpeedQuestion(GetSpeed()), m_pView->Title(),
                                                     platform::MB_YESNO | platform::MB_ICONQUESTION);
             if (answer != platform::IDYES) {
                 m_link.Close();
@@ -136,23 +151,23 @@ bool CStartupSearch::Connect(bool bSearch, bool bAskSpeed)
 
 bool CStartupSearch::LoadMemory()
 {
-    m_view.ShowProgress(true);
-    m_view.SetProgressText(QStringLiteral("Initialising..."));
-    m_view.RepaintProgress();
+    m_pView->ShowProgress(true);
+    m_pView->SetProgressText(QStringLiteral("Initialising..."));
+    m_pView->RepaintProgress();
     // Without the bitmap every channel would look empty: a radio that stops
     // answering here is a failed connection, not an empty memory.
     if (!GetEepromImage().ReloadUsedBitmap()) {
         AddRow(QStringLiteral("Failed to read the memory channel map"), IMAGE_FAILURE);
-        m_view.SetProgressText(QStringLiteral("Failed to connect"));
-        m_view.ShowProgress(false);
+        m_pView->SetProgressText(QStringLiteral("Failed to connect"));
+        m_pView->ShowProgress(false);
         m_link.Close();
         return false;
     }
     const int count = m_memory.GetCount();
     for (int i = 0; i < count; ++i) {
-        m_view.SetProgressText(QStringLiteral("Loading memory... %1 / %2").arg(i + 1).arg(count));
-        m_view.SetProgressPos(i + 1);
-        m_view.RepaintProgress();
+        m_pView->SetProgressText(QStringLiteral("Loading memory... %1 / %2").arg(i + 1).arg(count));
+        m_pView->SetProgressPos(i + 1);
+        m_pView->RepaintProgress();
         m_memory.GetChannel(i)->LoadChannel(i, false);
     }
     return true;

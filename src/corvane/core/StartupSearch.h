@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 class CCatLink;
 class CRadioMemoryList;
 class QWidget;
@@ -43,6 +45,13 @@ public:
 
     CStartupSearch(View& view, CCatLink& link, CRadioMemoryList& memory);
 
+    // Where the search shows itself; the dialog hands a thread-safe stand-in
+    // to a search that runs off its thread.
+    void SetView(View& view) { m_pView = &view; }
+    // A flag the dialog raises to stop a running search between two tries.
+    void SetCancelFlag(const std::atomic<bool>* pCancel) { m_pCancel = pCancel; }
+    bool IsCancelled() const { return m_pCancel && m_pCancel->load(); }
+
     void SetPorts(const QStringList& ports) { m_ports = ports; }
     void SetSpeeds(const QStringList& speeds) { m_speeds = speeds; }
     const QStringList& GetPorts() const { return m_ports; }
@@ -56,6 +65,12 @@ public:
 
     // TRUE once the radio answered and its memory channels are loaded.
     bool Connect(bool bSearch, bool bAskSpeed);
+    // The two halves of Connect. Search tries ports and speeds until the
+    // radio answers (it touches only the link and the view, so it may run on
+    // a thread of its own); Finish stores where the radio was found, asks
+    // about a slow speed and loads the memory channels.
+    bool Search(bool bSearch);
+    bool Finish(bool bAskSpeed);
     // One try with the current port and speed.
     bool TryCurrent();
 
@@ -67,11 +82,12 @@ private:
     void AddHint(const QString& strText);
     bool LoadMemory();
 
-    View& m_view;
+    View* m_pView;
     CCatLink& m_link;
     CRadioMemoryList& m_memory;
     QStringList m_ports;
     QStringList m_speeds;
     int m_nPort = -1;
     int m_nSpeed = -1;
+    const std::atomic<bool>* m_pCancel = nullptr;
 };

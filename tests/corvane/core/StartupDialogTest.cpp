@@ -1,14 +1,20 @@
 // The start-up dialog's window: its list, the Autodetect switch and the
 // DTR / RTS options.
+#include "corvane/core/CatLink.h"
 #include "corvane/core/RadioApp.h"
 #include "corvane/core/Startup.h"
+#include "platform/Prompter.h"
 #include "shared/Registry.h"
 #include "shared/ui/BarMeter.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/Simulator.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(StartupDialog, ColumnsSpeedsAndTheAutodetectSwitch)
@@ -70,4 +76,57 @@ TEST(StartupDialog, LineOptionsAreKeptOnlyWithOk)
         options.reject();
     }
     EXPECT_TRUE(registry.GetBool("Startup - RTS", false)) << "Defaults alone stores nothing";
+}
+
+TEST(StartupDialog, CancelAnswersAtOnceWhileAPortStaysSilent)
+{
+    CRadioApp app;
+    testsupport::Simulator::Options o;
+    o.faults << QStringLiteral("no-answer");  // the port opens, nothing ever answers
+    testsupport::Simulator sim(o);
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    qputenv("CORVANE_EXTRA_PORTS", sim.portPath().toLocal8Bit());
+    const CRegistry registry;
+    registry.WriteString("Startup port", sim.portPath());
+    registry.WriteString("Startup speed", "38400");
+    registry.WriteBool("CStartup::m_bAuto", false);
+    CStartup startup;
+    qunsetenv("CORVANE_EXTRA_PORTS");
+
+    // The dialog's own thread keeps running while the radio is sought.
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    bool searching = false;
+    bool cancelEnabled = false;
+    bool hiddenAtOnce = false;
+    QElapsedTimer clock;
+    QTimer::singleShot(0, &startup, [&] {
+        ticker.start(20);
+        startup.OnConnect();
+    });
+    QTimer::singleShot(700, &startup, [&] {
+        searching = startup.IsSearching();
+        QPushButton* cancel = nullptr;
+        for (QPushButton* b : startup.findChildren<QPushButton*>())
+            if (GetDlgCtrlID(b) == 2)
+                cancel = b;
+        ASSERT_NE(cancel, nullptr);
+        cancelEnabled = cancel->isEnabled();
+        clock.start();
+        cancel->click();
+        hiddenAtOnce = !startup.isVisible();
+    });
+    const int result = startup.DoModal();
+    const qint64 afterClick = clock.elapsed();
+
+    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_TRUE(searching) << "the search was still running when Cancel was pressed";
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_TRUE(hiddenAtOnce) << "the dialog goes as Cancel is pressed";
+    EXPECT_GE(ticks, 10) << "timers ran during the search: the dialog was served";
+    // The exchange in progress is left to run out (a silent frequency read
+    // gives up after 1.5 s); the dialog does not wait for the rest of the try.
+    EXPECT_LT(afterClick, 2500);
+    EXPECT_FALSE(app.GetCatLink().IsOpen()) << "a cancelled search leaves the port closed";
 }
