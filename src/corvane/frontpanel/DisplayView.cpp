@@ -570,6 +570,20 @@ void CDisplayView::RenderState()
     ApplyLooks();
 }
 
+void CDisplayView::ShowRadioState()
+{
+    // Whatever the controls were made to show (the stress test draws random
+    // values into them), each takes the radio's state of the last poll again.
+    for (uint8_t& applied : m_appliedMeters)
+        applied = 0xFF;
+    m_applied.clear();
+    if (m_panel->LastPollFailed()) {
+        BlankPanel();
+        return;
+    }
+    RenderState();
+}
+
 void CDisplayView::BlankPanel()
 {
     m_pDisplay->Clear();

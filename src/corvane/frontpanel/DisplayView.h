@@ -141,6 +141,9 @@ public:
     QSize FormSize() const { return m_layout.FormSize(); }
     // Renders the current state into every control at once (what a poll does).
     void RenderState();
+    // Every control shows the radio's state again, also where it was drawn
+    // into behind the panel's back.
+    void ShowRadioState();
 
     // The front panel's fonts of this size.
     QFont ButtonFont() const { return m_buttonFont; }

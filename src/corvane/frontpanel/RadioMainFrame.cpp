@@ -1013,6 +1013,10 @@ void RunStressTest(QWidget* pParent)
         if (CSelectionBar* bar = navigator())
             bar->ApplyTreeStyle();
     };
+    hooks.restorePanel = [] {
+        if (CDisplayView* view = GetDisplayView())
+            view->ShowRadioState();
+    };
     CStressTestDialog dialog(pParent, hooks);
     dialog.DoModal();
 }

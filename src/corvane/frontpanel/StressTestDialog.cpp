@@ -112,6 +112,10 @@ void CStressTestDialog::Restore()
 {
     GetSettings().Load();
     Broadcast();
+    // The random frequency and meter values were drawn straight into the
+    // controls; the panel would keep them until the radio's values change.
+    if (m_hooks.restorePanel)
+        m_hooks.restorePanel();
 }
 
 void CStressTestDialog::OnStart()

@@ -34,6 +34,8 @@ public:
         std::function<int()> navigatorGroupCount;
         std::function<void(int order)> expandNavigatorGroup;
         std::function<void()> reapplyNavigator;
+        // The panel shows the radio's real state again (frequency, meters).
+        std::function<void()> restorePanel;
     };
 
     CStressTestDialog(QWidget* pParent, Hooks hooks);

@@ -14,6 +14,7 @@
 #include "corvane/frontpanel/FullScreenDialog.h"
 #include "corvane/frontpanel/IOLogList.h"
 #include "corvane/frontpanel/IOLogView.h"
+#include "corvane/frontpanel/MeterStatic.h"
 #include "corvane/frontpanel/OptionsSheet.h"
 #include "corvane/frontpanel/PanelFrameServices.h"
 #include "corvane/frontpanel/ProgramOptions.h"
@@ -36,6 +37,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -374,6 +376,47 @@ TEST_F(ProgramTest, StressTestPaintsTheFrontPanelWithoutRadioTrafficAndRestoresT
     EXPECT_EQ(GetSettings().m_colDspForeground, stored.m_colDspForeground);
     // Not one frame to the radio.
     EXPECT_TRUE(newFrames().isEmpty());
+}
+
+TEST_F(ProgramTest, EndedStressTestLeavesThePanelShowingTheRadio)
+{
+    QTest::qWait(500);
+    ASSERT_FALSE(view->Panel().LastPollFailed());
+    const uint32_t radioFrequency = view->GetRadioState()->GetFrequency();
+    const QString radioText = view->GetRadioState()->GetFrequencyText();
+    ASSERT_EQ(view->GetRadioState()->GetSMeter(), 5);
+    // Start, a few random pictures while the panel keeps polling, Stop, Cancel:
+    // as the operator does it.
+    QString drawnText;
+    int drawnMeters = 0;
+    whenModal<CStressTestDialog>([&](CStressTestDialog* dialog) {
+        dialog->SetSeed(11);
+        dialog->GetStartButton()->click();
+        for (int i = 0; i < 4; ++i)
+            dialog->OnTimer();
+        QTest::qWait(450);
+        drawnText = view->GetRadioState()->GetFrequencyText();
+        for (int i = 0; i < 3; ++i)
+            drawnMeters += view->Meter(i)->GetValue();
+        dialog->GetStartButton()->click();  // Stop
+        dialog->GetCancelButton()->click();
+    });
+    frame->OnCommand(CRadioApp::ID_STRESS_TEST);
+    ASSERT_NE(drawnText, radioText) << "the test drew a frequency of its own";
+    ASSERT_GT(drawnMeters, 0);
+
+    // At once, before any poll: the radio's frequency, its S-meter reading,
+    // and receive bars dark.
+    EXPECT_EQ(view->GetRadioState()->GetFrequency(), radioFrequency);
+    EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), radioText);
+    EXPECT_EQ(view->GetRadioState()->GetSMeter(), 5);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(view->Meter(i)->GetValue(), 0) << "meter " << i;
+    // And it stays so while the radio does not change.
+    QTest::qWait(500);
+    EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), radioText);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(view->Meter(i)->GetValue(), 0) << "meter " << i;
 }
 
 TEST_F(ProgramTest, AmateurBandTestFollowsTheBandPlanOptions)
