@@ -1,6 +1,8 @@
 #include "shared/MenuAccelerators.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QHash>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +12,38 @@
 
 namespace {
 constexpr const char* kCommandId = "commandId";
+
+// Keys of the table that a menu bar of the window also claims (Alt and a
+// menu title's underlined letter): when the two collide, Qt hands the key to
+// one of them in turn. The one handed to the menu bar is taken back here and
+// runs the table's command, so the key always does the same thing.
+class AcceleratorKeeper : public QObject {
+public:
+    explicit AcceleratorKeeper(QWidget* pWindow) : QObject(pWindow)
+    {
+        for (QMenuBar* bar : pWindow->findChildren<QMenuBar*>())
+            bar->installEventFilter(this);
+    }
+    void Add(const QKeySequence& keys, QPointer<QAction> action) { m_actions.insert(keys, action); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            auto* shortcut = static_cast<QShortcutEvent*>(event);
+            const auto it = m_actions.constFind(shortcut->key());
+            if (it != m_actions.constEnd()) {
+                if (*it && (*it)->isEnabled())
+                    (*it)->trigger();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QHash<QKeySequence, QPointer<QAction>> m_actions;
+};
 constexpr uint8_t kAlt = FVIRTKEY | FNOINVERT | FALT;
 constexpr uint8_t kCtrl = FVIRTKEY | FNOINVERT | FCONTROL;
 constexpr uint8_t kPlain = FVIRTKEY | FNOINVERT;
@@ -192,6 +226,7 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
         for (const QPointer<QObject>& old : std::as_const(m_shortcuts))
             delete old;
         m_shortcuts.clear();
+        auto* keeper = new AcceleratorKeeper(pWindow);
         for (const ACCEL& accel : table) {
             QAction* action = actions.value(accel.cmd);
             const QKeySequence keys = sequenceOf(accel.fVirt, accel.key);
@@ -199,12 +234,19 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
                 continue;
             auto* shortcut = new QShortcut(keys, pWindow);
             QPointer<QAction> target(action);
-            QObject::connect(shortcut, &QShortcut::activated, pWindow, [target] {
+            auto run = [target] {
                 if (target && target->isEnabled())
                     target->trigger();
-            });
+            };
+            QObject::connect(shortcut, &QShortcut::activated, pWindow, run);
+            // A menu title's mnemonic may use the same Alt key; the table's
+            // key is the one that counts, as accelerators come before
+            // mnemonics.
+            QObject::connect(shortcut, &QShortcut::activatedAmbiguously, pWindow, run);
+            keeper->Add(keys, target);
             m_shortcuts << shortcut;
         }
+        m_shortcuts << keeper;
     }
 
     if (m_keyNames.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "corvane/frontpanel/FrequencyEntryDialog.h"
 
 #include "corvane/core/CatLink.h"
+#include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/core/RadioApp.h"
 #include "corvane/frontpanel/DisplayView.h"
 #include "corvane/frontpanel/FrequencyDisplay.h"
@@ -111,8 +112,16 @@ void CFrequencyEntryDialog::OnOK()
     m_pField->Validate();
     m_pField->setFocus();
     const uint32_t hz = m_pField->GetFrequency();
+    // A frequency the receiver cannot take would be ignored by the radio
+    // without a word: say so instead, and send nothing.
+    CFrequencyRangeCheck check;
+    if (!check.CheckRx(this, *m_pField))
+        return;
     if (CCatLink* link = Link()) {
-        if (m_nTarget == 0)
+        CDisplayView* view = GetDisplayView();
+        if (m_nTarget == 0 && view && &view->Panel().Link() == link)
+            view->SetFrequency(hz - hz % 10);  // through the panel: Undo returns here
+        else if (m_nTarget == 0)
             link->SetFrequency(hz / 10);
         else
             link->SetOtherVfoFrequency(hz);

@@ -257,6 +257,8 @@ bool CRadioMainFrame::IsAvailable(unsigned nId) const
     case ID_ENTER_FREQUENCY: case ID_FST: case ID_LOCK: case ID_PSK31: case ID_TRANSMIT: case ID_TRANSVERTER:
     case ID_SPEECH_READER: case ID_SPEECH_TTS: case ID_RADIO_DISPLAY: case ID_IOLOG_DISPLAY: case ID_UNDO:
     case ID_REDO: case ID_FINE_TUNING: case CRadioApp::ID_STRESS_TEST: case ID_VIEW_LOGBOOK_TOOLBAR:
+    case ID_SPEECH_FREQUENCY: case ID_SPEECH_FREQUENCY_MODE: case ID_SPEECH_AUTO: case ID_SPEECH_FULL:
+    case ID_SPEECH_OUT_OF_BAND:
         return true;
     case ID_VIEW_SELECTION: case ID_FAVOURITES_DISPLAY: case ID_BANDS_DISPLAY: case ID_MEMORY_DISPLAY:
         return bool(selectionBarFactory()) || registered().modal.count(nId);
@@ -285,11 +287,17 @@ void CRadioMainFrame::CreateMenus()
             help = a->menu();
     }
 
+    // Tuning changes the front panel made, stepped back and forth.
+    QMenu* edit = AddMenu(QStringLiteral("&Edit"));
+    Command(edit, ID_UNDO, QStringLiteral("&Undo"));
+    Command(edit, ID_REDO, QStringLiteral("&Redo"));
+
     QMenu* view = AddMenu(QStringLiteral("&View"));
     Command(view, ID_VIEW_SELECTION, QStringLiteral("&Selection Window"), true);
     Command(view, ID_VIEW_SMETER_HISTORY, QStringLiteral("S-Meter &History"), true);
     Command(view, ID_VIEW_QUICK_SAVE, QStringLiteral("&Quick Save Toolbar"), true);
     Command(view, ID_VIEW_LOGBOOK_TOOLBAR, QStringLiteral("&Logbook Toolbar"), true);
+    Command(view, ID_FINE_TUNING, QStringLiteral("Fine &Tuning"), true);
     QMenu* size = view->addMenu(QStringLiteral("&Button Size"));
     Command(size, ID_SIZE_SMALL, QStringLiteral("&Small"), true);
     Command(size, ID_SIZE_MEDIUM, QStringLiteral("&Medium"), true);
@@ -347,12 +355,19 @@ void CRadioMainFrame::CreateMenus()
         Command(tools, CRadioApp::ID_STRESS_TEST, QStringLiteral("&Stress Test"));
     }
     QMenu* speech = AddMenu(QStringLiteral("S&peech"));
+    Command(speech, ID_SPEECH_FREQUENCY, QStringLiteral("Frequency"));
+    Command(speech, ID_SPEECH_FREQUENCY_MODE, QStringLiteral("Frequency + Mode"));
+    speech->addSeparator();
+    Command(speech, ID_SPEECH_AUTO, QStringLiteral("Auto-announce"), true);
+    Command(speech, ID_SPEECH_FULL, QStringLiteral("Full Frequency"), true);
+    Command(speech, ID_SPEECH_OUT_OF_BAND, QStringLiteral("Out of Band"), true);
+    speech->addSeparator();
     Command(speech, ID_SPEECH_OPTIONS, QStringLiteral("&Options..."));
     QMenu* vendor = speech->addMenu(QStringLiteral("&Flite Speech Engine"));
     Command(vendor, ID_SPEECH_READER, QStringLiteral("&Reader"));
     Command(vendor, ID_SPEECH_TTS, QStringLiteral("&Text-to-Speech"));
 
-    // Menu order: File, View, Favourites, Bands, Memory, Scanning, Tools, Speech, Help.
+    // Menu order: File, Edit, View, Favourites, Bands, Memory, Scanning, Tools, Speech, Help.
     for (QMenu* m : {tools, speech, help}) {
         if (m) {
             bar->removeAction(m->menuAction());
@@ -608,7 +623,7 @@ void CRadioMainFrame::UpdateFrameCommands()
     static const unsigned menuOnly[] = {ID_SIZE_SMALL, ID_SIZE_MEDIUM, ID_SIZE_LARGE, ID_FAVOURITES_MARKERS,
                                         ID_RADIO_DISPLAY, ID_IOLOG_DISPLAY, ID_VIEW_QUICK_SAVE, ID_ENTER_FREQUENCY,
                                         ID_SCAN_STOP, ID_FST, ID_LOCK, ID_TRANSVERTER, ID_FULL_SCREEN, ID_CW_SPEED,
-                                        ID_VIEW_LOGBOOK_TOOLBAR};
+                                        ID_VIEW_LOGBOOK_TOOLBAR, ID_SPEECH_AUTO, ID_SPEECH_FULL, ID_SPEECH_OUT_OF_BAND};
     for (unsigned id : menuOnly)
         if (QAction* a = GetCommandAction(id))
             apply(id, a);
