@@ -22,6 +22,17 @@ QString CFrequencyRangeCheck::RangeName(int nIndex)
     return nIndex >= 0 && nIndex < 6 ? QString::fromLatin1(names[nIndex]) : QString();
 }
 
+QString CFrequencyRangeCheck::ValueText(const CFrequencyEdit& edit)
+{
+    // The places nobody typed show the mask's prompt; the message quotes
+    // only what the operator sees as the value.
+    QString text = edit.text();
+    const QChar prompt = edit.GetPromptChar();
+    if (!prompt.isNull() && !prompt.isSpace())
+        text.remove(prompt);
+    return text.simplified();
+}
+
 bool CFrequencyRangeCheck::Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx,
                                  int nExpected)
 {
@@ -47,17 +58,17 @@ bool CFrequencyRangeCheck::Check(QWidget* pOwner, uint32_t nFrequency, const QSt
 
 bool CFrequencyRangeCheck::CheckRx(QWidget* pOwner, const CFrequencyEdit& edit)
 {
-    return Check(pOwner, edit.GetFrequency(), edit.text(), false, -1);
+    return Check(pOwner, edit.GetFrequency(), ValueText(edit), false, -1);
 }
 
 bool CFrequencyRangeCheck::CheckRxInRange(QWidget* pOwner, const CFrequencyEdit& edit, int nExpected)
 {
-    return Check(pOwner, edit.GetFrequency(), edit.text(), false, nExpected);
+    return Check(pOwner, edit.GetFrequency(), ValueText(edit), false, nExpected);
 }
 
 bool CFrequencyRangeCheck::CheckTx(QWidget* pOwner, const CFrequencyEdit& edit)
 {
-    return Check(pOwner, edit.GetFrequency(), edit.text(), true, -1);
+    return Check(pOwner, edit.GetFrequency(), ValueText(edit), true, -1);
 }
 
 bool CFrequencyRangeCheck::CheckSameRange(QWidget* pOwner, const CFrequencyEdit& first, const CFrequencyEdit& second)

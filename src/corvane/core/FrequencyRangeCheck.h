@@ -15,6 +15,9 @@ public:
     // The first range (0-5) holding the frequency, or -1.
     static int FindRange(uint32_t nFrequency);
     static QString RangeName(int nIndex);
+    // The edit's value as its messages quote it: the text without the
+    // prompt characters of places left empty.
+    static QString ValueText(const CFrequencyEdit& edit);
 
     bool CheckRx(QWidget* pOwner, const CFrequencyEdit& edit);
     bool CheckRxInRange(QWidget* pOwner, const CFrequencyEdit& edit, int nExpected);

@@ -1,7 +1,9 @@
 #include "corvane/frontpanel/OptionsRanges.h"
 
+#include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/core/Settings.h"
 #include "corvane/frontpanel/OptionsPageTools.h"
+#include "platform/Prompter.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/BaseDialog.h"
 
@@ -82,6 +84,26 @@ void COptionsRanges::OnLoadDefaults()
     for (int i = 0; i < 12; ++i)
         ShowValue(i, kDefaults[i]);
     SetModified();
+}
+
+bool COptionsRanges::CheckRanges(QWidget* pOwner)
+{
+    for (int r = 0; r < kRanges; ++r) {
+        CFrequencyEdit* low = m_pEdits[r];
+        CFrequencyEdit* high = m_pEdits[r + kRanges];
+        if (low->GetFrequency() <= high->GetFrequency())
+            continue;
+        platform::messageBox(pOwner,
+                             QStringLiteral("The %1 range starts above its end (%2 to %3).\n \n"
+                                            "Enter a low edge below the high edge.")
+                                 .arg(QString::fromLatin1(kRangeNames[r]), CFrequencyRangeCheck::ValueText(*low),
+                                      CFrequencyRangeCheck::ValueText(*high)),
+                             windowTitle(), platform::MB_ICONERROR);
+        low->setFocus();
+        low->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void COptionsRanges::WriteToSettings(CSettings& s)

@@ -27,6 +27,9 @@ public:
     void ReadFromSettings(CSettings& settings) override;
 
     void OnLoadDefaults();
+    // FALSE, with a message naming the range and its two edges, when a
+    // range starts above its end: no frequency could ever lie in it.
+    bool CheckRanges(QWidget* pOwner);
     CFrequencyEdit* GetEdit(int nEntry) const { return m_pEdits[nEntry]; }
 
 private:

@@ -162,8 +162,18 @@ void COptionsSheet::ApplyChanges(bool bStore)
         view->RestoreTuningRange();
 }
 
+bool COptionsSheet::CheckPages()
+{
+    if (m_pRanges->CheckRanges(this))
+        return true;
+    SetActivePage(m_pRanges);
+    return false;
+}
+
 void COptionsSheet::OnOK()
 {
+    if (!CheckPages())
+        return;
     ApplyChanges(true);
     GetSettings().Save();
     GetRegistry().WriteInt(kOptionsPage, GetActiveIndex());
@@ -172,6 +182,8 @@ void COptionsSheet::OnOK()
 
 void COptionsSheet::OnApplyNow()
 {
+    if (!CheckPages())
+        return;
     ApplyChanges(true);
 }
 

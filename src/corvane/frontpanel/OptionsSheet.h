@@ -62,6 +62,9 @@ public:
     // Optionally stores the pages, then redraws everything that paints
     // from the options.
     void ApplyChanges(bool bStore);
+    // Values no page may be left with (a range starting above its end);
+    // FALSE shows the page that holds one.
+    bool CheckPages();
 
     // The registered messages.
     int OnSelect();

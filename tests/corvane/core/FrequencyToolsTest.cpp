@@ -7,6 +7,7 @@
 #include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/core/FrequencyText.h"
 #include "corvane/core/QuickSave.h"
+#include "corvane/core/Settings.h"
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "support/ScriptedPrompter.h"
@@ -165,6 +166,29 @@ TEST(RangeCheck, RangesAndTheirMessages)
                              "select Program Options (F8).");
     other.SetFrequency(144500000);
     EXPECT_TRUE(check.CheckSameRange(nullptr, edit, other));
+}
+
+TEST(RangeCheck, MessagesQuoteTheValueNotTheMask)
+{
+    // A place left empty shows the prompt character on screen; the message
+    // names only the value.
+    CFrequencyEdit edit;
+    edit.SetPromptChar(QLatin1Char('_'));
+    edit.SetMask(QStringLiteral("###\\.### MHz"));
+    edit.SetInputText(QStringLiteral("_14000"), 0, true);
+    ASSERT_EQ(edit.text(), "_14.000 MHz");
+    EXPECT_EQ(CFrequencyRangeCheck::ValueText(edit), "14.000 MHz");
+    // The operator's case: an HF range left inverted, 50 to 33 MHz.
+    CSettings& settings = GetSettings();
+    const int low = settings.m_nFreqRanges[0];
+    settings.m_nFreqRanges[0] = 50000000;
+    CFrequencyRangeCheck check;
+    testsupport::prompter().m_boxes.clear();
+    EXPECT_FALSE(check.CheckRx(nullptr, edit));
+    settings.m_nFreqRanges[0] = low;
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith("The value 14.000 MHz is out of range."))
+        << testsupport::prompter().m_boxes[0].text.toStdString();
 }
 
 TEST(QuickSave, SlotsLiveInTheRegistryAndRecallThroughThePanel)

@@ -10,12 +10,14 @@
 #include "corvane/frontpanel/OptionsBarMeters.h"
 #include "corvane/frontpanel/OptionsExchange.h"
 #include "corvane/frontpanel/OptionsFrequencyDisplay.h"
+#include "corvane/frontpanel/OptionsRanges.h"
 #include "corvane/frontpanel/OptionsSchemes.h"
 #include "corvane/frontpanel/OptionsVarious.h"
 #include "platform/DataFolder.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/TextFile.h"
+#include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/ListExport.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/PageSelectorList.h"
@@ -171,6 +173,40 @@ TEST_F(OptionsSheet, OkSavesEverythingAndRemembersThePage)
     stored.Load();
     EXPECT_EQ(stored.m_eBand2M, 7);
     EXPECT_EQ(GetRegistry().GetInt(kOptionsPage, -1), COptionsSheet::kRxRanges);
+}
+
+TEST_F(OptionsSheet, AnInvertedReceiveRangeIsRefusedWhereItIsEntered)
+{
+    open();
+    sheet->SetActivePage(COptionsSheet::kSchemes);
+    COptionsRanges* ranges = sheet->GetRangesPage();
+    // HF from 50 MHz to 33 MHz: no frequency could lie in it.
+    ranges->GetEdit(0)->SetFrequency(50000000);
+    ranges->GetEdit(0)->Validate();
+    ranges->SetModified();
+    const int stored = GetSettings().m_nFreqRanges[0];
+    testsupport::prompter().m_boxes.clear();
+    for (unsigned id : {unsigned(CPropertySheet::ID_APPLY_NOW), unsigned(platform::IDOK)}) {
+        SCOPED_TRACE(id);
+        button(id)->click();
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        const auto box = testsupport::prompter().m_boxes.takeFirst();
+        EXPECT_EQ(box.text, "The HF range starts above its end (50.000.00 MHz to 33.000.00 MHz).\n \n"
+                            "Enter a low edge below the high edge.")
+            << box.text.toStdString();
+        EXPECT_EQ(box.caption, "Rx Ranges") << box.text.toStdString();
+        EXPECT_EQ(box.style & 0xF0, platform::MB_ICONERROR);
+        EXPECT_TRUE(sheet->isVisible()) << "the sheet stays open";
+        EXPECT_EQ(sheet->GetActiveIndex(), COptionsSheet::kRxRanges) << "on the page that holds the range";
+        EXPECT_EQ(GetSettings().m_nFreqRanges[0], stored) << "nothing was stored";
+    }
+    // Put right, it is taken.
+    ranges->GetEdit(0)->SetFrequency(1800000);
+    ranges->GetEdit(0)->Validate();
+    button(platform::IDOK)->click();
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(sheet->result(), platform::IDOK);
+    EXPECT_EQ(GetSettings().m_nFreqRanges[0], 1800000);
 }
 
 TEST_F(OptionsSheet, CancelUndoesThePreviewsWrittenStraightIntoTheOptions)
