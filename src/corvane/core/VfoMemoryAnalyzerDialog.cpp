@@ -137,6 +137,21 @@ uint32_t CVfoMemoryAnalyzerDialog::RecordAddress(int nSelection, long nNumber)
     }
 }
 
+bool CVfoMemoryAnalyzerDialog::IsInEeprom(int nSelection, long nNumber)
+{
+    const CSettings& s = GetSettings();
+    const int64_t size = nSelection == SEL_MEMORY ? s.GetMemoryRecordSize() : s.GetBandRecordSize();
+    int64_t first = 0;
+    switch (nSelection) {
+    case SEL_VFO_A: first = int64_t(s.GetVfoBase()) + (int64_t(nNumber) - 1) * size; break;
+    case SEL_VFO_B: first = int64_t(s.GetVfoBase()) + (int64_t(s.GetBandsPerVfo()) + nNumber - 1) * size; break;
+    default: first = int64_t(s.GetMemoryBase()) + (int64_t(nNumber) - 1) * size; break;
+    }
+    // The record is read in pairs; the last pair must start inside.
+    const int64_t lastPair = first + ((size - 1) & ~int64_t(1));
+    return first >= 0 && lastPair <= int64_t(s.GetEepromLimit());
+}
+
 QString CVfoMemoryAnalyzerDialog::GetStatusText() const
 {
     return m_pStatus->text();
@@ -209,8 +224,16 @@ void CVfoMemoryAnalyzerDialog::Refresh()
     }
     const QString label = RecordLabel(m_nSelection, typed);
     const uint32_t address = RecordAddress(m_nSelection, number);
-    m_pStatus->setText(QStringLiteral("%1: Base address: %2 (hex)")
-                           .arg(label, QString::asprintf("%04X", unsigned(address & 0xFFFF))));
+    const QString addressText = QString::asprintf("%04X", unsigned(address & 0xFFFF));
+    if (!IsInEeprom(m_nSelection, number)) {
+        // Nothing is read: beyond the EEPROM the radio has no record to show.
+        m_pStatus->setText(QStringLiteral("%1: Base address: %2 (hex) lies outside the EEPROM (0000 to %3)")
+                               .arg(label, addressText,
+                                    QString::asprintf("%04X", unsigned(GetSettings().GetEepromLimit()))));
+        m_pList->DeleteAllItems();
+        return;
+    }
+    m_pStatus->setText(QStringLiteral("%1: Base address: %2 (hex)").arg(label, addressText));
 
     CMemoryRecordText record(address);
     record.Decode();

@@ -35,6 +35,9 @@ public:
     // Label and EEPROM address of the record chosen by kind and number.
     static QString RecordLabel(int nSelection, const QString& strNumber);
     static uint32_t RecordAddress(int nSelection, long nNumber);
+    // The whole record lies in the radio's EEPROM (numbers outside the spin
+    // range may still name one; far outside, there is nothing to read).
+    static bool IsInEeprom(int nSelection, long nNumber);
     // The rows listed for a decoded record (memory-only rows only for memories).
     static QList<FieldRow> Rows(const class CMemoryRecordText& record, bool bMemory);
 

@@ -1,7 +1,9 @@
 #include "corvane/memory/EepromRangeDialog.h"
 
+#include "corvane/core/Settings.h"
 #include "corvane/memory/ToolSupport.h"
 #include "platform/DataFolder.h"
+#include "platform/Prompter.h"
 #include "shared/Registry.h"
 #include "shared/TextFile.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -95,6 +97,20 @@ uint32_t CEepromRangeDialog::GetFrom() const
 uint32_t CEepromRangeDialog::GetTo() const
 {
     return ToolSupport::HexValue(m_pTo->text());
+}
+
+bool CEepromRangeDialog::CheckRange()
+{
+    const uint32_t limit = GetSettings().GetEepromLimit();
+    if (GetFrom() <= limit && GetTo() <= limit)
+        return true;
+    platform::messageBox(this,
+                         QStringLiteral("The FT-817's EEPROM ends at address %1 (hex).\n \n"
+                                        "Enter From and To addresses from 0000 to %1.")
+                             .arg(QString::asprintf("%04X", limit)),
+                         windowTitle(), platform::MB_ICONERROR);
+    (GetFrom() > limit ? m_pFrom : m_pTo)->setFocus();
+    return false;
 }
 
 void CEepromRangeDialog::SetFromTo(const QString& strFrom, const QString& strTo)

@@ -37,6 +37,9 @@ public:
     uint32_t GetFrom() const;
     uint32_t GetTo() const;
     void SetFromTo(const QString& strFrom, const QString& strTo);
+    // FALSE, with a message, when From or To lies beyond the radio's EEPROM:
+    // there is nothing there to read.
+    bool CheckRange();
 
     COXMaskedEdit* GetFromEdit() const { return m_pFrom; }
     COXMaskedEdit* GetToEdit() const { return m_pTo; }

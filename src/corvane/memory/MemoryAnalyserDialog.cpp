@@ -73,6 +73,8 @@ void CMemoryAnalyserDialog::ReadRange(QByteArray& buffer, std::vector<bool>& rea
 
 void CMemoryAnalyserDialog::OnBaseline()
 {
+    if (!CheckRange())
+        return;
     m_pList->DeleteAllItems();
     const CEepromRange range = CEepromRange::ForAnalyser(GetFrom(), GetTo());
     m_nLowest = range.nLowest;

@@ -39,6 +39,8 @@ void CMemoryBrowserDialog::UpdateButtons()
 
 void CMemoryBrowserDialog::OnLoad()
 {
+    if (!CheckRange())
+        return;
     const CWaitCursor wait;
     const CEepromRange range = CEepromRange::ForBrowser(GetFrom(), GetTo());
     m_nLowest = range.nLowest;

@@ -104,6 +104,28 @@ TEST_F(Analyzer, ListsFourteenVfoFieldsAndEighteenMemoryFields)
     }
 }
 
+TEST_F(Analyzer, ARecordBeyondTheEepromIsRefusedBeforeAnythingIsSent)
+{
+    using D = CVfoMemoryAnalyzerDialog;
+    EXPECT_TRUE(D::IsInEeprom(D::SEL_MEMORY, 202));
+    EXPECT_TRUE(D::IsInEeprom(D::SEL_VFO_A, 0)) << "the record before the first still lies inside";
+    EXPECT_FALSE(D::IsInEeprom(D::SEL_MEMORY, 999));
+    EXPECT_FALSE(D::IsInEeprom(D::SEL_MEMORY, -100)) << "before the start of the EEPROM";
+
+    start();
+    D dialog;
+    dialog.show();
+    dialog.SetSelection(D::SEL_MEMORY);
+    const int before = int(sim->frames().size());
+    dialog.GetNumberEdit(D::SEL_MEMORY)->setText("999");
+    EXPECT_EQ(dialog.GetStatusText(), "Memory #999: Base address: 69E0 (hex) lies outside the EEPROM (0000 to 1927)");
+    EXPECT_EQ(dialog.GetList()->GetItemCount(), 0) << "no record is made up";
+    EXPECT_EQ(int(sim->frames().size()), before) << "nothing was sent";
+    dialog.GetNumberEdit(D::SEL_MEMORY)->setText("7");
+    EXPECT_EQ(dialog.GetStatusText(), "Memory #7: Base address: 0520 (hex)");
+    EXPECT_EQ(dialog.GetList()->GetItemCount(), 18);
+}
+
 TEST_F(Analyzer, LabelEndsAtTheFirstFfByte)
 {
     // Memory channel 11 (record 0x0588): label bytes "AB" then FF.

@@ -13,6 +13,7 @@
 #include "shared/edit/OXMaskedEdit.h"
 #include "shared/ui/BarMeter.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QTest>
 
@@ -190,12 +191,45 @@ TEST_F(Browser, AboveTheEepromNothingIsSentAndAFailedReadShowsUnknown)
 {
     start({QStringLiteral("no-answer:op=BB,addr=1912,count=1")});
     CMemoryBrowserDialog dialog;
-    dialog.SetFromTo("1910", "1930");
+    dialog.SetFromTo("1910", "1927");
     dialog.OnLoad();
     ASSERT_EQ(dialog.GetList()->GetItemCount(), 3);
-    // 0x1910 .. 0x1926 are sent; 0x1928 and above are past the radio's EEPROM.
+    // 0x1910 .. 0x1926 are sent; the rest of the rows is past the radio's EEPROM.
     EXPECT_EQ(newFrames(), readFrames(0x1910, 0x18));
     EXPECT_EQ(dialog.GetList()->GetItemText(0, 2), "?? ??");
     EXPECT_EQ(dialog.GetList()->GetItemText(1, 5), "FF FF");
     EXPECT_EQ(dialog.GetList()->GetItemText(2, 1), "FF FF");
+}
+
+TEST_F(Browser, AddressesBeyondTheEepromAreRefusedBeforeAnythingIsSent)
+{
+    start();
+    auto check = [this](CEepromRangeDialog& dialog) {
+        dialog.show();
+        dialog.SetFromTo("1FF0", "FFFF");
+        testsupport::prompter().m_boxes.clear();
+        dialog.OnOK();
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].text,
+                  "The FT-817's EEPROM ends at address 1927 (hex).\n \nEnter From and To addresses from 0000 to 1927.");
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].style & 0xF0, platform::MB_ICONERROR);
+        EXPECT_EQ(dialog.GetList()->GetItemCount(), 0);
+        EXPECT_TRUE(newFrames().isEmpty()) << "nothing was sent";
+        EXPECT_TRUE(dialog.isVisible());
+        // One end inside is not enough.
+        dialog.SetFromTo("0000", "1928");
+        dialog.OnOK();
+        EXPECT_EQ(testsupport::prompter().m_boxes.size(), 2);
+        EXPECT_TRUE(newFrames().isEmpty());
+    };
+    {
+        SCOPED_TRACE("browser");
+        CMemoryBrowserDialog browser;
+        check(browser);
+    }
+    {
+        SCOPED_TRACE("analyser");
+        CMemoryAnalyserDialog analyser;
+        check(analyser);
+    }
 }
