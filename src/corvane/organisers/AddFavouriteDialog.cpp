@@ -214,6 +214,13 @@ void CAddFavouriteDialog::OnOK()
     const QString title = withoutTrailingBlanks(m_pTitle->text());
     if (title.isEmpty())
         return;
+    // A favourite that tunes nowhere is no favourite (the Edit dialog says the same).
+    if (m_pFrequency->GetFrequency() == 0) {
+        platform::messageBox(this, QStringLiteral("The frequency cannot be 0."), windowTitle(),
+                             platform::MB_ICONERROR);
+        m_pFrequency->setFocus();
+        return;
+    }
     const QString folder = FolderPath(m_pTree->GetSelectedItem());
     if (GetFavourites().Find(folder, title)) {
         const int answer = platform::messageBox(

@@ -172,9 +172,27 @@ TEST_F(AddFavourite, RootMeansTopLevelAndAFailedReadGivesZero)
     EXPECT_EQ(dialog.ModeList()->GetSelectedText(), "LSB");
     EXPECT_FALSE(dialog.EnableBox()->isChecked());
     dialog.TitleEdit()->setText("Anywhere");
+    // A favourite of 0 Hz would tune nowhere: refused, as the Edit dialog
+    // refuses it, and the dialog stays with what was typed.
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, "The frequency cannot be 0.");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Add Favourite");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].style & 0xF0, platform::MB_ICONERROR);
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.TitleEdit()->text(), "Anywhere");
+    // An emptied field is the same as 0.
+    dialog.FrequencyEdit()->SetInputText(QString(), 0, true);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(testsupport::prompter().m_boxes.size(), 2);
+    EXPECT_EQ(dialog.result(), 0);
+
+    dialog.FrequencyEdit()->SetFrequency(3650000);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
     EXPECT_EQ(dialog.GetFolder(), "");
+    EXPECT_EQ(dialog.GetFrequency(), 3650000u);
     EXPECT_EQ(dialog.GetRepeaterSettings(), "0,0,0,0,0,0");
 }
 
