@@ -163,9 +163,33 @@ QString CMemoryChannelList::KindPath(int nKind)
     return platform::dataFilePath(CTextFile::FileName(nKind));
 }
 
+bool CMemoryChannelList::IsListFile(const QStringList& lines)
+{
+    static const QString kFileType = QStringLiteral("#@filetype=");
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines[i].startsWith(kFileType)) {
+            const uint32_t kind = TaggedLines::ParseNumber(lines[i].mid(kFileType.size()));
+            return kind == 4 || kind == 5;
+        }
+    }
+    // A file made by hand may lack the closing lines; then it is judged by
+    // what it holds.
+    CTaggedLineReader reader(lines);
+    CTaggedLineReader::Line line;
+    int records = 0;
+    while (reader.Next(line)) {
+        if (line.kind == CTaggedLineReader::KIND_OTHER)
+            return false;
+        if (line.kind == CTaggedLineReader::KIND_END)
+            ++records;
+    }
+    return records > 0;
+}
+
 bool CMemoryChannelList::Load(int, const QString& strPath)
 {
     RemoveAll();
+    m_bListFile = false;
     CTextFile file(strPath, false);
     if (!file.Exists())
         return true;
@@ -173,6 +197,7 @@ bool CMemoryChannelList::Load(int, const QString& strPath)
     file.ReadLines(lines);
     if (!file.IsOk())
         return false;
+    m_bListFile = IsListFile(lines);
     LoadLines(lines);
     return true;
 }

@@ -42,6 +42,12 @@ public:
     // gives an empty list without a message. FALSE when it could not be read.
     bool Load(int nKind, const QString& strPath);
     bool LoadKind(int nKind);
+    // Whether the file of the last Load was a memory-list file at all: its
+    // closing line names a memory-list kind ("#@filetype=4" favourites, 5
+    // memory archive), or, without one, it holds whole records and nothing
+    // but record lines. A missing file is no such file either.
+    bool WasListFile() const { return m_bListFile; }
+    static bool IsListFile(const QStringList& lines);
     // Every entry in the decoded form / the raw form, behind the header of
     // the file kind; the file is replaced in one step. FALSE on failure (the
     // text file has told the operator).
@@ -66,6 +72,7 @@ protected:
     virtual std::unique_ptr<CMemoryChannel> CreateEntry() const { return std::make_unique<CMemoryChannel>(); }
 
     std::vector<std::unique_ptr<CMemoryChannel>> m_entries;
+    bool m_bListFile = false;
 };
 
 // The radio's memory channels in channel order, one record per channel (the

@@ -933,7 +933,9 @@ void CMemoryManagerDialog::LoadArchiveFromFile()
         return;
     CRadioMemoryList file;
     file.Load(kArchiveKind, path);
-    if (m_model.LoadArchiveFrom(file) != CMemoryManagerModel::REFUSED_NONE) {
+    // An archive without entries empties the archive; a file that is no
+    // archive at all (nothing read from it) leaves it as it is.
+    if (!file.WasListFile() || m_model.LoadArchiveFrom(file) != CMemoryManagerModel::REFUSED_NONE) {
         box(this, QStringLiteral("No entries loaded - check correct file selected."), QStringLiteral("Error"),
             platform::MB_ICONERROR);
         return;

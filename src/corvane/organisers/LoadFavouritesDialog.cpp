@@ -9,6 +9,7 @@
 #include "shared/ui/OwnListCtrl.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMetaObject>
@@ -88,9 +89,25 @@ bool CLoadFavouritesDialog::ChooseFile()
     QString path = QStringLiteral("FT-817 Favourites.txt");
     if (!ChooseTextFileToOpen(this, path, QStringLiteral("Load Favourite Definitions")))
         return false;
+    CFavouritesCollection loaded;
+    loaded.LoadFrom(path);
+    if (!CheckFile(this, loaded, path, QStringLiteral("Merge Favourites")))
+        return m_loaded.GetCount() > 0;  // the list shown before stays
     m_loaded.LoadFrom(path);
     FillList();
     return true;
+}
+
+bool CLoadFavouritesDialog::CheckFile(QWidget* pOwner, const CFavouritesCollection& loaded, const QString& strPath,
+                                      const QString& strCaption)
+{
+    if (loaded.WasListFile())
+        return true;
+    platform::messageBox(pOwner,
+                         QStringLiteral("%1 is not a favourites file.\n \nNothing was loaded.")
+                             .arg(QDir::toNativeSeparators(strPath)),
+                         strCaption, platform::MB_ICONERROR);
+    return false;
 }
 
 void CLoadFavouritesDialog::OnOpen()

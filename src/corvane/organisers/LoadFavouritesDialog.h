@@ -29,12 +29,16 @@ public:
     QCheckBox* OverwriteBox() const { return m_pOverwrite; }
     QPushButton* AddButton() const { return m_pAdd; }
     const CFavouritesCollection& Loaded() const { return m_loaded; }
+    // FALSE, with a message captioned as given, when the file just loaded
+    // into the collection was no favourites file (nothing may come of it).
+    static bool CheckFile(QWidget* pOwner, const CFavouritesCollection& loaded, const QString& strPath,
+                          const QString& strCaption);
 
 protected:
     bool event(QEvent* pEvent) override;
 
 private:
-    // FALSE when no file was chosen.
+    // FALSE when no file was chosen, or a refused one left nothing to show.
     bool ChooseFile();
     void FillList();
     void UpdateAdd();

@@ -551,6 +551,11 @@ void CManageFavouritesDialog::OnLoad()
     QString path = QStringLiteral("FT-817 Favourites.txt");
     if (!ChooseTextFileToOpen(this, path, QStringLiteral("Load Favourite Definitions")))
         return;
+    // Read aside first: a file that is not a favourites file changes nothing.
+    CFavouritesCollection loaded;
+    loaded.LoadFrom(path);
+    if (!CLoadFavouritesDialog::CheckFile(this, loaded, path, QStringLiteral("Load Favourites")))
+        return;
     m_bChanged = true;
     m_favourites.LoadFrom(path);
     RebuildTree(false);

@@ -235,3 +235,41 @@ TEST(MemoryListFile, EntriesMoveAndDeleteWhole)
     EXPECT_EQ(copy.CopyList(radio), 203);
     EXPECT_TRUE(copy.GetChannel(5)->IsSameRaw(*radio.GetChannel(5)));
 }
+
+TEST(MemoryListFile, TellsAListFileFromAnyOtherFile)
+{
+    struct Case {
+        const char* what;
+        QStringList lines;
+        bool list;
+    };
+    const Case cases[] = {
+        {"favourites", {"#", "118 Net", "115 14200000", "-@-", "#", "####", "#@filetype=4"}, true},
+        {"an empty archive", {"# header", "#", "####", "#@filetype=5"}, true},
+        {"band definitions", {"#", "100 20m", "-@-", "#", "####", "#@filetype=6"}, false},
+        {"made by hand, no closing lines", {"#", "118 Net", "115 14200000", "-@-"}, true},
+        {"prose", {"Dear diary,", "today the band was open."}, false},
+        {"record lines but no record", {"118 Net", "115 14200000"}, false},
+        {"a stray line among records", {"#", "118 Net", "-@-", "0"}, false},
+        {"nothing", {}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CMemoryChannelList::IsListFile(c.lines), c.list) << c.what;
+
+    // Load remembers what it found; a missing file is no list file.
+    CMemoryChannelList list;
+    const QString path = platform::dataFilePath(QStringLiteral("prose.txt"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Dear diary,\r\ntoday the band was open.");
+    }
+    EXPECT_TRUE(list.Load(5, path));
+    EXPECT_FALSE(list.WasListFile());
+    EXPECT_EQ(list.GetCount(), 0);
+    ASSERT_TRUE(list.SaveRaw(5, path));
+    EXPECT_TRUE(list.Load(5, path));
+    EXPECT_TRUE(list.WasListFile());
+    EXPECT_TRUE(list.Load(5, path + ".missing"));
+    EXPECT_FALSE(list.WasListFile());
+}

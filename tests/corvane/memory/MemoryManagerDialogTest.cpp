@@ -18,6 +18,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QFile>
 
 using namespace memtest;
 using D = CMemoryManagerDialog;
@@ -255,6 +256,38 @@ TEST_F(Manager, ArchiveButtonsCopyBothWays)
     ASSERT_FALSE(testsupport::prompter().m_boxes.isEmpty());
     EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "No entries loaded - check correct file selected.");
     EXPECT_EQ(liveText(0, 3), "14.070.000");
+}
+
+TEST_F(Manager, AFileThatIsNoArchiveLeavesTheArchiveAlone)
+{
+    start();
+    open();
+    dialog->OnToArchive(true);
+    const int entries = dialog->GetArchiveList()->GetItemCount();
+    ASSERT_GT(entries, 0);
+    const QString junk = testsupport::dataFolder() + "/notes.txt";
+    {
+        QFile f(junk);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Dear diary,\r\ntoday the band was open.\r\n");
+    }
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {junk};
+    dialog->OnCommand(D::ID_ARCHIVE_LOAD_FILE);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, "No entries loaded - check correct file selected.");
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Error");
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), entries) << "the archive is as it was";
+
+    // An archive saved empty is an archive: loading it empties the archive.
+    CMemoryChannelList empty;
+    const QString path = testsupport::dataFolder() + "/empty archive.txt";
+    ASSERT_TRUE(empty.SaveRaw(5, path));
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {path};
+    dialog->OnCommand(D::ID_ARCHIVE_LOAD_FILE);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), 0);
 }
 
 TEST_F(Manager, AnUnreadMemoryCannotBeChanged)

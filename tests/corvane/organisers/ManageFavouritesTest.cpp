@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -409,6 +410,67 @@ TEST_F(ManageFavourites, SaveAndLoadOtherFiles)
     click(d->Button(CManageFavouritesDialog::IDC_LOAD));
     EXPECT_EQ(testsupport::prompter().m_boxes.last().caption, "Load Favourites");
     EXPECT_EQ(testsupport::prompter().m_chooserCaptions.last(), "Load Favourite Definitions");
+    EXPECT_EQ(texts(d->Tree(), nullptr), QStringList({"Air"}));
+}
+
+TEST_F(ManageFavourites, AFileThatIsNoFavouritesFileIsRefusedAndChangesNothing)
+{
+    const QString junk = platform::dataFilePath("notes.txt");
+    {
+        QFile f(junk);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Shopping list\r\n0\r\n-@- milk\r\n");
+    }
+    const QString bands = platform::dataFilePath("bands.txt");
+    {
+        // A definitions file of another kind: its records are not favourites.
+        QFile f(bands);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#\r\n100 20m\r\n101 14000000\r\n-@-\r\n#\r\n####\r\n#@filetype=6");
+    }
+    auto d = open();
+    const QStringList before = texts(d->Tree(), nullptr);
+    for (const QString& path : {junk, bands}) {
+        SCOPED_TRACE(path.toStdString());
+        testsupport::prompter().m_boxes.clear();
+        testsupport::prompter().m_answers = {platform::IDYES};
+        testsupport::prompter().m_files = {path};
+        click(d->Button(CManageFavouritesDialog::IDC_LOAD));
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 2);
+        EXPECT_EQ(testsupport::prompter().m_boxes[1].text,
+                  QDir::toNativeSeparators(path) + " is not a favourites file.\n \nNothing was loaded.");
+        EXPECT_EQ(testsupport::prompter().m_boxes[1].caption, "Load Favourites");
+        EXPECT_EQ(testsupport::prompter().m_boxes[1].style & 0xF0, platform::MB_ICONERROR);
+        EXPECT_EQ(texts(d->Tree(), nullptr), before);
+        EXPECT_FALSE(d->IsChanged()) << "nothing to save";
+    }
+
+    // Merging from it: the same message, and the merge window does not open on it.
+    CFavouritesCollection target;
+    target.Load();
+    const int count = target.GetCount();
+    CLoadFavouritesDialog merge(nullptr, &target);
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {junk};
+    EXPECT_EQ(merge.DoModal(), platform::IDCANCEL);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Merge Favourites");
+    EXPECT_FALSE(merge.IsAdded());
+    EXPECT_EQ(target.GetCount(), count);
+    EXPECT_EQ(fileBytes(favouritesPath()), original);
+
+    // A favourites file without its closing lines, as made by hand, is still one.
+    const QString hand = platform::dataFilePath("hand.txt");
+    {
+        QFile f(hand);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#\r\n117 Air\r\n118 Tower\r\n115 118100000\r\n111 4\r\n-@-");
+    }
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_answers = {platform::IDYES};
+    testsupport::prompter().m_files = {hand};
+    click(d->Button(CManageFavouritesDialog::IDC_LOAD));
+    EXPECT_EQ(testsupport::prompter().m_boxes.size(), 1) << "only the question";
     EXPECT_EQ(texts(d->Tree(), nullptr), QStringList({"Air"}));
 }
 
