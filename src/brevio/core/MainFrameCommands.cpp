@@ -18,6 +18,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "shared/HtmlHelp.h"
+#include "shared/PrintSetup.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -546,9 +547,6 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         return GetToolWindow(nCommand) || PskComponents().createToolWindow;
     case 32820:
         return bool(PskComponents().runFavouritesManager);
-    case 57606:
-        // Nothing in the program prints.
-        return false;
     default:
         return true;
     }
@@ -692,6 +690,9 @@ void CMainFrame::OnCommand(int nCommand)
         QApplication::restoreOverrideCursor();
     };
     switch (nCommand) {
+    case 57606:
+        CPrintSetup::Run(this);
+        break;
     case 32813:
         RadioCommand(0, 200);
         break;

@@ -50,24 +50,27 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : QDialog(pParent)
     setProperty("dialogId", 100);
     const CVersionInfo version;
     setWindowTitle(QStringLiteral("About %1").arg(version.GetProductName()));
-    resize(420, 290);
+    resize(420, 310);
 
     auto* bevel = new cdxCRotBevelLine(QStringLiteral("%1 %2").arg(version.GetProductName(), version.GetSpecialBuild()),
                                        this);
     bevel->setProperty("controlId", 1113);
     bevel->setGeometry(12, 10, 396, 22);
-    label(this, 1114, QStringLiteral("Build date: %1").arg(version.GetBuildDate()), QRect(12, 38, 396, 20));
-    label(this, 1116, version.GetLegalCopyright(), QRect(12, 60, 396, 20));
+    // Which version this is: what a report of a fault has to name.
+    QLabel* versionLine = label(this, 0, version.GetVersion(), QRect(12, 38, 396, 20));
+    versionLine->setObjectName(QStringLiteral("version"));
+    label(this, 1114, QStringLiteral("Build date: %1").arg(version.GetBuildDate()), QRect(12, 58, 396, 20));
+    label(this, 1116, version.GetLegalCopyright(), QRect(12, 80, 396, 20));
     label(this, 1115,
           QStringLiteral("This program is provided as it is, without warranty of any kind. A licence is needed to "
                          "transmit: the operator is responsible for every transmission made with it."),
-          QRect(12, 86, 396, 52));
+          QRect(12, 106, 396, 52));
     label(this, 1418, QStringLiteral("Yaesu and FT-817 are trademarks of their owner, the maker of the transceiver."),
-          QRect(12, 140, 396, 36));
+          QRect(12, 160, 396, 36));
 
     m_pCredits = new CColourStatic(this);
     m_pCredits->setProperty("controlId", 106);
-    m_pCredits->setGeometry(12, 184, 396, 52);
+    m_pCredits->setGeometry(12, 204, 396, 52);
     m_pCredits->setAlignment(Qt::AlignCenter);
     const QPalette palette = QApplication::palette();
     m_pCredits->SetColours(colourRef(palette.color(QPalette::Highlight)),
@@ -76,7 +79,7 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : QDialog(pParent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setProperty("controlId", 1);
-    ok->setGeometry(308, 248, 100, 30);
+    ok->setGeometry(308, 268, 100, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     m_timer.start(2000, this);

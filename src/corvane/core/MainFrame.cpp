@@ -70,6 +70,8 @@ bool CMainFrame::LoadFrame(unsigned nIDResource)
     setObjectName(QStringLiteral("VE817-Corvane-QT9XVK-Application"));
 
     QMenu* file = AddMenu(QStringLiteral("&File"));
+    AddCommand(file, CRadioApp::ID_PRINT_SETUP, QStringLiteral("P&rint Setup..."));
+    file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
     QMenu* tools = AddMenu(QStringLiteral("&Tools"));
     AddCommand(tools, ID_VFO_MEMORY_ANALYZER, QStringLiteral("&VFO && Memory Analyzer"));

@@ -15,6 +15,7 @@
 #include "platform/SettingsStore.h"
 #include "shared/HtmlHelp.h"
 #include "shared/MapiMail.h"
+#include "shared/PrintSetup.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
 #include "shared/ui/BaseDialog.h"
@@ -426,6 +427,9 @@ bool CRadioApp::OnCommand(unsigned nId)
         return true;
     case ID_SUPPORT_EMAIL:
         SendSupportMail();
+        return true;
+    case ID_PRINT_SETUP:
+        CPrintSetup::Run(GetMainFrame());
         return true;
     case ID_FAVOURITES_LOAD:
         // Routed here and left without an action, like its menu twin's

@@ -2,6 +2,7 @@
 
 #include "corvane/core/RegisteredMessages.h"
 #include "corvane/frontpanel/SMeterChartSettings.h"
+#include "shared/PrintSetup.h"
 #include "shared/RegisteredEvent.h"
 
 #include <QApplication>
@@ -240,7 +241,8 @@ void CChartView::OnCommand(int nId)
 {
     switch (nId) {
     case 32919: {
-        QPrinter printer;
+        // The printer and paper chosen in Print Setup.
+        QPrinter& printer = CPrintSetup::Printer();
         QPrintDialog dialog(&printer, this);
         dialog.setMinMax(1, 1);
         if (dialog.exec() == QDialog::Accepted)
@@ -248,8 +250,7 @@ void CChartView::OnCommand(int nId)
         break;
     }
     case 32920: {
-        QPrinter printer;
-        QPrintPreviewDialog preview(&printer, this);
+        QPrintPreviewDialog preview(&CPrintSetup::Printer(), this);
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(*p); });
         preview.exec();
         break;

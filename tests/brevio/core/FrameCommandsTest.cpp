@@ -7,6 +7,7 @@
 #include "shared/RegisteredEvent.h"
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "shared/PrintSetup.h"
 #include "shared/Registry.h"
 #include "shared/mixer/SoundMixer.h"
 
@@ -15,6 +16,8 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QImage>
 #include <QSlider>
 #include <QTest>
@@ -380,10 +383,9 @@ namespace {
 
 TEST(FrameCommands, ToolCommandsWithNothingBehindThemAreOff)
 {
-    // The core alone: no calculators, summary or favourites manager installed,
-    // and nothing prints.
+    // The core alone: no calculators, summary or favourites manager installed.
     FrameFixture f;
-    for (int command : {33564, 33565, 33627, 32820, 57606})
+    for (int command : {33564, 33565, 33627, 32820})
         EXPECT_FALSE(f.frame->IsCommandEnabled(command)) << command;
     f.frame->OnCommand(33627);
     EXPECT_EQ(f.frame->GetToolWindow(33627), nullptr);
@@ -392,3 +394,26 @@ TEST(FrameCommands, ToolCommandsWithNothingBehindThemAreOff)
 }
 
 } // namespace
+
+TEST(FrameCommands, PrintSetupChoosesTheProgramsPrinter)
+{
+    FrameFixture f;
+    QAction* item = nullptr;
+    for (QAction* a : f.frame->findChildren<QAction*>())
+        if (a->property("commandId").toInt() == 57606)
+            item = a;
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "P&rint Setup...");
+    EXPECT_TRUE(f.frame->IsCommandEnabled(57606));
+    QPrinter* shown = nullptr;
+    CPrintSetup::SetRunner([&](QPageSetupDialog& dialog) {
+        shown = dialog.printer();
+        dialog.printer()->setPageOrientation(QPageLayout::Landscape);
+        return int(QDialog::Accepted);
+    });
+    item->trigger();
+    CPrintSetup::SetRunner(nullptr);
+    EXPECT_EQ(shown, &CPrintSetup::Printer()) << "the page set-up of the program's one printer";
+    EXPECT_EQ(CPrintSetup::Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    CPrintSetup::Printer().setPageOrientation(QPageLayout::Portrait);
+}

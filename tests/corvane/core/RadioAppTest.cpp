@@ -13,6 +13,7 @@
 #include "corvane/core/Startup.h"
 #include "platform/SettingsStore.h"
 #include "shared/MapiMail.h"
+#include "shared/PrintSetup.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
 #include "shared/ui/ColourStatic.h"
@@ -24,6 +25,9 @@
 #include <QLabel>
 #include <QUrlQuery>
 #include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QAction>
 #include <QTimer>
 #include <functional>
 
@@ -352,6 +356,11 @@ TEST(RadioAppCommands, AboutShowsTheVersionAndCyclesTheCredits)
     EXPECT_EQ(text(1114), "Build date: " + version.GetBuildDate());
     EXPECT_EQ(text(1116), version.GetLegalCopyright());
     EXPECT_EQ(text(1113), "FT-817 Corvane " + version.GetSpecialBuild());
+    // The version number itself, as a fault report has to name it.
+    auto* versionLine = about.findChild<QLabel*>(QStringLiteral("version"));
+    ASSERT_NE(versionLine, nullptr);
+    EXPECT_EQ(versionLine->text(), QStringLiteral("Version %1 build %2").arg(version.GetProductVersion()).arg(version.GetBuild()));
+    EXPECT_FALSE(version.GetProductVersion().isEmpty());
     ASSERT_EQ(CAboutDialog::Credits().size(), 11);
     EXPECT_EQ(about.GetCreditsStatic()->text(), CAboutDialog::Credits()[0]);
     for (int i = 1; i <= 11; ++i)
@@ -359,4 +368,25 @@ TEST(RadioAppCommands, AboutShowsTheVersionAndCyclesTheCredits)
     EXPECT_EQ(about.GetCreditIndex(), 0) << "after the eleventh line the first comes again";
     about.NextCredit();
     EXPECT_EQ(about.GetCreditsStatic()->text(), CAboutDialog::Credits()[1]);
+}
+
+TEST(RadioAppCommands, PrintSetupChoosesThePrinterThePanelsChartPrintsOn)
+{
+    CRadioApp app;
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(128));
+    QAction* item = frame.GetCommandAction(CRadioApp::ID_PRINT_SETUP);
+    ASSERT_NE(item, nullptr) << "File > Print Setup";
+    EXPECT_EQ(item->text(), "P&rint Setup...");
+    QPrinter* shown = nullptr;
+    CPrintSetup::SetRunner([&](QPageSetupDialog& dialog) {
+        shown = dialog.printer();
+        dialog.printer()->setPageOrientation(QPageLayout::Landscape);
+        return int(QDialog::Accepted);
+    });
+    item->trigger();
+    CPrintSetup::SetRunner(nullptr);
+    EXPECT_EQ(shown, &CPrintSetup::Printer());
+    EXPECT_EQ(CPrintSetup::Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    CPrintSetup::Printer().setPageOrientation(QPageLayout::Portrait);
 }
