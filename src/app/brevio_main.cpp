@@ -1,4 +1,5 @@
 #include "platform/Program.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/display/DisplayComponents.h"
 #include "brevio/tools/ToolComponents.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(platform::kOrganisation));
     QApplication::setApplicationName(platform::program().name);
+    QApplication::setWindowIcon(artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(true);
     InstallDisplayComponents();
     InstallToolComponents();

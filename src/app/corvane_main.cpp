@@ -7,6 +7,7 @@
 #include "corvane/organisers/Logbook.h"
 #include "corvane/organisers/Organisers.h"
 #include "platform/Program.h"
+#include "shared/artwork/ToolbarIcons.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(platform::kOrganisation));
     QApplication::setApplicationName(platform::program().name);
+    QApplication::setWindowIcon(artwork::applicationIcon());
 
     InstallFrontPanel();
     InstallMainFrame();

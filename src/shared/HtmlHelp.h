@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/DesktopOpener.h"
+
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -15,7 +17,8 @@ public:
     void ShowContents(unsigned, unsigned) { ShowContents(); }
     void ShowIndex();
     void ShowSearch();
-    // A topic of the guide by its anchor name.
+    // A topic of the guide by its anchor name. A guide that is missing or a
+    // browser that cannot be started is reported in a message box.
     void ShowTopic(const QString& strAnchor);
 
     const QString& GetPath() const { return m_strPath; }
@@ -23,8 +26,9 @@ public:
     // The address a topic opens at (empty when the guide is missing).
     QUrl TopicUrl(const QString& strAnchor) const;
 
-    // Where pages are handed to the browser (tests record them instead).
-    using Opener = std::function<bool(const QUrl&)>;
+    // Where pages are handed to the browser (tests record them, or fail).
+    using Opener = std::function<void(const QUrl&, const platform::OpenFailed&)>;
+    // An empty opener restores the desktop's.
     static void SetOpener(Opener opener);
 
 private:

@@ -21,7 +21,7 @@ public:
     {
         const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (opener.isEmpty())
-            return QStringLiteral("The desktop has no program to open addresses (xdg-open).");
+            return QStringLiteral("The desktop has no program that opens links (xdg-open).");
         const QString mime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
         if (mime.isEmpty())
             return {};
@@ -34,7 +34,7 @@ public:
             return {};
         }
         if (query.exitCode() == 0 && query.readAllStandardOutput().trimmed().isEmpty())
-            return QStringLiteral("No mail program is set up for mailto: addresses.");
+            return QStringLiteral("The desktop names no default e-mail program.");
         return {};
     }
     bool HasEntry(const QString& strName) override
@@ -58,6 +58,22 @@ void errorMessage(const QString& text)
 {
     platform::messageBox(GetMainWindow(), text, kCaption, platform::MB_ICONERROR);
 }
+
+const QString kNoMailProgram = QStringLiteral("No mail program is set up for mailto: links.");
+
+// What each step of the hand-over asks of the mail program, in words.
+QString stepText(const QString& strEntry)
+{
+    if (strEntry == QLatin1String("MAPILogon"))
+        return QStringLiteral("start a session");
+    if (strEntry == QLatin1String("MAPISendMail"))
+        return QStringLiteral("open its compose window");
+    if (strEntry == QLatin1String("MAPIResolveName"))
+        return QStringLiteral("look up addresses");
+    if (strEntry == QLatin1String("MAPIAddress"))
+        return QStringLiteral("open its address book");
+    return strEntry;
+}
 } // namespace
 
 void CMapiMail::SetMailClient(MailClient* pClient)
@@ -79,10 +95,8 @@ CMapiMail::CMapiMail()
 {
     const QString missing = client().Unavailable();
     if (!missing.isEmpty()) {
-        errorMessage(QStringLiteral("Error loading the Messaging Application Programming Interface (MAPI32.DLL) - ") +
-                     missing + QStringLiteral("\n \n") +
-                     QStringLiteral("You probably have not installed a standard Windows mail client such as ") +
-                     QStringLiteral("Outlook or Outlook Express."));
+        errorMessage(QStringLiteral("Error starting the mail program - ") + missing + QStringLiteral("\n \n") +
+                     kNoMailProgram + QStringLiteral(" Choose a default e-mail program in the desktop's settings."));
         m_nError = ERR_LIBRARY;
         return;
     }
@@ -97,9 +111,9 @@ CMapiMail::~CMapiMail() = default;
 
 void CMapiMail::EntryPointMessage(const QString& strName) const
 {
-    const QString reason = m_bLoaded ? QStringLiteral("The mail program does not offer this call.")
-                                     : QStringLiteral("No mail program is available.");
-    errorMessage(QStringLiteral("Error loading %1 from MAPI32.DLL\n \n%2").arg(strName, reason));
+    const QString reason =
+        m_bLoaded ? QStringLiteral("A mail program reached through a mailto: link offers no such step.") : kNoMailProgram;
+    errorMessage(QStringLiteral("The mail program cannot be asked to %1.\n \n%2").arg(stepText(strName), reason));
 }
 
 int CMapiMail::GetError()
@@ -199,10 +213,7 @@ bool CMapiMail::Send(unsigned)
     const bool opened = m_bLoaded && client().Open(BuildUrl());
     QApplication::restoreOverrideCursor();
     if (!opened) {
-        constexpr unsigned kFailure = 2;
-        errorMessage(QStringLiteral("MAPISendMail: %1 (%2)")
-                         .arg(QStringLiteral("The mail program could not be started."))
-                         .arg(kFailure));
+        errorMessage(QStringLiteral("The mail program could not be started for the mailto: link."));
         return false;
     }
     return true;

@@ -93,7 +93,7 @@ TEST(ListExport, ShowInTheTextViewer)
     lines.ShowInNotepad(3, "FT-817 Memory Contents.txt");
     CListExport::SetViewerLauncher({});
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
-    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Notepad"));
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Text Viewer"));
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.endsWith(" - please contact support."));
     QFile::remove(path);
 }

@@ -10,6 +10,9 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QUrlQuery>
 #include <QWidget>
@@ -91,15 +94,16 @@ TEST(ImageListBuilder, EveryBitmapTwice)
 TEST(HtmlHelp, OpensTheGuideAtItsTopics)
 {
     QList<QUrl> opened;
-    CHtmlHelp::SetOpener([&](const QUrl& url) {
-        opened << url;
-        return true;
-    });
+    CHtmlHelp::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { opened << url; });
     const QString folder = testsupport::dataFolder();
     const QString guide = folder + "/" + CHtmlHelp::FileName();
     CHtmlHelp missing(guide);
     missing.ShowContents();
-    EXPECT_TRUE(opened.isEmpty()) << "without the guide the commands do nothing";
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1) << "a missing guide is said, not ignored";
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text,
+              "Error starting \"" + guide + "\" -\n \nThe specified file was not found.");
+    testsupport::prompter().m_boxes.clear();
 
     QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -114,10 +118,53 @@ TEST(HtmlHelp, OpensTheGuideAtItsTopics)
     EXPECT_EQ(opened[0].fragment(), "contents");
     EXPECT_EQ(opened[1].fragment(), "index");
     EXPECT_EQ(opened[2].fragment(), "search");
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
     CHtmlHelp::SetOpener(nullptr);
 
     // The program's guide sits beside the program.
     EXPECT_EQ(CHtmlHelp().GetPath(), GetProgramFolders().GetProgramFolder() + "UserGuide.html");
+}
+
+// A desktop whose opener finds no browser: its complaint reaches the user in
+// a message box instead of standard error alone.
+TEST(HtmlHelp, ABrowserThatCannotBeStartedIsReported)
+{
+    const QString folder = testsupport::dataFolder();
+    const QString guide = folder + "/" + CHtmlHelp::FileName();
+    QFile page(guide);
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html></html>");
+    page.close();
+    QDir(folder).mkpath("bin");
+    QFile opener(folder + "/bin/xdg-open");
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\n"
+                 "echo \"$1\" > \"$(dirname \"$0\")/asked\"\n"
+                 "echo \"xdg-open: no method available for opening '$1'\" >&2\n"
+                 "exit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (folder + "/bin:").toLocal8Bit() + path);
+
+    CHtmlHelp(guide).ShowIndex();
+    QElapsedTimer waited;
+    waited.start();
+    while (testsupport::prompter().m_boxes.isEmpty() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    qputenv("PATH", path);
+
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    const auto& box = testsupport::prompter().m_boxes[0];
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.style & 0xF0, platform::MB_ICONERROR);
+    EXPECT_TRUE(box.text.startsWith("Error starting \"" + guide + "\" -\n \n")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.endsWith("xdg-open: no method available for opening '" +
+                                  QUrl::fromLocalFile(guide).toString() + "#index'"))
+        << box.text.toStdString();
+    QFile asked(folder + "/bin/asked");
+    ASSERT_TRUE(asked.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(asked.readAll().trimmed().endsWith("#index"));
 }
 
 namespace {
@@ -139,7 +186,7 @@ public:
 TEST(MapiMail, WithoutAMailProgramOnlyTheCommandFails)
 {
     RecordingMail client;
-    client.missing = "No mail program is set up for mailto: addresses.";
+    client.missing = "The desktop names no default e-mail program.";
     CMapiMail::SetMailClient(&client);
     CMapiMail::LogOff();
     {
@@ -151,11 +198,17 @@ TEST(MapiMail, WithoutAMailProgramOnlyTheCommandFails)
     const auto& boxes = testsupport::prompter().m_boxes;
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[0].caption, "Send E-Mail");
-    EXPECT_EQ(boxes[0].text, "Error loading the Messaging Application Programming Interface (MAPI32.DLL) - "
-                             "No mail program is set up for mailto: addresses.\n \nYou probably have not "
-                             "installed a standard Windows mail client such as Outlook or Outlook Express.");
+    // The texts speak of what this desktop has: a mail program for mailto: links.
+    EXPECT_EQ(boxes[0].text, "Error starting the mail program - The desktop names no default e-mail program.\n \n"
+                             "No mail program is set up for mailto: links. Choose a default e-mail program in "
+                             "the desktop's settings.");
     EXPECT_EQ(boxes[0].style & 0xF0, platform::MB_ICONERROR);
-    EXPECT_TRUE(boxes[1].text.startsWith("Error loading MAPILogon from MAPI32.DLL\n \n"));
+    EXPECT_EQ(boxes[1].text, "The mail program cannot be asked to start a session.\n \n"
+                             "No mail program is set up for mailto: links.");
+    for (const auto& box : boxes) {
+        EXPECT_FALSE(box.text.contains("MAPI")) << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains("Outlook")) << box.text.toStdString();
+    }
     EXPECT_TRUE(client.urls.isEmpty());
     CMapiMail::SetMailClient(nullptr);
 }
@@ -197,7 +250,7 @@ TEST(MapiMail, MessageGoesToTheComposeWindowWithAttachmentsAtTheEnd)
     EXPECT_TRUE(again.Logon(nullptr));
     EXPECT_FALSE(again.Send(0));
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
-    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith("MAPISendMail: "));
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, "The mail program could not be started for the mailto: link.");
     CMapiMail::SetMailClient(nullptr);
     CMapiMail::LogOff();
 }

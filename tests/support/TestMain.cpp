@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sleeper.h"
+#include "support/MnemonicGuard.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
     platform::SettingsStore::setRootForTesting(testsupport::settingsFolder());
     testsupport::resetEnvironment();
     platform::Prompter::setInstance(&testsupport::prompter());
+    testsupport::installMnemonicGuard();
 
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);

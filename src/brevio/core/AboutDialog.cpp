@@ -1,6 +1,7 @@
 #include "brevio/core/AboutDialog.h"
 
 #include "shared/VersionInfo.h"
+#include "shared/artwork/ToolbarIcons.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,10 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
     const CVersionInfo version;
     setWindowTitle(QStringLiteral("About %1").arg(version.GetProductName()));
     auto* layout = new QVBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("applicationIcon"));
+    icon->setPixmap(artwork::applicationIcon().pixmap(48, 48));
+    layout->addWidget(icon, 0, Qt::AlignHCenter);
     auto add = [&](int id, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QString::number(id));

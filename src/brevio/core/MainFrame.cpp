@@ -12,6 +12,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -92,6 +93,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::OnCreate()
 {
+    setWindowIcon(artwork::applicationIcon());
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -14,9 +14,11 @@
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/core/SettingToolbars.h"
+#include "brevio/core/ToolbarPictures.h"
 #include "platform/Program.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/HtmlHelp.h"
 #include "shared/PrintSetup.h"
 #include "shared/RegisteredEvent.h"
@@ -172,6 +174,7 @@ void CMainFrame::BuildMenus()
              {33473, "4th Root of Linear FFT Power"}, {33474, "10log() of FFT Power"},
              {33475, "10log() of FFT Power with Clipping"}, {33353, "Adjust Frequency Range"}, {137, "Clock"}}) {
         QAction* a = new QAction(QString::fromLatin1(id == 137 ? "Clock" : text), this);
+        a->setIcon(artwork::toolbarIcon(ToolbarPictureName(id)));
         a->setData(id);
         const int command = id;
         connect(a, &QAction::triggered, this, [this, command] { OnCommand(command); });
@@ -182,8 +185,10 @@ void CMainFrame::BuildMenus()
         if (QToolBar* tb = onSettingBar ? nullptr : m_toolBars.value(barId))
             tb->addAction(a);
     }
-    for (int id : {32771, 32785})
+    for (int id : {32771, 32785}) {
+        m_commands[id]->setIcon(artwork::toolbarIcon(ToolbarPictureName(id)));
         m_toolBars[59427]->addAction(m_commands[id]);
+    }
 
     connect(bar, &QMenuBar::hovered, this, [this] { UpdateCommandStates(); });
     for (QMenu* m : bar->findChildren<QMenu*>())
@@ -873,9 +878,12 @@ void CMainFrame::OnCommand(int nCommand)
         QSaveFile link(QStringLiteral("%1/%2.desktop").arg(desktop, product));
         bool ok = QDir().mkpath(desktop) && link.open(QIODevice::WriteOnly);
         if (ok) {
-            link.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%1\nExec=\"%2\"\n")
-                           .arg(product, QCoreApplication::applicationFilePath())
-                           .toUtf8());
+            QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%1\nExec=\"%2\"\n")
+                               .arg(product, QCoreApplication::applicationFilePath());
+            const QString icon = artwork::applicationIconFile();
+            if (!icon.isEmpty())
+                text += QStringLiteral("Icon=%1\n").arg(icon);
+            link.write(text.toUtf8());
             ok = link.commit();
         }
         QApplication::restoreOverrideCursor();

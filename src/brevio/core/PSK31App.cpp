@@ -97,8 +97,7 @@ QString CPSK31App::ShellOpenReason(int nCode)
         return QStringLiteral(
             "The DDE transaction could not be completed because other DDE transactions were being processed.");
     case 31:
-        return QStringLiteral("There is no application associated with the given file name extension. This error "
-                              "will also be returned if you attempt to print a file that is not printable.");
+        return QStringLiteral("No program on this desktop is set up to open this kind of file or address.");
     case 32:
         return QStringLiteral("The specified dynamic-link library was not found.");
     default:
@@ -226,6 +225,9 @@ void CPSK31App::OpenWindows()
         mdi->addSubWindow(frame);
         form->OnInitialUpdate();
         form->SetChannel(n);
+        // Restored from maximised, a channel comes back at its form's full
+        // size, not at the few pixels a frame has before it was ever shown.
+        frame->resize(frame->minimumSize().expandedTo(frame->size()));
         frame->hide();
         frame->setWindowTitle(QString::number(n + 1));
         m_pChannelFrames[n] = frame;

@@ -3,7 +3,9 @@
 #include "brevio/core/MessageBroadcast.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "brevio/core/ToolbarPictures.h"
 #include "shared/MainWindow.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/ui/ColourStatic.h"
 
 #include <QAbstractItemView>
@@ -69,6 +71,7 @@ bool CRadioToolBar::Create(QWidget* pParent, int nId)
                     [this](int) { emit AgcChosen(m_pAgcCombo->currentData().toInt()); });
         } else {
             QAction* action = addAction(QString::fromLatin1(b.tip));
+            action->setIcon(artwork::toolbarIcon(ToolbarPictureName(b.command)));
             action->setToolTip(QString::fromLatin1(b.tip));
             action->setData(b.command);
             const int command = b.command;

@@ -1,5 +1,8 @@
 #include "brevio/core/SettingToolbars.h"
 
+#include "brevio/core/ToolbarPictures.h"
+#include "shared/artwork/ToolbarIcons.h"
+
 #include "brevio/core/FontDescription.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31Settings.h"
@@ -70,6 +73,7 @@ CNumberBar::CNumberBar(const QString& strTitle, int nBarId, QWidget* parent) : Q
 QAction* CNumberBar::AddButton(int nCommand, const QString& strPrompt, const QString& strTip)
 {
     QAction* a = addAction(strTip);
+    a->setIcon(artwork::toolbarIcon(ToolbarPictureName(nCommand)));
     a->setData(nCommand);
     a->setStatusTip(strPrompt);
     a->setToolTip(strTip);

@@ -63,7 +63,7 @@ void CAlarmDlg::Build()
 {
     setWindowTitle(QStringLiteral("Alarm"));
     SetFixedFrame();
-    resize(420, 336);
+    resize(420, 360);
     auto place = [this](QWidget* w, int id, int x, int y, int cx, int cy) {
         if (id)
             SetDlgCtrlID(w, unsigned(id));
@@ -73,17 +73,18 @@ void CAlarmDlg::Build()
     auto label = [&](const QString& text, int id, int x, int y, int cx) {
         return place(new QLabel(text, this), id, x, y, cx, 20);
     };
-    label(QStringLiteral("&Title:"), 0, 10, 10, 70);
-    place(new QLineEdit(this), IDC_TITLE, 80, 10, 330, 22);
-    label(QStringLiteral("&Find:"), 0, 10, 38, 70);
-    place(new QLineEdit(this), IDC_FIND, 80, 38, 240, 22);
+    auto buddy = [](QWidget* label, QWidget* control) {
+        static_cast<QLabel*>(label)->setBuddy(control);
+    };
+    buddy(label(QStringLiteral("&Title:"), 0, 10, 10, 70), place(new QLineEdit(this), IDC_TITLE, 80, 10, 330, 22));
+    buddy(label(QStringLiteral("&Find:"), 0, 10, 38, 70), place(new QLineEdit(this), IDC_FIND, 80, 38, 240, 22));
     m_pRegex = new COXBitmapButton(this);
     place(m_pRegex, IDC_REGEX, 324, 38, 24, 22);
     auto* test = new COXBitmapButton(this);
     place(test, IDC_TEST, 352, 38, 58, 22);
     test->SetButtonText(QStringLiteral("Test"));
-    label(QStringLiteral("&Comment:"), 0, 10, 66, 70);
-    place(new QLineEdit(this), IDC_COMMENT, 80, 66, 330, 22);
+    buddy(label(QStringLiteral("&Comment:"), 0, 10, 66, 70),
+          place(new QLineEdit(this), IDC_COMMENT, 80, 66, 330, 22));
 
     place(new QCheckBox(QStringLiteral("&Beep"), this), IDC_BEEP, 10, 100, 190, 20);
     place(new QCheckBox(QStringLiteral("&Highlight text channel"), this), IDC_HIGHLIGHT, 210, 100, 200, 20);
@@ -99,23 +100,23 @@ void CAlarmDlg::Build()
 
     place(new QCheckBox(QStringLiteral("Te&xt to speech"), this), IDC_SPEECH, 10, 186, 190, 20);
     place(new QPushButton(QStringLiteral("Speech Options"), this), IDC_SPEECH_OPTIONS, 290, 184, 120, 24);
-    label(QStringLiteral("&Speech:"), IDC_SPEECH_LABEL, 10, 212, 60);
-    place(new QLineEdit(this), IDC_SPEECH_TEXT, 80, 212, 240, 22);
+    buddy(label(QStringLiteral("&Speech:"), IDC_SPEECH_LABEL, 10, 212, 60),
+          place(new QLineEdit(this), IDC_SPEECH_TEXT, 80, 212, 240, 22));
     auto* speak = new COXBitmapButton(this);
     place(speak, IDC_SPEAK_BUTTON, 324, 212, 86, 22);
     speak->SetButtonText(QStringLiteral("Speak"));
     place(new QCheckBox(QStringLiteral("A&dd channel number"), this), IDC_ADD_CHANNEL, 10, 240, 190, 20);
     place(new QCheckBox(QStringLiteral("&Add matched text"), this), IDC_ADD_MATCH, 210, 240, 200, 20);
     auto* group = new QGroupBox(QStringLiteral("Alphanumeric Strings (Callsigns, Locators, etc.)"), this);
-    place(group, IDC_GROUP, 10, 264, 400, 34);
-    place(new QRadioButton(QStringLiteral("&Speak"), this), IDC_SPEAK, 20, 282, 100, 14);
-    place(new QRadioButton(QStringLiteral("S&pell"), this), IDC_SPELL, 130, 282, 100, 14);
-    place(new QRadioButton(QStringLiteral("&Use phonetic alphabet"), this), IDC_PHONETIC, 240, 282, 160, 14);
+    place(group, IDC_GROUP, 10, 264, 400, 52);
+    place(new QRadioButton(QStringLiteral("&Speak"), this), IDC_SPEAK, 20, 286, 100, 22);
+    place(new QRadioButton(QStringLiteral("S&pell"), this), IDC_SPELL, 130, 286, 100, 22);
+    place(new QRadioButton(QStringLiteral("&Use phonetic alphabet"), this), IDC_PHONETIC, 240, 286, 164, 22);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    place(ok, 1, 250, 306, 76, 24);
+    place(ok, 1, 250, 326, 76, 26);
     ok->setDefault(true);
-    place(new QPushButton(QStringLiteral("Cancel"), this), 2, 334, 306, 76, 24);
+    place(new QPushButton(QStringLiteral("Cancel"), this), 2, 334, 326, 76, 26);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(qobject_cast<QPushButton*>(Control(2)), &QPushButton::clicked, this, [this] { OnCancel(); });
 

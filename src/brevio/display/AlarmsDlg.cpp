@@ -11,22 +11,6 @@
 namespace {
 CAlarmsDlg::EditorRunner g_editorRunner;
 
-// The toolbar's pictures: small glyphs of our own.
-QImage Glyph(const QString& text, QColor colour)
-{
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font = p.font();
-    font.setPixelSize(13);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(image.rect(), Qt::AlignCenter, text);
-    return image;
-}
-
 void RegisterAlarmsToolbar()
 {
     static bool done = false;
@@ -34,19 +18,19 @@ void RegisterAlarmsToolbar()
         return;
     done = true;
     RegisterToolbarResource(CAlarmsDlg::IDR_TOOLBAR,
-                            {{CAlarmsDlg::ID_NEW, Glyph(QStringLiteral("+"), QColor(0, 128, 0)),
-                              QStringLiteral("Define a new alarm\nNew")},
-                             {CAlarmsDlg::ID_COPY, Glyph(QStringLiteral("C"), QColor(0, 0, 160)),
-                              QStringLiteral("Copy the selected alarm\nCopy")},
-                             {CAlarmsDlg::ID_EDIT, Glyph(QStringLiteral("E"), QColor(0, 0, 160)),
-                              QStringLiteral("Edit the selected alarm\nEdit")},
-                             {CAlarmsDlg::ID_DELETE, Glyph(QStringLiteral("x"), QColor(192, 0, 0)),
-                              QStringLiteral("Delete the selected alarms\nDelete")},
+                            {{CAlarmsDlg::ID_NEW, QImage(),
+                              QStringLiteral("Define a new alarm\nNew"), QStringLiteral("list-add")},
+                             {CAlarmsDlg::ID_COPY, QImage(),
+                              QStringLiteral("Copy the selected alarm\nCopy"), QStringLiteral("edit-copy")},
+                             {CAlarmsDlg::ID_EDIT, QImage(),
+                              QStringLiteral("Edit the selected alarm\nEdit"), QStringLiteral("document-properties")},
+                             {CAlarmsDlg::ID_DELETE, QImage(),
+                              QStringLiteral("Delete the selected alarms\nDelete"), QStringLiteral("edit-delete")},
                              {0, QImage(), QString()},
-                             {CAlarmsDlg::ID_LOAD, Glyph(QStringLiteral("L"), QColor(96, 64, 0)),
-                              QStringLiteral("Load alarm definitions\nLoad")},
-                             {CAlarmsDlg::ID_SAVE_AS, Glyph(QStringLiteral("S"), QColor(96, 64, 0)),
-                              QStringLiteral("Save alarm definitions\nSave")}});
+                             {CAlarmsDlg::ID_LOAD, QImage(),
+                              QStringLiteral("Load alarm definitions\nLoad"), QStringLiteral("document-open")},
+                             {CAlarmsDlg::ID_SAVE_AS, QImage(),
+                              QStringLiteral("Save alarm definitions\nSave"), QStringLiteral("document-save-as")}});
 }
 } // namespace
 

@@ -77,12 +77,14 @@ void CMacroEditorDialog::Build()
             SetDlgCtrlID(l, unsigned(id));
         return l;
     };
-    label(QStringLiteral("&Full title: *"), 8, 10, 90);
+    QLabel* fullLabel = label(QStringLiteral("&Full title: *"), 8, 10, 90);
     m_pFullTitle = new QLineEdit(this);
+    fullLabel->setBuddy(m_pFullTitle);
     SetDlgCtrlID(m_pFullTitle, IDC_FULL_TITLE);
     m_pFullTitle->setGeometry(100, 8, 200, 24);
-    label(QStringLiteral("S&hort title: *"), 8, 40, 90);
+    QLabel* shortLabel = label(QStringLiteral("S&hort title: *"), 8, 40, 90);
     m_pShortTitle = new QLineEdit(this);
+    shortLabel->setBuddy(m_pShortTitle);
     SetDlgCtrlID(m_pShortTitle, IDC_SHORT_TITLE);
     m_pShortTitle->setGeometry(100, 38, 200, 24);
     label(QStringLiteral("(maximum of 15 characters)"), 306, 40, 170, IDC_MAX_NOTE);
@@ -90,8 +92,9 @@ void CMacroEditorDialog::Build()
     m_pEnable = new QCheckBox(QStringLiteral("&Enable"), this);
     SetDlgCtrlID(m_pEnable, IDC_ENABLE);
     m_pEnable->setGeometry(480, 8, 150, 24);
-    label(QStringLiteral("&Definition:"), 8, 70, 300, IDC_DEFINITION_LABEL);
+    QLabel* definitionLabel = label(QStringLiteral("&Definition:"), 8, 70, 300, IDC_DEFINITION_LABEL);
     m_pDefinition = new QPlainTextEdit(this);
+    definitionLabel->setBuddy(m_pDefinition);
     SetDlgCtrlID(m_pDefinition, IDC_DEFINITION);
     m_pDefinition->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pDefinition->setGeometry(8, 92, 468, 110);

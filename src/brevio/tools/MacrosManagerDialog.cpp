@@ -4,7 +4,6 @@
 #include "brevio/tools/MacroBulkEdit.h"
 #include "brevio/tools/MacroEditorDialog.h"
 #include "brevio/tools/ToolDialogs.h"
-#include "brevio/tools/ToolbarGlyphs.h"
 #include "shared/StringEx.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnFileDialog.h"
@@ -22,21 +21,20 @@ void RegisterManagerToolbar()
         return;
     done = true;
     using D = CMacrosManagerDialog;
-    const QColor green(0, 128, 0), blue(0, 0, 160), red(192, 0, 0), brown(96, 64, 0);
     RegisterToolbarResource(D::IDR_TOOLBAR,
-                            {{D::ID_NEW, ToolbarGlyph(QStringLiteral("+"), green), QStringLiteral("Define a new macro\nNew")},
-                             {D::ID_COPY, ToolbarGlyph(QStringLiteral("C"), blue), QStringLiteral("Copy the selected macro\nCopy")},
-                             {D::ID_EDIT, ToolbarGlyph(QStringLiteral("E"), blue), QStringLiteral("Edit the selected macro\nEdit")},
-                             {D::ID_BULK_EDIT, ToolbarGlyph(QStringLiteral("B"), blue),
-                              QStringLiteral("Find and replace in the macros\nBulk Edit")},
-                             {D::ID_DELETE, ToolbarGlyph(QStringLiteral("x"), red), QStringLiteral("Delete the selected macros\nDelete")},
+                            {{D::ID_NEW, QImage(), QStringLiteral("Define a new macro\nNew"), QStringLiteral("list-add")},
+                             {D::ID_COPY, QImage(), QStringLiteral("Copy the selected macro\nCopy"), QStringLiteral("edit-copy")},
+                             {D::ID_EDIT, QImage(), QStringLiteral("Edit the selected macro\nEdit"), QStringLiteral("document-properties")},
+                             {D::ID_BULK_EDIT, QImage(),
+                              QStringLiteral("Find and replace in the macros\nBulk Edit"), QStringLiteral("bulk-edit")},
+                             {D::ID_DELETE, QImage(), QStringLiteral("Delete the selected macros\nDelete"), QStringLiteral("edit-delete")},
                              {0, QImage(), QString()},
-                             {D::ID_SORT, ToolbarGlyph(QStringLiteral("AZ"), brown), QStringLiteral("Sort the macros by title\nSort Alphabetically")},
-                             {D::ID_MOVE_UP, ToolbarGlyph(QStringLiteral("\u2191"), brown), QStringLiteral("Move the macro up\nMove Up")},
-                             {D::ID_MOVE_DOWN, ToolbarGlyph(QStringLiteral("\u2193"), brown), QStringLiteral("Move the macro down\nMove Down")},
+                             {D::ID_SORT, QImage(), QStringLiteral("Sort the macros by title\nSort Alphabetically"), QStringLiteral("view-sort-ascending")},
+                             {D::ID_MOVE_UP, QImage(), QStringLiteral("Move the macro up\nMove Up"), QStringLiteral("go-up")},
+                             {D::ID_MOVE_DOWN, QImage(), QStringLiteral("Move the macro down\nMove Down"), QStringLiteral("go-down")},
                              {0, QImage(), QString()},
-                             {D::ID_LOAD, ToolbarGlyph(QStringLiteral("L"), brown), QStringLiteral("Load macro definitions\nLoad From File")},
-                             {D::ID_SAVE_AS, ToolbarGlyph(QStringLiteral("S"), brown), QStringLiteral("Save macro definitions\nSave To File")}});
+                             {D::ID_LOAD, QImage(), QStringLiteral("Load macro definitions\nLoad From File"), QStringLiteral("document-open")},
+                             {D::ID_SAVE_AS, QImage(), QStringLiteral("Save macro definitions\nSave To File"), QStringLiteral("document-save-as")}});
 }
 
 // "Copy of X", then "Copy 2 of X", "Copy 3 of X", ... until one is free.

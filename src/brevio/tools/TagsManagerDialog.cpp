@@ -6,7 +6,6 @@
 #include "brevio/tools/TagEditorDialog.h"
 #include "brevio/tools/TagsBar.h"
 #include "brevio/tools/ToolDialogs.h"
-#include "brevio/tools/ToolbarGlyphs.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnFileDialog.h"
 #include "shared/ui/OwnListCtrl.h"
@@ -21,19 +20,18 @@ void RegisterManagerToolbar()
         return;
     done = true;
     using D = CTagsManagerDialog;
-    const QColor green(0, 128, 0), blue(0, 0, 160), red(192, 0, 0), brown(96, 64, 0);
     RegisterToolbarResource(D::IDR_TOOLBAR,
-                            {{D::ID_NEW, ToolbarGlyph(QStringLiteral("+"), green), QStringLiteral("Define a new tag\nNew")},
-                             {D::ID_COPY, ToolbarGlyph(QStringLiteral("C"), blue), QStringLiteral("Copy the selected tag\nCopy")},
-                             {D::ID_EDIT, ToolbarGlyph(QStringLiteral("E"), blue), QStringLiteral("Edit the selected tag\nEdit")},
-                             {D::ID_DELETE, ToolbarGlyph(QStringLiteral("x"), red), QStringLiteral("Delete the selected tags\nDelete")},
+                            {{D::ID_NEW, QImage(), QStringLiteral("Define a new tag\nNew"), QStringLiteral("list-add")},
+                             {D::ID_COPY, QImage(), QStringLiteral("Copy the selected tag\nCopy"), QStringLiteral("edit-copy")},
+                             {D::ID_EDIT, QImage(), QStringLiteral("Edit the selected tag\nEdit"), QStringLiteral("document-properties")},
+                             {D::ID_DELETE, QImage(), QStringLiteral("Delete the selected tags\nDelete"), QStringLiteral("edit-delete")},
                              {0, QImage(), QString()},
-                             {D::ID_SORT, ToolbarGlyph(QStringLiteral("AZ"), brown), QStringLiteral("Sort the tags\nSort Alphabetically")},
-                             {D::ID_MOVE_UP, ToolbarGlyph(QStringLiteral("\u2191"), brown), QStringLiteral("Move the tag up\nMove Up")},
-                             {D::ID_MOVE_DOWN, ToolbarGlyph(QStringLiteral("\u2193"), brown), QStringLiteral("Move the tag down\nMove Down")},
+                             {D::ID_SORT, QImage(), QStringLiteral("Sort the tags\nSort Alphabetically"), QStringLiteral("view-sort-ascending")},
+                             {D::ID_MOVE_UP, QImage(), QStringLiteral("Move the tag up\nMove Up"), QStringLiteral("go-up")},
+                             {D::ID_MOVE_DOWN, QImage(), QStringLiteral("Move the tag down\nMove Down"), QStringLiteral("go-down")},
                              {0, QImage(), QString()},
-                             {D::ID_LOAD, ToolbarGlyph(QStringLiteral("L"), brown), QStringLiteral("Load tag definitions\nLoad From File")},
-                             {D::ID_SAVE_AS, ToolbarGlyph(QStringLiteral("S"), brown), QStringLiteral("Save tag definitions\nSave To File")}});
+                             {D::ID_LOAD, QImage(), QStringLiteral("Load tag definitions\nLoad From File"), QStringLiteral("document-open")},
+                             {D::ID_SAVE_AS, QImage(), QStringLiteral("Save tag definitions\nSave To File"), QStringLiteral("document-save-as")}});
 }
 
 class WaitCursor {

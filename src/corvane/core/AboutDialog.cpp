@@ -1,6 +1,7 @@
 #include "corvane/core/AboutDialog.h"
 
 #include "shared/VersionInfo.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/WinTypes.h"
 #include "shared/ui/ColourStatic.h"
 #include "shared/ui/RotBevelLine.h"
@@ -57,10 +58,14 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : QDialog(pParent)
     bevel->setProperty("controlId", 1113);
     bevel->setGeometry(12, 10, 396, 22);
     // Which version this is: what a report of a fault has to name.
-    QLabel* versionLine = label(this, 0, version.GetVersion(), QRect(12, 38, 396, 20));
+    QLabel* versionLine = label(this, 0, version.GetVersion(), QRect(12, 38, 340, 20));
     versionLine->setObjectName(QStringLiteral("version"));
-    label(this, 1114, QStringLiteral("Build date: %1").arg(version.GetBuildDate()), QRect(12, 58, 396, 20));
-    label(this, 1116, version.GetLegalCopyright(), QRect(12, 80, 396, 20));
+    label(this, 1114, QStringLiteral("Build date: %1").arg(version.GetBuildDate()), QRect(12, 58, 340, 20));
+    label(this, 1116, version.GetLegalCopyright(), QRect(12, 80, 340, 20));
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("applicationIcon"));
+    icon->setPixmap(artwork::applicationIcon().pixmap(48, 48));
+    icon->setGeometry(360, 38, 48, 48);
     label(this, 1115,
           QStringLiteral("This program is provided as it is, without warranty of any kind. A licence is needed to "
                          "transmit: the operator is responsible for every transmission made with it."),

@@ -320,8 +320,7 @@ QString CRadioApp::ShellErrorText(int nCode)
         return QStringLiteral(
             "The DDE transaction could not be completed because other DDE transactions were being processed.");
     case 31:
-        return QStringLiteral("There is no application associated with the given file name extension. This error "
-                              "will also be returned if you attempt to print a file that is not printable.");
+        return QStringLiteral("No program on this desktop is set up to open this kind of file or address.");
     case 32: return QStringLiteral("The specified dynamic-link library was not found.");
     default: return CWin32Error(uint32_t(nCode)).GetText();
     }

@@ -1,6 +1,7 @@
 #include "corvane/core/Settings.h"
 
 #include "platform/DataFolder.h"
+#include "shared/ProgramFolders.h"
 #include "shared/Registry.h"
 #include "shared/ui/ColourGradient.h"
 
@@ -11,7 +12,7 @@ struct Row {
     QString* pString;    // string member
     int nDefault;
     const char* strDefault;
-    bool bSoundFile = false;  // default is the program folder + the name, when loading
+    bool bSoundFile = false;  // default is the program's own folder + the name, when loading
 };
 
 // atol of the settings-file text, reading the full 32 bits so that values
@@ -162,7 +163,8 @@ void CSettings::Exchange(int nMode)
         const QString valueName = QStringLiteral("Settings ") + label;
         QString strDefault = row.strDefault ? QString::fromLatin1(row.strDefault) : QString();
         if (row.bSoundFile)
-            strDefault = nMode == kLoad ? platform::dataFolder() + QLatin1Char('/') + strDefault : QString();
+            // The sounds ship with the program, beside it (not in the user's data).
+            strDefault = nMode == kLoad ? GetProgramFolders().GetProgramFolder() + strDefault : QString();
         switch (nMode) {
         case kDefaults:
             if (row.pInt)

@@ -43,7 +43,8 @@ COptionsRanges::COptionsRanges(QWidget* parent) : COptionsPage(IDD, parent)
         rangeGrid->addWidget(Label(group, QString::fromLatin1(kRangeNames[r])), 1 + r, 0);
     auto* defaults = Button(this, QStringLiteral("&Load Defaults"), IDC_LOAD_DEFAULTS);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(group, 0, 0, 2, 1);
+    // The ranges keep their natural height; the room below stays empty.
+    grid->addWidget(group, 0, 0);
     grid->addWidget(defaults, 0, 1, Qt::AlignTop);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(2, 1);

@@ -21,6 +21,7 @@
 #include "platform/LocalMessaging.h"
 #include "platform/Prompter.h"
 #include "platform/Sleeper.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
@@ -71,23 +72,10 @@ struct WaitCursor {
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-// The toolbar pictures: our own, a short caption on a small key cap.
-QIcon ToolbarIcon(const QString& text)
+// The toolbar pictures: the desktop's for standard actions, our own for the radio's.
+QIcon ToolbarIcon(const QString& name)
 {
-    QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(70, 90, 110));
-    p.setBrush(QColor(225, 232, 240));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 19, 19), 3, 3);
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
-    font.setPixelSize(text.size() > 2 ? 7 : 9);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(20, 40, 60));
-    p.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, text);
-    return QIcon(QPixmap::fromImage(image));
+    return artwork::toolbarIcon(name);
 }
 
 // The front panel as the remote commands see it.
@@ -180,6 +168,7 @@ void CRadioMainFrame::SetScreenSaverResetter(std::function<void()> reset)
 
 CRadioMainFrame::CRadioMainFrame()
 {
+    setWindowIcon(artwork::applicationIcon());
     m_strAddFaveFolder = GetRegistry().GetString(QStringLiteral("CMainFrame::m_strAddFaveFolder"));
     CRemoteCommand::Hooks hooks;
     hooks.panel = []() -> CRemotePanel* {
@@ -392,21 +381,21 @@ void CRadioMainFrame::CreateToolBars()
         const char* pTip;
     };
     static const Button buttons[] = {
-        {ID_VIEW_SELECTION, "Sel", "Selection Window"}, {ID_VIEW_SMETER_HISTORY, "Hist", "S-Meter History"},
-        {ID_VIEW_QUICK_SAVE, "QS", "Quick Save Toolbar"}, {ID_FULL_SCREEN, "Full", "Full Screen"}, {0, nullptr, nullptr},
-        {ID_FAVOURITES_ADD, "+F", "Add Favourite"}, {ID_MEMORY_SAVE, "SM", "Save to Memory"}, {0, nullptr, nullptr},
-        {ID_SCAN_BAND, "SB", "Scan Band"}, {ID_SCAN_MEMORY, "SMe", "Scan Memory"}, {ID_SCAN_STOP, "Stp", "Stop Scanning"},
-        {ID_FINE_TUNING, "FT", "Fine Tuning"}, {0, nullptr, nullptr},
-        {ID_UNDO, "Un", "Undo"}, {ID_REDO, "Re", "Redo"}, {0, nullptr, nullptr},
+        {ID_VIEW_SELECTION, "selection-window", "Selection Window"}, {ID_VIEW_SMETER_HISTORY, "smeter-history", "S-Meter History"},
+        {ID_VIEW_QUICK_SAVE, "quick-save-toolbar", "Quick Save Toolbar"}, {ID_FULL_SCREEN, "view-fullscreen", "Full Screen"}, {0, nullptr, nullptr},
+        {ID_FAVOURITES_ADD, "bookmark-new", "Add Favourite"}, {ID_MEMORY_SAVE, "memory-save", "Save to Memory"}, {0, nullptr, nullptr},
+        {ID_SCAN_BAND, "scan-band", "Scan Band"}, {ID_SCAN_MEMORY, "scan-memory", "Scan Memory"}, {ID_SCAN_STOP, "media-playback-stop", "Stop Scanning"},
+        {ID_FINE_TUNING, "fine-tuning", "Fine Tuning"}, {0, nullptr, nullptr},
+        {ID_UNDO, "edit-undo", "Undo"}, {ID_REDO, "edit-redo", "Redo"}, {0, nullptr, nullptr},
         {ID_STEP_LABEL, nullptr, nullptr}, {ID_STEP_COMBO, nullptr, nullptr}, {0, nullptr, nullptr},
-        {ID_TRANSMIT, "Tx", "Transmit"}, {ID_TRANSVERTER, "Xv", "Transverter Display"},
-        {ID_PSK31, "PSK", "PSK31 Brevio"}, {ID_DX_CLUSTER, "DX", "DX Cluster"}, {ID_LOCK, "Lk", "Lock Front Panel"},
-        {ID_FST, "FST", "FST Mode"}, {ID_VOLUME, "Vol", "Volume Control"}, {ID_CW_SETTINGS, "CW", "CW Settings"},
+        {ID_TRANSMIT, "transmit", "Transmit"}, {ID_TRANSVERTER, "transverter", "Transverter Display"},
+        {ID_PSK31, "brevio", "PSK31 Brevio"}, {ID_DX_CLUSTER, "dx-cluster", "DX Cluster"}, {ID_LOCK, "changes-prevent", "Lock Front Panel"},
+        {ID_FST, "fst-mode", "FST Mode"}, {ID_VOLUME, "multimedia-volume-control", "Volume Control"}, {ID_CW_SETTINGS, "cw-settings", "CW Settings"},
         {0, nullptr, nullptr},
-        {ID_REPEATER, "Rpt", "Repeater Settings"}, {ID_MENU_MANAGER, "Mgr", "FT-817 Manager"},
-        {ID_PROGRAM_OPTIONS, "Opt", "Program Options"}, {0, nullptr, nullptr},
-        {CRadioApp::ID_SUPPORT_EMAIL, "@", "Send E-mail"}, {CRadioApp::ID_USERGROUP, "UG", "Usergroup Homepage"},
-        {CRadioApp::ID_MAKER_WEB, "Web", "On the Web"},
+        {ID_REPEATER, "repeater", "Repeater Settings"}, {ID_MENU_MANAGER, "ft817-manager", "FT-817 Manager"},
+        {ID_PROGRAM_OPTIONS, "preferences-system", "Program Options"}, {0, nullptr, nullptr},
+        {CRadioApp::ID_SUPPORT_EMAIL, "mail-message-new", "Send E-mail"}, {CRadioApp::ID_USERGROUP, "system-users", "Usergroup Homepage"},
+        {CRadioApp::ID_MAKER_WEB, "web-browser", "On the Web"},
     };
     bool lastWasSeparator = true;
     for (const Button& b : buttons) {
@@ -455,12 +444,12 @@ void CRadioMainFrame::CreateToolBars()
     const unsigned save[10] = {33009, 33010, 33011, 33012, 33013, 33014, 33015, 33016, 33017, 33023};
     const unsigned load[10] = {32997, 33002, 32996, 33003, 33004, 33005, 33006, 33007, 33008, 33024};
     for (int i = 0; i < 10; ++i)
-        quick(save[i], QStringLiteral("S%1").arg(i + 1), QStringLiteral("Save to Location %1").arg(i + 1));
-    quick(33019, QStringLiteral("Clr"), QStringLiteral("Erase All Memories"));
+        quick(save[i], QStringLiteral("quick-save-%1").arg(i + 1), QStringLiteral("Save to Location %1").arg(i + 1));
+    quick(33019, QStringLiteral("quick-erase"), QStringLiteral("Erase All Memories"));
     m_pQuickSaveBar->addSeparator();
     for (int i = 0; i < 10; ++i)
-        quick(load[i], QStringLiteral("L%1").arg(i + 1), QStringLiteral("Load from Location %1").arg(i + 1));
-    quick(33043, QStringLiteral("Def"), QStringLiteral("Quick Save Definitions"));
+        quick(load[i], QStringLiteral("quick-load-%1").arg(i + 1), QStringLiteral("Load from Location %1").arg(i + 1));
+    quick(33043, QStringLiteral("quick-definitions"), QStringLiteral("Quick Save Definitions"));
     m_pQuickSaveBar->hide();
 
     // The logbook's toolbar: the buttons of the commands that exist.
@@ -469,12 +458,12 @@ void CRadioMainFrame::CreateToolBars()
     m_pLogbookBar->setIconSize(QSize(20, 20));
     addToolBar(Qt::TopToolBarArea, m_pLogbookBar);
     static const Button logbook[] = {
-        {ID_LOGBOOK_ADD, "Add", "Toggle Add"},     {33037, "Del", "Delete"},
-        {33028, "Rld", "Reload"},                  {0, nullptr, nullptr},
-        {33033, "Srt", "Sort"},                    {33034, "Flt", "Apply Filter"},
-        {33036, "NoF", "Remove Filter"},           {0, nullptr, nullptr},
-        {ID_RADIO_DISPLAY, "Rad", "Radio Display"}, {ID_LOGBOOK_DISPLAY, "Log", "Logbook Display"},
-        {ID_IOLOG_DISPLAY, "I/O", "I/O Logfile Display"},
+        {ID_LOGBOOK_ADD, "logbook-add", "Toggle Add"},     {33037, "edit-delete", "Delete"},
+        {33028, "view-refresh", "Reload"},                  {0, nullptr, nullptr},
+        {33033, "view-sort-ascending", "Sort"},                    {33034, "filter-apply", "Apply Filter"},
+        {33036, "filter-remove", "Remove Filter"},           {0, nullptr, nullptr},
+        {ID_RADIO_DISPLAY, "radio-display", "Radio Display"}, {ID_LOGBOOK_DISPLAY, "logbook-display", "Logbook Display"},
+        {ID_IOLOG_DISPLAY, "io-log", "I/O Logfile Display"},
     };
     lastWasSeparator = true;
     for (const Button& b : logbook) {
@@ -920,9 +909,12 @@ bool CRadioMainFrame::AddDesktopIcon(const QString& strDesktopFolder)
     const QString name = version.GetProductName();
     const QString target = QCoreApplication::applicationFilePath();
     const QString file = strDesktopFolder + QLatin1Char('/') + name + QStringLiteral(".desktop");
-    const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%1\nExec=\"%2\"\n"
-                                        "Terminal=false\n")
-                             .arg(name, target);
+    QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=%1\nExec=\"%2\"\n"
+                                  "Terminal=false\n")
+                       .arg(name, target);
+    const QString icon = artwork::applicationIconFile();
+    if (!icon.isEmpty())
+        text += QStringLiteral("Icon=%1\n").arg(icon);
     QString error;
     if (!platform::writeFileAtomically(file, text.toUtf8(), &error))
         return false;

@@ -5,6 +5,7 @@
 #include "corvane/memory/ToolSupport.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompter.h"
+#include "shared/ui/FitText.h"
 #include "shared/MainWindow.h"
 #include "shared/TextFile.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -236,6 +237,7 @@ void CCloneSaveDialog::OnOK()
             platform::IDYES)
         return;
     m_pProgress->show();
+    GrowToLayout(this);
     const CloneFile::Section& section = CloneFile::GetSection(m_nSection);
     QStringList lines;
     if (!WriteCloneSection(section.nFirst, section.nLast, section.Name(), section.Prefix(), lines))
@@ -394,6 +396,7 @@ void CCloneLoadDialog::OnOK()
         return;
 
     m_pProgress->show();
+    GrowToLayout(this);
     m_nWritten = 0;
     m_failed.clear();
     int current = -1;

@@ -3,6 +3,7 @@
 #include "corvane/core/CatLink.h"
 #include "corvane/memory/ToolSupport.h"
 #include "platform/Prompter.h"
+#include "shared/ui/FitText.h"
 #include "shared/FontFactory.h"
 #include "shared/MainWindow.h"
 #include "shared/Registry.h"
@@ -81,8 +82,11 @@ CCommandEntryDialog::CCommandEntryDialog(QWidget* pParent, CCatLink* pLink)
     auto* top = new QHBoxLayout;
     top->addWidget(m_pAnimation);
     top->addWidget(warning, 1);
+    // The status has a line of its own: a long error text wraps there instead
+    // of pushing the buttons out of the window.
+    m_pStatus->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_pStatus, 1);
+    buttons->addStretch(1);
     buttons->addWidget(m_pSend);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
@@ -90,6 +94,7 @@ CCommandEntryDialog::CCommandEntryDialog(QWidget* pParent, CCatLink* pLink)
     layout->addWidget(caption);
     layout->addLayout(bytes);
     layout->addWidget(m_pReply, 1);
+    layout->addWidget(m_pStatus);
     layout->addLayout(buttons);
 }
 
@@ -146,4 +151,5 @@ void CCommandEntryDialog::OnSend()
     m_pReply->setUpdatesEnabled(true);
     m_pReply->viewport()->update();
     m_pStatus->setText(status);
+    GrowToLayout(this);
 }

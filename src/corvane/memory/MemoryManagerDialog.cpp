@@ -21,6 +21,7 @@
 #include "shared/ui/OwnListCtrl.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -93,6 +94,23 @@ QString prompt(unsigned id)
     return c ? QString::fromLatin1(c->prompt) : QString();
 }
 
+// The toolbar picture of a command, by the glyph that stands for it.
+QString pictureName(const CommandInfo& c)
+{
+    static const QHash<QString, const char*> names{
+        {QStringLiteral("<>"), "autofit-columns"}, {QStringLiteral("+"), "list-add"},
+        {QStringLiteral("C"), "edit-copy"},        {QStringLiteral("E"), "document-properties"},
+        {QStringLiteral("X"), "edit-delete"},      {QStringLiteral("="), "memory-duplicates"},
+        {QStringLiteral("on"), "memory-enable"},   {QStringLiteral("off"), "memory-disable"},
+        {QStringLiteral("V"), "memory-save-vfo"},  {QStringLiteral("S"), "document-save-as"},
+        {QStringLiteral("L"), "document-open"},    {QStringLiteral("^"), "go-up"},
+        {QStringLiteral("v"), "go-down"},          {QStringLiteral("az"), "view-sort-ascending"},
+        {QStringLiteral("R"), "view-refresh"},
+    };
+    const char* name = names.value(QString::fromLatin1(c.glyph), nullptr);
+    return name ? QString::fromLatin1(name) : QString();
+}
+
 // A 20 x 20 toolbar picture: the command's glyph on its colour.
 QImage buttonImage(const CommandInfo& c)
 {
@@ -151,7 +169,7 @@ void CMemoryManagerDialog::RegisterToolbar()
             continue;
         }
         const CommandInfo* c = commandInfo(id);
-        buttons << ToolbarButton{id, buttonImage(*c), QString::fromLatin1(c->prompt)};
+        buttons << ToolbarButton{id, buttonImage(*c), QString::fromLatin1(c->prompt), pictureName(*c)};
     }
     RegisterToolbarResource(kMenuId, buttons);
 }

@@ -73,14 +73,16 @@ CAddFavouriteDialog::CAddFavouriteDialog(QWidget* pParent, const QString& strFol
     label(this, QStringLiteral("&Mode:"), m_pMode, QRect(10, 76, 56, 20));
 
     auto* repeater = new QGroupBox(QStringLiteral("Repeater"), this);
-    repeater->setGeometry(170, 68, 100, 60);
+    // The check box and its button one under the other: side by side they
+    // do not fit the box.
+    repeater->setGeometry(170, 66, 100, 80);
     m_pEnable = new QCheckBox(QStringLiteral("&Enable"), repeater);
     SetDlgCtrlID(m_pEnable, IDC_ENABLE);
-    m_pEnable->setGeometry(6, 24, 58, 20);
+    m_pEnable->setGeometry(8, 20, 88, 22);
     m_pEnable->setChecked(m_bEnable);
     auto* edit = new QPushButton(QStringLiteral("&Edit"), repeater);
     SetDlgCtrlID(edit, IDC_EDIT);
-    edit->setGeometry(62, 21, 34, 26);
+    edit->setGeometry(8, 46, 84, 26);
 
     m_pTree = new CFavouritesTree(this);
     SetDlgCtrlID(m_pTree, IDC_TREE);

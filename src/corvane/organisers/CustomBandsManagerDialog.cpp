@@ -6,6 +6,7 @@
 #include "corvane/organisers/OrganiserModal.h"
 #include "corvane/organisers/OrganiserToolbars.h"
 #include "platform/Prompter.h"
+#include "shared/ui/FitText.h"
 #include "shared/MainWindow.h"
 #include "shared/TextFile.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -50,6 +51,7 @@ CCustomBandsManagerDialog::CCustomBandsManagerDialog(QWidget* pParent, const CBa
             OnModify();
     });
     resize(350, 294);
+    GrowToFitText(m_pText);
     static const DialogGeometry::AnchorRow anchors[] = {
         {IDC_TEXT, 2, 0, 0, 0},           {IDC_LIST, 2, 2, 0, 0},       {IDC_DEFAULTS, 0, 0, 2, 2},
         {platform::IDCANCEL, 0, 0, 2, 2}, {platform::IDOK, 0, 0, 2, 2},

@@ -11,6 +11,7 @@
 #include "corvane/organisers/OrganiserCursor.h"
 #include "corvane/organisers/Organisers.h"
 #include "platform/Prompter.h"
+#include "shared/ui/FitText.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnFileDialog.h"
@@ -56,7 +57,7 @@ CManageFavouritesDialog::CManageFavouritesDialog(QWidget* pParent) : CBaseDialog
 
     auto button = [this](unsigned id, const char* text, int x, int y, int w = 110) {
         auto* b = new COXBitmapButton(this);
-        b->setText(QString::fromLatin1(text));
+        b->SetButtonText(QString::fromLatin1(text));
         SetDlgCtrlID(b, id);
         b->setGeometry(x, y, w, 26);
         return b;
@@ -100,6 +101,7 @@ CManageFavouritesDialog::CManageFavouritesDialog(QWidget* pParent) : CBaseDialog
     cancel->setAutoDefault(false);
     cancel->setGeometry(430, 404, 70, 26);
     resize(510, 440);
+    GrowToFitText(help);
 
     connect(createRoot, &QPushButton::clicked, this, &CManageFavouritesDialog::OnCreateRoot);
     connect(createFolder, &QPushButton::clicked, this, &CManageFavouritesDialog::OnCreateFolder);

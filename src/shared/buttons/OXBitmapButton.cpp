@@ -144,7 +144,11 @@ void COXBitmapButton::SetButtonText(const QString& text)
     SetWindowText(tip.isEmpty() ? text : text + QLatin1Char('\n') + tip);
 }
 
-QString COXBitmapButton::GetButtonText() const { return part(m_strWindowText, 0); }
+QString COXBitmapButton::GetButtonText() const
+{
+    // A caption given through QAbstractButton::setText counts as well.
+    return m_strWindowText.isEmpty() ? QPushButton::text() : part(m_strWindowText, 0);
+}
 
 void COXBitmapButton::SetToolTipText(const QString& tip)
 {

@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "shared/artwork/ToolbarIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,7 +73,9 @@ bool CBaseDialogToolBar::LoadToolBar(unsigned nResourceId)
             addSeparator();
             continue;
         }
-        QAction* action = addAction(QIcon(QPixmap::fromImage(button.image)), TipFromPrompt(button.strPrompt));
+        const QIcon icon = button.strPicture.isEmpty() ? QIcon(QPixmap::fromImage(button.image))
+                                                        : artwork::toolbarIcon(button.strPicture);
+        QAction* action = addAction(icon, TipFromPrompt(button.strPrompt));
         action->setProperty(kCommandId, button.nId);
         action->setToolTip(TipFromPrompt(button.strPrompt));
         const unsigned id = button.nId;

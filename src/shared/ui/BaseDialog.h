@@ -34,11 +34,13 @@ public:
 };
 
 // One button of a toolbar resource: command id (0 is a separator), its
-// picture, and its prompt "status text\ntooltip".
+// picture, and its prompt "status text\ntooltip". A picture name (see
+// artwork::toolbarIcon) is used in place of the image when given.
 struct ToolbarButton {
     unsigned nId;
     QImage image;
     QString strPrompt;
+    QString strPicture = {};
 };
 // Toolbar resources by id; the programs register theirs at start-up.
 void RegisterToolbarResource(unsigned nResourceId, const QList<ToolbarButton>& buttons);

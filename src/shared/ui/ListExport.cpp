@@ -127,6 +127,6 @@ void CListExport::ShowInNotepad(unsigned nFileKind, const QString& strFileName, 
         platform::messageBox(owner,
                              QStringLiteral("Unable to find a text viewer to show ") + QDir::toNativeSeparators(path) +
                                  QStringLiteral(" - please contact support."),
-                             QStringLiteral("Notepad"), int(platform::MB_OK) | int(platform::MB_ICONERROR));
+                             QStringLiteral("Text Viewer"), int(platform::MB_OK) | int(platform::MB_ICONERROR));
     }
 }

@@ -219,6 +219,8 @@ TEST_F(Startup, ShellOpenOfAMissingFileExplains)
         QStringLiteral(" -\n \nThe specified file was not found.")));
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("Error starting \"")));
     EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(CPSK31App::ShellOpenReason(31),
+              QStringLiteral("No program on this desktop is set up to open this kind of file or address."));
 }
 
 TEST_F(Startup, ViewsToShowFillsAndMarksTheLayouts)

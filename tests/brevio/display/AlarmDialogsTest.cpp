@@ -11,6 +11,7 @@
 #include "brevio/display/AlarmList.h"
 #include "shared/TextToSpeech.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -364,4 +365,19 @@ TEST_F(AlarmDialogs, TestDialogShowsTheMatch)
     EXPECT_EQ(dialog.GetResultText(), QStringLiteral("Invalid find string"));
     dialog.OnOK();
     EXPECT_EQ(dialog.GetFindText(), QStringLiteral("de (g4"));
+}
+
+// The alarm editor's lower group holds its three choices whole, and no text
+// clips, at the default font and one point larger.
+TEST(AlarmEditorLayout, NothingClipsOrOverlaps)
+{
+    auto check = [] {
+        CAlarmDlg editor(nullptr, true, {});
+        editor.show();
+        QApplication::processEvents();
+        const QStringList problems = testsupport::layoutProblems(&editor);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

@@ -256,6 +256,8 @@ TEST(RadioAppShell, MissingFileGivesTheJoinedErrorText)
     EXPECT_EQ(boxes[1].caption, "Error");
     EXPECT_EQ(boxes[1].style & 0xF0, platform::MB_ICONERROR);
     EXPECT_EQ(CRadioApp::ShellErrorText(26), "A sharing violation occurred.");
+    // Nothing on this desktop opens the file: the text speaks of the desktop, not of Windows file associations.
+    EXPECT_EQ(CRadioApp::ShellErrorText(31), "No program on this desktop is set up to open this kind of file or address.");
 }
 
 TEST(RadioAppReset, ResetAsksOnlyWithShiftAndNoKeepsTheSettings)

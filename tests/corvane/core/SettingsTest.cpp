@@ -1,4 +1,5 @@
 #include "corvane/core/Settings.h"
+#include "shared/ProgramFolders.h"
 
 #include "platform/DataFolder.h"
 #include "shared/Registry.h"
@@ -59,8 +60,9 @@ TEST(Settings, LoadWithoutStoredValuesGivesTableDefaults)
         EXPECT_EQ(s.m_colSMeter[i], 0xFFu) << i;
     // Range rows default to their own current value.
     EXPECT_EQ(s.m_nFreqRanges[3], 123);
-    EXPECT_EQ(s.m_strWhiteStickInBand, platform::dataFolder() + QStringLiteral("/ding.wav"));
-    EXPECT_EQ(s.m_strWhiteStickOutOfBand, platform::dataFolder() + QStringLiteral("/chord.wav"));
+    // The band-warning sounds are the ones shipped beside the program.
+    EXPECT_EQ(s.m_strWhiteStickInBand, GetProgramFolders().GetProgramFolder() + QStringLiteral("ding.wav"));
+    EXPECT_EQ(s.m_strWhiteStickOutOfBand, GetProgramFolders().GetProgramFolder() + QStringLiteral("chord.wav"));
     s.SetDefaults();
     EXPECT_EQ(s.m_strWhiteStickInBand, QString());
     EXPECT_EQ(s.m_nFreqRanges[3], 123);

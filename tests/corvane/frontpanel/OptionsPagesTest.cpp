@@ -32,6 +32,8 @@
 #include "shared/ui/PathEllipsis.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QApplication>
+#include <QGroupBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -459,4 +461,19 @@ TEST_F(OptionPages, TheExchangeButtonsAskTheSheetAndDoNothingOutsideOne)
     loose.OnSave();
     QApplication::processEvents();
     EXPECT_EQ(testsupport::prompter().m_chooserCaptions.size(), 2);
+}
+
+// The receive ranges keep their natural height on a tall page: no gaps open
+// between the rows.
+TEST(OptionsRangesLayout, RowsStayTogetherOnATallPage)
+{
+    COptionsRanges page;
+    page.resize(520, 560);
+    page.show();
+    QApplication::processEvents();
+    auto* group = page.findChild<QGroupBox*>();
+    ASSERT_NE(group, nullptr);
+    EXPECT_LE(group->height(), group->sizeHint().height() + 2);
+    EXPECT_LT(page.GetEdit(5)->geometry().bottom() - page.GetEdit(0)->geometry().top(),
+              6 * page.GetEdit(0)->height() + 6 * 12);
 }

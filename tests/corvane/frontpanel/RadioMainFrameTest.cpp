@@ -22,6 +22,7 @@
 #include "corvane/frontpanel/StressTestDialog.h"
 #include "corvane/frontpanel/TransverterDisplay.h"
 #include "corvane/frontpanel/TuningDial.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/ui/AmateurBands.h"
 #include "shared/buttons/OXRoundedButton.h"
 #include "platform/LocalMessaging.h"
@@ -39,6 +40,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -328,6 +332,18 @@ TEST_F(ProgramTest, DesktopIconScreenSaverAndMessages)
     const QString text = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(text.contains("Name=FT-817 Corvane"));
     EXPECT_TRUE(text.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\""));
+    // The launcher shows the program's own icon, as the frame does.
+    const QRegularExpression iconLine(QStringLiteral("\nIcon=([^\n]+)\n"));
+    const QRegularExpressionMatch icon = iconLine.match(text);
+    ASSERT_TRUE(icon.hasMatch()) << text.toStdString();
+    EXPECT_EQ(QImage(icon.captured(1)).size(), QSize(256, 256));
+    EXPECT_FALSE(frame->windowIcon().isNull());
+    EXPECT_EQ(frame->windowIcon().pixmap(32).toImage(), artwork::applicationIcon().pixmap(32).toImage());
+    // Every toolbar button shows a picture.
+    for (QToolBar* bar : frame->findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
+                EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
     ASSERT_FALSE(testsupport::prompter().m_boxes.isEmpty());
     EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "An icon has been added to your Desktop.");
     EXPECT_EQ(testsupport::prompter().m_boxes.last().caption, "Add Icon");

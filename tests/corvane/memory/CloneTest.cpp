@@ -11,6 +11,9 @@
 #include "shared/TextFile.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/BarMeter.h"
+#include "support/LayoutCheck.h"
+
+#include <QApplication>
 
 #include <QFile>
 #include <QLabel>
@@ -285,4 +288,25 @@ TEST_F(Clone, RoundTripCarriesOneRadiosMemoriesToAnother)
     EXPECT_EQ(sim->eeprom().mid(0x450, 0x1908 - 0x450), original);
     EXPECT_EQ(dialog.GetFailedCount(), 0);
     EXPECT_LE(dialog.GetWrittenCount(), 16);
+}
+
+// Once its progress bar shows, the dialog grows instead of squeezing its texts.
+TEST_F(Clone, TheProgressBarMakesRoomForItself)
+{
+    start();
+    auto check = [this] {
+        CCloneSaveDialog dialog;
+        dialog.show();
+        QApplication::processEvents();
+        dialog.GetSectionButton(0)->click();
+        testsupport::prompter().m_files.push_back(path("room.txt"));
+        dialog.GetChooseButton()->click();
+        dialog.OnOK();
+        QApplication::processEvents();
+        const QStringList problems = testsupport::layoutProblems(&dialog);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        QFile::remove(path("room.txt"));
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

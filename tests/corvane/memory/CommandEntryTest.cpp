@@ -9,6 +9,9 @@
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
+
+#include <QApplication>
 
 #include <QPushButton>
 #include <QTest>
@@ -102,4 +105,27 @@ TEST_F(CommandEntry, BytesSentAreOfferedNextTime)
     CCommandEntryDialog again;
     EXPECT_EQ(again.GetByteEdit(4)->text(), "E7");
     EXPECT_EQ(again.GetByteEdit(0)->text(), "00");
+}
+
+// A long status after Send wraps on its own line: Send and Cancel stay in
+// the window, at the default font and one point larger.
+TEST_F(CommandEntry, ALongStatusKeepsTheButtonsInTheWindow)
+{
+    start();
+    auto check = [] {
+        CCommandEntryDialog dialog;
+        dialog.resize(360, dialog.sizeHint().height());
+        dialog.show();
+        type(dialog, {"00", "02", "00", "00", "BC"});
+        dialog.GetSendButton()->click();
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.GetStatus(), "Error - cannot write to address 0x0000 to 0x0005");
+        EXPECT_EQ(dialog.width(), 360);
+        const QStringList problems = testsupport::layoutProblems(&dialog);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            EXPECT_TRUE(dialog.rect().contains(button->geometry())) << button->text().toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

@@ -10,9 +10,11 @@
 #include "shared/TaggedLines.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -360,4 +362,19 @@ TEST_F(BandDialogs, BandsWindowListsPlansAndEnabledSets)
     // Without a front panel a choice does nothing; a double click hides the window.
     bands.OnDoubleClick(5);
     EXPECT_FALSE(bands.isVisible());
+}
+
+// The manager's instructions show whole above the list, at the default font
+// and one point larger.
+TEST(CustomBandsManagerLayout, InstructionsShowWhole)
+{
+    auto check = [] {
+        CCustomBandsManagerDialog manager(nullptr, GetBandSets());
+        manager.show();
+        QApplication::processEvents();
+        const QStringList problems = testsupport::layoutProblems(&manager);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

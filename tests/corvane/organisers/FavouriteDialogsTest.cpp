@@ -17,10 +17,12 @@
 #include "platform/Sleeper.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/OwnComboBox.h"
+#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 #include "OrganiserTestSupport.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -417,4 +419,19 @@ TEST(FavouritesDialog, CopiesEverythingAndReportsToItsOwner)
     // The owner made room on the left.
     EXPECT_GE(owner.frameGeometry().left(), dialog.frameGeometry().width());
     EXPECT_EQ(dialog.frameGeometry().right() + 1, owner.frameGeometry().left());
+}
+
+// The repeater box holds Enable and Edit apart, and nothing clips, at the
+// default font and one point larger.
+TEST_F(AddFavourite, NothingClipsOrOverlaps)
+{
+    auto check = [this] {
+        CAddFavouriteDialog dialog(nullptr, "HF", status, &link);
+        dialog.show();
+        QApplication::processEvents();
+        const QStringList problems = testsupport::layoutProblems(&dialog);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

@@ -11,7 +11,9 @@
 #include "corvane/organisers/Organisers.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompter.h"
+#include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompter.h"
 #include "OrganiserTestSupport.h"
 
@@ -546,4 +548,30 @@ TEST_F(ManageFavourites, MergeFromTheManager)
     EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Merge Favourites");
     EXPECT_EQ(texts(d->Tree(), nullptr), QStringList({"2m", "HF", "Top", "Air"}));
     EXPECT_TRUE(d->IsChanged());
+}
+
+// Every button shows its caption or its picture, and nothing clips, at the
+// default font and one point larger.
+TEST_F(ManageFavourites, ButtonsAreLabelledAndNothingClips)
+{
+    for (bool larger : {false, true}) {
+        auto check = [] {
+            auto d = std::make_unique<CManageFavouritesDialog>();
+            d->show();
+            QApplication::processEvents();
+            for (unsigned id : {CManageFavouritesDialog::IDC_DEFAULTS, CManageFavouritesDialog::IDC_LOAD,
+                                CManageFavouritesDialog::IDC_MERGE, CManageFavouritesDialog::IDC_SAVE,
+                                CManageFavouritesDialog::IDC_CREATE_ROOT, CManageFavouritesDialog::IDC_SORT}) {
+                auto* button = qobject_cast<COXBitmapButton*>(d->Button(id));
+                ASSERT_NE(button, nullptr);
+                EXPECT_FALSE(button->GetButtonText().isEmpty()) << id;
+            }
+            const QStringList problems = testsupport::layoutProblems(d.get());
+            EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        };
+        if (larger)
+            testsupport::withLargerFont(check);
+        else
+            check();
+    }
 }

@@ -33,7 +33,9 @@ CPSK31PageAutosave::CPSK31PageAutosave(QWidget* parent)
     note->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeLabel(this, QStringLiteral("&Directory:")));
+    QLabel* folderLabel = MakeLabel(this, QStringLiteral("&Directory:"));
+    folderLabel->setBuddy(m_pFolder);
+    layout->addWidget(folderLabel);
     auto* row = new QHBoxLayout;
     row->addWidget(m_pFolder, 1);
     row->addWidget(browse);

@@ -47,7 +47,9 @@ CPSK31PageWavefiles::CPSK31PageWavefiles(QWidget* parent)
         grid->addWidget(button, 0, 4);
         grid->addWidget(enableBox, 1, 0);
         grid->addWidget(secondBox, 1, 1);
-        grid->addWidget(MakeLabel(group, number), 1, 2, Qt::AlignRight);
+        QLabel* numberLabel = MakeLabel(group, number);
+        numberLabel->setBuddy(edit);
+        grid->addWidget(numberLabel, 1, 2, Qt::AlignRight);
         grid->addWidget(edit, 1, 3);
         grid->setColumnStretch(1, 1);
         return group;
