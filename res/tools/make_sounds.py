@@ -40,6 +40,10 @@ def ding():
         s = 0.0
         for ratio, level, decay in partials:
             s += level * envelope(t, 0.004, decay) * math.sin(2 * math.pi * base * ratio * t)
+        # fade the tail to silence so the file ends cleanly
+        tail = seconds - t
+        if tail < 0.1:
+            s *= tail / 0.1
         out.append(s)
     return out
 

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSizeGrip>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
@@ -43,7 +45,7 @@ void check(QWidget* parent, QStringList& problems)
 {
     QList<QWidget*> children;
     for (QWidget* c : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!c->isWindow() && !c->isHidden() && c->width() > 0 && c->height() > 0)
+        if (!c->isWindow() && !c->isHidden() && c->width() > 0 && c->height() > 0 && !qobject_cast<QSizeGrip*>(c))
             children << c;
     const QRect inside = parent->rect();
     for (QWidget* c : children) {
@@ -60,11 +62,15 @@ void check(QWidget* parent, QStringList& problems)
                                 .arg(l->width());
         }
         if (auto* b = qobject_cast<QAbstractButton*>(c); b && !b->text().isEmpty() && !parent->layout()) {
-            if (b->sizeHint().width() > b->width() + 2)
-                problems << QStringLiteral("%1 needs %2 px of width, has %3")
-                                .arg(name(b))
-                                .arg(b->sizeHint().width())
-                                .arg(b->width());
+            // A push button's size hint has a style minimum of its own; what
+            // counts is whether its caption fits.
+            QString caption = b->text();
+            caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+            caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+            const int need = qobject_cast<QPushButton*>(b) ? b->fontMetrics().horizontalAdvance(caption) + 6
+                                                            : b->sizeHint().width();
+            if (need > b->width() + 2)
+                problems << QStringLiteral("%1 needs %2 px of width, has %3").arg(name(b)).arg(need).arg(b->width());
         }
     }
     // Controls on top of each other (a group box holds its controls, so only siblings count).

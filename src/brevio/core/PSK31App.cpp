@@ -227,7 +227,7 @@ void CPSK31App::OpenWindows()
         form->SetChannel(n);
         // Restored from maximised, a channel comes back at its form's full
         // size, not at the few pixels a frame has before it was ever shown.
-        frame->resize(frame->minimumSize().expandedTo(frame->size()));
+        frame->resize(QSize(640, 420).expandedTo(frame->minimumSize()));
         frame->hide();
         frame->setWindowTitle(QString::number(n + 1));
         m_pChannelFrames[n] = frame;

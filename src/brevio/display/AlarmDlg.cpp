@@ -109,9 +109,9 @@ void CAlarmDlg::Build()
     place(new QCheckBox(QStringLiteral("&Add matched text"), this), IDC_ADD_MATCH, 210, 240, 200, 20);
     auto* group = new QGroupBox(QStringLiteral("Alphanumeric Strings (Callsigns, Locators, etc.)"), this);
     place(group, IDC_GROUP, 10, 264, 400, 52);
-    place(new QRadioButton(QStringLiteral("&Speak"), this), IDC_SPEAK, 20, 286, 100, 22);
-    place(new QRadioButton(QStringLiteral("S&pell"), this), IDC_SPELL, 130, 286, 100, 22);
-    place(new QRadioButton(QStringLiteral("&Use phonetic alphabet"), this), IDC_PHONETIC, 240, 286, 164, 22);
+    place(new QRadioButton(QStringLiteral("&Speak"), this), IDC_SPEAK, 20, 286, 90, 22);
+    place(new QRadioButton(QStringLiteral("S&pell"), this), IDC_SPELL, 116, 286, 90, 22);
+    place(new QRadioButton(QStringLiteral("&Use phonetic alphabet"), this), IDC_PHONETIC, 212, 286, 192, 22);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     place(ok, 1, 250, 326, 76, 26);

@@ -5,7 +5,6 @@
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/tools/FavouriteDialog.h"
 #include "brevio/tools/ToolDialogs.h"
-#include "brevio/tools/ToolbarGlyphs.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnListCtrl.h"
 
@@ -21,16 +20,15 @@ void RegisterManagerToolbar()
         return;
     done = true;
     using D = CFavouritesManagerDialog;
-    const QColor green(0, 128, 0), blue(0, 0, 160), red(192, 0, 0), brown(96, 64, 0);
     RegisterToolbarResource(
         D::IDR_TOOLBAR,
-        {{D::ID_NEW, ToolbarGlyph(QStringLiteral("+"), green), QStringLiteral("Add a new favourite\nNew")},
-         {D::ID_EDIT, ToolbarGlyph(QStringLiteral("E"), blue), QStringLiteral("Edit the selected favourite\nEdit")},
-         {D::ID_DELETE, ToolbarGlyph(QStringLiteral("x"), red), QStringLiteral("Delete the selected favourites\nDelete")},
+        {{D::ID_NEW, QImage(), QStringLiteral("Add a new favourite\nNew"), QStringLiteral("list-add")},
+         {D::ID_EDIT, QImage(), QStringLiteral("Edit the selected favourite\nEdit"), QStringLiteral("document-properties")},
+         {D::ID_DELETE, QImage(), QStringLiteral("Delete the selected favourites\nDelete"), QStringLiteral("edit-delete")},
          {0, QImage(), QString()},
-         {D::ID_MOVE_UP, ToolbarGlyph(QStringLiteral("\u2191"), brown), QStringLiteral("Move the favourite up\nMove Up")},
-         {D::ID_MOVE_DOWN, ToolbarGlyph(QStringLiteral("\u2193"), brown),
-          QStringLiteral("Move the favourite down\nMove Down")}});
+         {D::ID_MOVE_UP, QImage(), QStringLiteral("Move the favourite up\nMove Up"), QStringLiteral("go-up")},
+         {D::ID_MOVE_DOWN, QImage(),
+          QStringLiteral("Move the favourite down\nMove Down"), QStringLiteral("go-down")}});
 }
 } // namespace
 

@@ -91,14 +91,14 @@ CAddFavouriteDialog::CAddFavouriteDialog(QWidget* pParent, const QString& strFol
 
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
     SetDlgCtrlID(m_pOk, platform::IDOK);
-    m_pOk->setGeometry(280, 10, 70, 26);
+    m_pOk->setGeometry(272, 10, 80, 26);
     m_pOk->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     SetDlgCtrlID(cancel, platform::IDCANCEL);
-    cancel->setGeometry(280, 42, 70, 26);
+    cancel->setGeometry(272, 42, 80, 26);
     auto* newFolder = new QPushButton(QStringLiteral("New &Folder"), this);
     SetDlgCtrlID(newFolder, IDC_NEW_FOLDER);
-    newFolder->setGeometry(280, 100, 70, 26);
+    newFolder->setGeometry(272, 100, 80, 26);
     resize(360, 380);
 
     connect(m_pOk, &QPushButton::clicked, this, [this] { OnOK(); });

@@ -59,6 +59,7 @@ CLogbookRowsDialog::CLogbookRowsDialog(unsigned nIDD, const QString& strTitle, Q
         m_pLabel[r]->setGeometry(10, top, 400, 18);
         m_pField[r] = new COwnComboBox(this);
         m_pField[r]->setGeometry(10, top + 22, 140, 26);
+        m_pLabel[r]->setBuddy(m_pField[r]);
         int left = 160;
         if (bValueEdits) {
             m_pValue[r] = new QLineEdit(this);

@@ -46,10 +46,12 @@ CScanAdvancedDialog::CScanAdvancedDialog(QWidget* pParent, int bEnable, int nLev
         auto* l = new QLabel(text, this);
         l->setGeometry(x, y, w, 20);
         SetDlgCtrlID(l, id);
+        return l;
     };
     label(1150, QStringLiteral("[1]"), 10, 38, 24);
-    label(1151, QStringLiteral("&If signal reaches"), 36, 38, 110);
+    QLabel* reaches = label(1151, QStringLiteral("&If signal reaches"), 36, 38, 110);
     m_pLevel = new QComboBox(this);
+    reaches->setBuddy(m_pLevel);
     m_pLevel->setGeometry(150, 36, 90, 24);
     label(1152, QStringLiteral("then"), 246, 38, 40);
     label(1153, QStringLiteral("[2]"), 10, 70, 24);

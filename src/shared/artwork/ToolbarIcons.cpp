@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <QSet>
+#include <QStandardPaths>
 
 namespace artwork {
 
@@ -47,6 +48,15 @@ void chooseTheme()
     if (done)
         return;
     done = true;
+    // Some platform plug-ins (offscreen, a bare X server) name no folders of
+    // icon themes: the desktop's standard ones count all the same.
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory))
+        if (!paths.contains(folder))
+            paths << folder;
+    QIcon::setThemeSearchPaths(paths);
     const QString current = QIcon::themeName();
     if (!current.isEmpty() && current != QLatin1String("hicolor"))
         return;

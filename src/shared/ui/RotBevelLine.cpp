@@ -138,7 +138,8 @@ void cdxCRotBevelLine::paintEvent(QPaintEvent*)
         const QString shown = metrics.horizontalAdvance(layout.caption) <= r.width()
                                   ? layout.caption
                                   : metrics.elidedText(layout.caption, Qt::ElideRight, r.width());
-        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        // A caption with a buddy underlines its mnemonic, as a label does.
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | (buddy() ? Qt::TextShowMnemonic : 0);
         if (!isEnabled()) {
             painter.setPen(toQColor(winapi::GetSysColor(winapi::COLOR_BTNHIGHLIGHT)));
             painter.drawText(r.translated(offset), flags, shown);

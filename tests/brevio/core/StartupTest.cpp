@@ -8,6 +8,7 @@
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RadioToolBar.h"
+#include "shared/artwork/ToolbarIcons.h"
 #include "shared/Registry.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -25,6 +26,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <gtest/gtest.h>
 
 namespace {
@@ -363,3 +366,34 @@ TEST(CustomiseDialog, CancelAsksFirst)
 }
 
 } // namespace
+
+// The frame shows the program's icon and every toolbar button a picture; a
+// channel window restored from maximised comes back at its form's full size.
+TEST_F(Startup, IconsOnTheFrameAndItsBarsAndRestoredChannelsAtFullSize)
+{
+    testsupport::RecordingDsp dsp;
+    ASSERT_TRUE(Start(1));
+    CMainFrame* frame = TheApp().GetMainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->windowIcon().isNull());
+    EXPECT_EQ(frame->windowIcon().pixmap(32).toImage(), artwork::applicationIcon().pixmap(32).toImage());
+    int buttons = 0;
+    for (QToolBar* bar : frame->findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action)) {
+                ++buttons;
+                EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+            }
+    EXPECT_GT(buttons, 20);
+
+    QMdiSubWindow* channel = TheApp().GetChannelFrame(0);
+    ASSERT_NE(channel, nullptr);
+    channel->showMaximized();
+    QApplication::processEvents();
+    channel->showNormal();
+    QApplication::processEvents();
+    EXPECT_GE(channel->width(), channel->minimumWidth());
+    EXPECT_GE(channel->height(), channel->minimumHeight());
+    EXPECT_GT(channel->width(), 300);
+    EXPECT_GT(channel->height(), 200);
+}

@@ -15,6 +15,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QDataStream>
 #include <QFile>
@@ -380,4 +382,24 @@ TEST(AlarmEditorLayout, NothingClipsOrOverlaps)
     };
     check();
     testsupport::withLargerFont(check);
+}
+
+// Under a real display with CORVANE_SCREENSHOT_DIR set, the alarm editor is
+// photographed into docs/:
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a build/tests/brevio_display_tests
+//   --gtest_filter='AlarmEditorLayout.Screenshot'
+TEST(AlarmEditorLayout, Screenshot)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
+    CAlarmDlg editor(nullptr, true, {});
+    editor.Edit(CAlarmDlg::IDC_TITLE)->setText(QStringLiteral("DX call"));
+    editor.Edit(CAlarmDlg::IDC_FIND)->setText(QStringLiteral("\\bVP8\\w+"));
+    editor.show();
+    QTest::qWait(600);
+    QCoreApplication::processEvents();
+    const QRect frame = editor.frameGeometry();
+    const QPixmap shot = editor.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    EXPECT_TRUE(shot.save(dir + QStringLiteral("/brevio-alarm-editor.png")));
 }

@@ -11,6 +11,8 @@
 #include "corvane/organisers/FavouritesCollection.h"
 #include "corvane/organisers/FavouritesDialog.h"
 #include "corvane/organisers/FavouritesTree.h"
+#include "corvane/organisers/CustomBandsManagerDialog.h"
+#include "corvane/organisers/ManageFavouritesDialog.h"
 #include "corvane/organisers/Organisers.h"
 #include "corvane/organisers/RepeaterDialog.h"
 #include "platform/Prompter.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -434,4 +437,36 @@ TEST_F(AddFavourite, NothingClipsOrOverlaps)
     };
     check();
     testsupport::withLargerFont(check);
+}
+
+// Under a real display with CORVANE_SCREENSHOT_DIR set, the favourite and band
+// dialogs are photographed into docs/:
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24'
+//   build/tests/corvane_organisers_tests --gtest_filter='AddFavourite.Screenshots'
+TEST_F(AddFavourite, Screenshots)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
+    auto photograph = [&dir](QWidget& w, const char* name) {
+        w.show();
+        QTest::qWait(600);
+        QCoreApplication::processEvents();
+        const QRect frame = w.frameGeometry();
+        const QPixmap shot = w.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        EXPECT_TRUE(shot.save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png")));
+    };
+    {
+        CAddFavouriteDialog dialog(nullptr, "HF", status, &link);
+        dialog.TitleEdit()->setText("Net");
+        photograph(dialog, "corvane-add-favourite");
+    }
+    {
+        CManageFavouritesDialog manager;
+        photograph(manager, "corvane-favourites-manager");
+    }
+    {
+        CCustomBandsManagerDialog bands(nullptr, GetBandSets());
+        photograph(bands, "corvane-custom-bands-manager");
+    }
 }
