@@ -93,6 +93,8 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::OnCreate()
 {
+    // The frame, its child windows and its dialogs all show the program's icon.
+    QApplication::setWindowIcon(artwork::applicationIcon());
     setWindowIcon(artwork::applicationIcon());
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -168,6 +168,8 @@ void CRadioMainFrame::SetScreenSaverResetter(std::function<void()> reset)
 
 CRadioMainFrame::CRadioMainFrame()
 {
+    // The frame, its child windows and its dialogs all show the program's icon.
+    QApplication::setWindowIcon(artwork::applicationIcon());
     setWindowIcon(artwork::applicationIcon());
     m_strAddFaveFolder = GetRegistry().GetString(QStringLiteral("CMainFrame::m_strAddFaveFolder"));
     CRemoteCommand::Hooks hooks;
