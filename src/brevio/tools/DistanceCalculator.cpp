@@ -68,10 +68,10 @@ CDistanceCalculator::CDistanceCalculator(QWidget* pParent) : CBaseDialog(IDD, pP
     int y = 10;
     for (const Row& row : rows) {
         auto* label = new QLabel(QString::fromLatin1(row.label), this);
-        label->setGeometry(10, y, 90, 22);
+        label->setGeometry(10, y, 96, 22);
         auto* edit = new QLineEdit(this);
         SetDlgCtrlID(edit, unsigned(row.edit));
-        edit->setGeometry(104, y, 80, 22);
+        edit->setGeometry(108, y, 80, 22);
         edit->setReadOnly(row.readOnly);
         if (!row.readOnly) {
             edit->setMaxLength(6);
@@ -80,7 +80,7 @@ CDistanceCalculator::CDistanceCalculator(QWidget* pParent) : CBaseDialog(IDD, pP
         if (row.position) {
             auto* position = new QLabel(this);
             SetDlgCtrlID(position, unsigned(row.position));
-            position->setGeometry(192, y, 160, 22);
+            position->setGeometry(194, y, 158, 22);
         }
         y += 30;
     }

@@ -98,7 +98,7 @@ CGridCalculator::CGridCalculator(QWidget* pParent) : CBaseDialog(IDD, pParent)
         combo->setGeometry(x + 4, y, 50, 22);
     }
     auto* resultLabel = new QLabel(QStringLiteral("Grid square:"), this);
-    resultLabel->setGeometry(10, 88, 76, 22);
+    resultLabel->setGeometry(10, 88, 80, 22);
     auto* result = new QLineEdit(this);
     SetDlgCtrlID(result, IDC_RESULT);
     result->setReadOnly(true);

@@ -80,9 +80,9 @@ CScanBandDialog::CScanBandDialog(QWidget* pParent, const CScanDefinition* pDefin
     label(QStringLiteral("To:"), 184, 10, 30);
     m_pTo = new CFrequencyEdit(this);
     m_pTo->setGeometry(216, 8, 120, 26);
-    label(QStringLiteral("Resume:"), 8, 44, 50);
+    label(QStringLiteral("Resume:"), 8, 44, 58);
     m_pResume = new COwnComboBox(this);
-    m_pResume->setGeometry(64, 42, 90, 24);
+    m_pResume->setGeometry(68, 42, 86, 24);
     label(QStringLiteral("Mode:"), 184, 44, 40);
     m_pMode = new COwnComboBox(this);
     m_pMode->setGeometry(226, 42, 80, 24);

@@ -28,9 +28,18 @@
 #include "shared/Registry.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
+#include "support/MnemonicGuard.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QDataStream>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -297,3 +306,85 @@ TEST_F(OperatorToolsInTheProgram, ABeaconGoesOutTwiceAndStopsOnStop)
 } // namespace
 
 #endif
+
+namespace {
+void collectActions(QMenu* menu, const QString& path, QList<QPair<QString, QAction*>>& out)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        if (a->menu())
+            collectActions(a->menu(), path + " > " + a->text(), out);
+        else
+            out.append({path + " > " + a->text(), a});
+    }
+}
+} // namespace
+
+// Every dialog the menus open, at the default font and one point larger:
+// no label shows its mnemonic '&', no text is cut off, no control sticks out
+// of its box or lies over another. Modal dialogs are looked at and cancelled
+// as they come up; windows that stay open are closed again. Transmitting,
+// leaving, resetting and reaching outside this machine are left out.
+TEST_F(OperatorToolsInTheProgram, EveryDialogOfTheMenusShowsItsTextsWhole)
+{
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    const QSet<int> leftOut{57606 /* Print Setup */, 32789 /* Add Desktop Icon */, 33517 /* Reset */};
+    int looked = 0;
+    QStringList found;
+    auto inspect = [&](QWidget* w, const QString& command) {
+        ++looked;
+        for (const QString& problem : testsupport::layoutProblems(w))
+            found << QStringLiteral("%1 (%2): %3").arg(QString::fromLatin1(w->metaObject()->className()), command, problem);
+        for (const QString& text : testsupport::literalMnemonics(w))
+            found << QStringLiteral("%1 (%2): shows '&' in %3")
+                         .arg(QString::fromLatin1(w->metaObject()->className()), command, text);
+    };
+    auto walk = [&] {
+        QList<QPair<QString, QAction*>> actions;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->menu() && a->text() != QStringLiteral("&Tx"))
+                collectActions(a->menu(), a->text(), actions);
+        for (const auto& [command, action] : actions) {
+            const int id = action->data().toInt();
+            if (id == 0 || leftOut.contains(id) || !action->isEnabled())
+                continue;
+            QSet<QWidget*> before;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    before << w;
+            int cancelled = 0;
+            QTimer watchdog;
+            QObject::connect(&watchdog, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || cancelled > 20)
+                    return;
+                ++cancelled;
+                inspect(modal, command);
+                // Straight out, past any question a dialog asks on Cancel.
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->QDialog::done(QDialog::Rejected);
+                else
+                    modal->close();
+            });
+            watchdog.start(30);
+            action->trigger();
+            QApplication::processEvents();
+            watchdog.stop();
+            EXPECT_LE(cancelled, 20) << command.toStdString() << " keeps opening dialogs";
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible() && !before.contains(w) && w != frame) {
+                    inspect(w, command);
+                    w->close();
+                }
+            }
+            QApplication::processEvents();
+            testsupport::prompter().clear();
+        }
+    };
+    walk();
+    testsupport::withLargerFont(walk);
+    EXPECT_GT(looked, 20) << "the menus open the program's dialogs";
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+}

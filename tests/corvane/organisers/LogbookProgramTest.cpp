@@ -32,6 +32,8 @@
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
+#include "support/MnemonicGuard.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 #include "OrganiserTestSupport.h"
@@ -46,6 +48,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
+#include <QDialog>
+#include <QSet>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using orgtest::whenModal;
@@ -377,4 +382,74 @@ TEST_F(LogbookProgram, Screenshots)
     dx->Spots()->SelectItem(1, true);
     QTest::qWait(1500);
     save(dx, "corvane-dx-cluster.png");
+}
+
+// Every dialog the menus open, at the default font and one point larger:
+// no label shows its mnemonic '&' (the test environment's guard fails any
+// window that does as soon as it shows), no text is cut off, no control
+// sticks out of its box or lies over another. Modal dialogs are looked at and
+// cancelled as they come up; windows that stay open are closed again.
+// Commands that leave the program, start another program, transmit or
+// reach outside this machine are left out.
+TEST_F(LogbookProgram, EveryDialogOfTheMenusShowsItsTextsWhole)
+{
+    const QSet<unsigned> leftOut{57665u /* Exit */,          CRadioMainFrame::ID_PSK31,
+                                 CRadioMainFrame::ID_DESKTOP_ICON, CRadioApp::ID_MAKER_WEB,
+                                 CRadioApp::ID_USERGROUP,     CRadioApp::ID_SUPPORT_EMAIL,
+                                 CRadioApp::ID_PRINT_SETUP,   57607u /* Print */,
+                                 CRadioMainFrame::ID_TRANSMIT, CRadioApp::ID_STRESS_TEST};
+    int looked = 0;
+    QStringList found;
+    auto inspect = [&](QWidget* w, const QString& command) {
+        ++looked;
+        for (const QString& problem : testsupport::layoutProblems(w))
+            found << QStringLiteral("%1 (%2): %3").arg(QString::fromLatin1(w->metaObject()->className()), command, problem);
+        for (const QString& text : testsupport::literalMnemonics(w))
+            found << QStringLiteral("%1 (%2): %3").arg(QString::fromLatin1(w->metaObject()->className()), command, text);
+    };
+    auto walk = [&] {
+        const QMap<unsigned, MenuItem> items = menuItems();
+        for (auto it = items.begin(); it != items.end(); ++it) {
+            if (it.key() == 0 || leftOut.contains(it.key()) || !it->action->isEnabled())
+                continue;
+            const QString command = it->path + " > " + it->text;
+            QSet<QWidget*> before;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    before << w;
+            int cancelled = 0;
+            QTimer watchdog;
+            QObject::connect(&watchdog, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || cancelled > 20)
+                    return;
+                ++cancelled;
+                inspect(modal, command);
+                // Straight out, past any question a dialog asks on Cancel.
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->QDialog::done(QDialog::Rejected);
+                else
+                    modal->close();
+            });
+            watchdog.start(30);
+            if (qEnvironmentVariableIsSet("WALK_TRACE"))
+                fprintf(stderr, "walk: %s\n", qPrintable(command));
+            it->action->trigger();
+            QApplication::processEvents();
+            watchdog.stop();
+            EXPECT_LE(cancelled, 20) << command.toStdString() << " keeps opening dialogs";
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible() && !before.contains(w) && w != frame) {
+                    inspect(w, command);
+                    w->close();
+                }
+            }
+            QApplication::processEvents();
+            testsupport::prompter().clear();
+        }
+    };
+    walk();
+    testsupport::withLargerFont(walk);
+    EXPECT_GT(looked, 20) << "the menus open the program's dialogs";
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
 }
