@@ -4,8 +4,12 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -52,10 +56,61 @@ void LocalEndpoint::close()
 
 bool LocalEndpoint::isListening() const { return m_server && m_server->isListening(); }
 
+void LocalEndpoint::setLimits(int partialTimeoutMs, int maxConnections)
+{
+    m_partialTimeoutMs = std::max(1, partialTimeoutMs);
+    m_maxConnections = std::max(1, maxConnections);
+}
+
+int LocalEndpoint::connectionCount() const
+{
+    return int(findChildren<QLocalSocket*>(QString(), Qt::FindDirectChildrenOnly).size());
+}
+
+namespace {
+// What the endpoint keeps of one connection, as properties of its socket.
+const char* const kBusy = "localEndpointBusy";
+const char* const kServed = "localEndpointServed";
+const char* const kPartialTimer = "localEndpointPartialTimer";
+constexpr int kRequestSize = 12;
+constexpr int kReadBufferSize = 64 * kRequestSize;
+} // namespace
+
 void LocalEndpoint::onNewConnection()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (connectionCount() >= m_maxConnections) {
+            QLocalSocket* idle = nullptr;
+            for (QLocalSocket* s : findChildren<QLocalSocket*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (!s->property(kServed).toBool() && s->state() == QLocalSocket::ConnectedState) {
+                    idle = s;
+                    break;
+                }
+            }
+            if (!idle) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            // Connections that never asked anything cannot lock others out.
+            idle->setParent(nullptr);
+            idle->abort();
+            idle->deleteLater();
+        }
         socket->setParent(this);
+        // A client that writes faster than its requests are handled waits in
+        // the system's socket buffer, not in this program's memory.
+        socket->setReadBufferSize(kReadBufferSize);
+        auto* partial = new QTimer(socket);
+        partial->setSingleShot(true);
+        connect(partial, &QTimer::timeout, socket, [socket] {
+            // Half a request for too long: the client is stuck or talks
+            // another protocol; its bytes are never taken as a request.
+            const qint64 waiting = socket->bytesAvailable();
+            if (waiting > 0 && waiting < kRequestSize)
+                socket->abort();
+        });
+        socket->setProperty(kPartialTimer, QVariant::fromValue<QObject*>(partial));
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         if (socket->bytesAvailable() > 0)
@@ -65,18 +120,53 @@ void LocalEndpoint::onNewConnection()
 
 void LocalEndpoint::onReadyRead(QLocalSocket* socket)
 {
-    while (socket->bytesAvailable() >= 12) {
-        uchar request[12];
-        socket->read(reinterpret_cast<char*>(request), 12);
+    // A handler that opens a dialog runs a nested event loop, where this
+    // socket can become readable again: its requests stay in order because
+    // only the outer call takes them.
+    if (socket->property(kBusy).toBool())
+        return;
+    QPointer<QLocalSocket> guard(socket);
+    socket->setProperty(kBusy, true);
+    int handled = 0;
+    while (guard && socket->bytesAvailable() >= kRequestSize && handled < kRequestsPerTurn) {
+        uchar request[kRequestSize];
+        if (socket->read(reinterpret_cast<char*>(request), kRequestSize) != kRequestSize)
+            break;
+        ++handled;
+        socket->setProperty(kServed, true);
         const uint32_t message = qFromLittleEndian<uint32_t>(request);
         const uint32_t wParam = qFromLittleEndian<uint32_t>(request + 4);
         const int32_t lParam = qFromLittleEndian<int32_t>(request + 8);
         const uint32_t result = m_handler ? m_handler(message, wParam, lParam) : 0;
+        // The client may have gone (and its socket with it) while the
+        // request was handled.
+        if (!guard)
+            return;
         uchar answer[4];
         qToLittleEndian<uint32_t>(result, answer);
         if (socket->state() == QLocalSocket::ConnectedState)
             socket->write(reinterpret_cast<const char*>(answer), 4);
     }
+    if (!guard)
+        return;
+    socket->setProperty(kBusy, false);
+    if (socket->state() != QLocalSocket::ConnectedState)
+        return;
+    if (socket->bytesAvailable() >= kRequestSize) {
+        // More is waiting: the other clients and the program's own events
+        // come first, then this client's next turn.
+        QTimer::singleShot(0, socket, [this, socket] { onReadyRead(socket); });
+        return;
+    }
+    auto* partial = qobject_cast<QTimer*>(socket->property(kPartialTimer).value<QObject*>());
+    if (!partial)
+        return;
+    // Counted from the first byte of the unfinished request, so a client
+    // that trickles one byte at a time cannot keep it alive.
+    if (socket->bytesAvailable() == 0)
+        partial->stop();
+    else if (!partial->isActive())
+        partial->start(m_partialTimeoutMs);
 }
 
 LocalClient::LocalClient() = default;

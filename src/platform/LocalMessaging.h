@@ -28,7 +28,19 @@ public:
     bool isListening() const;
     void setHandler(Handler handler) { m_handler = std::move(handler); }
 
+    // Bounds that keep one client from holding the program: a request left
+    // unfinished for partialTimeoutMs ends its connection; beyond
+    // maxConnections a newcomer takes the place of the oldest connection that
+    // never sent a whole request, or is closed when there is none.
+    void setLimits(int partialTimeoutMs, int maxConnections);
+    int connectionCount() const;
+
     static QString socketPath(const QString& identifier);
+
+    static constexpr int kPartialTimeoutMs = 2000;
+    static constexpr int kMaxConnections = 64;
+    // Requests handled for one client before the others get their turn.
+    static constexpr int kRequestsPerTurn = 16;
 
 private:
     void onNewConnection();
@@ -36,6 +48,8 @@ private:
 
     std::unique_ptr<QLocalServer> m_server;
     Handler m_handler;
+    int m_partialTimeoutMs = kPartialTimeoutMs;
+    int m_maxConnections = kMaxConnections;
 };
 
 // The sending side. Every wait is bounded; a peer that cannot be reached is

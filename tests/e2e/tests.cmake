@@ -10,3 +10,16 @@ if(e2e_tests_sources AND TARGET brevio_core AND TARGET corvane AND TARGET brevio
     BREVIO_PROGRAM="$<TARGET_FILE:brevio>"
     DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
 endif()
+
+# FT-817 Corvane with a probe (probe/CorvaneProbe.cpp): the program's own main
+# and libraries, plus a socket through which the line-fault tests act as the
+# operator inside the running process.
+if(TARGET e2e_tests AND TARGET corvane_organisers)
+  add_executable(corvane-probed ${CMAKE_CURRENT_LIST_DIR}/probe/CorvaneProbe.cpp)
+  target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
+    corvane_organisers Qt6::Widgets)
+  set_target_properties(corvane-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  add_dependencies(e2e_tests corvane-probed)
+  target_compile_definitions(e2e_tests PRIVATE CORVANE_PROBED_PROGRAM="$<TARGET_FILE:corvane-probed>")
+endif()

@@ -63,6 +63,9 @@ void Simulator::start(const Options& o)
     // for this radio by a program that reopens its lost port.
     m_linkPath = o.linkPath.isEmpty() ? m_dir->filePath(QStringLiteral("ft817")) : o.linkPath;
     args << QStringLiteral("--link") << m_linkPath;
+    if (o.faultsDisarmed)
+        args << QStringLiteral("--faults-disarmed");
+    m_faultsArmed = !o.faultsDisarmed;
     args << o.extraArguments;
 
     m_process = std::make_unique<QProcess>();
@@ -132,6 +135,27 @@ QByteArray Simulator::eeprom() const
     }
     QFile f(m_imagePath);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Simulator::setFaultsArmed(bool armed)
+{
+    if (!isRunning())
+        return false;
+    if (armed == m_faultsArmed)
+        return true;
+    const QString line = armed ? QStringLiteral("# faults armed") : QStringLiteral("# faults disarmed");
+    const auto seen = [&] { return journalLines().filter(line).size(); };
+    const qsizetype before = seen();
+    ::kill(pid_t(m_process->processId()), SIGUSR2);
+    QElapsedTimer timer;
+    timer.start();
+    while (seen() == before) {
+        if (timer.elapsed() > 3000)
+            return false;
+        QThread::msleep(2);
+    }
+    m_faultsArmed = armed;
+    return true;
 }
 
 uint8_t Simulator::eepromByte(int address) const

@@ -60,6 +60,7 @@ public:
         QStringList pokes;              // "ADDR=HEXBYTES", e.g. "0055=40"
         QString eepromFile;             // load at start (when present), save on stop
         int sMeter = -1;                // fixed S-meter reading 0-15; -1 varies with frequency
+        bool faultsDisarmed = false;    // the faults wait for setFaultsArmed(true)
         QStringList extraArguments;     // anything else for ft817-sim
         // The name programs open the radio by (a symbolic link to the
         // pseudo-terminal, gone when the simulator ends); by default a fresh
@@ -106,6 +107,10 @@ public:
     // One byte of it (0 when the simulator is not running).
     uint8_t eepromByte(int address) const;
 
+    // Arms or disarms the faults while the simulator runs; true once it took
+    // the change (a disarmed plan neither hits nor counts frames).
+    bool setFaultsArmed(bool armed);
+
     // Stops the simulator (saving the image file); the path is invalid afterwards.
     void stop();
 
@@ -122,6 +127,7 @@ private:
     QString m_devicePath;
     QString m_imagePath;
     QString m_error;
+    bool m_faultsArmed = true;
 };
 
 } // namespace testsupport

@@ -128,6 +128,8 @@ bool parseFaultRule(const std::string& text, FaultRule* rule, std::string* error
 FaultEffect FaultPlan::decide(const Frame& frame)
 {
     FaultEffect effect;
+    if (!m_armed)
+        return effect;
     for (FaultRule& r : m_rules) {
         if (r.opcode >= 0 && frame.opcode() != r.opcode)
             continue;

@@ -18,6 +18,9 @@
 //   every=N    then hit every Nth matching frame (default 1; 2 for inconsistent-eeprom)
 //   count=N    hit at most N frames in all (default: no limit)
 // Frames are counted per rule, so the same command line always hits the same frames.
+// The plan can be disarmed (--faults-disarmed, SIGUSR2 toggles): then no frame
+// is hit or counted, so a test can let a program start cleanly and arm the
+// faults at the moment it wants them.
 #include "Radio.h"
 
 #include <string>
@@ -63,12 +66,15 @@ class FaultPlan {
 public:
     void add(const FaultRule& rule) { m_rules.push_back(rule); }
     bool empty() const { return m_rules.empty(); }
+    bool armed() const { return m_armed; }
+    void setArmed(bool armed) { m_armed = armed; }
     const std::vector<FaultRule>& rules() const { return m_rules; }
     // Counts the frame against every rule and returns the combined effect.
     FaultEffect decide(const Frame& frame);
 
 private:
     std::vector<FaultRule> m_rules;
+    bool m_armed = true;
 };
 
 } // namespace ft817sim

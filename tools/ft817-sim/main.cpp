@@ -44,6 +44,8 @@ const char kUsage[] =
     "                     KIND: no-answer, late-answer (delay=MS), short-reply (keep=N),\n"
     "                     corrupt-reply (xor=HH), inconsistent-eeprom, write-not-stick\n"
     "                     keys: op=HH addr=HHHH after=N every=N count=N\n"
+    "  --faults-disarmed  start with the faults off; SIGUSR2 arms and disarms them\n"
+    "                     (journalled as \"# faults armed\" / \"# faults disarmed\")\n"
     "  --journal FILE     write every frame received, with its time and the reply\n"
     "  --eeprom FILE      load the 8192-byte EEPROM image from FILE when it exists,\n"
     "                     save it there on exit and on SIGUSR1 (journalled as\n"
@@ -60,7 +62,7 @@ int g_signalPipe[2] = {-1, -1};
 
 void onSignal(int signal)
 {
-    const char c = signal == SIGUSR1 ? 's' : 'x';
+    const char c = signal == SIGUSR1 ? 's' : signal == SIGUSR2 ? 'f' : 'x';
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
 }
 
@@ -183,6 +185,7 @@ struct Options {
     bool printPath = false;
     bool realtime = false;
     bool exitWithParent = false;
+    bool faultsDisarmed = false;
     std::string link;
     std::string journal;
     std::string eeprom;
@@ -222,6 +225,8 @@ int main(int argc, char** argv)
             o.realtime = true;
         } else if (arg == "--exit-with-parent") {
             o.exitWithParent = true;
+        } else if (arg == "--faults-disarmed") {
+            o.faultsDisarmed = true;
         } else if (arg == "--baud") {
             speed_t unused;
             if (!value(&v) || (o.baud = std::atol(v.c_str())) <= 0 || !speedConstant(o.baud, &unused))
@@ -289,6 +294,7 @@ int main(int argc, char** argv)
     CatSession session(radio, o.baud);
     for (const FaultRule& r : o.faults)
         session.faults().add(r);
+    session.faults().setArmed(!o.faultsDisarmed);
     FrameAssembler assembler(o.frameGapMs);
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
@@ -345,6 +351,7 @@ int main(int argc, char** argv)
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
     sigaction(SIGUSR1, &sa, nullptr);
+    sigaction(SIGUSR2, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     if (o.printPath) {
@@ -384,7 +391,15 @@ int main(int argc, char** argv)
             break;
         if (fds[1].revents & POLLIN) {
             char c = 0;
-            if (read(g_signalPipe[0], &c, 1) == 1 && c == 's') {
+            if (read(g_signalPipe[0], &c, 1) == 1 && c == 'f') {
+                session.faults().setArmed(!session.faults().armed());
+                if (journal) {
+                    std::fprintf(journal, "# faults %s\n", session.faults().armed() ? "armed" : "disarmed");
+                    std::fflush(journal);
+                }
+                continue;
+            }
+            if (c == 's') {
                 // A snapshot on request: tests look into the radio this way.
                 if (!o.eeprom.empty()) {
                     const bool saved = saveImage(o.eeprom, radio.eeprom());

@@ -497,9 +497,12 @@ bool CCatLink::WriteEepromBits(uint16_t nAddress, uint8_t nMask, uint8_t nValue,
         bool giveUp = false;
         if (WriteEepromBitsOnce(nAddress, nMask, nValue, strDescription, giveUp))
             return true;
-        if (giveUp)
+        if (giveUp) {
+            ++m_nUnconfirmedWrites;
             return false;
+        }
     }
+    ++m_nUnconfirmedWrites;
     CRadioApp::Log(QStringLiteral("EEPROM write not confirmed after %1 attempts: address %2, mask %3, value %4 (%5)")
                        .arg(kAttempts)
                        .arg(QString::asprintf("%04X", nAddress))

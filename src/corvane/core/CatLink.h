@@ -109,6 +109,10 @@ public:
 
     // Verified masked write of the first byte of the pair at the address.
     // TRUE once the radio confirms the new byte.
+    // Every masked write that ended without the radio's confirmation since
+    // the link was made: a caller compares the count before and after its
+    // writes to tell the operator what did not take.
+    int GetUnconfirmedWrites() const { return m_nUnconfirmedWrites; }
     bool WriteEepromBits(uint16_t nAddress, uint8_t nMask, uint8_t nValue, const QString& strDescription);
     bool WriteEepromByte(uint16_t nAddress, uint8_t nValue);
     bool SetEepromBit(uint16_t nAddress, int nBit, int nState, const QString& strDescription);
@@ -169,6 +173,7 @@ private:
 
     bool m_bClarifierOn = false;
     bool m_bTraceAll = false;
+    int m_nUnconfirmedWrites = 0;
     std::unique_ptr<platform::SerialPort> m_hPort;
     const CPanelState* m_pPanel = nullptr;
     CMemoryListHooks* m_pMemoryHooks = nullptr;

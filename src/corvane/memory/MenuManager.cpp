@@ -1,7 +1,9 @@
 #include "corvane/memory/MenuManager.h"
 
 #include "corvane/core/RegisteredMessages.h"
+#include "corvane/core/CatLink.h"
 #include "corvane/memory/MenuPages.h"
+#include "corvane/memory/ToolSupport.h"
 #include "platform/Prompter.h"
 #include "platform/Sleeper.h"
 #include "shared/RegisteredEvent.h"
@@ -14,7 +16,7 @@
 #include <QTabWidget>
 
 CMenuManager::CMenuManager(QWidget* pParent, CCatLink* pLink)
-    : CPropertySheet(QStringLiteral("FT-817 Manager"), pParent, 0)
+    : CPropertySheet(QStringLiteral("FT-817 Manager"), pParent, 0), m_pLink(ToolSupport::Link(pLink))
 {
     AddPage(new CMenuAntenna(pLink));
     AddPage(new CMenuBattery(pLink));
@@ -104,6 +106,8 @@ void CMenuManager::ReadPage(CMenuPage* pPage)
 void CMenuManager::OnApplyNow()
 {
     const CWaitCursor wait;
+    CCatLink* link = m_pLink;
+    const int unconfirmed = link ? link->GetUnconfirmedWrites() : 0;
     bool written = false;
     for (int i = 0; i < GetPageCount(); ++i) {
         CMenuPage* page = GetMenuPage(i);
@@ -122,6 +126,12 @@ void CMenuManager::OnApplyNow()
         if (page->IsModified())
             ReadPage(page);
     }
+    // A change the radio did not confirm must not look applied.
+    if (link && link->GetUnconfirmedWrites() != unconfirmed)
+        platform::messageBox(this,
+                             QStringLiteral("The FT-817 did not confirm every change. The pages now show "
+                                            "what the radio holds."),
+                             QStringLiteral("FT-817 Manager"), platform::MB_ICONWARNING);
 }
 
 void CMenuManager::OnOK()

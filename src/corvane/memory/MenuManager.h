@@ -49,4 +49,5 @@ private:
 
     CPageSelectorList* m_pSelector = nullptr;  // owned; made at initialisation
     QPushButton* m_pRefresh = nullptr;         // owned; made at initialisation
+    CCatLink* m_pLink = nullptr;               // the pages' link
 };

@@ -1,0 +1,299 @@
+// FT-817 Corvane with a probe: the program's own main, unchanged, plus a
+// local socket (named by CORVANE_PROBE) through which a test performs the
+// operator's actions in the running process and asks what the program shows.
+// Message boxes go to a recording prompter that answers as the operator
+// would (the first button, the file the test named), so nothing blocks.
+//
+// One command per line, one answer line each:
+//   ping                     -> ok
+//   modal                    -> class|title of the active modal window, or none
+//   windows                  -> class|title of each visible window, ";" between
+//   boxes                    -> the message boxes shown since the last ask ("caption: text", " || " between)
+//   paint                    -> the main window painted into an image: WxH, or failed
+//   command ID               -> the main window's command, run as its menu runs it; ok
+//   memory-erase ROW         -> Memory Manager: erase channel ROW, save to the radio, close;
+//                               written=0|1 title=<the manager's caption before closing>
+//   menu-antenna             -> FT-817 Manager: toggle the Antenna page's HF check box, Apply, OK;
+//                               checked-before=0|1 checked-after=0|1
+//   clone-restore PATH       -> Clone Load: restore the file, then close; failed=N progress=<last text>
+#define main CorvaneMain
+#include "app/corvane_main.cpp"
+#undef main
+
+#include "corvane/core/MainFrame.h"
+#include "corvane/frontpanel/RadioMainFrame.h"
+#include "corvane/memory/CloneDialogs.h"
+#include "corvane/memory/MemoryManagerDialog.h"
+#include "corvane/memory/MenuManager.h"
+#include "corvane/memory/MenuPages.h"
+#include "corvane/memory/SaveChangesDialog.h"
+#include "platform/LocalMessaging.h"
+#include "platform/Prompter.h"
+#include "shared/ui/BaseDialog.h"
+#include "shared/ui/OwnListCtrl.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace {
+
+class RecordingPrompter final : public platform::Prompter {
+public:
+    int messageBox(QWidget*, const QString& text, const QString& caption, int style) override
+    {
+        boxes << caption + QStringLiteral(": ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        switch (style & 0x0F) {
+        case platform::MB_YESNO:
+        case platform::MB_YESNOCANCEL: return platform::IDYES;
+        case platform::MB_ABORTRETRYIGNORE: return platform::IDIGNORE;
+        case platform::MB_RETRYCANCEL: return platform::IDCANCEL;
+        default: return platform::IDOK;
+        }
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
+    {
+        return TakeFile();
+    }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&, QString*) override
+    {
+        const QString f = TakeFile();
+        return f.isEmpty() ? QStringList() : QStringList{f};
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
+    {
+        return TakeFile();
+    }
+    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> colour(QWidget*, const QColor&, const QString&) override { return std::nullopt; }
+    std::optional<QFont> font(QWidget*, const QFont&, const QString&) override { return std::nullopt; }
+
+    QString TakeFile()
+    {
+        if (files.empty())
+            return {};
+        const QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+
+    QStringList boxes;
+    std::deque<QString> files;
+};
+
+RecordingPrompter g_prompter;
+
+QString Describe(const QWidget* w)
+{
+    return w ? QString::fromLatin1(w->metaObject()->className()) + QLatin1Char('|') + w->windowTitle()
+             : QStringLiteral("none");
+}
+
+// Lets the program run (its timers, polls, dialogs) until the condition
+// holds; false after the time.
+bool RunUntil(const std::function<bool()>& condition, int ms = 30000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+template <class T>
+T* ActiveModal()
+{
+    return qobject_cast<T*>(QApplication::activeModalWidget());
+}
+
+// Opens a modal window through the main window's command and waits for it.
+template <class T>
+T* OpenModal(unsigned command)
+{
+    CMainFrame* frame = GetMainFrame();
+    if (!frame)
+        return nullptr;
+    QTimer::singleShot(0, frame, [frame, command] { frame->OnCommand(command); });
+    T* dialog = nullptr;
+    RunUntil([&] { return (dialog = ActiveModal<T>()) != nullptr; });
+    return dialog;
+}
+
+template <class T>
+T* Child(QWidget* parent, unsigned id)
+{
+    for (T* w : parent->findChildren<T*>())
+        if (GetDlgCtrlID(w) == id)
+            return w;
+    return nullptr;
+}
+
+QString MemoryErase(int row)
+{
+    auto* manager = OpenModal<CMemoryManagerDialog>(CRadioMainFrame::ID_MEMORY_MANAGER);
+    if (!manager)
+        return QStringLiteral("failed: no Memory Manager");
+    QPointer<CMemoryManagerDialog> guard(manager);
+    RunUntil([&] { return !guard || guard->GetLiveList()->GetItemCount() == 202; });
+    if (!guard)
+        return QStringLiteral("failed: Memory Manager closed");
+    manager->GetLiveList()->DeselectAll();
+    manager->GetLiveList()->SelectItem(row, true);
+    manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_ERASE);
+    // The Save Changes window the save opens: the radio's channels only.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&watcher] {
+        if (auto* save = ActiveModal<CSaveChangesDialog>()) {
+            watcher.stop();
+            if (!save->GetMemoryCheck()->isChecked())
+                save->GetMemoryCheck()->click();
+            save->OnSave();
+        }
+    });
+    watcher.start(20);
+    manager->OnSave();
+    watcher.stop();
+    if (!guard)
+        return QStringLiteral("failed: Memory Manager closed");
+    const QString answer = QStringLiteral("written=%1 title=%2").arg(int(manager->WasMemoryWritten())).arg(manager->windowTitle());
+    manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
+    RunUntil([&] { return !ActiveModal<CMemoryManagerDialog>(); }, 5000);
+    return answer;
+}
+
+QString MenuAntenna()
+{
+    auto* sheet = OpenModal<CMenuManager>(CRadioMainFrame::ID_MENU_MANAGER);
+    if (!sheet)
+        return QStringLiteral("failed: no FT-817 Manager");
+    CMenuAntenna* antenna = nullptr;
+    for (int i = 0; i < sheet->GetPageCount() && !antenna; ++i)
+        antenna = qobject_cast<CMenuAntenna*>(sheet->GetPage(i));
+    QCheckBox* hf = antenna ? Child<QCheckBox>(antenna, 1251) : nullptr;
+    if (!hf)
+        return QStringLiteral("failed: no HF check box");
+    sheet->SetActivePage(antenna);
+    const bool before = hf->isChecked();
+    hf->click();
+    sheet->GetApplyButton()->click();
+    const bool after = hf->isChecked();
+    sheet->OnOK();
+    RunUntil([&] { return !ActiveModal<CMenuManager>(); }, 5000);
+    return QStringLiteral("checked-before=%1 checked-after=%2").arg(int(before)).arg(int(after));
+}
+
+QString CloneRestore(const QString& path)
+{
+    auto* dialog = OpenModal<CCloneLoadDialog>(CRadioMainFrame::ID_CLONE_LOAD);
+    if (!dialog)
+        return QStringLiteral("failed: no Clone Load window");
+    QPointer<CCloneLoadDialog> guard(dialog);
+    g_prompter.files.push_back(path);
+    dialog->ParseFile();
+    dialog->OnOK();
+    if (!guard)
+        return QStringLiteral("failed: Clone Load window gone");
+    const QStringList history = dialog->GetProgressHistory();
+    const QString answer = QStringLiteral("failed=%1 progress=%2")
+                               .arg(dialog->GetFailedCount())
+                               .arg(history.isEmpty() ? QString() : history.last());
+    if (guard && guard->isVisible())
+        guard->reject();
+    RunUntil([&] { return !ActiveModal<CCloneLoadDialog>(); }, 5000);
+    return answer;
+}
+
+QString Handle(const QString& line)
+{
+    const QString command = line.section(QLatin1Char(' '), 0, 0);
+    const QString argument = line.section(QLatin1Char(' '), 1);
+    if (command == QLatin1String("ping"))
+        return QStringLiteral("ok");
+    if (command == QLatin1String("modal"))
+        return Describe(QApplication::activeModalWidget());
+    if (command == QLatin1String("windows")) {
+        QStringList list;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                list << Describe(w);
+        return list.join(QLatin1Char(';'));
+    }
+    if (command == QLatin1String("boxes")) {
+        const QString text = g_prompter.boxes.join(QStringLiteral(" || "));
+        g_prompter.boxes.clear();
+        return text;
+    }
+    if (command == QLatin1String("paint")) {
+        CMainFrame* frame = GetMainFrame();
+        if (!frame)
+            return QStringLiteral("failed");
+        const QPixmap picture = frame->grab();
+        return picture.isNull() ? QStringLiteral("failed")
+                                : QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+    }
+    if (command == QLatin1String("command")) {
+        CMainFrame* frame = GetMainFrame();
+        if (!frame)
+            return QStringLiteral("failed: no main window");
+        frame->OnCommand(argument.toUInt());
+        return QStringLiteral("ok");
+    }
+    if (command == QLatin1String("memory-erase"))
+        return MemoryErase(argument.toInt());
+    if (command == QLatin1String("menu-antenna"))
+        return MenuAntenna();
+    if (command == QLatin1String("clone-restore"))
+        return CloneRestore(argument);
+    return QStringLiteral("unknown command");
+}
+
+void StartProbe()
+{
+    const QString name = qEnvironmentVariable("CORVANE_PROBE");
+    if (name.isEmpty())
+        return;
+    platform::Prompter::setInstance(&g_prompter);
+    auto* server = new QLocalServer(QCoreApplication::instance());
+    QLocalServer::removeServer(platform::LocalEndpoint::socketPath(name));
+    server->listen(platform::LocalEndpoint::socketPath(name));
+    QObject::connect(server, &QLocalServer::newConnection, server, [server] {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
+                // One command at a time, even when a command's dialog runs a
+                // nested event loop.
+                if (socket->property("busy").toBool())
+                    return;
+                socket->setProperty("busy", true);
+                QPointer<QLocalSocket> guard(socket);
+                while (guard && socket->canReadLine()) {
+                    const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+                    const QString answer = Handle(line);
+                    if (guard)
+                        socket->write(answer.toUtf8() + '\n');
+                }
+                if (guard)
+                    socket->setProperty("busy", false);
+            });
+        }
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartProbe)
+
+int main(int argc, char** argv)
+{
+    return CorvaneMain(argc, argv);
+}
