@@ -137,16 +137,13 @@ QByteArray Simulator::eeprom() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool Simulator::setFaultsArmed(bool armed)
+bool Simulator::signalAndWait(int signal, const QString& journalText)
 {
     if (!isRunning())
         return false;
-    if (armed == m_faultsArmed)
-        return true;
-    const QString line = armed ? QStringLiteral("# faults armed") : QStringLiteral("# faults disarmed");
-    const auto seen = [&] { return journalLines().filter(line).size(); };
+    const auto seen = [&] { return journalLines().filter(journalText).size(); };
     const qsizetype before = seen();
-    ::kill(pid_t(m_process->processId()), SIGUSR2);
+    ::kill(pid_t(m_process->processId()), signal);
     QElapsedTimer timer;
     timer.start();
     while (seen() == before) {
@@ -154,8 +151,27 @@ bool Simulator::setFaultsArmed(bool armed)
             return false;
         QThread::msleep(2);
     }
+    return true;
+}
+
+bool Simulator::setFaultsArmed(bool armed)
+{
+    if (armed == m_faultsArmed)
+        return isRunning();
+    if (!signalAndWait(SIGUSR2, armed ? QStringLiteral("# faults armed") : QStringLiteral("# faults disarmed")))
+        return false;
     m_faultsArmed = armed;
     return true;
+}
+
+bool Simulator::unplug()
+{
+    return signalAndWait(SIGRTMIN, QStringLiteral("# line unplugged"));
+}
+
+bool Simulator::plugBack()
+{
+    return signalAndWait(SIGRTMIN + 1, QStringLiteral("# line plugged in at"));
 }
 
 uint8_t Simulator::eepromByte(int address) const

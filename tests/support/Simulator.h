@@ -111,6 +111,12 @@ public:
     // the change (a disarmed plan neither hits nor counts frames).
     bool setFaultsArmed(bool armed);
 
+    // The adapter pulled out (the device goes away under whoever has it open,
+    // and the --link path with it) and plugged back in (a new device behind
+    // the same link). True once the simulator did it.
+    bool unplug();
+    bool plugBack();
+
     // Stops the simulator (saving the image file); the path is invalid afterwards.
     void stop();
 
@@ -119,6 +125,7 @@ public:
 
 private:
     void start(const Options& options);
+    bool signalAndWait(int signal, const QString& journalText);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QProcess> m_process;

@@ -45,6 +45,8 @@ const char kUsage[] =
     "                     corrupt-reply (xor=HH), inconsistent-eeprom, write-not-stick\n"
     "                     keys: op=HH addr=HHHH after=N every=N count=N\n"
     "  --faults-disarmed  start with the faults off; SIGUSR2 arms and disarms them\n"
+    "                     (SIGRTMIN unplugs the line: the device and --link go;\n"
+    "                     SIGRTMIN+1 plugs it back: a new device behind --link)\n"
     "                     (journalled as \"# faults armed\" / \"# faults disarmed\")\n"
     "  --journal FILE     write every frame received, with its time and the reply\n"
     "  --eeprom FILE      load the 8192-byte EEPROM image from FILE when it exists,\n"
@@ -62,7 +64,11 @@ int g_signalPipe[2] = {-1, -1};
 
 void onSignal(int signal)
 {
-    const char c = signal == SIGUSR1 ? 's' : signal == SIGUSR2 ? 'f' : 'x';
+    const char c = signal == SIGUSR1          ? 's'
+                   : signal == SIGUSR2        ? 'f'
+                   : signal == SIGRTMIN       ? 'u'
+                   : signal == SIGRTMIN + 1   ? 'p'
+                                              : 'x';
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
 }
 
@@ -178,6 +184,65 @@ bool saveImage(const std::string& path, const Eeprom& image)
             return false;
     }
     return std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+// The pseudo-terminal: the radio's end (master) and the device a program opens.
+struct Line {
+    int master = -1;
+    int slaveKeep = -1;
+    std::string slavePath;
+};
+
+bool openLine(Line* line, std::string* error)
+{
+    line->master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (line->master < 0 || grantpt(line->master) != 0 || unlockpt(line->master) != 0) {
+        *error = std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    line->slavePath = ptsname(line->master);
+    // Holding the slave open keeps the line up between clients, so the master
+    // never reads a hang-up while nobody has the port open.
+    line->slaveKeep = open(line->slavePath.c_str(), O_RDWR | O_NOCTTY);
+    if (line->slaveKeep < 0) {
+        *error = "cannot open " + line->slavePath + ": " + std::strerror(errno);
+        return false;
+    }
+    // Raw and deliberately at the wrong framing until a client sets the line up.
+    termios t{};
+    tcgetattr(line->slaveKeep, &t);
+    cfmakeraw(&t);
+    cfsetispeed(&t, B9600);
+    cfsetospeed(&t, B9600);
+    t.c_cflag &= ~CSTOPB;
+    tcsetattr(line->slaveKeep, TCSANOW, &t);
+    fcntl(line->master, F_SETFL, fcntl(line->master, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+bool linkLine(const Line& line, const std::string& link, std::string* error)
+{
+    if (link.empty())
+        return true;
+    unlink(link.c_str());
+    if (symlink(line.slavePath.c_str(), link.c_str()) != 0) {
+        *error = "cannot link " + link + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+// As a USB adapter pulled out: the device goes away under the program that
+// has it open (its reads and writes fail) and its name disappears.
+void unplugLine(Line* line, const std::string& link)
+{
+    if (line->master < 0)
+        return;
+    if (!link.empty())
+        unlink(link.c_str());
+    close(line->slaveKeep);
+    close(line->master);
+    line->master = line->slaveKeep = -1;
 }
 
 struct Options {
@@ -297,38 +362,14 @@ int main(int argc, char** argv)
     session.faults().setArmed(!o.faultsDisarmed);
     FrameAssembler assembler(o.frameGapMs);
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        std::fprintf(stderr, "ft817-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
+    Line line;
+    std::string error;
+    if (!openLine(&line, &error) || !linkLine(line, o.link, &error)) {
+        std::fprintf(stderr, "ft817-sim: %s\n", error.c_str());
         return 1;
     }
-    const std::string slavePath = ptsname(master);
-    // Holding the slave open keeps the line up between clients, so the master
-    // never reads a hang-up while nobody has the port open.
-    const int slaveKeep = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
-    if (slaveKeep < 0) {
-        std::fprintf(stderr, "ft817-sim: cannot open %s: %s\n", slavePath.c_str(), std::strerror(errno));
-        return 1;
-    }
-    {
-        // Raw and deliberately at the wrong framing until a client sets the line up.
-        termios t{};
-        tcgetattr(slaveKeep, &t);
-        cfmakeraw(&t);
-        cfsetispeed(&t, B9600);
-        cfsetospeed(&t, B9600);
-        t.c_cflag &= ~CSTOPB;
-        tcsetattr(slaveKeep, TCSANOW, &t);
-    }
-    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-
-    if (!o.link.empty()) {
-        unlink(o.link.c_str());
-        if (symlink(slavePath.c_str(), o.link.c_str()) != 0) {
-            std::fprintf(stderr, "ft817-sim: cannot link %s: %s\n", o.link.c_str(), std::strerror(errno));
-            return 1;
-        }
-    }
+    int& master = line.master;
+    const std::string slavePath = line.slavePath;
 
     FILE* journal = nullptr;
     if (!o.journal.empty()) {
@@ -352,6 +393,8 @@ int main(int argc, char** argv)
     sigaction(SIGHUP, &sa, nullptr);
     sigaction(SIGUSR1, &sa, nullptr);
     sigaction(SIGUSR2, &sa, nullptr);
+    sigaction(SIGRTMIN, &sa, nullptr);
+    sigaction(SIGRTMIN + 1, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     if (o.printPath) {
@@ -395,6 +438,23 @@ int main(int argc, char** argv)
                 session.faults().setArmed(!session.faults().armed());
                 if (journal) {
                     std::fprintf(journal, "# faults %s\n", session.faults().armed() ? "armed" : "disarmed");
+                    std::fflush(journal);
+                }
+                continue;
+            }
+            if (c == 'u' || c == 'p') {
+                // Unplugged, or plugged back in: a new device under the same link.
+                std::string why;
+                bool done = true;
+                if (c == 'u') {
+                    unplugLine(&line, o.link);
+                    output.clear();
+                } else if (line.master < 0) {
+                    done = openLine(&line, &why) && linkLine(line, o.link, &why);
+                }
+                if (journal) {
+                    std::fprintf(journal, "# line %s%s%s\n", c == 'u' ? "unplugged" : "plugged in at ",
+                                 c == 'u' ? "" : line.slavePath.c_str(), done ? "" : (" failed: " + why).c_str());
                     std::fflush(journal);
                 }
                 continue;
@@ -480,7 +540,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ft817-sim: cannot save %s\n", o.eeprom.c_str());
         rc = 1;
     }
-    close(slaveKeep);
-    close(master);
+    unplugLine(&line, std::string());
     return rc;
 }

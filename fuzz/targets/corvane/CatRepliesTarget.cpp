@@ -58,7 +58,8 @@ public:
             return true;
         const uint8_t control = m_input.Byte();
         if (control == 0xFF) {
-            *error = QStringLiteral("Input/output error");
+            if (error)
+                *error = QStringLiteral("Input/output error");
             return false;
         }
         *got = int(m_input.Take(data, size_t(control % (count + 1))));

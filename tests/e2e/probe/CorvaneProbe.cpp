@@ -10,6 +10,7 @@
 //   windows                  -> class|title of each visible window, ";" between
 //   boxes                    -> the message boxes shown since the last ask ("caption: text", " || " between)
 //   paint                    -> the main window painted into an image: WxH, or failed
+//   panel                    -> failed=0|1: whether the front panel's last poll failed
 //   command ID               -> the main window's command, run as its menu runs it; ok
 //   memory-erase ROW         -> Memory Manager: erase channel ROW, save to the radio, close;
 //                               written=0|1 title=<the manager's caption before closing>
@@ -21,7 +22,9 @@
 #undef main
 
 #include "corvane/core/MainFrame.h"
+#include "corvane/frontpanel/DisplayView.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
+#include "corvane/frontpanel/RadioPanel.h"
 #include "corvane/memory/CloneDialogs.h"
 #include "corvane/memory/MemoryManagerDialog.h"
 #include "corvane/memory/MenuManager.h"
@@ -116,17 +119,27 @@ T* ActiveModal()
     return qobject_cast<T*>(QApplication::activeModalWidget());
 }
 
-// Opens a modal window through the main window's command and waits for it.
+// Runs the main window's command, which opens a modal window of type T, and
+// acts in that window from inside its event loop (as the operator would);
+// the action must close the window. Its answer, or a failure.
 template <class T>
-T* OpenModal(unsigned command)
+QString InModal(unsigned command, const std::function<QString(T*)>& action)
 {
     CMainFrame* frame = GetMainFrame();
     if (!frame)
-        return nullptr;
-    QTimer::singleShot(0, frame, [frame, command] { frame->OnCommand(command); });
-    T* dialog = nullptr;
-    RunUntil([&] { return (dialog = ActiveModal<T>()) != nullptr; });
-    return dialog;
+        return QStringLiteral("failed: no main window");
+    QString answer = QStringLiteral("failed: the window did not open");
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (T* dialog = ActiveModal<T>()) {
+            watcher.stop();
+            answer = action(dialog);
+        }
+    });
+    watcher.start(20);
+    frame->OnCommand(command);
+    watcher.stop();
+    return answer;
 }
 
 template <class T>
@@ -140,77 +153,74 @@ T* Child(QWidget* parent, unsigned id)
 
 QString MemoryErase(int row)
 {
-    auto* manager = OpenModal<CMemoryManagerDialog>(CRadioMainFrame::ID_MEMORY_MANAGER);
-    if (!manager)
-        return QStringLiteral("failed: no Memory Manager");
-    QPointer<CMemoryManagerDialog> guard(manager);
-    RunUntil([&] { return !guard || guard->GetLiveList()->GetItemCount() == 202; });
-    if (!guard)
-        return QStringLiteral("failed: Memory Manager closed");
-    manager->GetLiveList()->DeselectAll();
-    manager->GetLiveList()->SelectItem(row, true);
-    manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_ERASE);
-    // The Save Changes window the save opens: the radio's channels only.
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&watcher] {
-        if (auto* save = ActiveModal<CSaveChangesDialog>()) {
-            watcher.stop();
-            if (!save->GetMemoryCheck()->isChecked())
-                save->GetMemoryCheck()->click();
-            save->OnSave();
-        }
+    return InModal<CMemoryManagerDialog>(CRadioMainFrame::ID_MEMORY_MANAGER, [row](CMemoryManagerDialog* manager) {
+        QPointer<CMemoryManagerDialog> guard(manager);
+        RunUntil([&] { return !guard || guard->GetLiveList()->GetItemCount() == 202; });
+        if (!guard)
+            return QStringLiteral("failed: Memory Manager closed");
+        manager->GetLiveList()->DeselectAll();
+        manager->GetLiveList()->SelectItem(row, true);
+        manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_ERASE);
+        // The Save Changes window the save opens: the radio's channels only.
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&watcher] {
+            if (auto* save = ActiveModal<CSaveChangesDialog>()) {
+                watcher.stop();
+                if (!save->GetMemoryCheck()->isChecked())
+                    save->GetMemoryCheck()->click();
+                save->OnSave();
+            }
+        });
+        watcher.start(20);
+        manager->OnSave();
+        watcher.stop();
+        if (!guard)
+            return QStringLiteral("failed: Memory Manager closed");
+        const QString answer =
+            QStringLiteral("written=%1 title=%2").arg(int(manager->WasMemoryWritten())).arg(manager->windowTitle());
+        manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
+        return answer;
     });
-    watcher.start(20);
-    manager->OnSave();
-    watcher.stop();
-    if (!guard)
-        return QStringLiteral("failed: Memory Manager closed");
-    const QString answer = QStringLiteral("written=%1 title=%2").arg(int(manager->WasMemoryWritten())).arg(manager->windowTitle());
-    manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
-    RunUntil([&] { return !ActiveModal<CMemoryManagerDialog>(); }, 5000);
-    return answer;
 }
 
 QString MenuAntenna()
 {
-    auto* sheet = OpenModal<CMenuManager>(CRadioMainFrame::ID_MENU_MANAGER);
-    if (!sheet)
-        return QStringLiteral("failed: no FT-817 Manager");
-    CMenuAntenna* antenna = nullptr;
-    for (int i = 0; i < sheet->GetPageCount() && !antenna; ++i)
-        antenna = qobject_cast<CMenuAntenna*>(sheet->GetPage(i));
-    QCheckBox* hf = antenna ? Child<QCheckBox>(antenna, 1251) : nullptr;
-    if (!hf)
-        return QStringLiteral("failed: no HF check box");
-    sheet->SetActivePage(antenna);
-    const bool before = hf->isChecked();
-    hf->click();
-    sheet->GetApplyButton()->click();
-    const bool after = hf->isChecked();
-    sheet->OnOK();
-    RunUntil([&] { return !ActiveModal<CMenuManager>(); }, 5000);
-    return QStringLiteral("checked-before=%1 checked-after=%2").arg(int(before)).arg(int(after));
+    return InModal<CMenuManager>(CRadioMainFrame::ID_MENU_MANAGER, [](CMenuManager* sheet) {
+        CMenuAntenna* antenna = nullptr;
+        for (int i = 0; i < sheet->GetPageCount() && !antenna; ++i)
+            antenna = qobject_cast<CMenuAntenna*>(sheet->GetPage(i));
+        QCheckBox* hf = antenna ? Child<QCheckBox>(antenna, 1251) : nullptr;
+        if (!hf) {
+            sheet->OnCancel();
+            return QStringLiteral("failed: no HF check box");
+        }
+        sheet->SetActivePage(antenna);
+        const bool before = hf->isChecked();
+        hf->click();
+        sheet->GetApplyButton()->click();
+        const bool after = hf->isChecked();
+        sheet->OnOK();
+        return QStringLiteral("checked-before=%1 checked-after=%2").arg(int(before)).arg(int(after));
+    });
 }
 
 QString CloneRestore(const QString& path)
 {
-    auto* dialog = OpenModal<CCloneLoadDialog>(CRadioMainFrame::ID_CLONE_LOAD);
-    if (!dialog)
-        return QStringLiteral("failed: no Clone Load window");
-    QPointer<CCloneLoadDialog> guard(dialog);
-    g_prompter.files.push_back(path);
-    dialog->ParseFile();
-    dialog->OnOK();
-    if (!guard)
-        return QStringLiteral("failed: Clone Load window gone");
-    const QStringList history = dialog->GetProgressHistory();
-    const QString answer = QStringLiteral("failed=%1 progress=%2")
-                               .arg(dialog->GetFailedCount())
-                               .arg(history.isEmpty() ? QString() : history.last());
-    if (guard && guard->isVisible())
-        guard->reject();
-    RunUntil([&] { return !ActiveModal<CCloneLoadDialog>(); }, 5000);
-    return answer;
+    return InModal<CCloneLoadDialog>(CRadioMainFrame::ID_CLONE_LOAD, [path](CCloneLoadDialog* dialog) {
+        QPointer<CCloneLoadDialog> guard(dialog);
+        g_prompter.files.push_back(path);
+        dialog->ParseFile();
+        dialog->OnOK();
+        if (!guard)
+            return QStringLiteral("failed: Clone Load window gone");
+        const QStringList history = dialog->GetProgressHistory();
+        const QString answer = QStringLiteral("failed=%1 progress=%2")
+                                   .arg(dialog->GetFailedCount())
+                                   .arg(history.isEmpty() ? QString() : history.last());
+        if (guard && guard->isVisible())
+            guard->reject();
+        return answer;
+    });
 }
 
 QString Handle(const QString& line)
@@ -240,6 +250,10 @@ QString Handle(const QString& line)
         const QPixmap picture = frame->grab();
         return picture.isNull() ? QStringLiteral("failed")
                                 : QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+    }
+    if (command == QLatin1String("panel")) {
+        CDisplayView* view = GetDisplayView();
+        return view ? QStringLiteral("failed=%1").arg(int(view->Panel().LastPollFailed())) : QStringLiteral("none");
     }
     if (command == QLatin1String("command")) {
         CMainFrame* frame = GetMainFrame();
