@@ -12,9 +12,11 @@ std::mutex& planMutex()
 }
 } // namespace
 
+// The plans live as long as the process; the maps are never destroyed, so
+// no plan is left dangling at exit while another thread still runs one.
 fftwf_plan Fft::complexPlan(int n)
 {
-    static std::map<int, fftwf_plan> plans;
+    static auto& plans = *new std::map<int, fftwf_plan>;
     std::lock_guard<std::mutex> lock(planMutex());
     auto it = plans.find(n);
     if (it != plans.end())
@@ -27,7 +29,7 @@ fftwf_plan Fft::complexPlan(int n)
 
 fftwf_plan Fft::realPlan(int n)
 {
-    static std::map<int, fftwf_plan> plans;
+    static auto& plans = *new std::map<int, fftwf_plan>;
     std::lock_guard<std::mutex> lock(planMutex());
     auto it = plans.find(n);
     if (it != plans.end())

@@ -71,7 +71,7 @@ TEST(SimulatorControl, UnpluggedLineFailsAndComesBackUnderItsLinkName)
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("ttyUSB0"));
     Simulator::Options o;
-    o.extraArguments << QStringLiteral("--link") << link;
+    o.linkPath = link;
     Simulator sim(o);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     auto port = Open(link);

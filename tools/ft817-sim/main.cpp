@@ -316,8 +316,10 @@ int main(int argc, char** argv)
         } else if (arg == "--poke") {
             std::vector<uint8_t> bytes;
             const size_t eq = value(&v) ? v.find('=') : std::string::npos;
+            // end points into the address text, so that text must outlive the check.
+            const std::string addressText = eq == std::string::npos ? std::string() : v.substr(0, eq);
             char* end = nullptr;
-            const long address = eq == std::string::npos ? -1 : std::strtol(v.substr(0, eq).c_str(), &end, 16);
+            const long address = eq == std::string::npos ? -1 : std::strtol(addressText.c_str(), &end, 16);
             if (address < 0 || address >= kEepromSize || *end != '\0' || !parseHexBytes(v.substr(eq + 1), &bytes))
                 return usageError("--poke wants ADDRESS=HEXBYTES, e.g. 0055=C0");
             o.pokes.emplace_back(uint16_t(address), bytes);
@@ -532,7 +534,7 @@ int main(int argc, char** argv)
         // Only our own link: a radio started since at the same name keeps it.
         char target[4096];
         const ssize_t n = readlink(o.link.c_str(), target, sizeof target - 1);
-        if (n > 0 && std::string(target, size_t(n)) == slavePath)
+        if (n > 0 && std::string(target, size_t(n)) == line.slavePath)
             unlink(o.link.c_str());
     }
     int rc = 0;

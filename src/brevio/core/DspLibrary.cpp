@@ -176,7 +176,10 @@ void ForgetDspLibrary()
     g_fn = EntryPoints{};
     g_loaded = false;
     g_unresolved = 0;
-    g_library = nullptr; // stays loaded in the process
+    // Deleting the QLibrary object does not unload the engine: it stays in
+    // the process, and the entry points of a later load are its own.
+    delete g_library;
+    g_library = nullptr;
 }
 
 // A wrapper is only ever called once every name was found (start-up ends

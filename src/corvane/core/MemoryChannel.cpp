@@ -410,7 +410,10 @@ bool CMemoryChannel::WriteToRadio(int nChannel)
 
 int CMemoryChannel::ClearClarifier()
 {
-    if (m_raw.isEmpty() || !IsBitSet(2, 6))
+    // An empty record (no receive frequency) has no clarifier: its FF bytes
+    // only look like a set bit, and writing there would change a channel
+    // nobody uses.
+    if (m_raw.isEmpty() || GetWord32(kRxPosition) == kNoData || !IsBitSet(2, 6))
         return 0;
     SetBit(2, 6, false);
     if (CCatLink* link = catLink())

@@ -196,8 +196,11 @@ void CChart2D::Redraw()
         return;
     ++m_nRedraws;
     m_pChart->removeAllSeries();
-    for (QAbstractAxis* axis : m_pChart->axes())
+    // A removed axis comes back to the caller: the chart no longer owns it.
+    for (QAbstractAxis* axis : m_pChart->axes()) {
         m_pChart->removeAxis(axis);
+        delete axis;
+    }
     m_pChart->setBackgroundBrush(toQColor(COLORREF(Value(Background))));
     m_pChart->setPlotAreaBackgroundBrush(toQColor(COLORREF(Value(GraphArea))));
     m_pChart->setPlotAreaBackgroundVisible(true);
@@ -239,6 +242,8 @@ void CChart2D::Redraw()
     pen.setWidth(std::max(1, int(m_style[3])));
     if (Value(ChartType) == 5) {
         auto* area = new QAreaSeries(line);
+        // The area series does not own its boundary line; the line goes with it.
+        line->setParent(area);
         area->setPen(pen);
         area->setBrush(plot);
         m_pChart->addSeries(area);

@@ -101,6 +101,20 @@ TEST_F(MemoryRadio, LoadingReadsTheFrequencyFirstAndStopsAtAnEmptyChannel)
     EXPECT_EQ(empty.GetRawBytes(), QByteArray(26, char(0xFF)));
 }
 
+TEST_F(MemoryRadio, AnEmptyRecordTakenForUsedIsReadButNeverWritten)
+{
+    // The used bitmap (as a corrupted read can give it) calls the empty
+    // channel 8 in use: its FF bytes hold no clarifier to switch off.
+    start({}, {"0450=FF"});
+    const QByteArray before = sim->eeprom();
+    CRadioMemoryChannel channel;
+    channel.LoadChannel(7, false);
+    EXPECT_FALSE(channel.HasFrequency());
+    for (const QByteArray& f : newFrames())
+        EXPECT_NE(uint8_t(f.at(4)), 0xBC) << "wrote " << f.toHex(' ').toStdString();
+    EXPECT_EQ(sim->eeprom(), before);
+}
+
 TEST_F(MemoryRadio, LoadingSwitchesAStoredClarifierOff)
 {
     const uint32_t at = MemoryGeometry::ChannelAddress(2) + 2;
