@@ -37,3 +37,18 @@ function(corvane_test name)
     PROPERTIES TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVANE_BUILD_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
+
+# corvane_test_paths(<test target> <MACRO> <target> [<MACRO> <target>...])
+# Gives the test's sources <MACRO>, the path of <target>'s file, and builds
+# <target> first. The path is compiled in relative to the build folder and
+# completed at run time, so no object depends on where the tree is checked
+# out and ccache serves a fresh clone from another checkout's compiles.
+function(corvane_test_paths test)
+  set(args ${ARGN})
+  while(args)
+    list(POP_FRONT args macro target)
+    add_dependencies(${test} ${target})
+    target_compile_definitions(${test} PRIVATE
+      "${macro}=testsupport::buildPath(\"$<PATH:RELATIVE_PATH,$<TARGET_FILE:${target}>,${PROJECT_BINARY_DIR}>\")")
+  endwhile()
+endfunction()

@@ -57,7 +57,7 @@ TEST(BothProcesses, BrevioComesUpByItselfAndUnkeysTheRadioThroughCorvaneAsItClos
 
     const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");
     WriteSilence(recording, 2);
-    ProgramProcess brevio(QStringLiteral(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
+    ProgramProcess brevio(QString::fromUtf8(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
                           QStringLiteral("BREVIO_DATA_DIR"));
     brevio.SetStoredValue(kPttThroughCorvane, 1);
     ASSERT_TRUE(brevio.Start({{QStringLiteral("BREVIO_AUTOSTART"), QStringLiteral("1")},

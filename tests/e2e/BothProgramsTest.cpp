@@ -124,7 +124,7 @@ protected:
         s.Save();
         PreviousSettings() = s;
 
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
         TheApp().SetStartupDialogRunner([](CMainFrame*, int* layout) {
             *layout = 1;
             return int(QDialog::Accepted);

@@ -6,7 +6,7 @@
 #include <QThread>
 
 CorvaneProcess::CorvaneProcess(const QString& radioPort)
-    : ProgramProcess(QStringLiteral(CORVANE_PROGRAM), QStringLiteral("FT-817 Corvane"),
+    : ProgramProcess(QString::fromUtf8(CORVANE_PROGRAM), QStringLiteral("FT-817 Corvane"),
                      QStringLiteral("CORVANE_DATA_DIR"))
 {
     // Where the radio answered last time; one try there, no search.

@@ -4,6 +4,10 @@
 
 #include <QDir>
 
+#include <map>
+#include <mutex>
+#include <string>
+
 namespace testsupport {
 
 namespace {
@@ -29,6 +33,17 @@ QString buildDir()
 {
     const QString dir = qEnvironmentVariable("CORVANE_BUILD_DIR");
     return dir.isEmpty() ? QStringLiteral(CORVANE_BUILD_DIR_DEFAULT) : dir;
+}
+
+const char* buildPath(const char* relative)
+{
+    static std::mutex mutex;
+    static std::map<std::string, std::string> paths;
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto [it, added] = paths.try_emplace(relative);
+    if (added)
+        it->second = (buildDir() + QLatin1Char('/') + QString::fromUtf8(relative)).toStdString();
+    return it->second.c_str();
 }
 
 } // namespace testsupport

@@ -12,5 +12,8 @@ QString settingsFolder();
 void resetEnvironment();
 // The build tree (for helper programs such as the simulator).
 QString buildDir();
+// A file of the build tree named relative to it; the text lives as long as
+// the test program.
+const char* buildPath(const char* relative);
 
 } // namespace testsupport

@@ -14,8 +14,8 @@ class RecordingDsp {
 public:
     RecordingDsp()
     {
-        m_lib.setFileName(QStringLiteral(DSP_RECORDER));
-        m_loaded = LoadDspLibrary(nullptr, QStringLiteral(DSP_RECORDER)) && m_lib.load();
+        m_lib.setFileName(QString::fromUtf8(DSP_RECORDER));
+        m_loaded = LoadDspLibrary(nullptr, QString::fromUtf8(DSP_RECORDER)) && m_lib.load();
         if (m_loaded)
             Fn<void (*)()>("recReset")();
     }

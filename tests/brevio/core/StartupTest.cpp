@@ -62,7 +62,7 @@ protected:
     // Runs the start-up with the recording engine and a chosen layout.
     bool Start(int layout)
     {
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_RECORDER));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_RECORDER));
         TheApp().SetStartupDialogRunner([layout](CMainFrame*, int* pnLayout) {
             *pnLayout = layout;
             return int(QDialog::Accepted);
@@ -93,7 +93,7 @@ TEST_F(Startup, MissingLibraryShowsOneBoxAndNoMainWindow)
 #ifdef DSP_STUB_MISSING
 TEST_F(Startup, TwoMissingNamesShowTwoBoxesAndNoMainWindow)
 {
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_STUB_MISSING));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_STUB_MISSING));
     EXPECT_FALSE(TheApp().InitInstance({QStringLiteral("brevio")}));
     const auto& boxes = testsupport::prompter().m_boxes;
     ASSERT_EQ(boxes.size(), 2);
@@ -105,7 +105,7 @@ TEST_F(Startup, TwoMissingNamesShowTwoBoxesAndNoMainWindow)
 
 TEST_F(Startup, CancelledLayoutDialogEndsStartup)
 {
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_RECORDER));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_RECORDER));
     TheApp().SetStartupDialogRunner([](CMainFrame*, int*) { return int(QDialog::Rejected); });
     EXPECT_FALSE(TheApp().InitInstance({QStringLiteral("brevio")}));
     EXPECT_FALSE(AnyMainWindowShown());

@@ -51,7 +51,7 @@ TEST(SuperChannel, ChannelWindowTakesOverABrowserChannel)
     ASSERT_TRUE(dsp.IsLoaded());
     FakeSuperView* super = new FakeSuperView;
     PskComponents().createSuperView = [super](QWidget*) -> ISuperView* { return super; };
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_RECORDER));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_RECORDER));
     TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
         *pnLayout = 1;
         return int(QDialog::Accepted);

@@ -57,7 +57,7 @@ TEST(WaveFileEndToEnd, ChannelOneDecodesTheTextOfAWaveFile)
     platform::Sleeper::setInstance(&sleeper);
     CurrentSettings().SetDefaults();
     PreviousSettings().SetDefaults();
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
     TheApp().SetStartupDialogRunner([](CMainFrame*, int* layout) {
         *layout = 1;
         return int(QDialog::Accepted);

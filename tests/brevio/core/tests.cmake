@@ -9,22 +9,17 @@ if(pskcore_tests_sources AND TARGET brevio_core)
     add_library(dspstub_${variant} MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/DspStub.c)
     set_target_properties(dspstub_${variant} PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
       LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspstub_${variant})
-    add_dependencies(brevio_core_tests dspstub_${variant})
   endforeach()
   target_compile_definitions(dspstub_missing PRIVATE STUB_OMIT)
-  target_compile_definitions(brevio_core_tests PRIVATE
-    DSP_STUB_FULL="$<TARGET_FILE:dspstub_full>"
-    DSP_STUB_MISSING="$<TARGET_FILE:dspstub_missing>")
+  corvane_test_paths(brevio_core_tests DSP_STUB_FULL dspstub_full DSP_STUB_MISSING dspstub_missing)
   # A stand-in that plays back scripted display data (spectrum, raw samples,
   # phase vectors, channel frequencies); the display's tests use it too.
   add_library(dspscripted MODULE ${CMAKE_CURRENT_LIST_DIR}/stub/ScriptedDsp.c)
   set_target_properties(dspscripted PROPERTIES C_VISIBILITY_PRESET hidden AUTOMOC OFF
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dspscripted)
-  add_dependencies(brevio_core_tests dspscripted)
-  target_compile_definitions(brevio_core_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+  corvane_test_paths(brevio_core_tests DSP_SCRIPTED dspscripted)
   if(TARGET pskmodem117)
-    add_dependencies(brevio_core_tests pskmodem117)
-    target_compile_definitions(brevio_core_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+    corvane_test_paths(brevio_core_tests DSP_LIBRARY_REAL pskmodem117)
   endif()
 endif()
 
@@ -33,6 +28,5 @@ if(TARGET brevio_core_tests)
   add_library(dsprecorder MODULE ${CMAKE_CURRENT_LIST_DIR}/recorder/DspRecorder.cc)
   set_target_properties(dsprecorder PROPERTIES CXX_VISIBILITY_PRESET hidden AUTOMOC OFF
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests/dsprecorder)
-  add_dependencies(brevio_core_tests dsprecorder)
-  target_compile_definitions(brevio_core_tests PRIVATE DSP_RECORDER="$<TARGET_FILE:dsprecorder>")
+  corvane_test_paths(brevio_core_tests DSP_RECORDER dsprecorder)
 endif()

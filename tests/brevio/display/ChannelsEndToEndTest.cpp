@@ -146,7 +146,7 @@ QString WindowText(CFormRx* form)
 
 TEST_F(ChannelsEndToEnd, TwoChannelsDecodeTheirOwnStationsAndAClickTunesTheThird)
 {
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
     TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
         *pnLayout = 1;
         return int(QDialog::Accepted);

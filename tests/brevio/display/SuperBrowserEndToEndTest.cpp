@@ -121,7 +121,7 @@ TEST(SuperBrowserEndToEnd, FindsAndDecodesThreeStationsOfAWaveFile)
     ASSERT_TRUE(pskchannelsim::writeWave(signal.toStdString(), pskchannelsim::simulate(mixed, air), 8000.0, &error))
         << error;
 
-    TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
     TheApp().SetStartupDialogRunner([](CMainFrame*, int* layout) {
         *layout = 0;  // the Super Browser
         return int(QDialog::Accepted);

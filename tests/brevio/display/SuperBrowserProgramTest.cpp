@@ -64,7 +64,7 @@ protected:
     // The program on the scripted engine with the Super Browser layout.
     CSuperView* Start()
     {
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_SCRIPTED));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_SCRIPTED));
         TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
             *pnLayout = 0;
             return int(QDialog::Accepted);

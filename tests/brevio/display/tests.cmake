@@ -5,12 +5,10 @@ if(pskdisplay_tests_sources AND TARGET brevio_display)
   # Scripted display data through the program's DSP binding (the stand-in
   # library is built with the core's tests), and the real engine end to end.
   if(TARGET dspscripted)
-    add_dependencies(brevio_display_tests dspscripted)
-    target_compile_definitions(brevio_display_tests PRIVATE DSP_SCRIPTED="$<TARGET_FILE:dspscripted>")
+    corvane_test_paths(brevio_display_tests DSP_SCRIPTED dspscripted)
   endif()
   if(TARGET pskmodem117)
-    add_dependencies(brevio_display_tests pskmodem117)
-    target_compile_definitions(brevio_display_tests PRIVATE DSP_LIBRARY_REAL="$<TARGET_FILE:pskmodem117>")
+    corvane_test_paths(brevio_display_tests DSP_LIBRARY_REAL pskmodem117)
   endif()
 endif()
 # The end-to-end test makes its signals with the engine's transmitter and

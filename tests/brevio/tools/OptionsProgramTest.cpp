@@ -75,7 +75,7 @@ protected:
         // A recording stands in for the sound card.
         qputenv("PSKMODEM117_SOUNDCARD_FILE", m_card.toLocal8Bit());
         InstallToolComponents();
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
         TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
             *pnLayout = 1;
             return int(QDialog::Accepted);

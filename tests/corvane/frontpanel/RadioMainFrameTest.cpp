@@ -132,7 +132,7 @@ protected:
     QStringList remote(const QStringList& requests)
     {
         QProcess client;
-        client.start(QStringLiteral(REMOTE_CLIENT),
+        client.start(QString::fromUtf8(REMOTE_CLIENT),
                      QStringList{QStringLiteral("VE817-Corvane-QT9XVK-Application"), QStringLiteral("1090")} + requests);
         if (!client.waitForStarted(5000))
             return {QStringLiteral("did not start")};
