@@ -98,7 +98,7 @@ protected:
         platform::Sleeper::setInstance(&m_sleeper);
         InstallDisplayComponents();
         InstallToolComponents();
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_LIBRARY_REAL));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_LIBRARY_REAL));
         TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
             *pnLayout = 1;
             return int(QDialog::Accepted);
