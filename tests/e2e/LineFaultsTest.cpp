@@ -57,7 +57,7 @@ QString SettingName(const char* member)
 class ProbedCorvane : public ProgramProcess {
 public:
     explicit ProbedCorvane(const QString& radioPort)
-        : ProgramProcess(QStringLiteral(CORVANE_PROBED_PROGRAM), QStringLiteral("FT-817 Corvane"),
+        : ProgramProcess(QString::fromUtf8(CORVANE_PROBED_PROGRAM), QStringLiteral("FT-817 Corvane"),
                          QStringLiteral("CORVANE_DATA_DIR"))
     {
         SetStoredValue(QStringLiteral("Startup port"), radioPort);

@@ -177,7 +177,7 @@ TEST(SocketAbuse, DigitalModeProgramStaysResponsive)
 {
     const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");
     WriteSilence(recording, 2);
-    ProgramProcess brevio(QStringLiteral(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
+    ProgramProcess brevio(QString::fromUtf8(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
                           QStringLiteral("BREVIO_DATA_DIR"));
     ASSERT_TRUE(brevio.Start({{QStringLiteral("BREVIO_AUTOSTART"), QStringLiteral("1")},
                               {QStringLiteral("PSKMODEM117_SOUNDCARD_FILE"), recording}}))

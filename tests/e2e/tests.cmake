@@ -16,6 +16,5 @@ if(TARGET e2e_tests AND TARGET corvane_organisers)
   target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
     corvane_organisers Qt6::Widgets)
   set_target_properties(corvane-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
-  add_dependencies(e2e_tests corvane-probed)
-  target_compile_definitions(e2e_tests PRIVATE CORVANE_PROBED_PROGRAM="$<TARGET_FILE:corvane-probed>")
+  corvane_test_paths(e2e_tests CORVANE_PROBED_PROGRAM corvane-probed)
 endif()
