@@ -24,7 +24,7 @@ public:
         for (QMenuBar* bar : pWindow->findChildren<QMenuBar*>())
             bar->installEventFilter(this);
     }
-    void Add(const QKeySequence& keys, QPointer<QAction> action) { m_actions.insert(keys, action); }
+    void Add(const QKeySequence& keys, std::function<void()> run) { m_actions.insert(keys, std::move(run)); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -33,8 +33,7 @@ protected:
             auto* shortcut = static_cast<QShortcutEvent*>(event);
             const auto it = m_actions.constFind(shortcut->key());
             if (it != m_actions.constEnd()) {
-                if (*it && (*it)->isEnabled())
-                    (*it)->trigger();
+                (*it)();
                 return true;
             }
         }
@@ -42,7 +41,7 @@ protected:
     }
 
 private:
-    QHash<QKeySequence, QPointer<QAction>> m_actions;
+    QHash<QKeySequence, std::function<void()>> m_actions;
 };
 constexpr uint8_t kAlt = FVIRTKEY | FNOINVERT | FALT;
 constexpr uint8_t kCtrl = FVIRTKEY | FNOINVERT | FCONTROL;
@@ -75,6 +74,10 @@ int qtKey(uint16_t key)
     case 0x22: return Qt::Key_PageDown;
     case 0x23: return Qt::Key_End;
     case 0x24: return Qt::Key_Home;
+    case 0x25: return Qt::Key_Left;
+    case 0x26: return Qt::Key_Up;
+    case 0x27: return Qt::Key_Right;
+    case 0x28: return Qt::Key_Down;
     default: return 0;
     }
 }
@@ -234,7 +237,9 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
                 continue;
             auto* shortcut = new QShortcut(keys, pWindow);
             QPointer<QAction> target(action);
-            auto run = [target] {
+            auto run = [refresh = m_refresh, target] {
+                if (refresh)
+                    refresh();
                 if (target && target->isEnabled())
                     target->trigger();
             };
@@ -243,7 +248,7 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
             // key is the one that counts, as accelerators come before
             // mnemonics.
             QObject::connect(shortcut, &QShortcut::activatedAmbiguously, pWindow, run);
-            keeper->Add(keys, target);
+            keeper->Add(keys, run);
             m_shortcuts << shortcut;
         }
         m_shortcuts << keeper;

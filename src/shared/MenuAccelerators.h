@@ -63,6 +63,10 @@ public:
     // Where command prompts ("status text\ntooltip") come from.
     using PromptSource = std::function<QString(unsigned)>;
     void SetPromptSource(PromptSource source) { m_promptSource = std::move(source); }
+    // Brings the commands' enabled states up to date before a key is acted
+    // on: a state refreshed only when a menu opens would refuse a command
+    // that has become available since (Abort once a transmission runs).
+    void SetStateRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
 
     QString GetKeyName(unsigned nId) const { return m_keyNames.value(uint16_t(nId)); }
 
@@ -77,6 +81,7 @@ private:
     QHash<uint16_t, QString> m_descriptions;
     QHash<uint16_t, QString> m_keyNames;
     PromptSource m_promptSource;
+    std::function<void()> m_refresh;
     // Owned by their window: one that went away took its shortcuts with it.
     QList<QPointer<QObject>> m_shortcuts;
 };

@@ -228,6 +228,7 @@ void CMainFrame::BuildAccelerators()
         table.append(entry);
     }
     m_accelerators.SetTable(table);
+    m_accelerators.SetStateRefresh([this] { UpdateCommandStates(); });
     m_accelTable = m_accelerators.Build(menuBar(), this);
 }
 
