@@ -15,6 +15,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/TxTextWindow.h"
+#include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
 
@@ -85,6 +86,7 @@ protected:
         o.extraArguments << QStringLiteral("--alc") << QString::number(kAlc);
         // AGC Slow in the radio's menu byte (bits 0-1; bit 6 set: unlocked).
         o.pokes << QStringLiteral("0057=C2");
+        o.faults << RadioFaults();
         m_sim = std::make_unique<testsupport::Simulator>(o);
         ASSERT_TRUE(m_sim->isRunning()) << m_sim->errorText().toStdString();
 
@@ -170,6 +172,8 @@ protected:
     {
         return WaitFor([&] { return CountFrames(*m_sim, frame) > 0; }, ms);
     }
+
+    virtual QStringList RadioFaults() const { return {}; }
 
     std::unique_ptr<testsupport::Simulator> m_sim;
     std::unique_ptr<CorvaneProcess> m_corvane;
@@ -331,6 +335,71 @@ TEST_F(BothPrograms, ClosingCorvaneUnkeysTheRadioItKeyedForBrevio)
     EXPECT_EQ(CountFrames(*m_sim, pttOff), 1);
     const QList<QByteArray> frames = m_sim->frames();
     EXPECT_LT(frames.indexOf(pttOn), frames.indexOf(pttOff));
+}
+
+// A radio that never acknowledges PTT: Corvane cannot key it.
+class BothProgramsPttRefused : public BothPrograms {
+protected:
+    QStringList RadioFaults() const override { return {QStringLiteral("no-answer:op=08")}; }
+};
+
+// F1 in channel 1 as the operator presses it, with text typed.
+void PressTransmit(CMainFrame* frame, const QString& text)
+{
+    CFormRx* channel1 = frame->GetChannelWindow(0);
+    channel1->GetTxWindow()->setPlainText(text);
+    frame->OnCommand(32801);
+}
+
+const QString kPttRefused = QStringLiteral(
+    "FT-817 Corvane could not switch the radio to transmit: it is not running or it has lost the radio.\n"
+    "Nothing was transmitted.");
+
+TEST_F(BothProgramsPttRefused, BrevioSaysSoAndDoesNotTransmit)
+{
+    ASSERT_TRUE(m_frame->IsRadioLinked());
+    testsupport::prompter().clear();
+    PressTransmit(m_frame, QStringLiteral("CQ CQ"));
+    const QByteArray pttOn = Frame("0000000008");
+    const QByteArray pttOff = Frame("0000000088");
+    EXPECT_EQ(CountFrames(*m_sim, pttOn), 1);
+    // Told, once, in a box; nothing goes to the transmitter, and a radio that
+    // keyed without answering is unkeyed again.
+    const auto& boxes = testsupport::prompter().m_boxes;
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, kPttRefused);
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(RadioSaw(pttOff));
+    CTxTextWindow* tx = m_frame->GetChannelWindow(0)->GetTxWindow();
+    EXPECT_EQ(tx->GetSentCount(), 0);
+    EXPECT_TRUE(tx->HasUnsent());
+    for (const QString& line : BrevioLog().split(QLatin1Char('\n')))
+        EXPECT_FALSE(line.endsWith(QStringLiteral("Switching radio to Tx"))) << line.toStdString();
+    EXPECT_TRUE(BrevioLog().contains(QStringLiteral("Switching radio to Tx failed: FT-817 Corvane did not key the radio")));
+    WaitFor([] { return false; }, 1000);
+    EXPECT_FALSE(m_frame->IsTransmitting());
+}
+
+TEST_F(BothPrograms, ARadioLostToCorvaneShowsAsALostLinkAndIsNotKeyed)
+{
+    ASSERT_TRUE(WaitFor([&] { return m_bar->GetFrequency() == kRadioFrequency; }));
+    // The radio goes away: Corvane's polls fail from now on.
+    m_sim->stop();
+    ASSERT_TRUE(WaitFor([&] { return !m_frame->IsRadioLinked(); }, 15000)) << m_corvane->Diagnostics().toStdString();
+    EXPECT_EQ(m_bar->GetFrequencyText(), QStringLiteral("Radio"));
+    // Its probe finds Corvane, but no radio behind it.
+    m_frame->ProbeRadioProgram();
+    EXPECT_FALSE(m_frame->IsRadioLinked());
+
+    testsupport::prompter().clear();
+    PressTransmit(m_frame, QStringLiteral("CQ CQ"));
+    const auto& boxes = testsupport::prompter().m_boxes;
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, kPttRefused);
+    EXPECT_EQ(m_frame->GetChannelWindow(0)->GetTxWindow()->GetSentCount(), 0);
+    WaitFor([] { return false; }, 1000);
+    EXPECT_FALSE(m_frame->IsTransmitting());
+    EXPECT_TRUE(m_corvane->IsRunning());
 }
 
 } // namespace

@@ -125,6 +125,9 @@ void CFormRx::CentreFrequencies(int nDial, int nAudio, int nCentre, int& nNewDia
 void CFormRx::StartTransmitting(bool bAutostop)
 {
     CMainFrame* frame = GetMainFrame();
+    // The radio first: when it cannot be keyed the text stays unsent.
+    if (frame && !frame->KeyRadioForTransmit())
+        return;
     if (bAutostop)
         m_bAutoStop = true;
     m_pTxWindow->StartStop(1);

@@ -98,10 +98,16 @@ public:
     static QString StatusText(int nCode);
 
     // Transmit control.
-    void StartTransmit(bool bStart);
+    // False when a start was refused because the radio could not be keyed.
+    bool StartTransmit(bool bStart);
+    // Keys the radio through the radio program when PTT goes that way, before
+    // a window starts sending its text (StartTransmit then does not key it
+    // again). False, and the operator told, when the radio could not be
+    // keyed: nothing may be transmitted then.
+    bool KeyRadioForTransmit();
     bool IsInTxDelay() const { return m_bInTxDelay; }
     void PttOn() { RadioCommand(3, 0); }
-    void PttOff() { RadioCommand(4, 0); }
+    void PttOff();
     void SetSendCWId(bool bSend);
     bool GetSendCWId() const { return m_bSendCWId; }
     void SetCWIdPending(bool bPending) { m_bCWIdPending = bPending; }
@@ -239,6 +245,8 @@ private:
     bool m_bRadioNB = false;
     bool m_bRadioDig = false;
     bool m_bRadioLinked = false;
+    bool m_bPttPrepared = false;  // keyed by KeyRadioForTransmit for the next start
+    int m_nPttProgram = 0;        // the program that keyed the radio and has not unkeyed it
     bool m_bFreqAdjust = true;
     bool m_bFullScreen = false;
     QRect m_rectSaved;

@@ -245,15 +245,18 @@ int CMainFrame::TxModeCode(int nSpeed, int nModulation)
     return RxModeCode(nSpeed, nModulation);
 }
 
-void CMainFrame::StartTransmit(bool bStart)
+bool CMainFrame::StartTransmit(bool bStart)
 {
     if (!bStart) {
         fnStopTX();
-        return;
+        return true;
     }
     const CPSK31Settings& s = CurrentSettings();
-    if (s.m_bPTTFT817 || s.m_bPTTRVL)
-        PttOn();
+    const bool prepared = m_bPttPrepared;
+    m_bPttPrepared = false;
+    if (!prepared && !KeyRadioForTransmit())
+        return false;
+    m_bPttPrepared = false;  // KeyRadioForTransmit sets it for a later start
     m_bCWIdPending = m_bSendCWId;
     CPSK31App::LogPrintf("Switching radio to Tx");
     m_nTxMode = TxModeCode(s.m_eSpeed, m_pModeBar ? m_pModeBar->GetMode() : 0);
@@ -265,6 +268,7 @@ void CMainFrame::StartTransmit(bool bStart)
         m_bInTxDelay = true;
         QTimer::singleShot(s.m_nTxDelay, this, [this] { EndTxDelay(); });
     }
+    return true;
 }
 
 void CMainFrame::EndTxDelay()

@@ -108,6 +108,48 @@ void CMainFrame::RadioCommand(int nCommand, int nArgument)
     }
 }
 
+bool CMainFrame::KeyRadioForTransmit()
+{
+    const CPSK31Settings& s = CurrentSettings();
+    if (!s.m_bPTTFT817 && !s.m_bPTTRVL)
+        return true;
+    const int program = m_bRadioLinked ? m_nRadioProgram : (s.m_bPTTFT817 ? 1 : 2);
+    if (m_bRadioLinked) {
+        PttOn();
+        if (m_bRadioLinked) {
+            m_nPttProgram = program;
+            m_bPttPrepared = true;
+            return true;
+        }
+        // Refused: a radio that keyed all the same without confirming it
+        // must not stay on the air.
+        SendRemote(program == 1 ? RadioProgramClass() : RavelinClass(), 4, 0);
+    }
+    // Nothing would key the radio: sending now would only pretend to.
+    const QString name = program == 1 ? QStringLiteral("FT-817 Corvane") : QStringLiteral("Ravelin");
+    CPSK31App::LogPrintf("Switching radio to Tx failed: %s did not key the radio", name.toLocal8Bit().constData());
+    platform::messageBox(this,
+                         QStringLiteral("%1 could not switch the radio to transmit: it is not running or it has "
+                                        "lost the radio.\nNothing was transmitted.")
+                             .arg(name),
+                         QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+    return false;
+}
+
+void CMainFrame::PttOff()
+{
+    const int keyed = m_nPttProgram;
+    m_nPttProgram = 0;
+    if (m_bRadioLinked) {
+        RadioCommand(4, 0);
+        return;
+    }
+    // The link went while the radio was keyed: the program that keyed it
+    // is still asked to unkey it.
+    if (keyed)
+        SendRemote(keyed == 1 ? RadioProgramClass() : RavelinClass(), 4, 0);
+}
+
 void CMainFrame::ActivateRadioProgram()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);

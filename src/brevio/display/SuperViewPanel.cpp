@@ -253,6 +253,9 @@ void CSuperView::StartTx()
     CMainFrame* frame = GetMainFrame();
     if (frame && frame->IsTransmitting())
         return;
+    // The radio first: when it cannot be keyed the text stays unsent.
+    if (frame && !frame->KeyRadioForTransmit())
+        return;
     m_pTxWindow->StartStop(1);
     const int id = m_nSelected + CSuperBrowserEngine::kFirstDspId;
     if (frame)

@@ -307,9 +307,9 @@ void CCatLink::SetMode(uint8_t nMode)
     }
 }
 
-void CCatLink::SetPtt(bool bOn)
+bool CCatLink::SetPtt(bool bOn)
 {
-    SetCommand(0, 0, 0, 0, bOn ? 0x08 : 0x88, QStringLiteral("Set PTT"));
+    return SetCommand(0, 0, 0, 0, bOn ? 0x08 : 0x88, QStringLiteral("Set PTT"));
 }
 
 void CCatLink::SetRepeaterShift(int nShift)

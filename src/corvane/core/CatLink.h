@@ -87,7 +87,8 @@ public:
     // Offset in 10 Hz units, -999 to 999.
     bool SetClarifierOffset(int nTenHz);
     void SetMode(uint8_t nMode);
-    void SetPtt(bool bOn);
+    // FALSE when the radio did not acknowledge it.
+    bool SetPtt(bool bOn);
     void SetRepeaterShift(int nShift);
     bool SetRepeaterOffset(uint32_t nHz);
     void SetToneMode(int nMode);

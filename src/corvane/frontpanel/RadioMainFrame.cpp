@@ -95,6 +95,7 @@ public:
     bool IsShowingTxMeter() const override { return view->IsShowingTxMeter(); }
     int GetTxMeter() const override { return view->GetTxMeter(); }
     int GetAlcMeter() const override { return view->GetAlcMeter(); }
+    bool IsRadioAnswering() const override { return !view->Panel().LastPollFailed(); }
 };
 ViewPanel g_viewPanel;
 

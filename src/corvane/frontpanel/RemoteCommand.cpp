@@ -62,8 +62,10 @@ uint32_t CRemoteCommand::Handle(uint32_t wParam, int32_t lParam)
         break;
     case REMOTE_PTT_ON:
         // Also when the radio did not confirm: it may have keyed all the same.
-        m_link.SetPtt(true);
         m_bKeyedForRemote = true;
+        // The sender must not go on as if it were transmitting.
+        if (!m_link.SetPtt(true))
+            return 0;
         break;
     case REMOTE_PTT_OFF:
         m_link.SetPtt(false);
@@ -115,5 +117,7 @@ uint32_t CRemoteCommand::Handle(uint32_t wParam, int32_t lParam)
     }
     if (bStatus)
         return StatusWord(panel);
-    return panel ? panel->GetFrequency() : 0;
+    // A frequency is only given while the radio answers: the last one read
+    // would pass a lost radio off as present.
+    return panel && panel->IsRadioAnswering() ? panel->GetFrequency() : 0;
 }

@@ -28,6 +28,9 @@ public:
     virtual bool IsShowingTxMeter() const = 0;
     virtual int GetTxMeter() const = 0;
     virtual int GetAlcMeter() const = 0;
+    // False while the radio does not answer the panel's polls: the readings
+    // are then those of a radio that may be gone.
+    virtual bool IsRadioAnswering() const { return true; }
 };
 
 class CRemoteCommand {

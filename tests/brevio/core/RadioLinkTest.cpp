@@ -5,6 +5,7 @@
 #include "platform/LocalMessaging.h"
 #include "platform/SerialPort.h"
 #include "brevio/core/RadioToolBar.h"
+#include "brevio/core/TxTextWindow.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 
@@ -258,6 +259,76 @@ TEST(RadioLink, TransmissionKeysAndUnkeysTheSimulatedRadio)
     f.frame->OnCommand(32826 + 5);  // 14.070.150
     ASSERT_TRUE(sim.waitForFrames(3));
     EXPECT_EQ(sim.frames().last(), QByteArray::fromHex("0140701501"));
+}
+
+TEST(RadioLink, APttTheRadioProgramCannotCarryOutStopsTheTransmission)
+{
+    const QString refused = QStringLiteral(
+        "FT-817 Corvane could not switch the radio to transmit: it is not running or it has lost the radio.\n"
+        "Nothing was transmitted.");
+    FrameFixture f;
+    CurrentSettings().m_bPTTFT817 = 1;
+    CurrentSettings().m_nTxDelay = 0;
+    CFormRx* form = f.forms[0];
+    CTxTextWindow* tx = form->GetTxWindow();
+    tx->setPlainText(QStringLiteral("CQ CQ"));
+    {
+        RadioProgram radio(CMainFrame::RadioProgramClass());
+        f.frame->ProbeRadioProgram();
+        ASSERT_TRUE(f.frame->IsRadioLinked());
+        // The program answers the keying with 0: it could not key the radio.
+        radio.m_frequency = 0;
+        testsupport::prompter().clear();
+        f.dsp.Clear();
+        form->ToggleTransmit();
+        // Told; the text stays unsent and the transmitter is not started; a
+        // radio that keyed without saying so is unkeyed.
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].text, refused);
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Error"));
+        EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty());
+        EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).isEmpty());
+        EXPECT_EQ(tx->GetSentCount(), 0);
+        EXPECT_EQ(Commands(radio.Requests()).mid(1), (QList<uint32_t>{3, 4}));
+        EXPECT_FALSE(f.frame->IsRadioLinked());
+        EXPECT_FALSE(form->IsAutoStop());
+        EXPECT_TRUE(f.LogLines().contains(
+            QStringLiteral("Switching radio to Tx failed: FT-817 Corvane did not key the radio")));
+        EXPECT_FALSE(f.LogLines().contains(QStringLiteral("Switching radio to Tx")));
+    }
+    // With no radio program at all, the same.
+    testsupport::prompter().clear();
+    f.dsp.Clear();
+    EXPECT_FALSE(f.frame->StartTransmit(true));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text, refused);
+    EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty());
+    // Without PTT through a radio program nothing is asked of one.
+    CurrentSettings().m_bPTTFT817 = 0;
+    testsupport::prompter().clear();
+    EXPECT_TRUE(f.frame->StartTransmit(true));
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStartTX")).size(), 1);
+}
+
+TEST(RadioLink, ALinkLostWhileKeyedStillUnkeysTheRadio)
+{
+    FrameFixture f;
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    CurrentSettings().m_bPTTFT817 = 1;
+    CurrentSettings().m_nTxDelay = 0;
+    f.frame->ProbeRadioProgram();
+    ASSERT_TRUE(f.frame->StartTransmit(true));
+    f.Engine(CMainFrame::WM_DSP_STATUS, 1, 0);
+    // A poll answered 0 drops the link during the transmission.
+    radio.m_frequency = 0;
+    f.frame->RadioCommand(2, 0);
+    ASSERT_FALSE(f.frame->IsRadioLinked());
+    f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+    EXPECT_EQ(Commands(radio.Requests()).mid(1), (QList<uint32_t>{3, 2, 4}));
+    // Once unkeyed, a later end of transmission sends nothing more.
+    f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+    EXPECT_EQ(Commands(radio.Requests()).count(4u), 1);
 }
 
 TEST(RadioLink, StatusZeroBeforeAnyTransmitLeavesTheRadioKeyedAlone)

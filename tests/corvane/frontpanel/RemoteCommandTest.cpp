@@ -48,26 +48,62 @@ struct PanelState final : CRemotePanel {
     bool IsShowingTxMeter() const override { return tx; }
     int GetTxMeter() const override { return pwr; }
     int GetAlcMeter() const override { return alc; }
+    bool IsRadioAnswering() const override { return answering; }
+    bool answering = true;
 };
 
 class RemoteCommandTest : public cattest::SimLink {
 protected:
     void SetUp() override
     {
-        start();
+        start(RadioOptions());
         panel = std::make_unique<PanelState>(*link);
         handler = std::make_unique<CRemoteCommand>(
             *link, CRemoteCommand::Hooks{[this]() -> CRemotePanel* { return withPanel ? panel.get() : nullptr; },
                                          [this] { return closing; }, [this] { ++activations; }});
         newFrames();
     }
+    virtual testsupport::Simulator::Options RadioOptions() const { return {}; }
     std::unique_ptr<PanelState> panel;
     std::unique_ptr<CRemoteCommand> handler;
     bool withPanel = true;
     bool closing = false;
     int activations = 0;
 };
+// A radio that does not acknowledge the first PTT-on frame.
+class RemoteCommandDeafRadio : public RemoteCommandTest {
+protected:
+    testsupport::Simulator::Options RadioOptions() const override
+    {
+        testsupport::Simulator::Options o;
+        o.faults << QStringLiteral("no-answer:op=08,count=1");
+        return o;
+    }
+};
 } // namespace
+
+TEST_F(RemoteCommandDeafRadio, PttOnTheRadioDidNotTakeIsAnsweredZero)
+{
+    panel->frequency = 7040000;
+    // The sender is told the radio is not keyed; it may have keyed without
+    // answering, so closing still unkeys it.
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_PTT_ON, 0), 0u);
+    EXPECT_TRUE(handler->IsKeyedForRemote());
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_PTT_ON, 0), 7040000u);
+    EXPECT_EQ(newFrames(), hexList({"00 00 00 00 08", "00 00 00 00 08"}));
+}
+
+TEST_F(RemoteCommandTest, ALostRadioGivesNoFrequency)
+{
+    panel->frequency = 7040000;
+    panel->answering = false;
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_GET_FREQUENCY, 0), 0u);
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_SET_AGC, 1), 0u);
+    // The status word still has its bit 0: it never reads as a lost link.
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_GET_STATUS, 0) & 1u, 1u);
+    panel->answering = true;
+    EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_GET_FREQUENCY, 0), 7040000u);
+}
 
 TEST_F(RemoteCommandTest, TuneSetsTheFrequencyPollsAndAnswersTheNewOne)
 {
