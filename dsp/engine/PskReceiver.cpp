@@ -81,6 +81,7 @@ void PskReceiver::rebuild()
         v = float(v / sum);
     m_matched.create(mf, 1);
     m_timing.create(m_decimatedRate / m_mode.symbolRate);
+    m_clock.create(m_decimatedRate / m_mode.symbolRate);
     m_imd.create(m_decimatedRate, m_mode.symbolRate, 16 * kSamplesPerSymbol);
     m_oscillator.create(-m_frequency, m_rate);
     reset();
@@ -119,7 +120,7 @@ void PskReceiver::reset()
     m_afcCount = 0;
     m_reversals = 0;
     m_sinceImd = 0;
-    m_clockSum = 0;
+    m_clock.reset();
     m_clockCount = 0;
     m_vectors.fill({});
     m_vectorLength.fill(0);
@@ -131,7 +132,8 @@ void PskReceiver::setFrequency(double hz)
 {
     m_setFrequency = std::clamp(hz, kMinFrequency, kMaxFrequency);
     retune(m_setFrequency);
-    m_clockSum = 0;
+    // Another signal, likely from another station's clock.
+    m_clock.reset();
     m_clockCount = 0;
     m_quality = 0;
 }
@@ -165,7 +167,7 @@ void PskReceiver::vectors(int out[16]) const
 
 double PskReceiver::clockErrorPpm() const
 {
-    return m_timing.periodError() / m_timing.samplesPerSymbol() * 1e6;
+    return m_clock.ppm();
 }
 
 void PskReceiver::execute(const float* in, int n, RxEvents& events)
@@ -212,6 +214,7 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
     m_recentPower += (p - m_recentPower) / 2;
     const float mag = std::abs(z);
     if (mag <= 0 || m_power <= 0) {
+        m_clock.gap();
         m_quality -= m_quality * m_squelchAlpha; // silence
         if (m_quality < 0.2)
             m_timing.setLocked(false);
@@ -294,15 +297,19 @@ void PskReceiver::symbol(cfloat s, RxEvents& events)
         m_sinceImd = 15;
     }
 
-    // Clock error while the signal is clean enough.
-    if (m_quality > 0.5) {
-        m_clockSum += m_timing.periodError();
+    // Clock error from the symbols taken while the signal is clean enough,
+    // read out after every ten seconds of them.
+    if (m_quality > 0.5 && m_timing.settled()) {
+        m_clock.add(m_timing.lastTime());
         if (++m_clockCount >= long(10 * m_mode.symbolRate)) {
-            events.clock = true;
-            events.clockPpm = int(std::lround(m_clockSum / m_clockCount / m_timing.samplesPerSymbol() * 1e6));
-            m_clockSum = 0;
             m_clockCount = 0;
+            if (m_clock.valid()) {
+                events.clock = true;
+                events.clockPpm = int(std::lround(m_clock.ppm()));
+            }
         }
+    } else {
+        m_clock.gap();
     }
 
     // A signal that has just stopped leaves the level high for a moment:

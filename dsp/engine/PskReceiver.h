@@ -3,6 +3,7 @@
 #include <complex>
 #include <vector>
 
+#include "engine/ClockEstimator.h"
 #include "engine/ConvolutionalCode.h"
 #include "engine/Fft.h"
 #include "engine/FirFilter.h"
@@ -114,8 +115,8 @@ private:
     int m_reversals = 0;
     int m_sinceImd = 0;
 
-    double m_clockSum = 0;
-    long m_clockCount = 0;
+    ClockEstimator m_clock;
+    long m_clockCount = 0;  // clean symbols since the last reading
 
     // Symbols the squelch must have been open for before a character starts.
     static constexpr int kSquelchSettle = 4;

@@ -16,6 +16,7 @@ void TimingLoop::reset()
     std::fill(std::begin(m_ring), std::end(m_ring), cfloat{});
     m_count = 0;
     m_next = m_period + 2;
+    m_lastTime = 0;
     m_prev = {};
     m_power = 0;
     m_integrator = 0;
@@ -45,6 +46,7 @@ bool TimingLoop::execute(cfloat x, cfloat* symbol)
     if (double(m_count) < m_next + 3)
         return false;
     const cfloat y = at(m_next);
+    m_lastTime = m_next;
     const cfloat mid = at(m_next - 0.5 * (m_period + m_integrator));
     const double p = std::norm(y);
     m_power += (p - m_power) * (m_symbols < 16 ? 0.25 : 0.05);
@@ -53,7 +55,7 @@ bool TimingLoop::execute(cfloat x, cfloat* symbol)
         e = double(((y - m_prev) * std::conj(mid)).real()) / m_power;
     e = std::clamp(e, -1.0, 1.0);
     // Faster while pulling in, gentler once settled.
-    const bool settled = m_locked && m_lockedSymbols >= 32;
+    const bool settled = m_locked && m_lockedSymbols >= kSettleSymbols;
     const double kp = settled ? 0.25 : 0.8;
     const double ki = !m_locked ? 0.0 : settled ? 0.0015 : 0.004;
     m_integrator = std::clamp(m_integrator - ki * e, -0.02 * m_period, 0.02 * m_period);

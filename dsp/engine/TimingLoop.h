@@ -29,15 +29,21 @@ public:
     double periodError() const { return m_integrator; }
     double samplesPerSymbol() const { return m_period; }
     long symbols() const { return m_symbols; }
+    // When the symbol last returned was taken, in samples since the reset.
+    double lastTime() const { return m_lastTime; }
+    // Locked on a signal and past pulling in.
+    bool settled() const { return m_locked && m_lockedSymbols >= kSettleSymbols; }
 
 private:
     cfloat at(double t) const;
 
     static constexpr int kRing = 128;
+    static constexpr int kSettleSymbols = 32;
     double m_period = 16.0;
     cfloat m_ring[kRing]{};
     long m_count = 0;      // samples received
     double m_next = 0;     // time of the next symbol sample, in samples
+    double m_lastTime = 0;
     cfloat m_prev{};
     double m_power = 0;
     double m_integrator = 0;
