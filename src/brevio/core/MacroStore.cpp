@@ -182,15 +182,68 @@ void CMacroStore::ReadLines(const QStringList& lines)
     }
 }
 
-void CMacroStore::Load(const QString& strPath)
+bool CMacroStore::IsMacroFile(const QStringList& lines, QString* pstrReason)
 {
-    RemoveAll();
+    auto refuse = [pstrReason](const QString& reason) {
+        if (pstrReason)
+            *pstrReason = reason;
+        return false;
+    };
+    static const QString kFileType = QStringLiteral("#@filetype=");
+    bool banner = false;
+    int records = 0, macroLines = 0;
+    for (const QString& line : lines) {
+        if (line.startsWith(kFileType)) {
+            bool ok = false;
+            const int kind = line.mid(kFileType.size()).trimmed().toInt(&ok);
+            if (ok && kind != kFileKind) {
+                const QString contents = CDefinitionFileHeader::ContentsText(kind);
+                return refuse(contents.isEmpty() ? QStringLiteral("it is a definitions file of another kind (%1)").arg(kind)
+                                                 : QStringLiteral("it holds %1").arg(contents.toLower()));
+            }
+            banner = banner || ok;
+            continue;
+        }
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line == QLatin1String("-@-")) {
+            ++records;
+            continue;
+        }
+        // Every other line is a three-digit code, alone or before its value.
+        const bool code = line.size() >= 3 && line[0].isDigit() && line[1].isDigit() && line[2].isDigit() &&
+                          (line.size() == 3 || line[3] == QLatin1Char(' '));
+        if (!code)
+            return refuse(QStringLiteral("a line of it is no macro line: \"%1\"").arg(line.left(40)));
+        const int number = line.left(3).toInt();
+        if (number >= 100 && number <= 104)
+            ++macroLines;
+    }
+    // Records of some other tagged-line file share the form, not the codes.
+    if ((records == 0 && !banner) || (records > 0 && macroLines == 0))
+        return refuse(QStringLiteral("it holds no macros"));
+    return true;
+}
+
+bool CMacroStore::Load(const QString& strPath, QString* pstrError)
+{
     CTextFile file(strPath, false);
-    if (!file.Exists())
-        return;
+    if (!file.Exists()) {
+        RemoveAll();
+        return true;
+    }
     QStringList lines;
     file.ReadLines(lines);
+    if (!file.IsOk()) {
+        if (pstrError)
+            pstrError->clear();
+        return false;
+    }
+    if (!IsMacroFile(lines, pstrError))
+        return false;
+    RemoveAll();
     ReadLines(lines);
+    return true;
 }
 
 void CMacroStore::LoadDefault()

@@ -95,8 +95,14 @@ public:
     void Swap(int a, int b);
 
     // A missing file leaves the store empty and says nothing; other file
-    // errors are shown by the text file.
-    void Load(const QString& strPath);
+    // errors are shown by the text file. A file that cannot be read, or is
+    // not a macro definitions file, changes nothing: false, with the reason
+    // (empty when the text file has already shown it).
+    bool Load(const QString& strPath, QString* pstrError = nullptr);
+    // Whether the lines can be those of a macro definitions file: a banner
+    // of another kind of definitions, a line that is no record line, or no
+    // record at all in a file without the macros' banner say it is not.
+    static bool IsMacroFile(const QStringList& lines, QString* pstrReason = nullptr);
     void Save(const QString& strPath) const;
     // The record lines Save writes, without the comment block around them.
     QStringList RecordLines() const;

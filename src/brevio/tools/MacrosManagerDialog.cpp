@@ -1,14 +1,15 @@
 #include "brevio/tools/MacrosManagerDialog.h"
 
-#include "platform/Prompter.h"
 #include "brevio/tools/MacroBulkEdit.h"
 #include "brevio/tools/MacroEditorDialog.h"
 #include "brevio/tools/ToolDialogs.h"
+#include "platform/Prompter.h"
 #include "shared/StringEx.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnFileDialog.h"
 #include "shared/ui/OwnListCtrl.h"
 
+#include <QDir>
 #include <QMenuBar>
 
 namespace {
@@ -375,7 +376,16 @@ void CMacrosManagerDialog::OnLoad()
     QString path = CMacroStore::DefaultFileName();
     if (!ChooseTextFileToOpen(this, path, QStringLiteral("Load Macro Definitions")))
         return;
-    m_working.Load(path);
+    // A file that is not one leaves the list as it was.
+    QString error;
+    if (!m_working.Load(path, &error)) {
+        if (!error.isEmpty())
+            platform::messageBox(this,
+                                 QStringLiteral("\"%1\" is not a macro definitions file: %2.\nNothing was loaded.")
+                                     .arg(QDir::toNativeSeparators(path), error),
+                                 QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+        return;
+    }
     Refill(QString());
     SetModified(true);
 }

@@ -137,6 +137,39 @@ TEST(MacroStore, MissingFileLeavesTheStoreEmptyWithoutAMessage)
     EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }
 
+TEST(MacroStore, AFileThatIsNoMacroFileLeavesTheStoreAsItWas)
+{
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool macros;
+    };
+    const Case cases[] = {
+        {"records", "100 A\r\n-@-", true},
+        {"banner only (an empty store saved)", "#\r\n#@filetype=1", true},
+        {"unknown codes beside macro codes", "105 z\r\n100 T\r\n-@-", true},
+        {"text", "Dear Sir,\r\nthank you", false},
+        {"nothing", "", false},
+        {"comments only", "# a\r\n#", false},
+        {"another banner", "100 Name\r\n-@-\r\n#@filetype=3", false},
+        {"records of another file", "001 x\r\n002 y\r\n-@-", false},
+        {"a code glued to its value", "100Title\r\n-@-", false},
+    };
+    for (const Case& c : cases) {
+        const QString path = PathOf("maybe.txt");
+        WriteRaw(path, c.file);
+        CMacroStore store;
+        store.Add(QStringLiteral("old"), {QStringLiteral("kept")}, 0);
+        QString error;
+        EXPECT_EQ(store.Load(path, &error), c.macros) << c.name;
+        if (c.macros)
+            continue;
+        EXPECT_FALSE(error.isEmpty()) << c.name;
+        ASSERT_EQ(store.GetCount(), 1) << c.name;
+        EXPECT_EQ(store.GetAt(0)->GetFullTitle(), QStringLiteral("old")) << c.name;
+    }
+}
+
 TEST(MacroStore, DuplicateTitlesLoadAndLookupsFindTheFirst)
 {
     WriteRaw(PathOf("dup.txt"), "100 Same\r\n101 one\r\n-@-\r\n100 Same\r\n101 two\r\n-@-\r\n");

@@ -290,6 +290,46 @@ TEST_F(MacrosManagerTest, LoadAndSaveThroughTheChoosers)
     EXPECT_TRUE(m->IsModified());
 }
 
+TEST_F(MacrosManagerTest, AFileThatIsNoMacroFileIsRefusedAndChangesNothing)
+{
+    auto m = Open();
+    const int before = m->WorkingStore().GetCount();
+    ASSERT_GT(before, 0);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"garbage.txt", QByteArray("\x7f""ELF\x02\x01\x01\0\0\0binary junk\r\nmore", 21), "a line of it is no macro line"},
+        {"empty.txt", QByteArray(), "it holds no macros"},
+        {"tags.txt", "#\r\n100 Name\r\n101 Ann\r\n-@-\r\n#@filetype=0", "it holds tag definitions"},
+        {"memories.txt", "001 0\r\n002 14070000\r\n-@-\r\n", "it holds no macros"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = testsupport::dataFolder() + QLatin1Char('/') + QLatin1String(c.name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        m->SetModified(false);
+        testsupport::prompter().clear();
+        testsupport::prompter().m_files = {path};
+        m->OnCommand(CMacrosManagerDialog::ID_LOAD);
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        const auto& box = testsupport::prompter().m_boxes[0];
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("\"%1\" is not a macro definitions file: %2")
+                                            .arg(QDir::toNativeSeparators(path), QLatin1String(c.reason))))
+            << box.text.toStdString();
+        EXPECT_TRUE(box.text.endsWith(QStringLiteral("\nNothing was loaded."))) << box.text.toStdString();
+        EXPECT_EQ(box.caption, QStringLiteral("Error"));
+        EXPECT_EQ(m->WorkingStore().GetCount(), before);
+        EXPECT_EQ(m->List()->GetItemCount(), before);
+        EXPECT_FALSE(m->IsModified());
+    }
+}
+
 TEST(MacroEditor, OkStateTitleLimitsHelpAndTagInsertion)
 {
     CMacroEditorDialog e(nullptr, QStringList{QStringLiteral("Taken")});
