@@ -5,6 +5,7 @@
 #include "RecordingDsp.h"
 #include "platform/Program.h"
 #include "platform/Sleeper.h"
+#include "brevio/core/Components.h"
 #include "brevio/core/FormRx.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
@@ -135,6 +136,8 @@ protected:
 TEST_F(ShortcutKeys, EveryRowReachesItsCommandFromTheChannelWindow)
 {
     ASSERT_NE(m_form, nullptr);
+    // The display window shown (the Palette Editor needs it).
+    m_frame->GetDisplayBar()->show();
     // Received text for Save To File.
     Receiving();
     for (char c : QByteArrayLiteral("cq de qt9xvk"))
@@ -162,6 +165,12 @@ TEST_F(ShortcutKeys, EveryRowReachesItsCommandFromTheChannelWindow)
             ASSERT_NE(action, nullptr);
             EXPECT_TRUE(action->text().endsWith(QLatin1Char('\t') + QLatin1String(row.keyText)))
                 << action->text().toStdString();
+            // The palette editor lives in the display library, which this
+            // program of tests does not link: its key has nothing to open.
+            if (row.command == 33512 && !PskComponents().runPaletteDesigner) {
+                EXPECT_FALSE(m_frame->IsCommandEnabled(row.command));
+                continue;
+            }
             ASSERT_TRUE(m_frame->IsCommandEnabled(row.command));
             QSignalSpy triggered(action, &QAction::triggered);
             // The key, with the channel window the active one.
