@@ -4,6 +4,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/display/AlarmList.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -78,13 +79,32 @@ void CSuperChannel::Restart()
 {
     Env().EnableRxChannel(m_nDspChannel, 1);
     ApplySquelch();
-    const int peak = Env().GetClosestPeak(m_nBaseFrequency, m_nBaseFrequency + m_nSpan);
+    int peak = Env().GetClosestPeak(m_nBaseFrequency, m_nBaseFrequency + m_nSpan);
+    if (peak == m_nBaseFrequency)
+        peak = RestingFrequency();
     Env().SetRxFrequency(peak, m_nDspChannel);
     m_bImdBound = 0;
     m_nImd = 0;
     m_bAlarmHit = 0;
     m_bSearching = 1;
     m_timeSearch = Env().Now();
+}
+
+int CSuperChannel::RestingFrequency() const
+{
+    // The base frequency may lie just beside a signal of the slot below:
+    // a channel waiting there would copy its sidebands as text.
+    const int reach = kSideReach * CurrentSettings().GetSpeedFactor();
+    const int base = m_nBaseFrequency;
+    const int below = Env().GetClosestPeak(base, std::max(0, base - reach));
+    if (below == base)
+        return base;
+    int rest = std::min(below + reach, base + m_nSpan);
+    // A signal above within reach too: the middle is the best there is.
+    const int above = Env().GetClosestPeak(rest, std::min(4000, rest + reach));
+    if (above != rest)
+        rest = (below + above) / 2;
+    return rest;
 }
 
 int CSuperChannel::SearchNewFrequency(int nStart, int nHigh, int nLow, const std::vector<int>& used)

@@ -19,6 +19,9 @@ public:
     static constexpr int kPeakGuard = 25;
     // How much of the lower-case text the alarms see.
     static constexpr int kAlarmTextLength = 64;
+    // How far (Hz, at PSK31) from a signal a receive channel still picks up
+    // its sidebands and decodes them as junk ("t t tt").
+    static constexpr int kSideReach = 60;
 
     // Zero ints, threshold 50, empty texts, box and titles, zero times.
     void Reset();
@@ -28,8 +31,12 @@ public:
     void AddChar(int nChar);
     bool IsActive() const;
     int MsSinceSearch() const;
-    // Enables the DSP channel and tunes it to a peak inside its slot.
+    // Enables the DSP channel and tunes it to a peak inside its slot; with
+    // none there, to where it waits for one (RestingFrequency).
     void Restart();
+    // Where a channel without a signal waits in its slot: its base frequency,
+    // or, when a signal lies within the side reach of that, clear of it.
+    int RestingFrequency() const;
     void ApplySquelch();
     // Retunes to the first peak no used frequency has taken, searching from
     // start (-1: the current frequency) up to high, then from low up to

@@ -228,6 +228,31 @@ TEST_F(SuperChannelFixture, RestartTunesToAPeakInsideTheSlot)
     EXPECT_EQ(m_band.m_tuned[12], 1000);
 }
 
+TEST_F(SuperChannelFixture, AChannelWithoutASignalWaitsClearOfTheSignalBelowItsSlot)
+{
+    // 25 channels over 100-3000 Hz: a slot starts 28 Hz above a signal at
+    // 1000 Hz, where a receive channel copies only its sidebands ("t t tt").
+    m_channel.SetBaseFrequency(1028);
+    m_channel.SetSpan(116);
+    m_band.m_peaks = {1000, 1500};
+    m_channel.Restart();
+    EXPECT_EQ(m_band.m_tuned[12], 1000 + CSuperChannel::kSideReach);
+    // A signal above as well: half-way between the two.
+    m_band.m_peaks = {1000, 1100};
+    m_channel.Restart();
+    EXPECT_EQ(m_band.m_tuned[12], 1050);
+    // At PSK63 the sidebands reach twice as far.
+    CurrentSettings().m_eSpeed = 1;
+    m_band.m_peaks = {1000};
+    m_channel.Restart();
+    EXPECT_EQ(m_band.m_tuned[12], 1000 + 2 * CSuperChannel::kSideReach);
+    CurrentSettings().m_eSpeed = 0;
+    // Nothing within reach below: the base frequency.
+    m_band.m_peaks = {900};
+    m_channel.Restart();
+    EXPECT_EQ(m_band.m_tuned[12], 1028);
+}
+
 TEST_F(SuperChannelFixture, SearchTakesTheFirstPeakNoOtherChannelUses)
 {
     m_band.m_peaks = {500, 520, 560, 800};
