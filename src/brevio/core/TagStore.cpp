@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "brevio/core/DefinitionFileHeader.h"
+#include "brevio/core/Locator.h"
 #include "brevio/core/PSK31Settings.h"
 #include "shared/Registry.h"
 #include "shared/TextFile.h"
@@ -183,10 +184,13 @@ void CTagStore::Reorder(const QStringList& titles)
     m_tags = std::move(ordered);
 }
 
-void CTagStore::SetValues(const QStringList& titles, const QStringList& values, int nChannel)
+QList<int> CTagStore::SetValues(const QStringList& titles, const QStringList& values, int nChannel)
 {
+    QList<int> refused;
     for (qsizetype i = 0; i < titles.size(); ++i)
-        SetValue(titles[i], values.value(i), nChannel);
+        if (!SetValue(titles[i], values.value(i), nChannel))
+            refused.append(int(i));
+    return refused;
 }
 
 QStringList CTagStore::RecordLines() const
@@ -283,10 +287,42 @@ void CTagStore::SaveDefault() const
     Save(DefaultPath());
 }
 
-void CTagStore::SetValue(const QString& strTitle, const QString& strValue, int nChannel)
+bool CTag::HoldsLocator() const
 {
-    if (CTag* tag = FindByTitle(strTitle))
-        tag->Value(nChannel) = strValue;
+    return m_strLogField.compare(QLatin1String("gridsquare"), Qt::CaseInsensitive) == 0 ||
+           m_strLogField.compare(QLatin1String("my_gridsquare"), Qt::CaseInsensitive) == 0 ||
+           m_strTitle == QLatin1String("My Locator");
+}
+
+bool CTagStore::CheckValue(const CTag& tag, QString& strValue)
+{
+    if (!tag.HoldsLocator())
+        return true;
+    // The logbook and the distance tools take only a real locator.
+    const QString locator = strValue.trimmed().toUpper();
+    if (!locator.isEmpty() && !IsValidLocator(locator))
+        return false;
+    strValue = locator;
+    return true;
+}
+
+QString CTagStore::LocatorRefusal(const QString& strValue)
+{
+    return QStringLiteral("\"%1\" is not a locator: a locator is two letters from A to R, two digits and, when it "
+                          "has six characters, two letters from A to X (such as JO01AA).")
+        .arg(strValue.trimmed());
+}
+
+bool CTagStore::SetValue(const QString& strTitle, const QString& strValue, int nChannel)
+{
+    CTag* tag = FindByTitle(strTitle);
+    if (!tag)
+        return true;
+    QString value = strValue;
+    if (!CheckValue(*tag, value))
+        return false;
+    tag->Value(nChannel) = value;
+    return true;
 }
 
 QString CTagStore::GetValue(const QString& strTitle, int nChannel) const

@@ -28,6 +28,8 @@ public:
 
     const QString& GetTitle() const { return m_strTitle; }
     int IsOwnStation() const { return m_bOwnStation; }
+    // The logbook's gridsquare (or the own one, "My Locator").
+    bool HoldsLocator() const;
     // The value rule: the common value for own-station tags and channel -1.
     const QString& Value(int nChannel) const;
     QString& Value(int nChannel);
@@ -67,9 +69,16 @@ public:
     // The named tags first, in the list's order; the rest after them as they were.
     void Reorder(const QStringList& titles);
 
-    void SetValue(const QString& strTitle, const QString& strValue, int nChannel);
+    // A value that does not suit its tag changes nothing and answers false:
+    // a locator tag takes only an empty value or a locator (in upper case).
+    bool SetValue(const QString& strTitle, const QString& strValue, int nChannel);
     QString GetValue(const QString& strTitle, int nChannel) const;
-    void SetValues(const QStringList& titles, const QStringList& values, int nChannel);
+    // Answers the indices of the values refused.
+    QList<int> SetValues(const QStringList& titles, const QStringList& values, int nChannel);
+    // The value as the tag keeps it; false when the tag cannot take it.
+    static bool CheckValue(const CTag& tag, QString& strValue);
+    // What the operator is told about a refused locator.
+    static QString LocatorRefusal(const QString& strValue);
 
     // The tags file: the built-in tags, then the file's records (or the
     // default own-station tags when the file has none). A missing file is

@@ -502,8 +502,15 @@ void CSuperView::FillTagList()
 void CSuperView::StoreTagValues()
 {
     const int channel = CurrentSettings().m_bTagsPerChannel ? m_nSelected + CSuperBrowserEngine::kFirstDspId : -1;
-    for (int r = 0; r < m_pTags->GetItemCount(); ++r)
-        Tags().SetValue(m_pTags->GetItemText(r, 0), m_pTags->GetItemText(r, 1), channel);
+    for (int r = 0; r < m_pTags->GetItemCount(); ++r) {
+        const QString title = m_pTags->GetItemText(r, 0);
+        const QString value = m_pTags->GetItemText(r, 1);
+        if (!Tags().SetValue(title, value, channel)) {
+            m_pTags->SetItemText(r, 1, Tags().GetValue(title, channel));
+            platform::messageBox(this, CTagStore::LocatorRefusal(value), QStringLiteral("Tags"),
+                                 platform::MB_OK | int(platform::MB_ICONWARNING));
+        }
+    }
     if (CMainFrame* frame = GetMainFrame())
         if (auto* tags = dynamic_cast<ITagsBar*>(frame->GetTagsBar()))
             tags->Reload();

@@ -8,6 +8,7 @@
 #include "brevio/core/TagStore.h"
 #include "brevio/display/EditableListCtrl.h"
 #include "brevio/tools/ListImages.h"
+#include "platform/Prompter.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 
@@ -211,7 +212,13 @@ void CTagsBar::OnNewValue()
     PostRegisteredMessage(this, RegisteredMessage::nMsgSaveNeeded, 0, 0);
     QStringList titles, values;
     GetTitlesAndValues(titles, values);
-    Tags().SetValues(titles, values, StoreChannel());
+    const QList<int> refused = Tags().SetValues(titles, values, StoreChannel());
+    if (!refused.isEmpty()) {
+        // The list shows again what the tags hold.
+        RefreshValues();
+        platform::messageBox(this, CTagStore::LocatorRefusal(values.value(refused.first())), QStringLiteral("Tags"),
+                             platform::MB_OK | int(platform::MB_ICONWARNING));
+    }
     if (ISuperView* super = TheApp().GetSuperView())
         SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
 }
@@ -228,7 +235,11 @@ void CTagsBar::OnSaveNeeded()
 
 void CTagsBar::SetTagValue(const QString& strTitle, const QString& strValue)
 {
-    Tags().SetValue(strTitle, strValue, StoreChannel());
+    if (!Tags().SetValue(strTitle, strValue, StoreChannel())) {
+        platform::messageBox(this, CTagStore::LocatorRefusal(strValue), QStringLiteral("Tags"),
+                             platform::MB_OK | int(platform::MB_ICONWARNING));
+        return;
+    }
     const QString upper = strValue.toUpper();
     if (IsValidLocator(upper)) {
         LocatorBuffer() = upper;

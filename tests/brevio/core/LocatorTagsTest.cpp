@@ -1,6 +1,7 @@
 // Locator arithmetic, the tag store's values and fixed tags, the ADIF record,
 // and the text work of macros.
 #include "brevio/core/Locator.h"
+#include "brevio/core/LocatorValidator.h"
 #include "brevio/core/MacroExpander.h"
 #include "brevio/core/TagStore.h"
 
@@ -16,6 +17,59 @@ TEST(Locator, ValidityOfFormsAndSlashedZero)
     for (const char* bad : {"jo01aa", "JS01AA", "JO0AAA", "JO01AY", "JO01A", "", "JO01AAA"})
         EXPECT_FALSE(IsValidLocator(QString::fromLatin1(bad))) << bad;
     EXPECT_TRUE(IsValidLocator(QStringLiteral("JO") + QChar(0xD8) + QStringLiteral("1AA")));
+}
+
+TEST(Locator, FieldsTakeOnlyWhatCanBecomeALocator)
+{
+    struct Case {
+        const char* typed;
+        QValidator::State state;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"", QValidator::Acceptable, ""},         {"j", QValidator::Intermediate, "J"},
+        {"jo0", QValidator::Intermediate, "JO0"}, {"jo01", QValidator::Acceptable, "JO01"},
+        {"jo01a", QValidator::Intermediate, "JO01A"}, {"jo01aa", QValidator::Acceptable, "JO01AA"},
+        {"z", QValidator::Invalid, "Z"},          {"ZZ99ZZ", QValidator::Invalid, "ZZ99ZZ"},
+        {"JOA", QValidator::Invalid, "JOA"},      {"JO01AY", QValidator::Invalid, "JO01AY"},
+        {"JO01AAB", QValidator::Invalid, "JO01AAB"},
+    };
+    CLocatorValidator validator;
+    for (const Case& c : cases) {
+        QString text = QString::fromLatin1(c.typed);
+        int pos = int(text.size());
+        EXPECT_EQ(validator.validate(text, pos), c.state) << c.typed;
+        EXPECT_EQ(text, QString::fromLatin1(c.shown)) << c.typed;
+    }
+    QString slashed = QStringLiteral("JO") + QChar(0xD8) + QStringLiteral("1AA");
+    int pos = 0;
+    EXPECT_EQ(validator.validate(slashed, pos), QValidator::Acceptable);
+}
+
+TEST(TagStore, LocatorTagsTakeOnlyLocators)
+{
+    CTagStore store;
+    store.SetDefaults();
+    for (const char* title : {"Locator", "My Locator"}) {
+        const QString t = QString::fromLatin1(title);
+        EXPECT_TRUE(store.SetValue(t, QStringLiteral(" jo01aa "), -1)) << title;
+        EXPECT_EQ(store.GetValue(t, -1), QStringLiteral("JO01AA")) << title;
+        EXPECT_FALSE(store.SetValue(t, QStringLiteral("ZZ99zz"), -1)) << title;
+        EXPECT_FALSE(store.SetValue(t, QStringLiteral("QT9XVK"), -1)) << title;
+        EXPECT_EQ(store.GetValue(t, -1), QStringLiteral("JO01AA")) << title;
+    }
+    // Other tags take any text; refused values are named by their place.
+    EXPECT_TRUE(store.SetValue(QStringLiteral("Name"), QStringLiteral("ZZ99zz"), -1));
+    const QList<int> refused = store.SetValues({QStringLiteral("Name"), QStringLiteral("Locator")},
+                                               {QStringLiteral("Ann"), QStringLiteral("ZZ99ZZ")}, -1);
+    EXPECT_EQ(refused, QList<int>{1});
+    EXPECT_EQ(store.GetValue(QStringLiteral("Name"), -1), QStringLiteral("Ann"));
+    // So the logbook gets no false square.
+    const QString adif = store.WriteAdif(-1, QDateTime(QDate(2004, 3, 1), QTime(9, 15), QTimeZone::utc()), false);
+    EXPECT_TRUE(adif.contains(QStringLiteral("<gridsquare:6>JO01AA"))) << adif.toStdString();
+    EXPECT_TRUE(store.SetValue(QStringLiteral("Locator"), QString(), -1));
+    EXPECT_EQ(store.GetValue(QStringLiteral("Locator"), -1), QString());
+    EXPECT_TRUE(CTagStore::LocatorRefusal(QStringLiteral(" ZZ99zz")).startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")));
 }
 
 TEST(Locator, CentreOfSubSquareAndFourCharacterForm)

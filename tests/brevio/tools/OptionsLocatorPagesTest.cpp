@@ -79,7 +79,7 @@ TEST_F(LocatorPages, InvalidPositionsLeaveTheLocatorAndStillApply)
     EXPECT_NE(Text(page, CPSK31PageLocator::IDC_LOCATOR), QStringLiteral("IO91WM"));
 }
 
-TEST_F(LocatorPages, TypedLocatorIsUpperCaseAndTakenAsTyped)
+TEST_F(LocatorPages, TypedLocatorIsUpperCaseAndOnlyAWholeLocatorIsStored)
 {
     CPSK31Options* sheet = Open();
     CPSK31PageLocator* page = sheet->GetLocatorPage();
@@ -87,9 +87,20 @@ TEST_F(LocatorPages, TypedLocatorIsUpperCaseAndTakenAsTyped)
     Type(page, CPSK31PageLocator::IDC_LOCATOR, QStringLiteral("jo01"));
     EXPECT_EQ(Text(page, CPSK31PageLocator::IDC_LOCATOR), QStringLiteral("JO01"));
     EXPECT_EQ(Stored().m_strLocator, QStringLiteral("JO01"));
-    EXPECT_EQ(Broadcasts(), 4);
+    EXPECT_EQ(Status(page), QString());
+    // Characters that cannot stand where they are typed are not taken
+    // ("ZZ99" starts no locator); what is left is no whole locator, so the
+    // stored one stays and the status line says so.
     Type(page, CPSK31PageLocator::IDC_LOCATOR, QStringLiteral("zz99abcdef"));
-    EXPECT_EQ(Stored().m_strLocator, QStringLiteral("ZZ99AB"));  // at most six, form not checked
+    EXPECT_EQ(Text(page, CPSK31PageLocator::IDC_LOCATOR), QStringLiteral("AB"));
+    EXPECT_EQ(Stored().m_strLocator, QStringLiteral("JO01"));
+    EXPECT_EQ(Status(page), QStringLiteral("Locator: invalid"));
+    Type(page, CPSK31PageLocator::IDC_LOCATOR, QStringLiteral("io91wm"));
+    EXPECT_EQ(Stored().m_strLocator, QStringLiteral("IO91WM"));
+    EXPECT_EQ(Status(page), QString());
+    // Emptied: no own locator.
+    Type(page, CPSK31PageLocator::IDC_LOCATOR, QString());
+    EXPECT_EQ(Stored().m_strLocator, QString());
 }
 
 TEST_F(LocatorPages, PreferencesAreStored)

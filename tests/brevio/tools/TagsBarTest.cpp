@@ -178,6 +178,25 @@ TEST_F(TagsBarTest, PickedLocatorIsStoredAndAnnouncedToTheMainFrame)
     EXPECT_EQ(recorder.Of(RegisteredMessage::nMsgLocator).size(), 1);
 }
 
+TEST_F(TagsBarTest, ALocatorTagRefusesWhatIsNoLocator)
+{
+    Bar()->SetTagValue(QStringLiteral("Locator"), QStringLiteral("io91wm"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("IO91WM"));
+    testsupport::prompter().clear();
+    // Picked from received text.
+    Bar()->SetTagValue(QStringLiteral("Locator"), QStringLiteral("ZZ99zz"));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("IO91WM"));
+    // Typed in place: the list shows the tag's value again.
+    Type(QStringLiteral("Locator"), QStringLiteral("ZZ99zz"));
+    QTest::keyClick(List()->GetEditor(), Qt::Key_Return);
+    Process();
+    EXPECT_EQ(testsupport::prompter().m_boxes.size(), 2);
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("IO91WM"));
+    EXPECT_EQ(List()->GetItemText(Row(QStringLiteral("Locator")), 1), QStringLiteral("IO91WM"));
+}
+
 TEST_F(TagsBarTest, OwnStationValuePickedFromTextReachesTheFile)
 {
     Bar()->SetTagValue(QStringLiteral("My Locator"), QStringLiteral("IO91WM"));

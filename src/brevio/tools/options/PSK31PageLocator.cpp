@@ -1,5 +1,6 @@
 #include "brevio/tools/options/PSK31PageLocator.h"
 
+#include "brevio/core/LocatorValidator.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/tools/options/OptionsLogic.h"
 #include "shared/ui/BaseDialog.h"
@@ -15,6 +16,10 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+namespace {
+const QString kLocatorInvalid = QStringLiteral("Locator: invalid");
+} // namespace
 
 CPSK31PageLocator::CPSK31PageLocator(QWidget* parent)
     : CPSK31OptionsPage(IDD, QStringLiteral("Locator Square"), parent)
@@ -47,6 +52,8 @@ CPSK31PageLocator::CPSK31PageLocator(QWidget* parent)
     SetDlgCtrlID(m_pLocator, IDC_LOCATOR);
     m_pLocator->setMaxLength(6);
     m_pLocator->setFixedWidth(70);
+    // Only what can become a locator is typed; only a whole one is stored.
+    m_pLocator->setValidator(new CLocatorValidator(m_pLocator));
     connect(m_pLocator, &QLineEdit::textEdited, this, [this](const QString& text) {
         // Typed in upper case whatever the keyboard gives.
         if (text != text.toUpper()) {
@@ -185,7 +192,16 @@ void CPSK31PageLocator::LoadFromSettings(CPSK31Settings& settings)
 void CPSK31PageLocator::StoreToSettings(CPSK31Settings& settings)
 {
     UpdateData(true);
-    settings.m_strLocator = m_strLocator;
+    // A locator still being typed (or not one at all) leaves the stored one
+    // as it was, and the status line says so.
+    const bool whole = CLocatorValidator::Check(m_strLocator.toUpper()) == QValidator::Acceptable;
+    if (whole) {
+        settings.m_strLocator = m_strLocator.toUpper();
+        if (m_pStatus->text() == kLocatorInvalid)
+            m_pStatus->clear();
+    } else {
+        m_pStatus->setText(kLocatorInvalid);
+    }
     settings.m_bLocSuperHeading = m_bSuperHeading;
     settings.m_bLocSuperDistance = m_bSuperDistance;
     settings.m_bLocChannelHeading = m_bChannelHeading;
