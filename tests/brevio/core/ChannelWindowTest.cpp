@@ -576,7 +576,8 @@ TEST(ChannelWindow, DoubleClickedWordsBecomeTagValues)
     c.setPosition(10, QTextCursor::KeepAnchor);
     rx->setTextCursor(c);
     rx->OnTagCommand(33364 + 3);  // "Locator"
-    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("jo") + QChar(0xD8) + QStringLiteral("1aa"));
+    // A locator tag keeps its locator in capitals.
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("JO") + QChar(0xD8) + QStringLiteral("1AA"));
     EXPECT_EQ(tx->Sender().Text(), QStringLiteral("gm jo") + QChar(0xD8) + QStringLiteral("1aa es jo") + QChar(0xD8) + QStringLiteral("1aa"));
     EXPECT_FALSE(rx->textCursor().hasSelection());
 }

@@ -237,10 +237,12 @@ TEST_F(SuperChannelFixture, AChannelWithoutASignalWaitsClearOfTheSignalBelowItsS
     m_band.m_peaks = {1000, 1500};
     m_channel.Restart();
     EXPECT_EQ(m_band.m_tuned[12], 1000 + CSuperChannel::kSideReach);
-    // A signal above as well: half-way between the two.
+    // A narrow slot with a signal just above it as well: half-way between.
+    m_channel.SetSpan(60);
     m_band.m_peaks = {1000, 1100};
     m_channel.Restart();
     EXPECT_EQ(m_band.m_tuned[12], 1050);
+    m_channel.SetSpan(116);
     // At PSK63 the sidebands reach twice as far.
     CurrentSettings().m_eSpeed = 1;
     m_band.m_peaks = {1000};
