@@ -72,7 +72,7 @@ protected:
         CurrentSettings().m_nTxDelay = 0;  // the engine's messages are not held back
         CurrentSettings().Save();
         PreviousSettings() = CurrentSettings();
-        TheApp().SetDspLibraryPath(QStringLiteral(DSP_RECORDER));
+        TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_RECORDER));
         TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
             *pnLayout = 1;  // new classic layout: channel 1 active
             return int(QDialog::Accepted);
