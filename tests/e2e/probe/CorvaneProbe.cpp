@@ -17,12 +17,21 @@
 //   menu-antenna             -> FT-817 Manager: toggle the Antenna page's HF check box, Apply, OK;
 //                               checked-before=0|1 checked-after=0|1
 //   clone-restore PATH       -> Clone Load: restore the file, then close; failed=N progress=<last text>
+//   front-panel              -> what the panel shows: digits=<the frequency display's digit row, '_'
+//                               for a blank digit> receiving=0|1 smeter=N power=N bars=ALC,MOD,SWR
+//   stress-test              -> Tools > Stress Test at its shortest delay: Start, a few pictures,
+//                               Stop, Cancel; ticks=N during <front-panel while it ran>
 #define main CorvaneMain
 #include "app/corvane_main.cpp"
 #undef main
 
 #include "corvane/core/MainFrame.h"
+#include "corvane/core/RadioApp.h"
 #include "corvane/frontpanel/DisplayView.h"
+#include "corvane/frontpanel/FrequencyDisplay.h"
+#include "corvane/frontpanel/MeterStatic.h"
+#include "corvane/frontpanel/PanelArtwork.h"
+#include "corvane/frontpanel/StressTestDialog.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
 #include "corvane/frontpanel/RadioPanel.h"
 #include "corvane/memory/CloneDialogs.h"
@@ -42,6 +51,7 @@
 #include <QLocalSocket>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -223,6 +233,56 @@ QString CloneRestore(const QString& path)
     });
 }
 
+QString FrontPanel()
+{
+    CDisplayView* view = GetDisplayView();
+    if (!view)
+        return QStringLiteral("none");
+    const CFrequencyDisplay* display = view->GetRadioState();
+    // The digit row as drawn: glyph 0 is the dot, 1 the narrow gap, 2 a
+    // blank digit, 3 to 12 the digits.
+    QString digits;
+    for (int id : display->DigitRowIds()) {
+        for (int index = 0; index <= 12; ++index) {
+            if (PanelArtwork::DigitGlyphId(display->DigitSize(), index) != id)
+                continue;
+            if (index == 0)
+                digits += QLatin1Char('.');
+            else if (index == 2)
+                digits += QLatin1Char('_');
+            else if (index > 2)
+                digits += QChar(u'0' + (index - 3));
+            break;
+        }
+    }
+    return QStringLiteral("digits=%1 receiving=%2 smeter=%3 power=%4 bars=%5,%6,%7")
+        .arg(digits)
+        .arg(int(display->IsReceiving()))
+        .arg(display->GetSMeter())
+        .arg(display->GetPowerMeter())
+        .arg(view->Meter(0)->GetValue())
+        .arg(view->Meter(1)->GetValue())
+        .arg(view->Meter(2)->GetValue());
+}
+
+QString StressTest()
+{
+    return InModal<CStressTestDialog>(CRadioApp::ID_STRESS_TEST, [](CStressTestDialog* dialog) {
+        QPointer<CStressTestDialog> guard(dialog);
+        if (auto* delay = Child<QSlider>(dialog, CStressTestDialog::IDC_DELAY))
+            delay->setValue(1);
+        dialog->GetStartButton()->click();
+        // Its own timer draws while the panel goes on polling the radio.
+        RunUntil([&] { return !guard || guard->GetTickCount() >= 6; }, 10000);
+        if (!guard)
+            return QStringLiteral("failed: Stress Test closed");
+        const QString answer = QStringLiteral("ticks=%1 during %2").arg(dialog->GetTickCount()).arg(FrontPanel());
+        dialog->GetStartButton()->click();  // Stop
+        dialog->GetCancelButton()->click();
+        return answer;
+    });
+}
+
 QString Handle(const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
@@ -268,6 +328,10 @@ QString Handle(const QString& line)
         return MenuAntenna();
     if (command == QLatin1String("clone-restore"))
         return CloneRestore(argument);
+    if (command == QLatin1String("front-panel"))
+        return FrontPanel();
+    if (command == QLatin1String("stress-test"))
+        return StressTest();
     return QStringLiteral("unknown command");
 }
 

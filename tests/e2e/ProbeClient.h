@@ -1,0 +1,22 @@
+#pragma once
+// The test's end of a probe socket (probe/*.cpp): one command line out, one
+// answer line back, while the probed program goes on running.
+//
+//   ProbeClient probe(QStringLiteral("brevio-probe"));
+//   EXPECT_EQ(probe.Ask(QStringLiteral("ping")), QStringLiteral("ok"));
+#include <QLocalSocket>
+#include <QString>
+
+class ProbeClient {
+public:
+    explicit ProbeClient(const QString& name) : m_name(name) {}
+    // The answer, "no probe" when the program does not listen, or "no
+    // answer" after the time.
+    QString Ask(const QString& command, int timeoutMs = 30000);
+    // A word=value field of an answer ("" when absent).
+    static QString Field(const QString& answer, const QString& name);
+
+private:
+    QString m_name;
+    QLocalSocket m_socket;
+};
