@@ -45,7 +45,7 @@ QVariant ProgramProcess::StoredValue(const QString& name) const
     return settings.value(QStringLiteral("Options/") + name);
 }
 
-bool ProgramProcess::Start(const QMap<QString, QString>& environment)
+bool ProgramProcess::Start(const QMap<QString, QString>& environment, const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -61,7 +61,7 @@ bool ProgramProcess::Start(const QMap<QString, QString>& environment)
     m_process.setStandardOutputFile(m_dir.filePath(QStringLiteral("output.txt")));
     // A test that dies takes the program with it.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    m_process.start(m_program, {});
+    m_process.start(m_program, arguments);
     return m_process.waitForStarted(5000);
 }
 

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <cstdint>
@@ -23,7 +24,8 @@ public:
     void SetStoredValue(const QString& name, const QVariant& value);
     QVariant StoredValue(const QString& name) const;
 
-    bool Start(const QMap<QString, QString>& environment);
+    // arguments: the program's command line after its name.
+    bool Start(const QMap<QString, QString>& environment, const QStringList& arguments = {});
     bool IsRunning() const { return m_process.state() == QProcess::Running; }
     bool WaitForExit(int timeoutMs);
     // Asks the main window to close, as another program would.

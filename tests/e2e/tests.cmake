@@ -18,3 +18,17 @@ if(TARGET e2e_tests AND TARGET corvane_organisers)
   set_target_properties(corvane-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   corvane_test_paths(e2e_tests CORVANE_PROBED_PROGRAM corvane-probed)
 endif()
+
+# PSK31 Brevio with a probe (probe/BrevioProbe.cpp): the program's own main
+# and libraries, plus a socket through which a test types and presses keys
+# in the running process. It loads the engine from its own folder, as the
+# program does.
+if(TARGET e2e_tests AND TARGET brevio_display AND TARGET brevio_tools)
+  add_executable(brevio-probed ${CMAKE_CURRENT_LIST_DIR}/probe/BrevioProbe.cpp)
+  target_include_directories(brevio-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(brevio-probed PRIVATE platform shared brevio_core brevio_display brevio_tools
+    Qt6::Widgets Qt6::Test)
+  set_target_properties(brevio-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  add_dependencies(brevio-probed pskmodem117)
+  corvane_test_paths(e2e_tests BREVIO_PROBED_PROGRAM brevio-probed)
+endif()

@@ -1,0 +1,262 @@
+// PSK31 Brevio with a probe: the program's own main, unchanged, plus a local
+// socket (named by BREVIO_PROBE) through which a test acts as the operator
+// at the keyboard. Keys go in as the window system delivers them: to the
+// window that has the keyboard focus, through the shortcut map, to the
+// focused widget.
+//
+// One command per line, one answer line each:
+//   ping               -> ok
+//   channel N          -> channel window N (1-4) shown and active, the main window active; ok or failed
+//   focus PLACE        -> keyboard focus to tx or rx (channel 1's transmit or receive pane), form
+//                         (channel 1's window itself) or tags (the Tags bar of the main window);
+//                         the class of the focused widget
+//   type TEXT          -> TEXT typed, key by key, where the focus is; ok
+//   key NAME           -> one key (F1, Escape) pressed where the focus is; ok
+//   state              -> tx=0|1 active=<class of the active window> status=<channel 1's status pane>
+//   dialog-escape ID   -> the main window's command ID opens a dialog; Escape pressed in it;
+//                         closed=0|1 dialog=<class> tx=0|1
+#define main BrevioMain
+#include "app/brevio_main.cpp"
+#undef main
+
+#include "brevio/core/FormRx.h"
+#include "brevio/core/MainFrame.h"
+#include "brevio/core/PSK31App.h"
+#include "brevio/core/RxTextWindow.h"
+#include "brevio/core/TxTextWindow.h"
+#include "platform/LocalMessaging.h"
+
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMdiArea>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+bool RunUntil(const std::function<bool()>& condition, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+QString ClassOf(const QObject* o)
+{
+    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("none");
+}
+
+// Where the window system sends the keyboard: the window with the focus.
+QWindow* KeyboardWindow()
+{
+    if (QWindow* w = QGuiApplication::focusWindow())
+        return w;
+    QWidget* active = QApplication::activeWindow();
+    return active ? active->windowHandle() : nullptr;
+}
+
+bool Press(Qt::Key key)
+{
+    QWindow* window = KeyboardWindow();
+    if (!window)
+        return false;
+    QTest::keyClick(window, key);
+    return true;
+}
+
+bool ActivateMain()
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    if (!frame)
+        return false;
+    frame->raise();
+    frame->activateWindow();
+    return RunUntil([frame] { return QApplication::activeWindow() == frame; }, 3000);
+}
+
+QString Channel(int n)
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    QMdiSubWindow* window = TheApp().GetChannelFrame(n - 1);
+    if (!frame || !window)
+        return QStringLiteral("failed: no channel %1").arg(n);
+    TheApp().ActivateView(n - 1, -1);
+    if (!ActivateMain())
+        return QStringLiteral("failed: the main window is not active");
+    return RunUntil([&] { return window->isVisible() && frame->GetMdiArea()->activeSubWindow() == window; }, 3000)
+               ? QStringLiteral("ok")
+               : QStringLiteral("failed: channel %1 not active").arg(n);
+}
+
+QString Focus(const QString& place)
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    CFormRx* form = frame ? frame->GetChannelWindow(0) : nullptr;
+    if (!form)
+        return QStringLiteral("failed: no channel window");
+    QWidget* target = nullptr;
+    if (place == QLatin1String("tx"))
+        target = form->GetTxWindow();
+    else if (place == QLatin1String("rx"))
+        target = form->GetRxWindow();
+    else if (place == QLatin1String("form"))
+        target = form;
+    else if (place == QLatin1String("tags") && frame->GetTagsBar())
+        target = frame->GetTagsBar()->widget() ? frame->GetTagsBar()->widget() : frame->GetTagsBar();
+    if (!target)
+        return QStringLiteral("failed: no %1").arg(place);
+    if (target->focusPolicy() == Qt::NoFocus)
+        target->setFocusPolicy(Qt::StrongFocus);
+    target->setFocus(Qt::MouseFocusReason);
+    if (!RunUntil([target] { return QApplication::focusWidget() == target; }, 1000)) {
+        QWidget* hidden = target;
+        while (hidden->parentWidget() && !hidden->parentWidget()->isVisible())
+            hidden = hidden->parentWidget();
+        return QStringLiteral("failed: the focus stays in %1 (%2 visible=%3, hidden from %4 %5, active window %6)")
+            .arg(ClassOf(QApplication::focusWidget()), ClassOf(target))
+            .arg(int(target->isVisible()))
+            .arg(ClassOf(hidden), hidden->objectName())
+            .arg(ClassOf(QApplication::activeWindow()));
+    }
+    return ClassOf(QApplication::focusWidget());
+}
+
+QString Type(const QString& text)
+{
+    QWindow* window = KeyboardWindow();
+    if (!window)
+        return QStringLiteral("failed: no window has the keyboard");
+    for (QChar c : text)
+        QTest::keyClick(window, c.toLatin1());
+    return QStringLiteral("ok");
+}
+
+QString Key(const QString& name)
+{
+    Qt::Key key = Qt::Key_unknown;
+    if (name == QLatin1String("F1"))
+        key = Qt::Key_F1;
+    else if (name == QLatin1String("Escape"))
+        key = Qt::Key_Escape;
+    if (key == Qt::Key_unknown)
+        return QStringLiteral("failed: unknown key %1").arg(name);
+    return Press(key) ? QStringLiteral("ok") : QStringLiteral("failed: no window has the keyboard");
+}
+
+QString State()
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    auto* channel = dynamic_cast<CFrameRx*>(TheApp().GetChannelFrame(0));
+    return QStringLiteral("tx=%1 active=%2 status=%3")
+        .arg(int(frame && frame->IsTransmitting()))
+        .arg(ClassOf(QApplication::activeWindow()))
+        .arg(channel ? channel->GetStatusText() : QString());
+}
+
+QString DialogEscape(int command)
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    if (!frame)
+        return QStringLiteral("failed: no main window");
+    QPointer<QWidget> dialog;
+    QString name = QStringLiteral("none");
+    bool pressed = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (pressed)
+            return;
+        QWidget* active = QApplication::activeModalWidget();
+        if (!active)
+            active = QApplication::activeWindow();
+        if (!active || active == frame || !active->isVisible())
+            return;
+        dialog = active;
+        name = ClassOf(active);
+        if (QGuiApplication::focusWindow() != active->windowHandle())
+            return;
+        pressed = true;
+        Press(Qt::Key_Escape);
+    });
+    watcher.start(20);
+    // A modal dialog returns from here once closed; a modeless one at once.
+    frame->OnCommand(command);
+    RunUntil([&] { return pressed && (!dialog || !dialog->isVisible()); }, 3000);
+    watcher.stop();
+    const bool closed = pressed && (!dialog || !dialog->isVisible());
+    if (dialog && dialog->isVisible())
+        dialog->close();
+    return QStringLiteral("closed=%1 dialog=%2 tx=%3").arg(int(closed)).arg(name).arg(int(frame->IsTransmitting()));
+}
+
+QString Handle(const QString& line)
+{
+    const QString command = line.section(QLatin1Char(' '), 0, 0);
+    const QString argument = line.section(QLatin1Char(' '), 1);
+    if (command == QLatin1String("ping"))
+        return QStringLiteral("ok");
+    if (command == QLatin1String("channel"))
+        return Channel(argument.toInt());
+    if (command == QLatin1String("focus"))
+        return Focus(argument);
+    if (command == QLatin1String("type"))
+        return Type(argument);
+    if (command == QLatin1String("key"))
+        return Key(argument);
+    if (command == QLatin1String("state"))
+        return State();
+    if (command == QLatin1String("dialog-escape"))
+        return DialogEscape(argument.toInt());
+    return QStringLiteral("unknown command");
+}
+
+void StartProbe()
+{
+    const QString name = qEnvironmentVariable("BREVIO_PROBE");
+    if (name.isEmpty())
+        return;
+    auto* server = new QLocalServer(QCoreApplication::instance());
+    QLocalServer::removeServer(platform::LocalEndpoint::socketPath(name));
+    server->listen(platform::LocalEndpoint::socketPath(name));
+    QObject::connect(server, &QLocalServer::newConnection, server, [server] {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
+                // One command at a time, even when a command's dialog runs a
+                // nested event loop.
+                if (socket->property("busy").toBool())
+                    return;
+                socket->setProperty("busy", true);
+                QPointer<QLocalSocket> guard(socket);
+                while (guard && socket->canReadLine()) {
+                    // Only the line end goes: text to type may end in a blank.
+                    QString line = QString::fromUtf8(socket->readLine());
+                    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+                        line.chop(1);
+                    const QString answer = Handle(line);
+                    if (guard)
+                        socket->write(answer.toUtf8() + '\n');
+                }
+                if (guard)
+                    socket->setProperty("busy", false);
+            });
+        }
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartProbe)
+
+int main(int argc, char** argv)
+{
+    return BrevioMain(argc, argv);
+}
