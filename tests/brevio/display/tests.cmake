@@ -17,3 +17,7 @@ if(TARGET brevio_display_tests AND TARGET pskmodem_engine AND TARGET pskchannels
   target_link_libraries(brevio_display_tests PRIVATE pskmodem_engine pskchannelsim)
   target_compile_definitions(brevio_display_tests PRIVATE HAVE_PSK_TRANSMITTER=1)
 endif()
+# The demonstration recording through the browser on the real engine.
+if(TARGET brevio_display_tests AND TARGET pskdemo AND TARGET pskmodem117)
+  corvane_test_paths(brevio_display_tests PSKDEMO_PROGRAM pskdemo)
+endif()
