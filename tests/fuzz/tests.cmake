@@ -6,6 +6,10 @@ foreach(group corvane brevio)
   file(GLOB fuzz_${group}_targets CONFIGURE_DEPENDS ${fuzz_dir}/targets/${group}/*Target.cpp)
 endforeach()
 if(fuzz_corvane_targets AND TARGET corvane_organisers AND TARGET brevio_display AND TARGET pskmodem_engine)
+  # Only the file that reads them gets the source folders, so the other
+  # objects stay the same in every checkout and come from ccache.
+  set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp PROPERTIES COMPILE_DEFINITIONS
+    "FUZZ_CORPUS_DIR=\"${fuzz_dir}/corpus\";FUZZ_REGRESSION_DIR=\"${CMAKE_CURRENT_LIST_DIR}/regressions\"")
   foreach(group corvane brevio)
     if(group STREQUAL corvane)
       set(fuzz_libs corvane_organisers)
@@ -18,7 +22,5 @@ if(fuzz_corvane_targets AND TARGET corvane_organisers AND TARGET brevio_display 
       SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/${fuzz_seed_${group}} ${fuzz_dir}/FuzzSupport.cpp ${fuzz_${group}_targets}
       LIBS ${fuzz_libs})
     target_include_directories(fuzz_${group}_replay_tests PRIVATE ${fuzz_dir})
-    target_compile_definitions(fuzz_${group}_replay_tests PRIVATE
-      FUZZ_CORPUS_DIR="${fuzz_dir}/corpus" FUZZ_REGRESSION_DIR="${CMAKE_CURRENT_LIST_DIR}/regressions")
   endforeach()
 endif()
