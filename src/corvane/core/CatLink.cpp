@@ -10,6 +10,9 @@
 
 namespace {
 constexpr int kAttempts = 3;
+// Reads of one pair before a confirmed read gives up: enough for two in a
+// row to agree around a garbled or cut reply, few enough to stay quick.
+constexpr int kConfirmReads = 6;
 // Frequencies and offsets travel as eight BCD digits of 10 Hz.
 constexpr uint32_t kBcdLimit = 100000000;
 
@@ -397,6 +400,36 @@ bool CCatLink::ReadEepromAt(uint16_t nAddress, uint8_t& nFirst, uint8_t& nSecond
     return ReadEeprom(uint8_t(nAddress >> 8), uint8_t(nAddress), nFirst, nSecond);
 }
 
+bool CCatLink::ReadEepromConfirmed(uint16_t nAddress, uint8_t& nFirst, uint8_t& nSecond)
+{
+    if (nAddress > GetSettings().GetEepromLimit())
+        return ReadEepromAt(nAddress, nFirst, nSecond);
+    uint8_t last[2] = {};
+    bool haveLast = false;
+    int failedInARow = 0;
+    for (int i = 0; i < kConfirmReads; ++i) {
+        uint8_t reply[2] = {};
+        if (!ReadEepromAt(nAddress, reply[0], reply[1])) {
+            haveLast = false;
+            // A radio that stopped answering is not asked again and again.
+            if (++failedInARow >= 2)
+                break;
+            continue;
+        }
+        failedInARow = 0;
+        if (haveLast && reply[0] == last[0] && reply[1] == last[1]) {
+            nFirst = reply[0];
+            nSecond = reply[1];
+            return true;
+        }
+        last[0] = reply[0];
+        last[1] = reply[1];
+        haveLast = true;
+    }
+    CRadioApp::Log(QString::asprintf("Read EEPROM 0x%04X: no two answers agreed", nAddress));
+    return false;
+}
+
 int CCatLink::GetEepromBit(uint16_t nAddress, int nBit)
 {
     return GetEepromField(nAddress, nBit, 1);
@@ -404,14 +437,25 @@ int CCatLink::GetEepromBit(uint16_t nAddress, int nBit)
 
 int CCatLink::GetEepromField(uint16_t nAddress, int nShift, int nWidth)
 {
+    int value = 0;
+    ReadEepromField(nAddress, nShift, nWidth, value);
+    return value;
+}
+
+bool CCatLink::ReadEepromField(uint16_t nAddress, int nShift, int nWidth, int& nValue)
+{
     uint8_t first = 0;
     uint8_t second = 0;
-    ReadEepromAt(nAddress, first, second);
+    const bool read = ReadEepromConfirmed(nAddress, first, second);
+    if (!read && nAddress <= GetSettings().GetEepromLimit())
+        first = 0;
+    nValue = 0;
     if (nShift < 0 || nShift > 7 || nWidth < 0)
-        return 0;
+        return read;
     if (nWidth > 8)
         nWidth = 8;
-    return (first >> nShift) & ((1 << nWidth) - 1);
+    nValue = (first >> nShift) & ((1 << nWidth) - 1);
+    return read;
 }
 
 bool CCatLink::IsVfoA()
@@ -443,7 +487,7 @@ bool CCatLink::ReadBandRecord(bool bVfoA, int nBand, uint8_t* buffer, int nCount
 // ---------------------------------------------------------------- EEPROM writes
 
 bool CCatLink::WriteEepromBitsOnce(uint16_t nAddress, uint8_t nMask, uint8_t nValue, const QString& strDescription,
-                                   bool& bGiveUp)
+                                   bool& bReadFailed)
 {
     const uint8_t high = uint8_t(nAddress >> 8);
     const uint8_t low = uint8_t(nAddress);
@@ -451,16 +495,17 @@ bool CCatLink::WriteEepromBitsOnce(uint16_t nAddress, uint8_t nMask, uint8_t nVa
     uint8_t replies[3][2];
     // Three reads that agree: a noisy line must not turn a read error into a
     // corrupted setting.
+    // Either failure ends only this attempt: the next one reads afresh, and
+    // nothing is written until three reads agree.
     for (auto& reply : replies) {
         if (!Transact(readCommand, 5, reply, 2, eepromText("Read EEPROM 0x%02X%02X (SetBits)", high, low))) {
-            bGiveUp = true;
+            bReadFailed = true;
             return false;
         }
     }
     if (std::memcmp(replies[0], replies[1], 2) != 0 || std::memcmp(replies[0], replies[2], 2) != 0) {
         CRadioApp::LogExchange(readCommand, 5, replies[0], 2,
                                eepromText("Read EEPROM 0x%02X%02X, inconsistent values returned", high, low));
-        bGiveUp = true;
         return false;
     }
     const uint8_t newFirst = uint8_t((replies[0][0] & ~nMask) | (nValue & nMask));
@@ -483,9 +528,13 @@ bool CCatLink::WriteEepromBitsOnce(uint16_t nAddress, uint8_t nMask, uint8_t nVa
         CRadioApp::LogExchange(&writeCommand[2], 2, ack, acked, rowText);
         CRadioApp::LogReceived(back, 2, QStringLiteral("Confirmation"));
     }
+    // A read-back that failed proves nothing, and one that differs may have
+    // been garbled on the way back: only answers that agree tell.
+    bool stored = readBack && back[0] == newFirst;
+    if (!stored && ReadEepromConfirmed(nAddress, back[0], back[1]))
+        stored = back[0] == newFirst;
     m_bTraceAll = traced;
-    // A read-back that failed proves nothing.
-    return readBack && back[0] == newFirst;
+    return stored;
 }
 
 bool CCatLink::WriteEepromBits(uint16_t nAddress, uint8_t nMask, uint8_t nValue, const QString& strDescription)
@@ -493,14 +542,17 @@ bool CCatLink::WriteEepromBits(uint16_t nAddress, uint8_t nMask, uint8_t nValue,
     // The first bytes of the EEPROM are the radio's check bytes: never written.
     if (nAddress <= 0x0003)
         return false;
+    bool readFailedBefore = false;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        bool giveUp = false;
-        if (WriteEepromBitsOnce(nAddress, nMask, nValue, strDescription, giveUp))
+        bool readFailed = false;
+        if (WriteEepromBitsOnce(nAddress, nMask, nValue, strDescription, readFailed))
             return true;
-        if (giveUp) {
+        // A radio that did not answer twice running is not asked on.
+        if (readFailed && readFailedBefore) {
             ++m_nUnconfirmedWrites;
             return false;
         }
+        readFailedBefore = readFailed;
     }
     ++m_nUnconfirmedWrites;
     CRadioApp::Log(QStringLiteral("EEPROM write not confirmed after %1 attempts: address %2, mask %3, value %4 (%5)")
@@ -529,35 +581,44 @@ bool CCatLink::SetEepromBit(uint16_t nAddress, int nBit, int nState, const QStri
 
 bool CCatLink::ChangeEepromBit(uint16_t nAddress, int nBit, int nState)
 {
-    if (GetEepromBit(nAddress, nBit) == (nState ? 1 : 0))
+    int current = 0;
+    if (!ReadEepromField(nAddress, nBit, 1, current)) {
+        ++m_nUnconfirmedWrites;
+        return false;
+    }
+    if (current == (nState ? 1 : 0))
         return true;
     return SetEepromBit(nAddress, nBit, nState, QString());
 }
 
-CCatLink::RadioPlace CCatLink::CurrentPlace()
+bool CCatLink::CurrentPlace(RadioPlace& place)
 {
-    RadioPlace place;
     if (m_pPanel) {
         place.memoryMode = m_pPanel->IsMemoryMode();
         place.memoryTune = m_pPanel->IsMemoryTune();
         place.vfoA = m_pPanel->IsVfoA();
         place.channel = m_pPanel->GetMemoryChannel();
-        return place;
+        return true;
     }
     // Without a front panel the radio itself says where it is.
     uint8_t flags = 0;
     uint8_t next = 0;
-    ReadEepromAt(EE_VFO_FLAGS, flags, next);
+    if (!ReadEepromConfirmed(EE_VFO_FLAGS, flags, next))
+        return false;
     place.memoryMode = flags & 0x40;
     place.memoryTune = (flags & 0x60) == 0x60;
     place.vfoA = !(flags & 0x01);
-    return place;
+    return true;
 }
 
 bool CCatLink::WriteBandRecordBits(int nOffset, uint8_t nMask, uint8_t nValue, const QString& strDescription)
 {
     const CSettings& settings = GetSettings();
-    const RadioPlace place = CurrentPlace();
+    RadioPlace place;
+    if (!CurrentPlace(place)) {
+        ++m_nUnconfirmedWrites;
+        return false;
+    }
     uint32_t base = 0;
     if (place.memoryMode) {
         if (place.memoryTune) {
@@ -570,7 +631,11 @@ bool CCatLink::WriteBandRecordBits(int nOffset, uint8_t nMask, uint8_t nValue, c
     } else {
         uint8_t bands = 0;
         uint8_t next = 0;
-        ReadEepromAt(EE_BANDS, bands, next);
+        // The wrong band would change another band's record.
+        if (!ReadEepromConfirmed(EE_BANDS, bands, next)) {
+            ++m_nUnconfirmedWrites;
+            return false;
+        }
         const uint32_t band = place.vfoA ? (bands & 0x0F) : (bands >> 4);
         base = settings.GetVfoBase() + band * settings.GetBandRecordSize() +
                (place.vfoA ? 0 : settings.GetBandsPerVfo() * settings.GetBandRecordSize());
@@ -705,9 +770,12 @@ void CCatLink::WriteDcsCodeIndex(int nIndex)
 void CCatLink::ToggleAntenna()
 {
     uint8_t flags = 0, bands = 0, antenna = 0, unused = 0;
-    ReadEepromAt(EE_VFO_FLAGS, flags, unused);
-    ReadEepromAt(EE_BANDS, bands, unused);
-    ReadEepromAt(EE_ANTENNA, antenna, unused);
+    // A misread band or socket bit would switch the wrong socket.
+    if (!ReadEepromConfirmed(EE_VFO_FLAGS, flags, unused) || !ReadEepromConfirmed(EE_BANDS, bands, unused) ||
+        !ReadEepromConfirmed(EE_ANTENNA, antenna, unused)) {
+        ++m_nUnconfirmedWrites;
+        return;
+    }
     const int band = (flags & 0x01) ? bands >> 4 : bands & 0x0F;
     int bit = 0;
     const char* name = "Default";
@@ -754,7 +822,10 @@ void CCatLink::LeaveMemoryMode()
     for (int pass = 0; pass < 5; ++pass) {
         uint8_t flags = 0;
         uint8_t memory = 0;
-        ReadEepromAt(EE_VFO_FLAGS, flags, memory);
+        if (!ReadEepromConfirmed(EE_VFO_FLAGS, flags, memory)) {
+            ++m_nUnconfirmedWrites;
+            return;
+        }
         const bool memoryTune = (flags & 0x60) == 0x60;
         if (pass > 0 && !memoryTune && !(flags & 0x40) && (flags & 0x80))
             break;
@@ -774,7 +845,10 @@ void CCatLink::SwitchMTuneOff()
     for (int pass = 0; pass < 5; ++pass) {
         uint8_t flags = 0;
         uint8_t unused = 0;
-        ReadEepromAt(EE_VFO_FLAGS, flags, unused);
+        if (!ReadEepromConfirmed(EE_VFO_FLAGS, flags, unused)) {
+            ++m_nUnconfirmedWrites;
+            return;
+        }
         if (pass > 0 && (flags & 0x60) != 0x60)
             break;
         SetEepromBit(EE_VFO_FLAGS, 5, 0, QStringLiteral("Switch M-Tune Off"));

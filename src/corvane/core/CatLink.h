@@ -101,8 +101,17 @@ public:
     // --- EEPROM ---
     bool ReadEeprom(uint8_t nHigh, uint8_t nLow, uint8_t& nFirst, uint8_t& nSecond);
     bool ReadEepromAt(uint16_t nAddress, uint8_t& nFirst, uint8_t& nSecond);
+    // A pair read until two answers in a row agree: one reply garbled on the
+    // line must not pass for the radio's state when a write is decided on it.
+    // FALSE (outputs unchanged, or FF FF above the limit) when no two agree
+    // within a few reads or the radio stops answering.
+    bool ReadEepromConfirmed(uint16_t nAddress, uint8_t& nFirst, uint8_t& nSecond);
+    // Bits and fields come from confirmed reads; one that cannot be confirmed
+    // reads as a zero byte (FF above the limit).
     int GetEepromBit(uint16_t nAddress, int nBit);
     int GetEepromField(uint16_t nAddress, int nShift, int nWidth);
+    // The same, FALSE when the read could not be confirmed.
+    bool ReadEepromField(uint16_t nAddress, int nShift, int nWidth, int& nValue);
     bool IsVfoA();
     int GetVfoABand();
     int GetVfoBBand();
@@ -114,6 +123,9 @@ public:
     // the link was made: a caller compares the count before and after its
     // writes to tell the operator what did not take.
     int GetUnconfirmedWrites() const { return m_nUnconfirmedWrites; }
+    // A write its caller gave up before sending, since what it depends on
+    // could not be read for certain.
+    void NoteUnconfirmedWrite() { ++m_nUnconfirmedWrites; }
     bool WriteEepromBits(uint16_t nAddress, uint8_t nMask, uint8_t nValue, const QString& strDescription);
     bool WriteEepromByte(uint16_t nAddress, uint8_t nValue);
     bool SetEepromBit(uint16_t nAddress, int nBit, int nState, const QString& strDescription);
@@ -166,10 +178,10 @@ private:
         bool vfoA = true;
         int channel = CPanelState::kNoChannel;
     };
-    RadioPlace CurrentPlace();
+    bool CurrentPlace(RadioPlace& place);
     bool SetCommand(uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4, uint8_t opcode, const QString& strDescription);
     bool WriteEepromBitsOnce(uint16_t nAddress, uint8_t nMask, uint8_t nValue, const QString& strDescription,
-                             bool& bGiveUp);
+                             bool& bReadFailed);
     void ClearMemoryClarifiers();
 
     bool m_bClarifierOn = false;

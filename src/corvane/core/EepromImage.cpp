@@ -31,8 +31,9 @@ bool CEepromImage::Refresh()
     // One read per byte; each read also brings the next byte, so the later
     // read of a byte wins and the byte behind the bitmap is refreshed too.
     // A radio that stops answering here is lost: no use asking it 25 more times.
+    // A garbled bitmap would make channels look used or free that are not.
     for (uint32_t a = start; a < start + count; ++a)
-        if (!app->GetCatLink().ReadEepromAt(uint16_t(a), m_image[a], m_image[a + 1]))
+        if (!app->GetCatLink().ReadEepromConfirmed(uint16_t(a), m_image[a], m_image[a + 1]))
             return false;
     return true;
 }

@@ -333,7 +333,8 @@ bool CMemoryChannel::ReadFromRadio(uint32_t nAddress, uint32_t nCount)
     auto readPair = [&](uint32_t offset) {
         uint8_t first = 0xFF;
         uint8_t second = 0xFF;
-        if (link->ReadEepromAt(uint16_t(nAddress + offset), first, second)) {
+        // What is read here may be written back when the channel is edited.
+        if (link->ReadEepromConfirmed(uint16_t(nAddress + offset), first, second)) {
             m_raw[qsizetype(offset)] = char(first);
             m_raw[qsizetype(offset + 1)] = char(second);
         } else {
@@ -387,7 +388,7 @@ bool CMemoryChannel::WriteToRadio(int nChannel)
             const uint8_t second = uint8_t(wanted[qsizetype(i + 1)]);
             uint8_t old1 = 0;
             uint8_t old2 = 0;
-            const bool read = link->ReadEepromAt(at, old1, old2);
+            const bool read = link->ReadEepromConfirmed(at, old1, old2);
             if (read && old1 == first && old2 == second)
                 continue;
             // The pair write itself is not confirmed by the radio: read it
@@ -397,7 +398,7 @@ bool CMemoryChannel::WriteToRadio(int nChannel)
                 link->WriteEepromWord(at, first, second);
                 uint8_t back1 = 0;
                 uint8_t back2 = 0;
-                stored = link->ReadEepromAt(at, back1, back2) && back1 == first && back2 == second;
+                stored = link->ReadEepromConfirmed(at, back1, back2) && back1 == first && back2 == second;
             }
             ok = ok && stored;
         }

@@ -206,7 +206,7 @@ bool CCloneSaveDialog::WriteCloneSection(uint16_t nFirst, uint16_t nLast, const 
         uint8_t second = 0;
         // A clone must hold what the radio holds: a byte that could not be
         // read is never saved as 00.
-        if (!m_pLink || !m_pLink->ReadEepromAt(uint16_t(address), first, second)) {
+        if (!m_pLink || !m_pLink->ReadEepromConfirmed(uint16_t(address), first, second)) {
             SetProgressText(QStringLiteral("Failed"));
             m_pProgress->Redraw();
             platform::messageBox(this,
@@ -416,7 +416,8 @@ void CCloneLoadDialog::OnOK()
         uint8_t radioSecond = 0;
         // Without the radio's pair nothing can be compared, and at a
         // section's end the second byte belongs to the next area.
-        if (!m_pLink || !m_pLink->ReadEepromAt(address, radioFirst, radioSecond)) {
+        // The second byte may be written back as read: it must be the radio's.
+        if (!m_pLink || !m_pLink->ReadEepromConfirmed(address, radioFirst, radioSecond)) {
             m_failed << address;
             continue;
         }
@@ -428,7 +429,7 @@ void CCloneLoadDialog::OnOK()
         // A restore is told apart from a failed one by reading the pair back.
         uint8_t backFirst = 0;
         uint8_t backSecond = 0;
-        if (!m_pLink->ReadEepromAt(address, backFirst, backSecond) || backFirst != line.nFirst ||
+        if (!m_pLink->ReadEepromConfirmed(address, backFirst, backSecond) || backFirst != line.nFirst ||
             backSecond != second)
             m_failed << address;
     }

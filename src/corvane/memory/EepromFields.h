@@ -3,6 +3,10 @@
 // Reads go to the radio every time; a set reads the setting first and sends
 // the verified masked write only when the radio holds another value, so a
 // setting that is already right costs one read and nothing else.
+// Reads are confirmed (two answers that agree); a setting whose last read
+// could not be confirmed is not written back, since what the page shows for
+// it is not what the radio holds, and the write counts as unconfirmed.
+#include <QSet>
 #include <cstdint>
 
 class CCatLink;
@@ -36,5 +40,13 @@ public:
     CCatLink* Link() const { return m_pLink; }
 
 private:
+    static int Key(uint16_t nAddress, int nShift, int nWidth, bool bBand = false);
+    // Remembers whether the last read of a setting was confirmed.
+    void NoteRead(int nKey, bool bConfirmed) const;
+    // FALSE, counted as an unconfirmed write, when the setting cannot be written safely.
+    bool MayWrite(int nKey) const;
+    bool BandRecordAddress(uint16_t& nAddress) const;
+
     CCatLink* m_pLink;
+    mutable QSet<int> m_unsure;
 };

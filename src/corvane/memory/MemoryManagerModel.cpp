@@ -283,9 +283,9 @@ bool CMemoryManagerModel::ReadVfoState(VfoState& state)
         return false;
     CCatLink& link = app->GetCatLink();
     uint8_t vfo = 0, dummy = 0, bands = 0, split = 0;
-    if (!link.ReadEepromAt(MemoryGeometry::kVfoByte, vfo, dummy) ||
-        !link.ReadEepromAt(MemoryGeometry::kBandByte, bands, dummy) ||
-        !link.ReadEepromAt(MemoryGeometry::kSplitByte, split, dummy))
+    if (!link.ReadEepromConfirmed(MemoryGeometry::kVfoByte, vfo, dummy) ||
+        !link.ReadEepromConfirmed(MemoryGeometry::kBandByte, bands, dummy) ||
+        !link.ReadEepromConfirmed(MemoryGeometry::kSplitByte, split, dummy))
         return false;
     state.bVfoA = !(vfo & (1u << MemoryGeometry::kVfoBBit));
     state.nBand = state.bVfoA ? (bands & 0x0F) : (bands >> 4);
@@ -320,11 +320,12 @@ bool CMemoryManagerModel::StoreVfo(int nTarget, const VfoState& state, uint32_t 
         // The other VFO's frequency: bytes 10-13 of its current band record.
         uint8_t bands = 0, dummy = 0;
         CCatLink& link = app->GetCatLink();
-        if (link.ReadEepromAt(MemoryGeometry::kBandByte, bands, dummy)) {
+        if (link.ReadEepromConfirmed(MemoryGeometry::kBandByte, bands, dummy)) {
             const int otherBand = state.bVfoA ? (bands >> 4) : (bands & 0x0F);
             const uint32_t at = MemoryGeometry::VfoRecordAddress(!state.bVfoA, otherBand) + 10;
             uint8_t b[4] = {};
-            if (link.ReadEepromAt(uint16_t(at), b[0], b[1]) && link.ReadEepromAt(uint16_t(at + 2), b[2], b[3])) {
+            if (link.ReadEepromConfirmed(uint16_t(at), b[0], b[1]) &&
+                link.ReadEepromConfirmed(uint16_t(at + 2), b[2], b[3])) {
                 const uint32_t tenHz = uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
                 target->SetTxFrequency(tenHz);
                 target->SetShift(CMemoryChannel::kShiftSplit);

@@ -130,20 +130,36 @@ TEST_F(CatEeprom, LogRowsFollowTraceAndOption)
     EXPECT_EQ(log.rows[3].sent, hex("01 00")) << "the two data bytes of the write";
 }
 
-TEST_F(CatEeprom, InconsistentReadsEndTheWrite)
+TEST_F(CatEeprom, InconsistentReadsEndTheAttemptAndNothingIsWritten)
 {
     LogMemWrite off(false);
     testsupport::Simulator::Options o = withPokes({"0057=A611"});
     o.faults << QStringLiteral("inconsistent-eeprom:addr=0057");
     start(o);
     EXPECT_FALSE(link->WriteEepromBits(0x0057, 0x03, 1, QString()));
-    EXPECT_EQ(newFrames(), hexList({"00 57 00 00 BB", "00 57 00 00 BB", "00 57 00 00 BB"}));
-    // The row is written whether or not tracing is on.
-    ASSERT_EQ(log.rows.size(), 1);
-    EXPECT_EQ(log.rows[0].text, QStringLiteral("Read EEPROM 0x0057, inconsistent values returned"));
-    EXPECT_EQ(log.rows[0].sent, hex("00 57 00 00 BB"));
+    // Each of the three attempts reads afresh; none of them writes.
+    EXPECT_EQ(newFrames(), QList<QByteArray>(9, hex("00 57 00 00 BB")));
+    // The rows are written whether or not tracing is on.
+    ASSERT_EQ(log.rows.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(log.rows[i].text, QStringLiteral("Read EEPROM 0x0057, inconsistent values returned"));
+        EXPECT_EQ(log.rows[i].sent, hex("00 57 00 00 BB"));
+    }
     EXPECT_EQ(log.rows[0].received, hex("A6 11"));
+    EXPECT_TRUE(log.rows[3].text.startsWith(QStringLiteral("EEPROM write not confirmed after 3 attempts")));
     EXPECT_EQ(sim->eepromByte(0x57), 0xA6);
+}
+
+TEST_F(CatEeprom, OneGarbledReadOnlyDelaysTheWrite)
+{
+    LogMemWrite off(false);
+    testsupport::Simulator::Options o = withPokes({"0057=A611"});
+    o.faults << QStringLiteral("corrupt-reply:op=BB,after=1,count=1,xor=04");
+    start(o);
+    EXPECT_TRUE(link->WriteEepromBits(0x0057, 0x03, 1, QString()));
+    EXPECT_EQ(newFrames(), hexList({"00 57 00 00 BB", "00 57 00 00 BB", "00 57 00 00 BB"}) +
+                               oneAttempt("00 57 00 00 BB", "00 57 A5 11 BC"));
+    EXPECT_EQ(sim->eepromByte(0x57), 0xA5);
 }
 
 TEST_F(CatEeprom, WriteThatNeverSticksFailsAfterThreeAttempts)
@@ -153,9 +169,10 @@ TEST_F(CatEeprom, WriteThatNeverSticksFailsAfterThreeAttempts)
     o.faults << QStringLiteral("write-not-stick");
     start(o);
     EXPECT_FALSE(link->WriteEepromBits(0x0057, 0x03, 1, QStringLiteral("AGC Fast")));
+    // A read-back that differs is read again until two answers agree.
     QList<QByteArray> expected;
     for (int i = 0; i < 3; ++i)
-        expected += oneAttempt("00 57 00 00 BB", "00 57 A5 11 BC");
+        expected += oneAttempt("00 57 00 00 BB", "00 57 A5 11 BC") + hexList({"00 57 00 00 BB", "00 57 00 00 BB"});
     EXPECT_EQ(newFrames(), expected);
     EXPECT_EQ(sleeper.m_totalMs, 60);
     ASSERT_EQ(log.rows.size(), 1);
@@ -171,22 +188,37 @@ TEST_F(CatEeprom, FailedReadBackIsNotAConfirmation)
     o.faults << QStringLiteral("no-answer:op=BB,after=3,count=1");
     start(o);
     EXPECT_TRUE(link->WriteEepromBits(0x0057, 0x03, 0, QString()));
-    // First attempt: the read-back gets no answer, so the write is tried again.
+    // The read-back gets no answer: the pair is read again until two answers agree.
     EXPECT_EQ(newFrames(), oneAttempt("00 57 00 00 BB", "00 57 00 11 BC") +
-                               oneAttempt("00 57 00 00 BB", "00 57 00 11 BC"));
+                               hexList({"00 57 00 00 BB", "00 57 00 00 BB"}));
     EXPECT_EQ(sim->eepromByte(0x57), 0x00);
     EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Read error: 0 / 2 bytes read (Read EEPROM 0x0057)")});
 }
 
-TEST_F(CatEeprom, FailedReadEndsTheWriteSilently)
+TEST_F(CatEeprom, FailedReadEndsTheAttemptAndTheNextOneWrites)
 {
     LogMemWrite off(false);
     testsupport::Simulator::Options o = withPokes({"0057=A611"});
     o.faults << QStringLiteral("no-answer:op=BB,after=1,count=1");
     start(o);
+    EXPECT_TRUE(link->WriteEepromBits(0x0057, 0x03, 1, QString()));
+    EXPECT_EQ(newFrames(), hexList({"00 57 00 00 BB", "00 57 00 00 BB"}) +
+                               oneAttempt("00 57 00 00 BB", "00 57 A5 11 BC"));
+    EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Read error: 0 / 2 bytes read (Read EEPROM 0x0057 (SetBits))")});
+    EXPECT_EQ(sim->eepromByte(0x57), 0xA5);
+}
+
+TEST_F(CatEeprom, ARadioThatStopsAnsweringEndsTheWriteAfterTwoAttempts)
+{
+    LogMemWrite off(false);
+    testsupport::Simulator::Options o = withPokes({"0057=A611"});
+    o.faults << QStringLiteral("no-answer:op=BB");
+    start(o);
+    const int unconfirmed = link->GetUnconfirmedWrites();
     EXPECT_FALSE(link->WriteEepromBits(0x0057, 0x03, 1, QString()));
     EXPECT_EQ(newFrames(), hexList({"00 57 00 00 BB", "00 57 00 00 BB"}));
-    EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Read error: 0 / 2 bytes read (Read EEPROM 0x0057 (SetBits))")});
+    EXPECT_EQ(link->GetUnconfirmedWrites(), unconfirmed + 1);
+    EXPECT_EQ(sim->eepromByte(0x57), 0xA6);
 }
 
 TEST_F(CatEeprom, RefusedAddresses)
@@ -278,20 +310,24 @@ TEST_F(CatEeprom, BandRecordWritesFollowThePanel)
     panel.vfoA = false;
     link->SetIpo(true);
     QList<QByteArray> frames = newFrames();
-    ASSERT_EQ(frames.size(), 6);
+    // The band byte is read until two answers agree: twice on a clean line.
+    ASSERT_EQ(frames.size(), 7);
     EXPECT_EQ(frames[0], hex("00 59 00 00 BB"));
-    EXPECT_EQ(frames[1], hex("02 EF 00 00 BB"));
-    EXPECT_EQ(uint8_t(frames[4][2]) & 0x20, 0x20);
-    EXPECT_EQ(frames[4].left(2), hex("02 EF"));
+    EXPECT_EQ(frames[1], hex("00 59 00 00 BB"));
+    EXPECT_EQ(frames[2], hex("02 EF 00 00 BB"));
+    EXPECT_EQ(uint8_t(frames[5][2]) & 0x20, 0x20);
+    EXPECT_EQ(frames[5].left(2), hex("02 EF"));
 
     // Without a panel the radio's own flags decide (0x55 bit 0: VFO B).
     link->SetPanelState(nullptr);
     link->WriteCtcssToneIndex(5);
     frames = newFrames();
-    ASSERT_EQ(frames.size(), 7);
+    ASSERT_EQ(frames.size(), 9);
     EXPECT_EQ(frames[0], hex("00 55 00 00 BB"));
-    EXPECT_EQ(frames[1], hex("00 59 00 00 BB"));
-    EXPECT_EQ(frames[2], hex("02 F3 00 00 BB"));  // 751 - 2 + 6
+    EXPECT_EQ(frames[1], hex("00 55 00 00 BB"));
+    EXPECT_EQ(frames[2], hex("00 59 00 00 BB"));
+    EXPECT_EQ(frames[3], hex("00 59 00 00 BB"));
+    EXPECT_EQ(frames[4], hex("02 F3 00 00 BB"));  // 751 - 2 + 6
     EXPECT_EQ(sim->eepromByte(0x2F3) & 0x3F, 5);
 }
 
@@ -354,18 +390,53 @@ TEST_F(CatEeprom, SwitchMTuneOffWritesOnceEvenWhenOff)
     start(withPokes({"0055=80"}));
     link->SwitchMTuneOff();
     const QList<QByteArray> frames = newFrames();
-    // Pass 1 reads and writes; pass 2 reads and stops.
-    ASSERT_EQ(frames.size(), 1 + 5 + 1);
-    EXPECT_EQ(frames[4], hex("00 55 80 00 BC"));
+    // Pass 1 reads (twice, to confirm) and writes; pass 2 reads and stops.
+    ASSERT_EQ(frames.size(), 2 + 5 + 2);
+    EXPECT_EQ(frames[5], hex("00 55 80 00 BC"));
 }
 
 TEST_F(CatEeprom, ChangeEepromBitWritesOnlyADifference)
 {
     LogMemWrite off(false);
     start(withPokes({"0057=20"}));
+    // The bit is read until two answers agree: two reads on a clean line.
     EXPECT_TRUE(link->ChangeEepromBit(0x0057, 5, 1));
-    EXPECT_EQ(newFrames().size(), 1);
+    EXPECT_EQ(newFrames().size(), 2);
     EXPECT_TRUE(link->ChangeEepromBit(0x0057, 5, 0));
-    EXPECT_EQ(newFrames().size(), 6);
+    EXPECT_EQ(newFrames().size(), 7);
     EXPECT_EQ(sim->eepromByte(0x57), 0x00);
+}
+
+// A bit that cannot be read for certain is not changed, and the change counts
+// as not confirmed.
+TEST_F(CatEeprom, ChangeEepromBitOnAnInconsistentReadChangesNothing)
+{
+    LogMemWrite off(false);
+    testsupport::Simulator::Options o = withPokes({"0057=20"});
+    o.faults << QStringLiteral("inconsistent-eeprom");
+    start(o);
+    const int unconfirmed = link->GetUnconfirmedWrites();
+    EXPECT_FALSE(link->ChangeEepromBit(0x0057, 5, 0));
+    EXPECT_EQ(link->GetUnconfirmedWrites(), unconfirmed + 1);
+    for (const QByteArray& f : newFrames())
+        EXPECT_EQ(uint8_t(f[4]), 0xBB);
+    EXPECT_EQ(sim->eepromByte(0x57), 0x20);
+}
+
+TEST_F(CatEeprom, ConfirmedReadsNeedTwoAnswersThatAgree)
+{
+    LogMemWrite off(false);
+    testsupport::Simulator::Options o = withPokes({"0057=A611"});
+    o.faults << QStringLiteral("corrupt-reply:op=BB,after=1,count=1,xor=01");
+    start(o);
+    uint8_t first = 0, second = 0;
+    // A6 11, A7 10 (garbled), A6 11, A6 11.
+    EXPECT_TRUE(link->ReadEepromConfirmed(0x0057, first, second));
+    EXPECT_EQ(first, 0xA6);
+    EXPECT_EQ(second, 0x11);
+    EXPECT_EQ(newFrames().size(), 4);
+    // Above the limit nothing is sent.
+    EXPECT_FALSE(link->ReadEepromConfirmed(0x1928, first, second));
+    EXPECT_EQ(first, 0xFF);
+    EXPECT_TRUE(newFrames().isEmpty());
 }

@@ -27,6 +27,15 @@ inline QList<QByteArray> hexList(std::initializer_list<const char*> texts)
     return list;
 }
 
+// Confirmed EEPROM reads ask twice on a clean line: each frame of the list twice.
+inline QList<QByteArray> twice(const QList<QByteArray>& frames)
+{
+    QList<QByteArray> list;
+    for (const QByteArray& f : frames)
+        list << f << f;
+    return list;
+}
+
 struct LogRow {
     bool hasSent = false;
     bool hasReceived = false;

@@ -170,12 +170,15 @@ TEST_F(StartupSearch, MemoryLoadReadsExactlyTheUsedChannelsAndClearsAClarifier)
     frames = frames.mid(3);
 
     QList<QByteArray> expected;
+    // Every read is confirmed: asked twice on a clean line.
     for (int a = 0x450; a < 0x46A; ++a)
-        expected << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1());
+        expected << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1())
+                 << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1());
     auto channelReads = [&](int base) {
         for (int offset : {10, 12, 0, 2, 4, 6, 8, 14, 16, 18, 20, 22, 24}) {
             const int a = base + offset;
-            expected << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1());
+            expected << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1())
+                     << hex(QString::asprintf("%02X %02X 00 00 BB", a >> 8, a & 0xFF).toLatin1());
         }
     };
     channelReads(0x0484);

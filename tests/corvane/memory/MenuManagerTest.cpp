@@ -86,7 +86,8 @@ TEST_F(MenuFields, BandRecordIsTheActiveVfosBand)
     start({}, {"0055=81", "0059=33"});
     CEepromFields fields;
     EXPECT_EQ(fields.BandRecordAddress(), 0x251);
-    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x55), readFrame(0x59)}));
+    // Reads are confirmed: two answers that agree.
+    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x55), readFrame(0x55), readFrame(0x59), readFrame(0x59)}));
     fields.GetBandField(3, 0, 3);
     EXPECT_EQ(newFrames().last(), readFrame(0x254));
 
@@ -100,24 +101,50 @@ TEST_F(MenuFields, SetsSendOnlyWhatDiffers)
     start();
     CEepromFields fields;
     // 0x62 holds 20 wpm (16) and 8 h charge time (1 in bits 6-7).
+    // Every read is confirmed: asked twice on a clean line.
     fields.SetField(0x62, 0, 6, 16);
-    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x62)}));
+    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x62), readFrame(0x62)}));
     fields.SetField(0x62, 0, 6, 8);
-    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x62)}) + verifiedWrite(0x62, 0x48, sim->eepromByte(0x63)));
+    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x62), readFrame(0x62)}) +
+                               verifiedWrite(0x62, 0x48, sim->eepromByte(0x63)));
     EXPECT_EQ(sim->eepromByte(0x62), 0x48);
 
     fields.SetBit(0x58, 5, true);
-    EXPECT_EQ(newFrames().size(), 1);
+    EXPECT_EQ(newFrames().size(), 2);
     fields.SetBit(0x58, 5, false);
     EXPECT_EQ(writes(newFrames()), 1);
     EXPECT_EQ(sim->eepromByte(0x58), 0x10);
 
-    // A word: one read, then one unverified pair write.
+    // A word: a confirmed read, then the pair write, which has no check of
+    // its own, and a confirmed read back.
     fields.SetWord(0x6D, 0);
-    EXPECT_EQ(newFrames().size(), 1);
+    EXPECT_EQ(newFrames().size(), 2);
     fields.SetWord(0x6D, uint16_t(-10));
-    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x6D), writeFrame(0x6D, 0xFF, 0xF6)}));
+    EXPECT_EQ(newFrames(), QList<QByteArray>({readFrame(0x6D), readFrame(0x6D), writeFrame(0x6D, 0xFF, 0xF6),
+                                              readFrame(0x6D), readFrame(0x6D)}));
     EXPECT_EQ(int16_t(fields.GetWord(0x6D)), -10);
+}
+
+// A setting whose read could not be confirmed shows no radio value: it is
+// never written back, even when the radio answers cleanly by Apply time, and
+// the refused write counts as unconfirmed.
+TEST_F(MenuFields, ASettingNotReadForCertainIsNeverWrittenBack)
+{
+    start({QStringLiteral("inconsistent-eeprom:count=3")});
+    const uint8_t before = sim->eepromByte(0x62);
+    CEepromFields fields;
+    const int unconfirmed = fields.Link()->GetUnconfirmedWrites();
+    EXPECT_EQ(fields.GetField(0x62, 0, 6), 0);
+    EXPECT_EQ(newFrames().size(), 6) << "six answers, no two in a row alike";
+    fields.SetField(0x62, 0, 6, 0);
+    EXPECT_EQ(writes(newFrames()), 0);
+    EXPECT_EQ(fields.Link()->GetUnconfirmedWrites(), unconfirmed + 1);
+    EXPECT_EQ(sim->eepromByte(0x62), before);
+    // Read again for certain, the setting may be written.
+    EXPECT_EQ(fields.GetField(0x62, 0, 6), before & 0x3F);
+    fields.SetField(0x62, 0, 6, 8);
+    EXPECT_EQ(writes(newFrames()), 1);
+    EXPECT_EQ(sim->eepromByte(0x62) & 0x3F, 8);
 }
 
 TEST_F(MenuManagerSheet, OpeningReadsEveryPageAndListsTheirSettings)
@@ -185,10 +212,11 @@ TEST_F(MenuManagerSheet, ApplyWritesOnlyTheChangedPageThenReadsItBack)
 
     sheet->GetApplyButton()->click();
     const QList<QByteArray> frames = newFrames();
-    // Six bit reads; the HF bit differs and is written; then the page's six reads.
-    QList<QByteArray> expected = {readFrame(0x7A)};
+    // Six confirmed bit reads (two answers each); the HF bit differs and is
+    // written; then the page's six confirmed reads.
+    QList<QByteArray> expected = {readFrame(0x7A), readFrame(0x7A)};
     expected += verifiedWrite(0x7A, 0x01, sim->eepromByte(0x7B));
-    for (int i = 0; i < 5 + 6; ++i)
+    for (int i = 0; i < 2 * (5 + 6); ++i)
         expected << readFrame(0x7A);
     EXPECT_EQ(frames, expected);
     EXPECT_EQ(sim->eepromByte(0x7A), 0x01);

@@ -310,7 +310,8 @@ protected:
         const int band = vfoA ? bands & 0x0F : bands >> 4;
         return uint16_t(0x7D + band * 26 + (vfoA ? 0 : 15 * 26));
     }
-    // The frames of a verified masked write into the current band record.
+    // The frames of a verified masked write into the current band record; the
+    // VFO flags and the band byte are read until two answers agree.
     QList<QByteArray> recordWrite(int offset, uint8_t mask, uint8_t value) const
     {
         const uint16_t a = uint16_t(recordAddress() + offset);
@@ -318,7 +319,8 @@ protected:
         const uint8_t old = sim->eepromByte(a);
         const uint8_t next = sim->eepromByte(a + 1);
         const QByteArray read = frame(hi, lo, 0, 0, 0xBB);
-        return {frame(0x00, 0x55, 0, 0, 0xBB), frame(0x00, 0x59, 0, 0, 0xBB), read, read, read,
+        return {frame(0x00, 0x55, 0, 0, 0xBB), frame(0x00, 0x55, 0, 0, 0xBB), frame(0x00, 0x59, 0, 0, 0xBB),
+                frame(0x00, 0x59, 0, 0, 0xBB), read, read, read,
                 frame(hi, lo, uint8_t((old & ~mask) | (value & mask)), next, 0xBC), read};
     }
 
@@ -378,8 +380,8 @@ TEST_F(ApplyFavourite, ZeroSettingsAndValuesOutOfRange)
     entry.SetRepeaterSettings("1,0,0,0,0,0");
     CFavouriteEntry::ApplyToRadio(entry, link);
     QList<QByteArray> frames = newFrames();
-    ASSERT_EQ(frames.size(), 3 + 7 + 7 + 3);
-    EXPECT_EQ(frames.mid(17), QList<QByteArray>({hex("89 00 00 00 09"), hex("8A 00 00 00 0A"),
+    ASSERT_EQ(frames.size(), 3 + 9 + 9 + 3);
+    EXPECT_EQ(frames.mid(21), QList<QByteArray>({hex("89 00 00 00 09"), hex("8A 00 00 00 0A"),
                                                  hex("00 00 00 00 F9")}));
 
     // Direction 3 and tone mode 4 send nothing; CTCSS 64 is written as 0.
@@ -387,9 +389,9 @@ TEST_F(ApplyFavourite, ZeroSettingsAndValuesOutOfRange)
     const QList<QByteArray> ctcss = recordWrite(6, 0x3F, 0);
     CFavouriteEntry::ApplyToRadio(entry, link);
     frames = newFrames();
-    ASSERT_EQ(frames.size(), 3 + 7 + 7 + 1);
-    EXPECT_EQ(frames.mid(3, 7), ctcss);
-    EXPECT_EQ(frames[3 + 7 + 5].at(2) & 0x7F, 200 & 0x7F);
+    ASSERT_EQ(frames.size(), 3 + 9 + 9 + 1);
+    EXPECT_EQ(frames.mid(3, 9), ctcss);
+    EXPECT_EQ(frames[3 + 9 + 7].at(2) & 0x7F, 200 & 0x7F);
     EXPECT_EQ(frames.last(), hex("00 00 12 50 F9"));
     EXPECT_EQ(sim->eepromByte(recordAddress() + 6) & 0x3F, 0);
 }

@@ -178,7 +178,12 @@ QString MemoryErase(int row)
                 watcher.stop();
                 if (!save->GetMemoryCheck()->isChecked())
                     save->GetMemoryCheck()->click();
+                QPointer<CSaveChangesDialog> open(save);
                 save->OnSave();
+                // A memory that could not be read cannot be saved: the
+                // operator can only go back.
+                if (open && open->isVisible())
+                    open->reject();
             }
         });
         watcher.start(20);
