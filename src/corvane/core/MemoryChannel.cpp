@@ -320,7 +320,7 @@ void CMemoryChannel::InitVfo(uint32_t nRxHz, uint8_t nCatMode, const QString& st
 
 // ---------------------------------------------------------------- radio
 
-bool CMemoryChannel::ReadFromRadio(uint32_t nAddress, uint32_t nCount)
+bool CMemoryChannel::ReadFromRadio(uint32_t nAddress, uint32_t nCount, bool bInUse)
 {
     m_nReadAddress = nAddress;
     m_nSize = nCount;
@@ -330,11 +330,13 @@ bool CMemoryChannel::ReadFromRadio(uint32_t nAddress, uint32_t nCount)
     if (!link)
         return false;
     bool ok = true;
-    auto readPair = [&](uint32_t offset) {
+    auto readPair = [&](uint32_t offset, bool bConfirmed = true) {
         uint8_t first = 0xFF;
         uint8_t second = 0xFF;
         // What is read here may be written back when the channel is edited.
-        if (link->ReadEepromConfirmed(uint16_t(nAddress + offset), first, second)) {
+        const uint16_t at = uint16_t(nAddress + offset);
+        // A single read that fails is asked again, for certain.
+        if ((!bConfirmed && link->ReadEepromAt(at, first, second)) || link->ReadEepromConfirmed(at, first, second)) {
             m_raw[qsizetype(offset)] = char(first);
             m_raw[qsizetype(offset + 1)] = char(second);
         } else {
@@ -342,10 +344,15 @@ bool CMemoryChannel::ReadFromRadio(uint32_t nAddress, uint32_t nCount)
         }
     };
     // The RX frequency first: FF FF FF FF there means an empty record.
-    readPair(kRxPosition);
-    readPair(kRxPosition + 2);
+    readPair(kRxPosition, bInUse);
+    readPair(kRxPosition + 2, bInUse);
     if (GetWord32(kRxPosition) == kNoData)
         return ok;
+    if (!bInUse) {
+        // It holds data after all: that is read for certain.
+        readPair(kRxPosition);
+        readPair(kRxPosition + 2);
+    }
     for (uint32_t offset = 0; offset < nCount; offset += 2)
         if (offset != kRxPosition && offset != kRxPosition + 2)
             readPair(offset);
@@ -361,7 +368,7 @@ bool CMemoryChannel::LoadChannel(int nChannel, bool bForce)
     m_bEmpty = !GetEepromImage().IsChannelUsed(nChannel);
     bool ok = true;
     if (!m_bEmpty || bForce) {
-        ok = ReadFromRadio(uint32_t(m_nChannelAddress), settings.GetMemoryRecordSize());
+        ok = ReadFromRadio(uint32_t(m_nChannelAddress), settings.GetMemoryRecordSize(), !m_bEmpty);
         Decode();
     }
     if (!m_bEmpty)

@@ -76,7 +76,10 @@ public:
     // Reads count bytes from the address: first the RX frequency pairs; a
     // record whose RX frequency is FF FF FF FF holds no data and is not read
     // further. Failed pairs stay FF. FALSE when a read failed.
-    bool ReadFromRadio(uint32_t nAddress, uint32_t nCount);
+    // Every pair is read until two answers agree, except, for a channel not
+    // in use, the frequency pairs that show it empty: nothing is taken from
+    // those but that the record is empty.
+    bool ReadFromRadio(uint32_t nAddress, uint32_t nCount, bool bInUse = true);
     // Memory channel n from the radio when its used bit in the EEPROM image
     // is set (or when forced); a used channel's clarifier is switched off.
     // FALSE when a read failed.
