@@ -183,7 +183,8 @@ void CScanMemoryDialog::FillMemoryList()
     }
     m_pList->AutoSizeColumns();
     uint8_t resume = 0, unused = 0;
-    if (m_link.ReadEeprom(0x00, 0x5D, resume, unused))
+    // Shown here, the value may be written back as it stands: read for certain.
+    if (m_link.ReadEepromConfirmed(0x005D, resume, unused))
         m_pResume->SelectByData(resume & 0x03);
     m_bRefreshing = false;
 }
