@@ -152,8 +152,8 @@ protected:
             const qsizetype frames = sim->frames().size();
             const QString answer = corvane->Ask(command);
             if (qEnvironmentVariableIsSet("LINE_FAULTS_TRACE"))
-                fprintf(stderr, "  %lld ms, %lld frames\n", static_cast<long long>(clock.elapsed()),
-                        static_cast<long long>(sim->frames().size() - frames));
+                fprintf(stderr, "  %lld ms, %lld frames: %s\n", static_cast<long long>(clock.elapsed()),
+                        static_cast<long long>(sim->frames().size() - frames), qPrintable(answer));
             return answer;
         };
         o.fst = act(QStringLiteral("command %1").arg(kFst));
@@ -163,6 +163,9 @@ protected:
         o.menuBoxes = corvane->Ask(QStringLiteral("boxes"));
         o.clone = act(QStringLiteral("clone-restore ") + clonePath);
         o.cloneBoxes = corvane->Ask(QStringLiteral("boxes"));
+        if (qEnvironmentVariableIsSet("LINE_FAULTS_TRACE"))
+            fprintf(stderr, "  told: %s | %s | %s\n", qPrintable(o.memoryBoxes), qPrintable(o.menuBoxes),
+                    qPrintable(o.cloneBoxes));
         EXPECT_TRUE(sim->setFaultsArmed(false));
         return o;
     }

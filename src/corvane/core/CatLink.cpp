@@ -136,6 +136,7 @@ bool CCatLink::Transact(const uint8_t* command, int nCommandLength, uint8_t* rep
         CRadioApp::LogExchange(command, nCommandLength, reply, nReplyLength, strDescription);
     if (!error.isEmpty())
         CRadioApp::Log(error);
+    m_nFailedInARow = error.isEmpty() ? 0 : m_nFailedInARow + 1;
     return error.isEmpty();
 }
 
@@ -412,7 +413,7 @@ bool CCatLink::ReadEepromConfirmed(uint16_t nAddress, uint8_t& nFirst, uint8_t& 
         if (!ReadEepromAt(nAddress, reply[0], reply[1])) {
             haveLast = false;
             // A radio that stopped answering is not asked again and again.
-            if (++failedInARow >= 2)
+            if (++failedInARow >= 2 || m_nFailedInARow >= 3)
                 break;
             continue;
         }

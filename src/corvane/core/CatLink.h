@@ -187,6 +187,9 @@ private:
     bool m_bClarifierOn = false;
     bool m_bTraceAll = false;
     int m_nUnconfirmedWrites = 0;
+    // Exchanges that failed one after another, across calls: a radio that has
+    // stopped answering is asked each pair once, not twice.
+    int m_nFailedInARow = 0;
     std::unique_ptr<platform::SerialPort> m_hPort;
     const CPanelState* m_pPanel = nullptr;
     CMemoryListHooks* m_pMemoryHooks = nullptr;

@@ -423,6 +423,23 @@ TEST_F(CatEeprom, ChangeEepromBitOnAnInconsistentReadChangesNothing)
     EXPECT_EQ(sim->eepromByte(0x57), 0x20);
 }
 
+TEST_F(CatEeprom, ASilentRadioIsAskedEachPairOnceMore)
+{
+    LogMemWrite off(false);
+    testsupport::Simulator::Options o;
+    o.faults << QStringLiteral("no-answer:op=BB");
+    start(o);
+    uint8_t first = 0x12, second = 0x34;
+    EXPECT_FALSE(link->ReadEepromConfirmed(0x0057, first, second));
+    EXPECT_EQ(newFrames().size(), 2);
+    EXPECT_EQ(first, 0x12) << "the outputs keep what they held";
+    // Once it has been silent for a while, one unanswered read ends a confirmed read.
+    EXPECT_FALSE(link->ReadEepromConfirmed(0x0059, first, second));
+    EXPECT_EQ(newFrames().size(), 1);
+    EXPECT_FALSE(link->ReadEepromConfirmed(0x005B, first, second));
+    EXPECT_EQ(newFrames().size(), 1);
+}
+
 TEST_F(CatEeprom, ConfirmedReadsNeedTwoAnswersThatAgree)
 {
     LogMemWrite off(false);
