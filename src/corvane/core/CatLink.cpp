@@ -448,8 +448,6 @@ bool CCatLink::ReadEepromField(uint16_t nAddress, int nShift, int nWidth, int& n
     uint8_t first = 0;
     uint8_t second = 0;
     const bool read = ReadEepromConfirmed(nAddress, first, second);
-    if (!read && nAddress <= GetSettings().GetEepromLimit())
-        first = 0;
     nValue = 0;
     if (nShift < 0 || nShift > 7 || nWidth < 0)
         return read;
@@ -495,9 +493,8 @@ bool CCatLink::WriteEepromBitsOnce(uint16_t nAddress, uint8_t nMask, uint8_t nVa
     const uint8_t readCommand[5] = {high, low, 0, 0, 0xBB};
     uint8_t replies[3][2];
     // Three reads that agree: a noisy line must not turn a read error into a
-    // corrupted setting.
-    // Either failure ends only this attempt: the next one reads afresh, and
-    // nothing is written until three reads agree.
+    // corrupted setting. A failed or disagreeing read ends only this attempt;
+    // the next one reads afresh.
     for (auto& reply : replies) {
         if (!Transact(readCommand, 5, reply, 2, eepromText("Read EEPROM 0x%02X%02X (SetBits)", high, low))) {
             bReadFailed = true;
