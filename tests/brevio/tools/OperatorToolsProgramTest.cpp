@@ -346,7 +346,10 @@ TEST_F(OperatorToolsInTheProgram, EveryDialogOfTheMenusShowsItsTextsWhole)
         for (QAction* a : frame->menuBar()->actions())
             if (a->menu() && a->text() != QStringLiteral("&Tx"))
                 collectActions(a->menu(), a->text(), actions);
-        for (const auto& [command, action] : actions) {
+        for (const auto& entry : actions) {
+            // Plain names: clang 14 cannot capture a structured binding in a lambda.
+            const auto& command = entry.first;
+            const auto& action = entry.second;
             const int id = action->data().toInt();
             if (id == 0 || leftOut.contains(id) || !action->isEnabled())
                 continue;
