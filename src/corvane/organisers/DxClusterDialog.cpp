@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QShowEvent>
 #include <QTimerEvent>
 #include <algorithm>
 #include <memory>
@@ -142,6 +143,14 @@ QString CDxClusterDialog::Host() const
     return GetRegistry().GetString(HostValueName()).trimmed();
 }
 
+void CDxClusterDialog::ShowHostState()
+{
+    if (Host().isEmpty())
+        setWindowTitle(NoHostCaption());
+    else if (windowTitle() == NoHostCaption())
+        setWindowTitle(QStringLiteral("DX Cluster"));
+}
+
 bool CDxClusterDialog::IsUpdating() const
 {
     return m_pUpdates->IsToggledOn();
@@ -153,11 +162,10 @@ void CDxClusterDialog::FetchPage()
     m_strPage = item ? item->text() : QString();
     GetRegistry().WriteDialogString(IDD, IDC_PAGES, m_strPage);
     const QString host = Host();
-    if (host.isEmpty()) {
-        // Nothing to fetch from: say so where a failed fetch would.
-        setWindowTitle(NoHostCaption());
+    // Nothing to fetch from: say so where a failed fetch would.
+    ShowHostState();
+    if (host.isEmpty())
         return;
-    }
     CRequestWorker* worker = m_pWorker;
     if (!worker && GetRadioApp())
         worker = &GetRadioApp()->GetRequestWorker();
@@ -352,6 +360,13 @@ void CDxClusterDialog::OnSpotClick()
         return;
     if (CDisplayView* view = GetDisplayView())
         view->TuneFromDial(hz);
+}
+
+void CDxClusterDialog::showEvent(QShowEvent* event)
+{
+    CBaseDialog::showEvent(event);
+    // Checked on every showing: the server may have been set while hidden.
+    ShowHostState();
 }
 
 void CDxClusterDialog::closeEvent(QCloseEvent* event)

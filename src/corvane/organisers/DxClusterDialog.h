@@ -74,11 +74,14 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     QString Host() const;
+    // The caption says when there is no server to fetch from.
+    void ShowHostState();
     void SetSpot(int nRow, const CDxSpotPage::Spot& spot);
     void SetFetchingIcon(bool bFetching);
 

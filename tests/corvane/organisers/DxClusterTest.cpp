@@ -307,8 +307,10 @@ TEST_F(DxWindow, ARefreshIntervalBelowTenIsStoredAsTen)
 
 TEST_F(DxWindow, WithoutAServerTheWindowSaysSoInsteadOfFetching)
 {
+    const QString host = GetRegistry().GetString(CDxClusterDialog::HostValueName());
     GetRegistry().WriteString(CDxClusterDialog::HostValueName(), QString());
     open();
+    EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption()) << "said as soon as it opens";
     dialog->OnRefresh();
     QTest::qWait(100);
     EXPECT_EQ(server.requests(), 0);
@@ -316,5 +318,18 @@ TEST_F(DxWindow, WithoutAServerTheWindowSaysSoInsteadOfFetching)
     EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
     EXPECT_TRUE(dialog->windowTitle().contains("CDxClusterDialog::m_strHost"));
     dialog->OnHomePage();
+    EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
+
+    // A server set while the window is hidden counts when it shows again.
+    dialog->hide();
+    GetRegistry().WriteString(CDxClusterDialog::HostValueName(), host);
+    dialog->show();
+    EXPECT_EQ(dialog->windowTitle(), "DX Cluster");
+    ASSERT_TRUE(fetchAndWait());
+    EXPECT_EQ(dialog->windowTitle(), "DX spots on all bands");
+    // And one taken away again is said at the next showing, too.
+    dialog->hide();
+    GetRegistry().WriteString(CDxClusterDialog::HostValueName(), "   ");
+    dialog->show();
     EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
 }
