@@ -301,16 +301,16 @@ void CRadioMainFrame::CreateMenus()
     Command(view, ID_LOGBOOK_DISPLAY, QStringLiteral("L&ogbook Display"), true);
     Command(view, ID_IOLOG_DISPLAY, QStringLiteral("&I/O Logfile Display"), true);
 
-    QMenu* favourites = AddMenu(QStringLiteral("F&avourites"));
-    Command(favourites, ID_FAVOURITES_ADD, QStringLiteral("&Add..."));
+    QMenu* favourites = AddMenu(QStringLiteral("Favo&urites"));
+    Command(favourites, ID_FAVOURITES_ADD, QStringLiteral("&Add"));
     Command(favourites, CRadioApp::ID_FAVOURITES_MANAGER, QStringLiteral("&Manager"));
     Command(favourites, ID_FAVOURITES_MARKERS, QStringLiteral("Show &Markers"), true);
-    Command(favourites, ID_FAVOURITES_DISPLAY, QStringLiteral("&Display"));
+    Command(favourites, ID_FAVOURITES_DISPLAY, QStringLiteral("Displa&y"));
     QMenu* bands = AddMenu(QStringLiteral("&Bands"));
-    Command(bands, ID_BANDS_DISPLAY, QStringLiteral("&Display"));
+    Command(bands, ID_BANDS_DISPLAY, QStringLiteral("Displa&y"));
     Command(bands, ID_BANDS_MANAGER, QStringLiteral("&Manager..."));
     QMenu* memory = AddMenu(QStringLiteral("&Memory"));
-    Command(memory, ID_MEMORY_DISPLAY, QStringLiteral("&Display"));
+    Command(memory, ID_MEMORY_DISPLAY, QStringLiteral("Displa&y"));
     Command(memory, ID_MEMORY_MANAGER, QStringLiteral("&Manager..."));
     Command(memory, ID_MEMORY_SAVE, QStringLiteral("&Save to Memory..."));
     Command(memory, ID_MEMORY_RELOAD, QStringLiteral("&Reload"));

@@ -158,7 +158,7 @@ TEST_F(ProgramTest, MainWindowCarriesItsBarsMenusAndTheIoLog)
     QStringList menus;
     for (QAction* a : frame->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "F&avourites", "&Bands", "&Memory", "&Scanning", "&Tools",
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "Favo&urites", "&Bands", "&Memory", "&Scanning", "&Tools",
                                   "S&peech", "&Help"}));
     EXPECT_NE(frame->GetCommandAction(CRadioMainFrame::ID_TRANSVERTER), nullptr);
     // Windows of parts the program does not have yet have no menu item.

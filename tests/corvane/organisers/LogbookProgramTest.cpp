@@ -8,196 +8,163 @@
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24'
 //   build/tests/corvane_organisers_tests --gtest_filter='LogbookProgram.Screenshots'
 // (one command line).
-#include "corvane/core/CatLink.h"
-#include "corvane/core/RadioApp.h"
-#include "corvane/core/Settings.h"
-#include "corvane/core/Startup.h"
-#include "corvane/frontpanel/DisplayView.h"
+#include "ProgramFixture.h"
 #include "corvane/frontpanel/FrequencyDisplay.h"
-#include "corvane/frontpanel/PanelFrameServices.h"
-#include "corvane/frontpanel/ProgramOptions.h"
-#include "corvane/frontpanel/RadioMainFrame.h"
-#include "corvane/frontpanel/MemoryToolsWiring.h"
-#include "corvane/organisers/BandsAndScans.h"
-#include "corvane/organisers/DxClusterDialog.h"
-#include "corvane/organisers/Logbook.h"
 #include "corvane/organisers/LogbookAdd.h"
 #include "corvane/organisers/LogbookDatabase.h"
 #include "corvane/organisers/LogbookView.h"
 #include "corvane/organisers/ManageFavouritesDialog.h"
-#include "corvane/organisers/Organisers.h"
-#include "corvane/core/LocalHttpServer.h"
-#include "platform/Sleeper.h"
-#include "shared/Registry.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
 #include "support/LayoutCheck.h"
 #include "support/MnemonicGuard.h"
 #include "support/ScriptedPrompter.h"
-#include "support/Simulator.h"
-#include "OrganiserTestSupport.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMap>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QToolBar>
-#include <QDialog>
 #include <QSet>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <QToolBar>
 
+using orgtest::MenuItem;
 using orgtest::whenModal;
 
 namespace {
-
-QString spotLine(const QString& spotter, const QString& frequency, const QString& dx, const QString& comment,
-                 const QString& time)
-{
-    const QString head = spotter.leftJustified(17 - frequency.size(), QLatin1Char(' ')) + frequency;
-    return head.leftJustified(18, QLatin1Char(' ')) + dx.leftJustified(12, QLatin1Char(' ')) +
-           comment.leftJustified(30, QLatin1Char(' ')) + time;
-}
-
-const QByteArray kPage = QStringLiteral("<HTML>\n<H4>DX spots on 40m</H4>\n<PRE>%1\n%2\n%3\n</PRE>\n</HTML>\n")
-                             .arg(spotLine("G4ABC", "7025.3", "VP8LP", "Falklands CW", "1203 12 Mar"),
-                                  spotLine("DL1XYZ", "7012", "3Y0J", "Bouvet", "1201 12 Mar"),
-                                  spotLine("OH2BH", "7155.", "ZS6WAB", "SSB pile-up", "1159 12 Mar"))
-                             .toLatin1();
-
-// Every command of the menu bar: id -> (menu path, text).
-struct MenuItem {
-    QString path;
-    QString text;
-    QAction* action;
-};
-void collect(QMenu* menu, const QString& path, QMap<unsigned, MenuItem>& items)
-{
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator())
-            continue;
-        if (a->menu()) {
-            collect(a->menu(), path + " > " + a->text(), items);
-            continue;
-        }
-        items.insert(a->property("commandId").toUInt(), {path, a->text(), a});
-    }
-}
-
-class LogbookProgram : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        platform::Sleeper::setInstance(&sleeper);
-        testsupport::Simulator::Options o;
-        o.sMeter = 7;
-        sim = std::make_unique<testsupport::Simulator>(o);
-        ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
-        qputenv("CORVANE_EXTRA_PORTS", sim->portPath().toLocal8Bit());
-        const CRegistry registry;
-        registry.WriteString("Startup port", sim->portPath());
-        registry.WriteString("Startup speed", "38400");
-        registry.WriteBool("CStartup::m_bAuto", 0);
-        registry.WriteInt("CDisplaySize::m_eSize", 1);
-        registry.WriteString(CDxClusterDialog::HostValueName(),
-                             QStringLiteral("127.0.0.1:%1").arg(server.url("").section(':', -1)));
-        server.body = kPage;
-        InstallFrontPanel();
-        InstallMainFrame();
-        InstallMemoryTools();
-        InstallProgramOptions();
-        InstallOrganisers();
-        InstallBandsAndScans();
-        InstallLogbook();
-        app = std::make_unique<CRadioApp>();
-        whenModal<CStartup>([](CStartup* startup) { startup->OnConnect(); });
-        ASSERT_TRUE(app->InitInstance());
-        frame = qobject_cast<CRadioMainFrame*>(app->GetMainFrame());
-        ASSERT_NE(frame, nullptr);
-        frame->showNormal();
-        frame->setGeometry(20, 20, 1200, 820);
-        view = GetDisplayView();
-        ASSERT_NE(view, nullptr);
-        QTest::qWait(300);
-    }
-    void TearDown() override
-    {
-        if (frame) {
-            GetSettings().m_bPowerDown = 0;
-            frame->close();
-        }
-        app.reset();
-        CPanelFrameServices::InstallDefaults();
-        qunsetenv("CORVANE_EXTRA_PORTS");
-        platform::Sleeper::setInstance(nullptr);
-    }
-    QMap<unsigned, MenuItem> menuItems() const
-    {
-        QMap<unsigned, MenuItem> items;
-        for (QAction* a : frame->menuBar()->actions())
-            if (a->menu())
-                collect(a->menu(), a->text(), items);
-        return items;
-    }
-    // Tunes the radio and waits until the panel shows it.
-    void tune(uint32_t hz, uint8_t mode)
-    {
-        app->GetCatLink().SetFrequencyInMode(hz, mode);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return view->GetFrequency() == hz && (view->GetMode() & 0x7F) == mode; }, 5000));
-    }
-
-    platform::FakeSleeper sleeper;
-    webtest::LocalHttpServer server;
-    std::unique_ptr<testsupport::Simulator> sim;
-    std::unique_ptr<CRadioApp> app;
-    CRadioMainFrame* frame = nullptr;
-    CDisplayView* view = nullptr;
-};
-
+class LogbookProgram : public orgtest::ProgramFixture {};
 } // namespace
 
+// The whole menu bar, menu by menu and item by item in order: each item's
+// command, its text with its underlined letter, and the key shown beside it.
 TEST_F(LogbookProgram, TheMenuBarFollowsItsTables)
 {
-    const QMap<unsigned, MenuItem> items = menuItems();
-    struct Expected {
-        unsigned id;
+    struct Item {
         const char* path;
+        unsigned id;
         const char* text;
+        const char* keys;
     };
-    const Expected expected[] = {
-        {32779, "F&avourites", "&Manager\tAlt+O"},
-        {32776, "F&avourites", "&Add...\tAlt+A"},
-        {32994, "&Tools", "DX Cl&uster"},
-        {32993, "&Tools", "CW Spee&d"},
-        {32912, "&Tools", "C&W Settings\tCtrl+W"},
-        {33061, "&Tools > Cl&one", "&Save to File"},
-        {33062, "&Tools > Cl&one", "&Load from File"},
-        {32878, "&Tools", "Command Entr&y"},
-        {32857, "&Tools", "&Stress Test"},
-        {32802, "&Tools", "FT-817 &Manager\tF7"},
-        {33020, "&Tools", "&Trace All Comms"},
-        {32787, "&Memory", "Mem&ory Analyser"},
-        {33027, "&View", "&Logbook Toolbar"},
-        {33030, "&View", "L&ogbook Display"},
-        {57664, "&Help", "&About..."},
+    const Item expected[] = {
+        {"&File", 57606, "P&rint Setup...", ""},
+        {"&File", 57665, "E&xit", ""},
+        {"&Edit", 32812, "&Undo", "Ctrl+Z"},
+        {"&Edit", 32813, "&Redo", "Ctrl+Y"},
+        {"&View", 32775, "&Selection Window", "F5"},
+        {"&View", 32916, "S-Meter &History", "F6"},
+        {"&View", 33018, "&Quick Save Toolbar", "F9"},
+        {"&View", 33027, "&Logbook Toolbar", ""},
+        {"&View", 32922, "Fine &Tuning", "F4"},
+        {"&View > &Button Size", 33048, "&Small", ""},
+        {"&View > &Button Size", 33049, "&Medium", ""},
+        {"&View > &Button Size", 33050, "&Large", ""},
+        {"&View", 33053, "&Colour Schemes...", ""},
+        {"&View", 33042, "&Full Screen", "F10"},
+        {"&View", 33029, "&Radio Display", ""},
+        {"&View", 33030, "L&ogbook Display", ""},
+        {"&View", 33032, "&I/O Logfile Display", ""},
+        {"Favo&urites", 32776, "&Add", "Alt+A"},
+        {"Favo&urites", 32779, "&Manager", "Alt+O"},
+        {"Favo&urites", 33063, "Show &Markers", "Alt+Y"},
+        {"Favo&urites", 32938, "Displa&y", ""},
+        {"&Bands", 32939, "Displa&y", ""},
+        {"&Bands", 32925, "&Manager...", "Ctrl+B"},
+        {"&Memory", 32940, "Displa&y", ""},
+        {"&Memory", 32811, "&Manager...", "Alt+G"},
+        {"&Memory", 32774, "&Save to Memory...", "Ctrl+S"},
+        {"&Memory", 32847, "&Reload", "Ctrl+R"},
+        {"&Memory", 32787, "Mem&ory Analyser", ""},
+        {"&Memory", 32782, "Memory &Browser", ""},
+        {"&Scanning", 32794, "&Band", "Alt+N"},
+        {"&Scanning", 32796, "&Memory", "Alt+Q"},
+        {"&Scanning", 33022, "&Stop", ""},
+        {"&Tools", 33100, "&VFO && Memory Analyzer", ""},
+        {"&Tools", 33020, "&Trace All Comms", ""},
+        {"&Tools", 32987, "Add &Desktop Icon", ""},
+        {"&Tools", 32790, "&Calibration...", "Alt+C"},
+        {"&Tools", 32878, "Command Entr&y", ""},
+        {"&Tools > Cl&one", 33061, "&Save to File", ""},
+        {"&Tools > Cl&one", 33062, "&Load from File", ""},
+        {"&Tools", 32912, "C&W Settings", "Ctrl+W"},
+        {"&Tools", 32993, "CW Spee&d", ""},
+        {"&Tools", 32994, "DX Cl&uster", ""},
+        {"&Tools", 32858, "&Enter Frequency", "Enter"},
+        {"&Tools", 32966, "&FST Mode", ""},
+        {"&Tools", 32876, "Lock Front &Panel", "Alt+L"},
+        {"&Tools", 33041, "PSK31 &Brevio", "Alt+P"},
+        {"&Tools", 32898, "&Repeater Settings", "Alt+R"},
+        {"&Tools", 32877, "T&ransmit...", "Alt+X"},
+        {"&Tools", 32992, "Trans&verter Display", ""},
+        {"&Tools", 32910, "V&olume Control", "Ctrl+L"},
+        {"&Tools", 32802, "FT-817 &Manager", "F7"},
+        {"&Tools", 32809, "Program &Options...", "F8"},
+        {"&Tools", 32857, "&Stress Test", ""},
+        {"S&peech", 33064, "Frequency", "F11"},
+        {"S&peech", 33065, "Frequency + Mode", "F12"},
+        {"S&peech", 33066, "Auto-announce", "Ctrl+F11"},
+        {"S&peech", 33067, "Full Frequency", "Alt+F11"},
+        {"S&peech", 33068, "Out of Band", "Ctrl+F12"},
+        {"S&peech", 33069, "&Options...", ""},
+        {"S&peech > &Flite Speech Engine", 33542, "&Reader", ""},
+        {"S&peech > &Flite Speech Engine", 33543, "&Text-to-Speech", ""},
+        {"&Help", 32835, "&Contents", ""},
+        {"&Help", 57666, "&Index...", ""},
+        {"&Help", 32836, "&Search...", ""},
+        {"&Help", 32906, "Send E-mail to QT9XVK", ""},
+        {"&Help", 32909, "&Usergroup Homepage", ""},
+        {"&Help", 32904, "QT9XVK on the Web", ""},
+        {"&Help", 57664, "&About...", ""},
     };
-    for (const Expected& e : expected) {
-        ASSERT_TRUE(items.contains(e.id)) << e.id;
-        EXPECT_EQ(items[e.id].path, e.path) << e.id;
-        EXPECT_EQ(items[e.id].text, e.text) << e.id;
+    auto line = [](const QString& path, unsigned id, const QString& text, const QString& keys) {
+        return QStringLiteral("%1 | %2 | %3 | %4").arg(path).arg(id).arg(text, keys);
+    };
+    QStringList want;
+    for (const Item& e : expected)
+        want << line(QString::fromLatin1(e.path), e.id, QString::fromLatin1(e.text), QString::fromLatin1(e.keys));
+    QStringList have;
+    std::function<void(QMenu*, const QString&)> walk = [&](QMenu* menu, const QString& path) {
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            if (a->menu()) {
+                walk(a->menu(), path + " > " + a->text());
+                continue;
+            }
+            have << line(path, a->property("commandId").toUInt(), a->text().section(QLatin1Char('\t'), 0, 0),
+                         a->text().section(QLatin1Char('\t'), 1));
+        }
+    };
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions()) {
+        titles << a->text();
+        if (a->menu())
+            walk(a->menu(), a->text());
     }
-    // No text of the old wording is left anywhere.
-    for (const MenuItem& item : items) {
-        EXPECT_FALSE(item.text.startsWith("Clone:")) << item.text.toStdString();
-        EXPECT_FALSE(item.text.contains("D&X")) << item.text.toStdString();
+    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "Favo&urites", "&Bands", "&Memory", "&Scanning",
+                                   "&Tools", "S&peech", "&Help"}));
+    EXPECT_EQ(have, want) << "have:\n" << have.join('\n').toStdString();
+
+    // Each top-level menu has a letter of its own, and none shares it with
+    // an Alt key of the shortcut table (the shortcut would win) except
+    // Speech, every letter of which is taken already.
+    QMap<QChar, QString> letters;
+    QSet<QChar> altKeys;
+    for (const Item& e : expected)
+        if (QString::fromLatin1(e.keys).startsWith("Alt+") && QString::fromLatin1(e.keys).size() == 5)
+            altKeys << QString::fromLatin1(e.keys).back().toLower();
+    for (const QString& title : titles) {
+        const QChar letter = title.at(title.indexOf('&') + 1).toLower();
+        EXPECT_FALSE(letters.contains(letter)) << title.toStdString() << " and " << letters[letter].toStdString();
+        letters.insert(letter, title);
+        if (title != "S&peech")
+            EXPECT_FALSE(altKeys.contains(letter)) << title.toStdString() << " has the letter of a shortcut";
     }
+
     // The logbook toolbar's commands exist only on the toolbar.
+    const QMap<unsigned, MenuItem> items = menuItems();
     EXPECT_FALSE(items.contains(CLogbookView::ID_LOGBOOK_SORT));
 }
 
