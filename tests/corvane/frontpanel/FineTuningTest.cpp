@@ -112,9 +112,16 @@ TEST_F(FineTuning, HoldingPlusRepeatsAfterTheDelay)
     QElapsedTimer clock;
     clock.start();
     QTest::mousePress(plus, Qt::LeftButton);
-    QTest::qWait(1500);
+    // One step at once, then nothing until the 1000 ms delay has passed.
+    QTest::qWait(700);
+    if (clock.elapsed() < 900)
+        EXPECT_EQ(dialog->GetFrequency(), 14070100u);
+    // Then a step every 200 ms while held (a loaded machine may be late).
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->GetFrequency() >= 14070400u, 5000);
+    EXPECT_GE(clock.elapsed(), 1300);  // 1400 ms, less a coarse timer's leeway
     QTest::mouseRelease(plus, Qt::LeftButton);
     QCoreApplication::sendPostedEvents();
-    // At 0, 1000, 1200 and 1400 ms: four steps of 100 Hz.
-    EXPECT_EQ(dialog->GetFrequency(), 14070400u);
+    const unsigned released = dialog->GetFrequency();
+    QTest::qWait(500);
+    EXPECT_EQ(dialog->GetFrequency(), released) << "still stepping after release";
 }
