@@ -37,7 +37,7 @@ void RecordingSerialPort::close()
 bool RecordingSerialPort::write(const uint8_t* data, int count, int* written, QString* error)
 {
     *written = 0;
-    if (!m_open || m_failWrite) {
+    if (!m_open || m_failWrite || isInterrupted()) {
         if (error)
             *error = m_failText;
         return false;

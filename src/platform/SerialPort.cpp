@@ -6,6 +6,7 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
@@ -57,6 +58,9 @@ QString formatLineSettings(const SerialLineSettings& s)
 
 namespace {
 
+// The longest single wait on the device: an interrupt is seen within it.
+constexpr int kWaitStepMs = 50;
+
 // A device that went away (an adapter unplugged, the far end of a
 // pseudo-terminal closed) shows as a hang-up: reads end at once with nothing,
 // writes fail. Such a port is closed, and every later exchange first tries
@@ -102,6 +106,11 @@ public:
     bool write(const uint8_t* data, int count, int* written, QString* error) override
     {
         *written = 0;
+        if (isInterrupted()) {
+            if (error)
+                *error = qt_error_string(ECANCELED);
+            return false;
+        }
         if (!Ready(error))
             return false;
         const qint64 n = m_port.write(reinterpret_cast<const char*>(data), count);
@@ -112,13 +121,12 @@ public:
         timer.start();
         while (m_port.bytesToWrite() > 0) {
             const int left = limit - int(timer.elapsed());
-            if (left <= 0)
+            if (left <= 0 || isInterrupted())
                 break;
-            if (!m_port.waitForBytesWritten(left)) {
+            if (!m_port.waitForBytesWritten(std::min(left, kWaitStepMs))) {
                 if (IsDeviceError())
                     return Failed(error);
                 m_port.clearError();
-                break;
             }
         }
         *written = int(n - m_port.bytesToWrite());
@@ -152,11 +160,11 @@ public:
                 wait = std::min<qint64>(wait, m_timeouts.readInterval);
             if (wait <= 0)
                 break;
-            if (!m_port.waitForReadyRead(int(wait))) {
+            if (!WaitForReadyRead(wait)) {
                 if (IsDeviceError())
                     return Failed(error);
                 m_port.clearError();
-                if (*got > 0 || timer.elapsed() >= total)
+                if (*got > 0 || timer.elapsed() >= total || isInterrupted())
                     break;
             }
         }
@@ -178,6 +186,24 @@ public:
     void moveToThread(QThread* thread) override { m_port.moveToThread(thread); }
 
 private:
+    // Waits in short steps, so a raised interrupt flag ends the wait soon.
+    // False on time-out, interruption or a device error (left in error()).
+    bool WaitForReadyRead(qint64 ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            const qint64 left = ms - clock.elapsed();
+            if (left <= 0 || isInterrupted())
+                return false;
+            if (m_port.waitForReadyRead(int(std::min<qint64>(left, kWaitStepMs))))
+                return true;
+            if (IsDeviceError())
+                return false;
+            m_port.clearError();
+        }
+    }
+
     bool OpenDevice(QString* error)
     {
         m_port.setPortName(m_path);

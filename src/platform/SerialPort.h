@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -57,6 +58,15 @@ public:
     // A port opened on a helper thread is handed to the thread that goes on
     // using it; called on the thread that opened it.
     virtual void moveToThread(QThread* thread) {}
+    // While the flag is raised, a read ends within a few tens of milliseconds
+    // as a time-out would, and nothing more is written: someone gave up on
+    // the exchange and must not wait for the radio's time-out. Set while no
+    // exchange runs; nullptr: no flag.
+    void setInterruptFlag(const std::atomic<bool>* flag) { m_interrupt = flag; }
+    bool isInterrupted() const { return m_interrupt && m_interrupt->load(); }
+
+private:
+    const std::atomic<bool>* m_interrupt = nullptr;
 };
 
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;

@@ -3,6 +3,10 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -230,5 +234,53 @@ TEST(QtSerialPort, DeviceGoneDuringARead)
     EXPECT_TRUE(port->isOpen()) << path.toStdString() << " is tried again at the next exchange";
     // (Not tried here: the system may give that pseudo-terminal's number to
     // another test at once.)
+    port->close();
+}
+
+// Someone gave up on the exchange (the operator cancelled a search): a read
+// waiting on silence ends soon after the flag goes up, as a time-out would,
+// and nothing more is written until it comes down again.
+TEST(QtSerialPort, RaisedInterruptFlagEndsAReadAndRefusesWrites)
+{
+    Pty pty;
+    auto port = createSerialPort();
+    QString error;
+    ASSERT_TRUE(port->open(pty.slavePath, &error)) << error.toStdString();
+    ASSERT_TRUE(port->configure(SerialLineSettings{}, &error));
+    SerialTimeouts t;
+    t.readTotalConstant = 5000;
+    ASSERT_TRUE(port->setTimeouts(t, &error));
+    std::atomic<bool> interrupt{false};
+    port->setInterruptFlag(&interrupt);
+
+    std::thread raiser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        interrupt = true;
+    });
+    uint8_t reply[5] = {};
+    int got = -1;
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(port->read(reply, 5, &got, &error));
+    const qint64 took = timer.elapsed();
+    raiser.join();
+    EXPECT_EQ(got, 0);
+    EXPECT_GE(took, 150);
+    EXPECT_LT(took, 600) << "the read went on for " << took << " ms of its 6 s";
+
+    const uint8_t frame[5] = {0, 0, 0, 0, 0x03};
+    int written = -1;
+    EXPECT_FALSE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(written, 0);
+    EXPECT_TRUE(pty.readAvailable(200).isEmpty());
+
+    // Lowered, the port works as before.
+    interrupt = false;
+    ASSERT_TRUE(port->write(frame, 5, &written, &error));
+    EXPECT_EQ(pty.readAvailable(), QByteArray("\x00\x00\x00\x00\x03", 5));
+    ASSERT_EQ(::write(pty.master, "\x14", 1), 1);
+    ASSERT_TRUE(port->read(reply, 1, &got, &error));
+    EXPECT_EQ(got, 1);
+    port->setInterruptFlag(nullptr);
     port->close();
 }

@@ -57,12 +57,20 @@ void CCatLink::MoveToThread(QThread* pThread)
         m_hPort->moveToThread(pThread);
 }
 
+void CCatLink::SetInterruptFlag(const std::atomic<bool>* pInterrupt)
+{
+    m_pInterrupt = pInterrupt;
+    if (m_hPort)
+        m_hPort->setInterruptFlag(pInterrupt);
+}
+
 // ---------------------------------------------------------------- the link
 
 bool CCatLink::Open(const QString& strPort, const QString& strSpeed, QString& strError)
 {
     Close();
     std::unique_ptr<platform::SerialPort> port = platform::createSerialPort();
+    port->setInterruptFlag(m_pInterrupt);
     QString reason;
     if (!port->open(strPort, &reason)) {
         strError = QStringLiteral("Error opening %1 - %2").arg(strPort, reason);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -54,6 +55,10 @@ public:
     // The port was opened on a helper thread (the start-up search): it goes
     // to the thread that uses the link from now on.
     void MoveToThread(QThread* pThread);
+    // A flag that, raised, cuts short the exchange in progress and refuses
+    // further ones (see platform::SerialPort::setInterruptFlag); set and
+    // cleared only while no exchange runs.
+    void SetInterruptFlag(const std::atomic<bool>* pInterrupt);
     bool Transact(const uint8_t* command, int nCommandLength, uint8_t* reply, int nReplyLength,
                   const QString& strDescription);
     bool Send(const uint8_t* command, int nCommandLength, const QString& strDescription);
@@ -191,6 +196,7 @@ private:
     // stopped answering is asked each pair once, not twice.
     int m_nFailedInARow = 0;
     std::unique_ptr<platform::SerialPort> m_hPort;
+    const std::atomic<bool>* m_pInterrupt = nullptr;
     const CPanelState* m_pPanel = nullptr;
     CMemoryListHooks* m_pMemoryHooks = nullptr;
 };

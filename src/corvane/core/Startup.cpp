@@ -277,7 +277,6 @@ bool CStartup::RunSearch(bool bSearch)
     // Rows still queued by the search are shown before anything follows.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     m_pSearch->SetView(*this);
-    m_pSearch->SetCancelFlag(nullptr);
     m_bSearching = false;
     return found && !m_bCancelled;
 }
@@ -285,10 +284,13 @@ bool CStartup::RunSearch(bool bSearch)
 void CStartup::StopSearch()
 {
     if (m_pSearchThread) {
-        // At most the exchange in progress: a frequency read gives up after 1.5 s.
+        // The flag cuts short the exchange or pause in progress (within a
+        // few tens of milliseconds), and the search closes the port before
+        // it ends: whatever comes next has the link to itself.
         m_bCancel = m_bCancel || m_bCancelled;
         m_pSearchThread->wait();
         m_pSearchThread.reset();
+        m_pSearch->SetCancelFlag(nullptr);
     }
 }
 

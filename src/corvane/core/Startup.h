@@ -46,8 +46,8 @@ public:
     const QStringList& GetProgressHistory() const { return m_progressHistory; }
     // A search for the radio is running (off the dialog's thread).
     bool IsSearching() const { return m_bSearching; }
-    // Also while a search runs: the dialog ends at once and the search
-    // stops after the exchange in progress.
+    // Also while a search runs: the dialog ends at once, the exchange in
+    // progress is cut short and the port closed.
     void OnCancel() override;
 
 protected:

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCursor>
 
+#include <algorithm>
+
 namespace {
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -22,6 +24,20 @@ struct WaitCursor {
 CStartupSearch::CStartupSearch(View& view, CCatLink& link, CRadioMemoryList& memory)
     : m_pView(&view), m_link(link), m_memory(memory)
 {
+}
+
+void CStartupSearch::SetCancelFlag(const std::atomic<bool>* pCancel)
+{
+    m_pCancel = pCancel;
+    m_link.SetInterruptFlag(pCancel);
+}
+
+void CStartupSearch::Pause(int nMs) const
+{
+    // In short steps: a cancelled search does not sit out the radio's pauses.
+    constexpr int kStepMs = 25;
+    for (int left = nMs; left > 0 && !IsCancelled(); left -= kStepMs)
+        platform::sleepMs(std::min(left, kStepMs));
 }
 
 void CStartupSearch::Select(int nPort, int nSpeed)
@@ -69,11 +85,11 @@ bool CStartupSearch::TryCurrent()
     }
     for (int attempt = 0; attempt < 2 && !IsCancelled(); ++attempt) {
         if (attempt > 0)
-            platform::sleepMs(250);
+            Pause(250);
         // A radio that was switched off needs the wake-up and then time
         // before it answers; sent whether the radio is on or not.
         m_link.SetPower(true);
-        platform::sleepMs((attempt + 1) * 250);
+        Pause((attempt + 1) * 250);
         uint32_t frequency = 0;
         uint8_t mode = 0;
         m_link.ReadFrequencyAndMode(frequency, mode);

@@ -48,8 +48,10 @@ public:
     // Where the search shows itself; the dialog hands a thread-safe stand-in
     // to a search that runs off its thread.
     void SetView(View& view) { m_pView = &view; }
-    // A flag the dialog raises to stop a running search between two tries.
-    void SetCancelFlag(const std::atomic<bool>* pCancel) { m_pCancel = pCancel; }
+    // A flag the dialog raises to stop a running search: the exchange or
+    // pause in progress ends early and no further try starts. Set and
+    // cleared while no search runs.
+    void SetCancelFlag(const std::atomic<bool>* pCancel);
     bool IsCancelled() const { return m_pCancel && m_pCancel->load(); }
 
     void SetPorts(const QStringList& ports) { m_ports = ports; }
@@ -81,6 +83,7 @@ private:
     void AddRow(const QString& strStatus, int nImage);
     void AddHint(const QString& strText);
     bool LoadMemory();
+    void Pause(int nMs) const;
 
     View* m_pView;
     CCatLink& m_link;

@@ -17,6 +17,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <vector>
+
 TEST(StartupDialog, ColumnsSpeedsAndTheAutodetectSwitch)
 {
     CRadioApp app;
@@ -78,55 +83,178 @@ TEST(StartupDialog, LineOptionsAreKeptOnlyWithOk)
     EXPECT_TRUE(registry.GetBool("Startup - RTS", false)) << "Defaults alone stores nothing";
 }
 
-TEST(StartupDialog, CancelAnswersAtOnceWhileAPortStaysSilent)
+namespace {
+
+// Ports that open and never answer, as a radio that is off or a port with
+// something else on it.
+struct SilentPorts {
+    explicit SilentPorts(int nCount)
+    {
+        testsupport::Simulator::Options o;
+        o.faults << QStringLiteral("no-answer");
+        for (int i = 0; i < nCount; ++i)
+            sims.push_back(std::make_unique<testsupport::Simulator>(o));
+    }
+    QStringList Paths() const
+    {
+        QStringList paths;
+        for (const auto& sim : sims)
+            paths << sim->portPath();
+        return paths;
+    }
+    std::vector<std::unique_ptr<testsupport::Simulator>> sims;
+};
+
+// Paint events of the dialog's widgets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* dialog) : m_dialog(dialog) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == m_dialog)
+            ++m_nPaints;
+        return false;
+    }
+    int m_nPaints = 0;
+
+private:
+    QWidget* m_dialog;
+};
+
+QPushButton* DialogButton(QWidget* dialog, unsigned nId)
 {
-    CRadioApp app;
-    testsupport::Simulator::Options o;
-    o.faults << QStringLiteral("no-answer");  // the port opens, nothing ever answers
-    testsupport::Simulator sim(o);
-    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    qputenv("CORVANE_EXTRA_PORTS", sim.portPath().toLocal8Bit());
-    const CRegistry registry;
-    registry.WriteString("Startup port", sim.portPath());
-    registry.WriteString("Startup speed", "38400");
-    registry.WriteBool("CStartup::m_bAuto", false);
-    CStartup startup;
-    qunsetenv("CORVANE_EXTRA_PORTS");
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (GetDlgCtrlID(b) == nId)
+            return b;
+    return nullptr;
+}
 
-    // The dialog's own thread keeps running while the radio is sought.
-    int ticks = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
-    bool searching = false;
-    bool cancelEnabled = false;
-    bool hiddenAtOnce = false;
-    QElapsedTimer clock;
-    QTimer::singleShot(0, &startup, [&] {
-        ticker.start(20);
-        startup.OnConnect();
-    });
-    QTimer::singleShot(700, &startup, [&] {
-        searching = startup.IsSearching();
-        QPushButton* cancel = nullptr;
-        for (QPushButton* b : startup.findChildren<QPushButton*>())
-            if (GetDlgCtrlID(b) == 2)
-                cancel = b;
-        ASSERT_NE(cancel, nullptr);
-        cancelEnabled = cancel->isEnabled();
-        clock.start();
-        cancel->click();
-        hiddenAtOnce = !startup.isVisible();
-    });
-    const int result = startup.DoModal();
-    const qint64 afterClick = clock.elapsed();
+} // namespace
 
-    EXPECT_EQ(result, platform::IDCANCEL);
-    EXPECT_TRUE(searching) << "the search was still running when Cancel was pressed";
-    EXPECT_TRUE(cancelEnabled);
-    EXPECT_TRUE(hiddenAtOnce) << "the dialog goes as Cancel is pressed";
-    EXPECT_GE(ticks, 10) << "timers ran during the search: the dialog was served";
-    // The exchange in progress is left to run out (a silent frequency read
-    // gives up after 1.5 s); the dialog does not wait for the rest of the try.
-    EXPECT_LT(afterClick, 2500);
-    EXPECT_FALSE(app.GetCatLink().IsOpen()) << "a cancelled search leaves the port closed";
+// Cancel while the search waits on a port that stays silent: the dialog goes
+// and control returns within a second, wherever the search is (a frequency
+// read that gives up only after 1.5 s, a wake-up pause, a later port of an
+// autodetect search), and the dialog was served all along. A search started
+// right afterwards opens the same port and finds the radio.
+TEST(StartupDialog, CancelAnswersWithinASecondWhilePortsStaySilent)
+{
+    const struct {
+        const char* name;
+        bool autodetect;
+        int ports;
+        int cancelPort;        // Cancel once this port's radio heard...
+        const char* frame;     // ...this frame
+        int delayMs;           // ...and this much later
+    } cases[] = {
+        // The stored port, no search: in its frequency read.
+        {"one port, frequency read", false, 1, 0, "0000000003", 0},
+        // The stored port (the last one) is tried first: waiting for the
+        // power-on frame's acknowledgement, then in the pause after it.
+        {"autodetect, power-on exchange", true, 3, 2, "000000000F", 0},
+        {"autodetect, pause after power-on", true, 3, 2, "000000000F", 800},
+        // The search has moved on to the first port of the list: in its
+        // frequency read.
+        {"autodetect, a later port", true, 3, 0, "0000000003", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRadioApp app;
+        SilentPorts silent(c.ports);
+        for (const auto& sim : silent.sims)
+            ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
+        const testsupport::Simulator& cancelSim = *silent.sims[size_t(c.cancelPort)];
+        const QByteArray cancelFrame = QByteArray::fromHex(c.frame);
+        qputenv("CORVANE_EXTRA_PORTS", silent.Paths().join(QLatin1Char(':')).toLocal8Bit());
+        const CRegistry registry;
+        registry.WriteString("Startup port", silent.Paths().last());
+        registry.WriteString("Startup speed", "38400");
+        registry.WriteBool("CStartup::m_bAuto", c.autodetect);
+
+        qint64 afterClick = -1;
+        {
+            CStartup startup;
+            PaintCounter paints(&startup);
+            int paintsAtStart = 0;
+            bool started = false;
+            bool searching = false;
+            bool cancelEnabled = false;
+            bool hiddenAtOnce = false;
+            bool pressed = false;
+            qint64 longestGap = 0;
+            QElapsedTimer heardClock;
+            QElapsedTimer tickClock;
+            QElapsedTimer clickClock;
+            QTimer ticker;
+            // Every 20 ms on the dialog's thread: Connect once the dialog has
+            // painted itself, then Cancel once the radio heard the frame; the
+            // longest time between two ticks is how long the dialog froze.
+            QObject::connect(&ticker, &QTimer::timeout, [&] {
+                if (started && !pressed)
+                    longestGap = std::max(longestGap, tickClock.elapsed());
+                tickClock.start();
+                if (!started) {
+                    if (paints.m_nPaints == 0)
+                        return;
+                    started = true;
+                    paintsAtStart = paints.m_nPaints;
+                    QTimer::singleShot(0, &startup, [&] { startup.OnConnect(); });
+                    return;
+                }
+                if (pressed)
+                    return;
+                if (!heardClock.isValid()) {
+                    if (!cancelSim.frames().contains(cancelFrame))
+                        return;
+                    heardClock.start();
+                }
+                if (heardClock.elapsed() < c.delayMs)
+                    return;
+                pressed = true;
+                searching = startup.IsSearching();
+                QPushButton* cancel = DialogButton(&startup, 2);
+                ASSERT_NE(cancel, nullptr);
+                cancelEnabled = cancel->isEnabled();
+                clickClock.start();
+                cancel->click();
+                hiddenAtOnce = !startup.isVisible();
+            });
+            ticker.start(20);
+            // A search that never gets there ends the test, not the run.
+            QTimer::singleShot(20000, &startup, [&] { startup.OnCancel(); });
+            const int result = startup.DoModal();
+            ASSERT_TRUE(pressed) << "the radio never heard the frame";
+            afterClick = clickClock.elapsed();
+            qunsetenv("CORVANE_EXTRA_PORTS");
+
+            EXPECT_EQ(result, platform::IDCANCEL);
+            EXPECT_TRUE(searching) << "the search was still running when Cancel was pressed";
+            EXPECT_TRUE(cancelEnabled);
+            EXPECT_TRUE(hiddenAtOnce) << "the dialog goes as Cancel is pressed";
+            EXPECT_LT(afterClick, 1000) << "control returned " << afterClick << " ms after Cancel";
+            // Served all along (a silent exchange lasts up to 1.5 s), and
+            // what changed (the controls Connect disabled, the rows) painted.
+            EXPECT_LT(longestGap, 500) << "the dialog froze for " << longestGap << " ms during the search";
+            EXPECT_GT(paints.m_nPaints, paintsAtStart) << "nothing painted during the search";
+            EXPECT_FALSE(app.GetCatLink().IsOpen()) << "a cancelled search leaves the port closed";
+        }
+        // The radio where the search was cut short answers now, and a new
+        // search tried there first finds it at once: that port was let go.
+        testsupport::Simulator& found = *silent.sims[size_t(c.cancelPort)];
+        ASSERT_TRUE(found.setFaultsArmed(false));
+        qputenv("CORVANE_EXTRA_PORTS", silent.Paths().join(QLatin1Char(':')).toLocal8Bit());
+        registry.WriteString("Startup port", found.portPath());
+        CStartup again;
+        QTimer::singleShot(0, &again, [&] { again.OnConnect(); });
+        QTimer::singleShot(20000, &again, [&] { again.OnCancel(); });
+        EXPECT_EQ(again.DoModal(), platform::IDOK);
+        qunsetenv("CORVANE_EXTRA_PORTS");
+        EXPECT_TRUE(app.GetCatLink().IsOpen());
+        EXPECT_EQ(registry.GetString("Startup port", QString()), found.portPath());
+        std::string key = std::string("cancel_ms_") + c.name;
+        for (char& ch : key)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        RecordProperty(key, int(afterClick));
+    }
 }

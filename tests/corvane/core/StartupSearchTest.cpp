@@ -10,7 +10,12 @@
 #include "shared/Registry.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using cattest::hex;
 
@@ -256,4 +261,39 @@ TEST_F(StartupSearch, PortThatCannotOpenGivesTheErrorAndTheHint)
     EXPECT_EQ(view.rows[1].nImage, CStartupSearch::IMAGE_HINT);
     EXPECT_TRUE(view.rows[1].strPort.isEmpty());
     EXPECT_EQ(view.progress, QStringList({"Connecting to FT-817...", "Failed to connect"}));
+}
+
+// Cancelled while a silent port's frequency read waits: the read ends at
+// once, no further frame goes out, the port is closed, and the try does not
+// show as a failure.
+TEST_F(StartupSearch, CancelCutsTheExchangeInProgressShort)
+{
+    testsupport::Simulator::Options o;
+    o.faults << "no-answer";
+    start(o);
+    search->Select(0, 2);
+    std::atomic<bool> cancel{false};
+    search->SetCancelFlag(&cancel);
+    qsizetype framesAtCancel = -1;
+    QElapsedTimer sinceCancel;
+    std::thread canceller([&] {
+        QElapsedTimer clock;
+        clock.start();
+        while (!sim->frames().contains(hex("00 00 00 00 03")) && clock.elapsed() < 10000)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        framesAtCancel = sim->frames().size();
+        sinceCancel.start();
+        cancel = true;
+    });
+    EXPECT_FALSE(search->Search(true));
+    const qint64 took = sinceCancel.elapsed();
+    canceller.join();
+    search->SetCancelFlag(nullptr);
+
+    EXPECT_LT(took, 500) << "the read gives up after 1.5 s";
+    EXPECT_EQ(sim->frames().size(), framesAtCancel);
+    EXPECT_FALSE(app->GetCatLink().IsOpen());
+    EXPECT_TRUE(view.rows.isEmpty()) << view.statuses().join(" / ").toStdString();
+    EXPECT_EQ(view.port, 0);
+    EXPECT_EQ(view.speed, 2) << "the search did not move on";
 }
