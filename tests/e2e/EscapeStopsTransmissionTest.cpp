@@ -4,6 +4,8 @@
 // Escape. The radio must be keyed after F1 and unkeyed after Escape, with
 // the focus in the transmit pane, the receive pane, the channel window or a
 // bar of the main window; Escape in an open dialog only closes the dialog.
+// And once the radio stops answering FT-817 Corvane, F1 keys nothing, and
+// PSK31 Brevio says so instead of going on as if it were sending.
 #include "CorvaneProcess.h"
 #include "ProbeClient.h"
 #include "ProgramProcess.h"
@@ -61,9 +63,12 @@ void WriteSilence(const QString& path, int seconds)
 
 class EscapeStopsTransmission : public ::testing::Test {
 protected:
+    // The radio the programs find.
+    virtual testsupport::Simulator::Options RadioOptions() const { return {}; }
+
     void SetUp() override
     {
-        sim = std::make_unique<testsupport::Simulator>();
+        sim = std::make_unique<testsupport::Simulator>(RadioOptions());
         ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
         corvane = std::make_unique<CorvaneProcess>(sim->portPath());
         ASSERT_TRUE(corvane->WaitUntilServing()) << corvane->Diagnostics().toStdString();
@@ -192,6 +197,80 @@ TEST_F(EscapeStopsTransmission, EscapeUnkeysTheRadioFromTheMainWindowAndOnlyClos
     ASSERT_EQ(probe.Ask(QStringLiteral("key Escape")), QStringLiteral("ok"));
     EXPECT_TRUE(Poll([&] { return sim->frames().count(kPttOff) == offs + 1; }, 5000));
     EXPECT_TRUE(Poll([&] { return Unkeyed(); }, 5000));
+    EXPECT_TRUE(brevio->IsRunning());
+    EXPECT_TRUE(corvane->IsRunning());
+}
+
+namespace {
+
+// A radio that stops answering once its fault is armed, as one switched off
+// or with its cable pulled at the radio's end.
+class TransmitWithTheRadioLost : public EscapeStopsTransmission {
+protected:
+    testsupport::Simulator::Options RadioOptions() const override
+    {
+        testsupport::Simulator::Options o;
+        o.faults << QStringLiteral("no-answer");
+        o.faultsDisarmed = true;
+        return o;
+    }
+};
+
+const QString kPttRefusedBox = QStringLiteral(
+    "Error: FT-817 Corvane could not switch the radio to transmit: it is not running or it has lost the radio. "
+    "Nothing was transmitted.");
+
+} // namespace
+
+// FT-817 Corvane loses the radio while both programs run: PSK31 Brevio stops
+// showing the radio's frequency, and F1 in channel 1 keys nothing, tells the
+// operator why, and leaves the channel neither transmitting nor "Sending".
+TEST_F(TransmitWithTheRadioLost, F1IsRefusedAndSaidSoWhileCorvaneHasLostTheRadio)
+{
+    const auto state = [&] { return probe.Ask(QStringLiteral("state")); };
+    const auto field = [&](const char* name) { return ProbeClient::Field(state(), QLatin1String(name)); };
+    ASSERT_TRUE(Poll([&] { return field("radio") == QLatin1String("14.070.000"); }, 10000)) << state().toStdString();
+    probe.Ask(QStringLiteral("boxes"));
+
+    ASSERT_TRUE(sim->setFaultsArmed(true));
+    const qsizetype armedAt = sim->exchanges().size();
+    EXPECT_TRUE(Poll([&] { return field("radio") == QLatin1String("Radio"); }, 15000))
+        << "still showing " << state().toStdString();
+
+    ASSERT_EQ(probe.Ask(QStringLiteral("focus tx")).toStdString(), "CTxTextWindow");
+    ASSERT_EQ(probe.Ask(QStringLiteral("type cq cq")), QStringLiteral("ok"));
+    // Returns once the operator acknowledged what Brevio said.
+    ASSERT_EQ(probe.Ask(QStringLiteral("key F1")), QStringLiteral("ok"));
+    EXPECT_EQ(probe.Ask(QStringLiteral("boxes")), kPttRefusedBox);
+    // Nothing starts later either.
+    QThread::msleep(1000);
+    const QString after = state();
+    EXPECT_TRUE(after.startsWith(QLatin1String("tx=0 "))) << after.toStdString();
+    EXPECT_EQ(ProbeClient::Field(after, QStringLiteral("sent")), QStringLiteral("0")) << after.toStdString();
+    EXPECT_FALSE(after.contains(QLatin1String("Sending"))) << after.toStdString();
+    EXPECT_FALSE(after.contains(QLatin1String("press Escape to stop"))) << after.toStdString();
+    EXPECT_TRUE(probe.Ask(QStringLiteral("boxes")).isEmpty()) << "told once";
+
+    // Whatever reached the line while the radio was lost, no PTT-on took.
+    const QList<testsupport::Simulator::Exchange> lost = sim->exchanges().mid(armedAt);
+    for (const auto& e : lost)
+        if (e.frame == kPttOn)
+            EXPECT_TRUE(e.reply.isEmpty() && e.note.contains(QLatin1String("no-answer"))) << e.note.toStdString();
+
+    // The radio answers again: it reports itself in receive, and FT-817
+    // Corvane shows no transmission.
+    ASSERT_TRUE(sim->setFaultsArmed(false));
+    const qsizetype answeringAt = sim->exchanges().size();
+    const auto txStatusSince = [&]() -> int {
+        const QList<testsupport::Simulator::Exchange> all = sim->exchanges();
+        for (qsizetype i = answeringAt; i < all.size(); ++i)
+            if (all[i].frame.size() == 5 && uint8_t(all[i].frame[4]) == 0xF7 && !all[i].reply.isEmpty())
+                return uint8_t(all[i].reply[0]);
+        return -1;
+    };
+    ASSERT_TRUE(Poll([&] { return txStatusSince() >= 0; }, 15000)) << "FT-817 Corvane polls the radio again";
+    EXPECT_EQ(txStatusSince(), 0xFF) << "the radio is not transmitting";
+    EXPECT_FALSE(CorvaneShowsTransmit());
     EXPECT_TRUE(brevio->IsRunning());
     EXPECT_TRUE(corvane->IsRunning());
 }

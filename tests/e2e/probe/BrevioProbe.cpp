@@ -12,9 +12,15 @@
 //                         the class of the focused widget
 //   type TEXT          -> TEXT typed, key by key, where the focus is; ok
 //   key NAME           -> one key (F1, Escape) pressed where the focus is; ok
-//   state              -> tx=0|1 active=<class of the active window> status=<channel 1's status pane>
+//   state              -> tx=0|1 active=<class of the active window> radio=<the Radio bar's frequency
+//                         text> sent=<characters of channel 1's transmit pane sent> status=<channel 1's
+//                         status pane>
 //   dialog-escape ID   -> the main window's command ID opens a dialog; Escape pressed in it;
 //                         closed=0|1 dialog=<class> tx=0|1
+//   boxes              -> the message boxes shown since the last ask ("caption: text", " || " between)
+//
+// A message box that opens is read and acknowledged with its default button,
+// as the operator would, so a key whose handling shows one still returns.
 #define main BrevioMain
 #include "app/brevio_main.cpp"
 #undef main
@@ -22,16 +28,20 @@
 #include "brevio/core/FormRx.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
+#include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
 #include "platform/LocalMessaging.h"
 
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -156,10 +166,39 @@ QString State()
 {
     CMainFrame* frame = TheApp().GetMainFrame();
     auto* channel = dynamic_cast<CFrameRx*>(TheApp().GetChannelFrame(0));
-    return QStringLiteral("tx=%1 active=%2 status=%3")
+    CFormRx* form = frame ? frame->GetChannelWindow(0) : nullptr;
+    CRadioToolBar* radio = frame ? frame->GetRadioBar() : nullptr;
+    return QStringLiteral("tx=%1 active=%2 radio=%3 sent=%4 status=%5")
         .arg(int(frame && frame->IsTransmitting()))
         .arg(ClassOf(QApplication::activeWindow()))
+        .arg(radio ? radio->GetFrequencyText() : QString())
+        .arg(form && form->GetTxWindow() ? form->GetTxWindow()->GetSentCount() : -1)
         .arg(channel ? channel->GetStatusText() : QString());
+}
+
+QStringList g_boxes;
+
+// Every 50 ms: a message box not seen before is read and acknowledged.
+void WatchMessageBoxes()
+{
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible() || box->property("probeRead").toBool())
+                continue;
+            box->setProperty("probeRead", true);
+            g_boxes << box->windowTitle() + QStringLiteral(": ") + box->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+            QAbstractButton* button = box->defaultButton();
+            if (!button)
+                button = box->buttons().value(0);
+            if (button)
+                button->click();
+            else
+                box->close();
+        }
+    });
+    timer->start(50);
 }
 
 QString DialogEscape(int command)
@@ -215,6 +254,11 @@ QString Handle(const QString& line)
         return State();
     if (command == QLatin1String("dialog-escape"))
         return DialogEscape(argument.toInt());
+    if (command == QLatin1String("boxes")) {
+        const QString text = g_boxes.join(QStringLiteral(" || "));
+        g_boxes.clear();
+        return text;
+    }
     return QStringLiteral("unknown command");
 }
 
@@ -223,6 +267,7 @@ void StartProbe()
     const QString name = qEnvironmentVariable("BREVIO_PROBE");
     if (name.isEmpty())
         return;
+    WatchMessageBoxes();
     auto* server = new QLocalServer(QCoreApplication::instance());
     QLocalServer::removeServer(platform::LocalEndpoint::socketPath(name));
     server->listen(platform::LocalEndpoint::socketPath(name));
