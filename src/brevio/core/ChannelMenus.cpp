@@ -35,6 +35,8 @@ void BuildPopupFromMainMenu(QMenu& popup, const QString& strFirst)
     CMainFrame* frame = GetMainFrame();
     if (!frame)
         return;
+    // The entries are the main menu's: they show their commands' state now.
+    frame->UpdateCommandStates();
     QMenuBar* bar = frame->menuBar();
     AddItems(popup, FindPopup(bar, strFirst));
     popup.addSeparator();

@@ -231,6 +231,10 @@ bool CMainFrame::OnCreate()
     BuildMenus();
     // The passband values take changes only while the range may be adjusted.
     passbandBar->SetEnabled(m_bFreqAdjust);
+    // Toolbar buttons have no menu opening to bring them up to date.
+    m_pCommandUpdate = new QTimer(this);
+    connect(m_pCommandUpdate, &QTimer::timeout, this, [this] { UpdateCommandStates(); });
+    m_pCommandUpdate->start(250);
     return true;
 }
 
@@ -469,6 +473,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     CBarLayout::SaveBarState(this, m_pTagsBar, QStringLiteral("TagsBar"));
     for (QTimer* timer : std::as_const(m_timers))
         timer->stop();
+    if (m_pCommandUpdate)
+        m_pCommandUpdate->stop();
     QApplication::restoreOverrideCursor();
     event->accept();
 }

@@ -146,6 +146,9 @@ public:
     // Enabled state and check mark of a command, as the menus show them.
     bool IsCommandEnabled(int nCommand);
     bool IsCommandChecked(int nCommand);
+    // Brings every menu item and toolbar button of the frame up to the state
+    // of its command; runs as a menu opens and, for the bars, every 250 ms.
+    void UpdateCommandStates();
     void UpdateStatusPanes();
     QString GetPaneText(int nPane) const;
     bool IsPaneEnabled(int nPane) const;
@@ -192,7 +195,6 @@ private:
     QAction* AddCommand(QMenu* menu, int nCommand, const QString& strText, bool bCheckable = false);
     void BuildFavouritesMenu();
     void BuildAccelerators();
-    void UpdateCommandStates();
     void SetTimer(int nId, int nMs, bool bSingleShot = false);
     void KillTimer(int nId);
     void ToggleBar(QWidget* pBar);
@@ -233,6 +235,7 @@ private:
     QMenu* m_pFavouritesMenu = nullptr;
     QMenu* m_pToolbarsMenu = nullptr;
     QMap<int, QTimer*> m_timers;
+    QTimer* m_pCommandUpdate = nullptr;
 
     int m_nSettleCount = 0;
     int m_nRadioProgram = 0;

@@ -239,6 +239,19 @@ void CMainFrame::UpdateCommandStates()
         if (it.value()->isCheckable())
             it.value()->setChecked(IsCommandChecked(it.key()));
     }
+    // The radio toolbar's buttons: off while no radio program is linked, and
+    // pressed while the switch they toggle is on.
+    if (m_pRadioBar) {
+        for (QAction* a : m_pRadioBar->actions()) {
+            const int id = a->data().toInt();
+            if (id == 0)
+                continue;
+            a->setEnabled(IsCommandEnabled(id));
+            const bool checked = IsCommandChecked(id);
+            a->setCheckable(checked || a->isCheckable());
+            a->setChecked(checked);
+        }
+    }
 }
 
 void CMainFrame::BuiltInFavourites(QList<uint32_t>& freqs, QStringList& titles)

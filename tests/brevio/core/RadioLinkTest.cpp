@@ -9,10 +9,12 @@
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMutex>
+#include <QTest>
 #include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -133,6 +135,32 @@ TEST(RadioLink, NoRadioProgramLeavesTheLinkDown)
     EXPECT_EQ(f.frame->GetRadioBar()->GetFrequencyText(), QStringLiteral("Radio"));
     EXPECT_FALSE(f.frame->IsCommandEnabled(113));
     EXPECT_TRUE(f.frame->IsCommandEnabled(112));
+}
+
+// The radio toolbar offers its radio buttons only while a radio program is
+// linked, and shows the switches the radio reports as pressed.
+TEST(RadioLink, RadioToolBarButtonsFollowTheLink)
+{
+    FrameFixture f;
+    CRadioToolBar* bar = f.frame->GetRadioBar();
+    auto offered = [bar](int id) { return bar->GetCommandAction(id)->isEnabled(); };
+    const int needLink[] = {32818, 32814, 32813, 32817, 114, 113, 116, 118, 130};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !offered(113); }, 1000));
+    for (int id : needLink)
+        EXPECT_FALSE(offered(id)) << id;
+    EXPECT_TRUE(offered(112));  // starts the radio program
+
+    RadioProgram radio(CMainFrame::RadioProgramClass());
+    radio.m_status = 0x2;  // ATT on, IPO clear (preamplifier on), DIG off
+    f.frame->ProbeRadioProgram();
+    f.frame->RadioCommand(9, 0);
+    ASSERT_TRUE(f.frame->IsRadioLinked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return offered(113); }, 1000));
+    for (int id : needLink)
+        EXPECT_TRUE(offered(id)) << id;
+    EXPECT_TRUE(bar->GetCommandAction(113)->isChecked());
+    EXPECT_TRUE(bar->GetCommandAction(114)->isChecked());
+    EXPECT_FALSE(bar->GetCommandAction(116)->isChecked());
 }
 
 TEST(RadioLink, ProbeLinksAndThePollDecodesTheStatusWord)
