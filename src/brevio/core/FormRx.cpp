@@ -346,6 +346,9 @@ void CFormRx::OnTimer(int nId)
 {
     switch (nId) {
     case 100: {
+        // The buttons follow the transmitter even while the window settles.
+        if (m_nChannel != -1 && isVisible())
+            UpdateButtons();
         if (m_nChannel == -1 || m_bSettling)
             return;
         const bool visible = isVisible();
@@ -367,7 +370,6 @@ void CFormRx::OnTimer(int nId)
             emit TitleChanged(title);
         }
         m_pScope->SetVectors(m_nChannel, IsTransmittingOnThis());
-        UpdateButtons();
         break;
     }
     case 102:

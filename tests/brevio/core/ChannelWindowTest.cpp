@@ -13,6 +13,7 @@
 #include "brevio/core/TagStore.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "shared/buttons/OXBitmapButton.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -193,6 +194,26 @@ TEST(ChannelWindow, TransmittingFromTheChannel)
     EXPECT_FALSE(f.form->IsTxState());
     EXPECT_TRUE(f.RxText().contains(QStringLiteral("\nRX> "))) << f.RxText().toStdString();
     EXPECT_EQ(f.form->BuildTitle(), QStringLiteral("Ch 2: 1234Hz"));
+}
+
+// A button stays offered only while it has something to do, also in the
+// second after the window was moved or sized.
+TEST(ChannelWindow, ButtonsFollowTheTransmitterWhileTheWindowSettles)
+{
+    ChannelFixture f(1);
+    f.form->GetTxWindow()->AddText(QStringLiteral("hi"), false, false);
+    f.form->OnCommand(CFormRx::IDC_START);
+    f.Engine(kStatus, 1, 0);
+    f.form->OnTimer(100);
+    EXPECT_TRUE(f.form->GetButton(CFormRx::IDC_STOP)->isEnabled());
+    EXPECT_FALSE(f.form->GetButton(CFormRx::IDC_START)->isEnabled());
+    f.frameRx->resize(f.frameRx->size() + QSize(40, 30));
+    f.Process();
+    ASSERT_TRUE(f.form->IsSettling());
+    f.Engine(kStatus, 0, 0);
+    f.form->OnTimer(100);
+    EXPECT_FALSE(f.form->GetButton(CFormRx::IDC_STOP)->isEnabled());
+    EXPECT_TRUE(f.form->GetButton(CFormRx::IDC_START)->isEnabled());
 }
 
 TEST(ChannelWindow, AutostopOnlyTogglesWhileTransmittingAndAbortClears)
