@@ -85,7 +85,7 @@ void CMainFrame::BuildMenus()
         AddCommand(m_pToolbarsMenu, t.command, QString::fromLatin1(t.text), true);
     AddCommand(view, 33632, QStringLiteral("&Full Screen"), true);
     AddCommand(view, 33626, QStringLiteral("Full Size"));
-    AddCommand(view, 33524, QStringLiteral("Close All Windows"));
+    AddCommand(view, 33524, QStringLiteral("Close All Windows"))->setStatusTip(QStringLiteral("Closes all windows"));
     for (int n = 0; n < 4; ++n)
         AddCommand(view, 32777 + n, QStringLiteral("Channel &%1").arg(n + 1), true);
 
@@ -149,10 +149,11 @@ void CMainFrame::BuildMenus()
     AddCommand(tags, 33514, QStringLiteral("&Per-channel Tags"), true);
 
     m_pFavouritesMenu = bar->addMenu(QStringLiteral("F&avourites"));
-    AddCommand(m_pFavouritesMenu, 32820, QStringLiteral("&Manager"));
+    AddCommand(m_pFavouritesMenu, 32820, QStringLiteral("&Manager"))
+        ->setToolTip(QStringLiteral("Start the favourites manager"));
 
     QMenu* tools = bar->addMenu(QStringLiteral("T&ools"));
-    AddCommand(tools, 32784, QStringLiteral("&Options"), true);
+    AddCommand(tools, 32784, QStringLiteral("&Options"), true)->setStatusTip(QStringLiteral("Program options"));
     AddCommand(tools, 32789, QStringLiteral("Add Desktop Icon"));
     AddCommand(tools, 33512, QStringLiteral("&Palette Editor"));
     AddCommand(tools, 33564, QStringLiteral("Grid Square Calculator"));

@@ -10,11 +10,16 @@
 #include "shared/PrintSetup.h"
 #include "shared/Registry.h"
 #include "shared/mixer/SoundMixer.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -416,4 +421,77 @@ TEST(FrameCommands, PrintSetupChoosesTheProgramsPrinter)
     EXPECT_EQ(shown, &CPrintSetup::Printer()) << "the page set-up of the program's one printer";
     EXPECT_EQ(CPrintSetup::Printer().pageLayout().orientation(), QPageLayout::Landscape);
     CPrintSetup::Printer().setPageOrientation(QPageLayout::Portrait);
+}
+
+// The prompts that menu commands carry: a status text shown while the item
+// is pointed at, or a tooltip.
+TEST(FrameCommands, MenuCommandsCarryTheirPrompts)
+{
+    FrameFixture f;
+    struct Row {
+        int command;
+        const char* status;
+        const char* tip;
+    };
+    const Row rows[] = {
+        {32784, "Program options", nullptr},
+        {33524, "Closes all windows", nullptr},
+        {32820, nullptr, "Start the favourites manager"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        QAction* item = f.frame->GetCommandAction(row.command);
+        ASSERT_NE(item, nullptr);
+        if (row.status) {
+            f.frame->statusBar()->clearMessage();
+            item->showStatusText(f.frame);
+            EXPECT_EQ(f.frame->statusBar()->currentMessage(), QLatin1String(row.status));
+        }
+        if (row.tip)
+            EXPECT_EQ(item->toolTip(), QLatin1String(row.tip));
+    }
+}
+
+// Tools > Add Desktop Icon puts a desktop entry of the program on the
+// desktop and says so; when the desktop cannot take it nothing is claimed
+// and nothing is left there.
+TEST(FrameCommands, DesktopIconIsAnnouncedOnlyWhenItWasWritten)
+{
+    const QString root = testsupport::rootFolder();
+    QFile blocker(root + QStringLiteral("/not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    struct Case {
+        QString desktop;
+        bool written;
+    };
+    const Case cases[] = {
+        {root + QStringLiteral("/desktop"), true},
+        {root + QStringLiteral("/not-a-folder/Desktop"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.desktop.toStdString());
+        QFile dirs(testsupport::settingsFolder() + QStringLiteral("/user-dirs.dirs"));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write(QStringLiteral("XDG_DESKTOP_DIR=\"%1\"\n").arg(c.desktop).toUtf8());
+        dirs.close();
+        FrameFixture f;
+        testsupport::prompter().clear();
+        f.frame->OnCommand(32789);
+        const QStringList entries = QDir(c.desktop).entryList({QStringLiteral("*.desktop")});
+        if (c.written) {
+            ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+            EXPECT_EQ(testsupport::prompter().m_boxes[0].text, QStringLiteral("An icon has been added to your Desktop."));
+            EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Add Icon"));
+            ASSERT_EQ(entries.size(), 1);
+            QFile entry(c.desktop + QLatin1Char('/') + entries[0]);
+            ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(entry.readAll());
+            EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
+            EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"%1\"\n").arg(QCoreApplication::applicationFilePath())));
+        } else {
+            EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+            EXPECT_TRUE(entries.isEmpty());
+        }
+    }
 }
