@@ -11,3 +11,7 @@ endif()
 if(TARGET brevio_tools_tests AND TARGET pskmodem117)
   corvane_test_paths(brevio_tools_tests DSP_LIBRARY_REAL pskmodem117)
 endif()
+# The demonstration recording, played to the program on the real engine.
+if(TARGET brevio_tools_tests AND TARGET pskdemo AND TARGET pskmodem117)
+  corvane_test_paths(brevio_tools_tests PSKDEMO_PROGRAM pskdemo)
+endif()
