@@ -231,6 +231,17 @@ void CMainFrame::BuildAccelerators()
     m_accelerators.SetTable(table);
     m_accelerators.SetStateRefresh([this] { UpdateCommandStates(); });
     m_accelTable = m_accelerators.Build(menuBar(), this);
+    // A toolbar button shares its menu item's action; its tip names the key
+    // as "Rewind (F5)" rather than showing the menu's tab and key.
+    for (QAction* action : std::as_const(m_commands)) {
+        const QString text = action->text();
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            continue;
+        QString tip = text.left(tab);
+        tip.remove(QLatin1Char('&'));
+        action->setToolTip(tip + QStringLiteral(" (") + text.mid(tab + 1) + QLatin1Char(')'));
+    }
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -265,3 +265,20 @@ TEST_F(ShortcutKeys, EscapeInAnOpenDialogStaysWithTheDialog)
 }
 
 } // namespace
+
+// A toolbar button shares its menu item's action: its tip names the key in
+// brackets instead of showing the menu's tab and key.
+TEST_F(ShortcutKeys, ToolbarTipsNameTheirKeys)
+{
+    struct Row {
+        int command;
+        const char* tip;
+    };
+    const Row rows[] = {{32785, "Rewind (F5)"}, {32784, "Options (F8)"}, {32771, "Start"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        QAction* action = m_frame->GetCommandAction(row.command);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->toolTip(), QLatin1String(row.tip));
+    }
+}

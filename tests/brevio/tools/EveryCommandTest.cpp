@@ -869,7 +869,7 @@ TEST_F(EveryCommand, EveryEnabledItemDoesSomething)
         QStringLiteral("toolbar Radio > Frequency Up"),
         QStringLiteral("toolbar Radio > Favourite Down"),
         QStringLiteral("toolbar Radio > DIG (Digital) Mode"),
-        QStringLiteral("toolbar Soundcard > Rewind\tF5"),
+        QStringLiteral("toolbar Soundcard > Rewind (F5)"),
         QStringLiteral("toolbar Center > Undo centre"),
         QStringLiteral("F&avourites > 14.070.150 MHz"),
         QStringLiteral("&Rx > Save To File\tAlt+Y"),
