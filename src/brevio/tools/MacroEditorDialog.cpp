@@ -69,7 +69,7 @@ QString CMacroEditorDialog::HelpText()
 void CMacroEditorDialog::Build()
 {
     setWindowTitle(QStringLiteral("Macro Editor"));
-    resize(640, 470);
+    resize(680, 470);
     auto label = [this](const QString& text, int x, int y, int w, int id = 0) {
         auto* l = new QLabel(text, this);
         l->setGeometry(x, y, w, 20);
@@ -87,11 +87,11 @@ void CMacroEditorDialog::Build()
     shortLabel->setBuddy(m_pShortTitle);
     SetDlgCtrlID(m_pShortTitle, IDC_SHORT_TITLE);
     m_pShortTitle->setGeometry(100, 38, 200, 24);
-    label(QStringLiteral("(maximum of 15 characters)"), 306, 40, 170, IDC_MAX_NOTE);
-    label(QStringLiteral("* = Mandatory"), 306, 10, 120, IDC_MANDATORY_NOTE);
+    label(QStringLiteral("(maximum of 15 characters)"), 306, 40, 210, IDC_MAX_NOTE);
+    label(QStringLiteral("* = Mandatory"), 306, 10, 210, IDC_MANDATORY_NOTE);
     m_pEnable = new QCheckBox(QStringLiteral("&Enable"), this);
     SetDlgCtrlID(m_pEnable, IDC_ENABLE);
-    m_pEnable->setGeometry(480, 8, 150, 24);
+    m_pEnable->setGeometry(520, 8, 150, 24);
     QLabel* definitionLabel = label(QStringLiteral("&Definition:"), 8, 70, 300, IDC_DEFINITION_LABEL);
     m_pDefinition = new QPlainTextEdit(this);
     definitionLabel->setBuddy(m_pDefinition);
@@ -100,34 +100,34 @@ void CMacroEditorDialog::Build()
     m_pDefinition->setGeometry(8, 92, 468, 110);
     m_pErase = new QCheckBox(QStringLiteral("Erase &Tx window"), this);
     SetDlgCtrlID(m_pErase, IDC_ERASE);
-    m_pErase->setGeometry(484, 92, 150, 22);
+    m_pErase->setGeometry(484, 92, 190, 22);
     m_pSend = new QCheckBox(QStringLiteral("&Send immediately"), this);
     SetDlgCtrlID(m_pSend, IDC_SEND);
-    m_pSend->setGeometry(484, 116, 150, 22);
+    m_pSend->setGeometry(484, 116, 190, 22);
     m_pPrompt = new QCheckBox(QStringLiteral("&Always prompt for tags"), this);
     SetDlgCtrlID(m_pPrompt, IDC_PROMPT);
-    m_pPrompt->setGeometry(484, 140, 150, 22);
+    m_pPrompt->setGeometry(484, 140, 190, 22);
     m_pSuperOnly = new QCheckBox(QStringLiteral("Super &Browser channel only (double-click)"), this);
     SetDlgCtrlID(m_pSuperOnly, IDC_SUPER_ONLY);
-    m_pSuperOnly->setGeometry(484, 164, 150, 22);
+    m_pSuperOnly->setGeometry(484, 164, 190, 22);
     m_pHelp = new CColorEdit(this);
     SetDlgCtrlID(m_pHelp, IDC_HELP);
     m_pHelp->setReadOnly(true);
     m_pHelp->setGeometry(8, 212, 420, 210);
     m_pCustomTags = new COwnListCtrl(this);
     SetDlgCtrlID(m_pCustomTags, IDC_CUSTOM_TAGS);
-    m_pCustomTags->setGeometry(436, 212, 96, 210);
+    m_pCustomTags->setGeometry(436, 212, 116, 210);
     m_pFixedTags = new COwnListCtrl(this);
     SetDlgCtrlID(m_pFixedTags, IDC_FIXED_TAGS);
-    m_pFixedTags->setGeometry(538, 212, 94, 210);
+    m_pFixedTags->setGeometry(558, 212, 114, 210);
     auto* ok = new COXBitmapButton(this);
     SetDlgCtrlID(ok, 1);
     ok->SetButtonText(QStringLiteral("OK"));
-    ok->setGeometry(476, 432, 76, 28);
+    ok->setGeometry(516, 432, 76, 28);
     auto* cancel = new COXBitmapButton(this);
     SetDlgCtrlID(cancel, 2);
     cancel->SetButtonText(QStringLiteral("Cancel"));
-    cancel->setGeometry(556, 432, 76, 28);
+    cancel->setGeometry(596, 432, 76, 28);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
     connect(m_pFullTitle, &QLineEdit::textChanged, this, [this] { UpdateOkState(); });

@@ -4,6 +4,7 @@
 #include "ToolsFixture.h"
 
 #include "platform/DataFolder.h"
+#include "support/LayoutCheck.h"
 #include "support/TestEnvironment.h"
 #include "brevio/tools/MacroBulkEdit.h"
 #include "brevio/tools/MacroEditorDialog.h"
@@ -375,3 +376,28 @@ TEST(MacroEditor, OkStateTitleLimitsHelpAndTagInsertion)
 }
 
 } // namespace
+
+// The macro editor, new and holding a long macro, and the bulk editor: no
+// text is cut off and nothing overlaps, at the default font and one point
+// larger.
+TEST(MacroDialogsLayout, NothingClipsOrOverlaps)
+{
+    auto check = [] {
+        CMacroEditorDialog fresh(nullptr, QStringList{QStringLiteral("Taken")});
+        CMacroEditorDialog existing(nullptr, QStringLiteral("Reply with the station's details"),
+                                    QStringLiteral("Reply"),
+                                    {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>, your RST is <Sent>")},
+                                    true, true, true, false, true, {}, 1);
+        CMacroBulkEdit bulk(nullptr, true);
+        for (QDialog* dialog : {static_cast<QDialog*>(&fresh), static_cast<QDialog*>(&existing),
+                                static_cast<QDialog*>(&bulk)}) {
+            dialog->show();
+            QCoreApplication::processEvents();
+            const QStringList problems = testsupport::layoutProblems(dialog);
+            EXPECT_TRUE(problems.isEmpty()) << dialog->windowTitle().toStdString() << ":\n"
+                                            << problems.join("\n").toStdString();
+        }
+    };
+    check();
+    testsupport::withLargerFont(check);
+}
