@@ -23,8 +23,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent*) override
     {
+        // Narrower than its panes, the bar keeps their widths and the
+        // holder cuts the last ones off, rather than letting them overlap.
         if (m_bar)
-            m_bar->setGeometry(rect());
+            m_bar->setGeometry(0, 0, qMax(width(), m_bar->minimumSizeHint().width()), height());
     }
 
 private:

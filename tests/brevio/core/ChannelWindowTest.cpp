@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -557,6 +558,30 @@ TEST(ChannelWindow, StatusPanes)
     f.form->OnTimer(100);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(f.frameRx->windowTitle(), QStringLiteral("Ch 3: 1200Hz"));
+}
+
+// A window narrower than its status panes cuts the last ones off at its
+// edge; no pane is drawn over another.
+TEST(ChannelWindow, ANarrowWindowKeepsItsStatusPanesApart)
+{
+    ChannelFixture f(2);
+    f.form->ShowTxPane();
+    // As narrow as the form lets the operator drag it in the program.
+    f.frameRx->SetMinTrackSize(f.form->GetDesignSize());
+    f.frameRx->resize(f.form->GetDesignSize().width(), 420);
+    f.Process();
+    ASSERT_LT(f.frameRx->width(), f.frameRx->GetStatusBar()->minimumSizeHint().width());
+    QList<QLabel*> panes;
+    for (QLabel* pane : f.frameRx->GetStatusBar()->findChildren<QLabel*>())
+        if (pane->property("controlId").isValid())
+            panes << pane;
+    ASSERT_EQ(panes.size(), 6);
+    for (int i = 0; i < panes.size(); ++i)
+        for (int j = i + 1; j < panes.size(); ++j)
+            EXPECT_FALSE(panes[i]->geometry().intersects(panes[j]->geometry()))
+                << panes[i]->property("controlId").toInt() << " and " << panes[j]->property("controlId").toInt();
+    // The first pane still starts at the window's left.
+    EXPECT_EQ(f.frameRx->GetStatusBar()->mapTo(f.frameRx, QPoint(0, 0)).x(), f.form->geometry().left());
 }
 
 TEST(ChannelWindow, DoubleClickedWordsBecomeTagValues)
