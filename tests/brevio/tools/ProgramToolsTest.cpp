@@ -5,20 +5,29 @@
 
 #include "platform/DataFolder.h"
 #include "platform/Sleeper.h"
+#include "brevio/core/AboutDialog.h"
 #include "brevio/core/FormRx.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/core/TxTextSender.h"
 #include "brevio/core/TxTextWindow.h"
+#include "brevio/display/AlarmList.h"
+#include "brevio/display/AlarmsDlg.h"
 #include "brevio/display/DisplayCanvasServices.h"
 #include "brevio/display/DisplayComponents.h"
+#include "brevio/tools/MacroBulkEdit.h"
+#include "brevio/tools/MacroEditorDialog.h"
 #include "brevio/tools/MacrosBar.h"
+#include "brevio/tools/MacrosManagerDialog.h"
 #include "brevio/tools/TagsBar.h"
+#include "brevio/tools/TagsManagerDialog.h"
 #include "shared/Registry.h"
+#include "shared/ui/OwnListCtrl.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -57,33 +66,39 @@ protected:
         platform::Sleeper::setInstance(nullptr);
         Macros().RemoveAll();
         Tags().SetDefaults();
+        Alarms().RemoveAll();
         platform::setProgram(platform::corvaneIdentity());
+    }
+    // The operator's files from an earlier run.
+    static void WriteOperatorFiles()
+    {
+        CMacroStore macros;
+        macros.Add(QStringLiteral("CQ call"), QStringLiteral("CQ"),
+                   {QStringLiteral("CQ CQ CQ de <My Callsign> <My Callsign> pse k")}, true, false, true, false, 1,
+                   false);
+        macros.Add(QStringLiteral("Reply"), QStringLiteral("Reply"),
+                   {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>, your RST is <Sent>")}, false, false,
+                   false, false, 1, false);
+        macros.Add(QStringLiteral("Station"), QStringLiteral("Station"),
+                   {QStringLiteral("Rig: <My Rig>, antenna: <My Antenna>, locator <My Locator>")}, false, false,
+                   false, false, 1, false);
+        macros.Add(QStringLiteral("Goodbye"), QStringLiteral("73"),
+                   {QStringLiteral("73 <Name>, <Callsign> de <My Callsign> sk")}, false, false, true, false, 1, false);
+        macros.SaveDefault();
+        CTagStore tags;
+        tags.SetDefaults();
+        tags.SetValue(QStringLiteral("My Callsign"), QStringLiteral("QT9XVK"), -1);
+        tags.SetValue(QStringLiteral("My Locator"), QStringLiteral("IO91WM"), -1);
+        tags.SetValue(QStringLiteral("My Rig"), QStringLiteral("FT-817"), -1);
+        tags.SaveDefault();
+        CRegistry().WriteInt(QStringLiteral("CTagsBar::m_bShowOwn"), 1);
     }
     platform::FakeSleeper m_sleeper;
 };
 
 TEST_F(ProgramTools, StartUpLoadsBothFilesIntoTheBars)
 {
-    // The operator's files from an earlier run.
-    CMacroStore macros;
-    macros.Add(QStringLiteral("CQ call"), QStringLiteral("CQ"),
-               {QStringLiteral("CQ CQ CQ de <My Callsign> <My Callsign> pse k")}, true, false, true, false, 1, false);
-    macros.Add(QStringLiteral("Reply"), QStringLiteral("Reply"),
-               {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>, your RST is <Sent>")}, false, false, false,
-               false, 1, false);
-    macros.Add(QStringLiteral("Station"), QStringLiteral("Station"),
-               {QStringLiteral("Rig: <My Rig>, antenna: <My Antenna>, locator <My Locator>")}, false, false, false,
-               false, 1, false);
-    macros.Add(QStringLiteral("Goodbye"), QStringLiteral("73"), {QStringLiteral("73 <Name>, <Callsign> de <My Callsign> sk")},
-               false, false, true, false, 1, false);
-    macros.SaveDefault();
-    CTagStore tags;
-    tags.SetDefaults();
-    tags.SetValue(QStringLiteral("My Callsign"), QStringLiteral("QT9XVK"), -1);
-    tags.SetValue(QStringLiteral("My Locator"), QStringLiteral("IO91WM"), -1);
-    tags.SetValue(QStringLiteral("My Rig"), QStringLiteral("FT-817"), -1);
-    tags.SaveDefault();
-    CRegistry().WriteInt(QStringLiteral("CTagsBar::m_bShowOwn"), 1);
+    WriteOperatorFiles();
 
     testsupport::ScriptedDsp dsp(DSP_SCRIPTED);
     ASSERT_TRUE(dsp.IsLoaded());
@@ -130,6 +145,84 @@ TEST_F(ProgramTools, StartUpLoadsBothFilesIntoTheBars)
                                ? frame->screen()->grabWindow(frame->winId())
                                : frame->grab();
     window.save(gallery + QStringLiteral("/brevio-macros-tags.png"));
+}
+
+// Under a real display with CORVANE_SCREENSHOT_DIR set, the macro, tag and
+// alarm windows and the About box are photographed on the operator's files
+// (docs/ holds these, taken with
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
+//     build/tests/brevio_tools_tests --gtest_filter='ProgramTools.Screenshots').
+TEST_F(ProgramTools, Screenshots)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
+    WriteOperatorFiles();
+    testsupport::ScriptedDsp dsp(DSP_SCRIPTED);
+    ASSERT_TRUE(dsp.IsLoaded());
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_SCRIPTED));
+    TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
+        *pnLayout = 1;
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio")}));
+    CMainFrame* frame = TheApp().GetMainFrame();
+    frame->resize(1100, 760);
+    frame->show();
+    (void)QTest::qWaitForWindowExposed(frame);
+    // The start-up read the (empty) alarms file; a few of the operator's.
+    Alarms().RemoveAll();
+    Alarms().Add(1, QStringLiteral("DX call"), QStringLiteral("\\bVP8\\w+"), QStringLiteral("Falklands"),
+                 CAlarm::kBeep | CAlarm::kHighlight, QString(), QString());
+    Alarms().Add(1, QStringLiteral("My call"), QStringLiteral("QT9XVK"), QStringLiteral("Someone calls me"),
+                 CAlarm::kSpeak | CAlarm::kAddChannel, QString(), QStringLiteral("Call"));
+    Alarms().Add(0, QStringLiteral("Contest"), QStringLiteral("\\bTEST\\b"), QString(), CAlarm::kHighlight, QString(),
+                 QString());
+    auto photograph = [&dir](QWidget& w, const char* name) {
+        w.show();
+        QTest::qWait(600);
+        QCoreApplication::processEvents();
+        const QRect r = w.frameGeometry();
+        const QPixmap shot = w.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+        EXPECT_TRUE(shot.save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+    };
+    {
+        CMacrosManagerDialog manager(frame, Macros());
+        manager.show();
+        manager.List()->SelectItem(1, true);
+        photograph(manager, "brevio-macros-manager");
+    }
+    {
+        const CMacro* reply = Macros().FindByTitle(QStringLiteral("Reply"));
+        ASSERT_NE(reply, nullptr);
+        QStringList titles;
+        for (int i = 0; i < Macros().GetCount(); ++i)
+            titles << Macros().GetAt(i)->GetTitle();
+        CMacroEditorDialog editor(frame, reply->GetTitle(), reply->GetShortTitle(), reply->GetLines(),
+                                  reply->IsEraseFirst(), reply->IsAlwaysPrompt(), reply->IsSendNow(),
+                                  reply->IsSuperBrowserOnly(), reply->IsLeaveHisInfoEmpty(), titles,
+                                  reply->IsEnabled());
+        photograph(editor, "brevio-macro-editor");
+    }
+    {
+        CMacroBulkEdit bulk(frame, true);
+        bulk.show();
+        bulk.FindEdit()->setText(QStringLiteral("<My Callsign>"));
+        bulk.ReplaceEdit()->setText(QStringLiteral("QT9XVK/P"));
+        photograph(bulk, "brevio-macro-bulk-edit");
+    }
+    {
+        CTagsManagerDialog manager(frame, Tags());
+        photograph(manager, "brevio-tags-manager");
+    }
+    {
+        CAlarmsDlg alarms(frame);
+        photograph(alarms, "brevio-alarms");
+    }
+    {
+        CAboutDialog about(frame);
+        photograph(about, "brevio-about");
+    }
 }
 
 } // namespace
