@@ -387,7 +387,8 @@ TEST_F(OptionsSheet, PhotographOfThePages)
         const char* name;
     } shots[] = {{COptionsSheet::kFrequencyDisplay, "corvane-options-frequency-display"},
                  {COptionsSheet::kTxMeters, "corvane-options-tx-meters"},
-                 {COptionsSheet::kVarious, "corvane-options-various"}};
+                 {COptionsSheet::kVarious, "corvane-options-various"},
+                 {COptionsSheet::kRxRanges, "corvane-options-rx-ranges"}};
     for (const auto& shot : shots) {
         sheet->SetActivePage(shot.page);
         QApplication::processEvents();
