@@ -1,14 +1,11 @@
 # corvane_library(<name> SOURCES ... LIBS ...)
-# One static library per source folder, with the Qt headers it uses precompiled.
+# One static library per source folder.
 function(corvane_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PCH" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
-  if(ARG_PCH)
-    target_precompile_headers(${name} PRIVATE ${ARG_PCH})
-  endif()
 endfunction()
 
 # corvane_test(<name> SOURCES ... LIBS ...), called from tests/<folder>/tests.cmake
@@ -28,7 +25,6 @@ function(corvane_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE testsupport ${ARG_LIBS})
   target_compile_options(${name} PRIVATE -Wall -Wno-unused-parameter)
-  target_precompile_headers(${name} REUSE_FROM testsupport)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 60)
   endif()

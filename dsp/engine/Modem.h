@@ -123,7 +123,6 @@ private:
     int m_outputLimit = 0;
     long long m_outputWritten = 0; // samples since the path was set
     bool m_outputAppend = false;
-    bool m_outputStarted = false;  // the first start truncates, later starts append
     std::atomic<bool> m_rewind{false};
 
     // Owned by the processing thread while it runs.

@@ -88,11 +88,11 @@ QFont CFontFactory::CreateCourierNew(int nPoints, bool bBold) const
 QFont CFontFactory::CreateSansSerif(int nPoints, bool bBold) const
 {
     return Make(QStringLiteral("Microsoft Sans Serif"), nPoints, bBold ? FW_BOLD : FW_NORMAL, false,
-                VARIABLE_PITCH | FF_SWISS);
+                int(VARIABLE_PITCH) | int(FF_SWISS));
 }
 
 QFont CFontFactory::CreateSmallFonts(int nPoints) const
 {
-    return Make(QStringLiteral("Small Fonts"), nPoints, FW_DONTCARE, false, VARIABLE_PITCH | FF_SWISS);
+    return Make(QStringLiteral("Small Fonts"), nPoints, FW_DONTCARE, false, int(VARIABLE_PITCH) | int(FF_SWISS));
 }
 

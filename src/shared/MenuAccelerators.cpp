@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QShortcut>
 #include <QWidget>
 

@@ -7,6 +7,7 @@
 #include "engine/ClockEstimator.h"
 #include "engine/PskReceiver.h"
 #include "engine/PskTransmitter.h"
+#include "support/TestEnvironment.h"
 
 #include <QProcess>
 #include <QString>

@@ -1,6 +1,7 @@
 // A recording in place of the sound card (PSKMODEM117_SOUNDCARD_FILE): the
 // modem started on the card hears the file over and over at real time.
 #include "EngineHarness.h"
+#include "support/TestEnvironment.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "CorvaneProcess.h"
 
 #include "platform/LocalMessaging.h"
+#include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
 #include <QThread>

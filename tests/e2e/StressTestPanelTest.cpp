@@ -9,6 +9,7 @@
 #include "ProgramProcess.h"
 
 #include "support/Simulator.h"
+#include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -7,6 +7,7 @@
 #include "shared/artwork/Artwork.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 

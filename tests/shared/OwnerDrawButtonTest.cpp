@@ -2,6 +2,7 @@
 #include "shared/buttons/ResourceBitmapButton.h"
 #include "shared/ui/BaseDialog.h"
 
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 

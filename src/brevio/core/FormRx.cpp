@@ -23,6 +23,7 @@
 #include "shared/ui/ColourStatic.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -90,7 +91,7 @@ CFormRx::CFormRx(QWidget* parent)
     resize(GetDesignSize());
     setProperty("controlId", IDD);
     setMouseTracking(true);
-    auto place = [this](QWidget* w, int id, int x, int y, int cx, int cy) {
+    auto place = [](QWidget* w, int id, int x, int y, int cx, int cy) {
         w->setProperty("controlId", id);
         w->setGeometry(DluRect(x, y, cx, cy));
     };

@@ -7,6 +7,7 @@
 #include "brevio/core/TxTextWindow.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLayout>
 #include <QStatusBar>

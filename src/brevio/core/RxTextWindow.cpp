@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextCursor>

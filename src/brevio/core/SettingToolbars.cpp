@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDockWidget>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLocale>

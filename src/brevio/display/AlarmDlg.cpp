@@ -64,7 +64,7 @@ void CAlarmDlg::Build()
     setWindowTitle(QStringLiteral("Alarm"));
     SetFixedFrame();
     resize(420, 360);
-    auto place = [this](QWidget* w, int id, int x, int y, int cx, int cy) {
+    auto place = [](QWidget* w, int id, int x, int y, int cx, int cy) {
         if (id)
             SetDlgCtrlID(w, unsigned(id));
         w->setGeometry(x, y, cx, cy);

@@ -11,7 +11,7 @@ CAlarmTestDlg::CAlarmTestDlg(QWidget* pParent, const QString& strFind) : CBaseDi
 {
     setWindowTitle(QStringLiteral("Alarm Test"));
     resize(400, 170);
-    auto place = [this](QWidget* w, int id, int x, int y, int cx, int cy) {
+    auto place = [](QWidget* w, int id, int x, int y, int cx, int cy) {
         if (id)
             SetDlgCtrlID(w, unsigned(id));
         w->setGeometry(x, y, cx, cy);

@@ -2,6 +2,7 @@
 // Frequency to FFT bin arithmetic of the display: the modem's spectrum has
 // 2048 bins over 8000 samples per second (3.90625 Hz a bin), delivered into
 // a buffer of 2058 ints indexed by absolute bin number.
+#include <cstddef>
 #include <vector>
 
 namespace dspdisplay {

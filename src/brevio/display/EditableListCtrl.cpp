@@ -6,10 +6,11 @@
 #include "brevio/core/RegisteredMessages.h"
 #include "shared/RegisteredEvent.h"
 
+#include <QDockWidget>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 

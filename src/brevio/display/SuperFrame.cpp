@@ -9,6 +9,7 @@
 #include "shared/RegisteredEvent.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLayout>
 #include <QStatusBar>

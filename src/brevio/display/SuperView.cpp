@@ -138,7 +138,7 @@ CSuperView::CSuperView(QWidget* parent) : CResizableFormView(IDD, QSize(640, 480
     m_nWidthTags = reg.GetInt(QStringLiteral("CSuperView::m_nWidthTags"), -1);
     Alarms().SetEnabled(reg.GetBool(QStringLiteral("Alarms().Enabled()"), true) ? 1 : 0);
 
-    auto place = [this](QWidget* w, int id, const QRect& r) {
+    auto place = [](QWidget* w, int id, const QRect& r) {
         w->setProperty("controlId", id);
         w->setGeometry(r);
     };

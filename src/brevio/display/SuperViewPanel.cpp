@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHelpEvent>

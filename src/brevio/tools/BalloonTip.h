@@ -2,6 +2,7 @@
 // A tip window shaped as a rounded balloon: it shows a text, and an icon
 // when one is given, for registered windows while the mouse rests on them.
 // The owner passes the mouse messages of its windows to RelayEvent.
+#include <QEvent>
 #include <QHash>
 #include <QImage>
 #include <QPointer>

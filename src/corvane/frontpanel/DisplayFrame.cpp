@@ -50,6 +50,11 @@ void CDisplaySplitterWnd::ShowRow()
     }
 }
 
+CDisplayView* CDisplayFrame::GetView() const
+{
+    return m_pView;
+}
+
 CDisplayFrame::CDisplayFrame(QWidget* parent) : CMDIChildWnd(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -44,7 +44,7 @@ public:
     // splitter: the view on top, the chart (hidden) below.
     bool OnCreateClient(CView* pView) override;
 
-    CDisplayView* GetView() const { return m_pView; }
+    CDisplayView* GetView() const;
     CChartView* GetChartView() const { return m_pChart; }
     CDisplaySplitterWnd* GetSplitter() const { return m_pSplitter; }
 

@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 
 using namespace OptionsPageTools;
 

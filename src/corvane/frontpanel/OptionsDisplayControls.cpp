@@ -14,7 +14,7 @@ using namespace OptionsPageTools;
 COptionsDisplayControls::COptionsDisplayControls(QWidget* parent) : COptionsPage(IDD, parent)
 {
     setWindowTitle(QStringLiteral("Buttons"));
-    auto makeSample = [this](QWidget* group, const QString& text, unsigned nId) {
+    auto makeSample = [](QWidget* group, const QString& text, unsigned nId) {
         auto* sample = new COXRoundedButton(group);
         SetDlgCtrlID(sample, nId);
         sample->setText(text);

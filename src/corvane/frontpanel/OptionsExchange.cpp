@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 
 using namespace OptionsPageTools;
 

@@ -1,6 +1,7 @@
 #include "corvane/frontpanel/PanelFonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 QFont PanelFont(const QString& strFamily, int nPoints, bool bBold)
 {

@@ -245,6 +245,11 @@ void COXBitmapButton::SetDropDownMenu(QMenu* menu, bool owns)
     m_bOwnsMenu = owns;
 }
 
+QMenu* COXBitmapButton::GetDropDownMenu() const
+{
+    return m_pMenu;
+}
+
 void COXBitmapButton::SetPseudoDisabled(bool pseudoDisabled)
 {
     if (pseudoDisabled == m_bPseudoDisabled)

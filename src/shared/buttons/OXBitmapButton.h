@@ -91,7 +91,7 @@ public:
     bool AdvanceToggleState();
     // A null menu removes it; an owned menu is deleted with the button.
     void SetDropDownMenu(QMenu* menu, bool owns = true);
-    QMenu* GetDropDownMenu() const { return m_pMenu; }
+    QMenu* GetDropDownMenu() const;
     void SetPseudoDisabled(bool pseudoDisabled);
     bool IsPseudoDisabled() const { return m_bPseudoDisabled; }
     // Use these, not setEnabled, so that pseudo-disabled mode holds.

@@ -25,6 +25,11 @@ constexpr int DRAG_THRESHOLD = 8;
 constexpr int OLE_SCROLL_ZONE = 10;
 } // namespace
 
+COXShortcutBar* COXSHBListCtrl::GetShortcutBar() const
+{
+    return m_pShortcutBar;
+}
+
 COXSHBListCtrl::COXSHBListCtrl()
 {
     m_clrBk = GetSysColor(COLOR_WINDOW);

@@ -110,7 +110,7 @@ public:
     void SetExtendedStyle(uint32_t dwExStyle) { m_dwExStyle = dwExStyle; }
     unsigned GetDlgCtrlID() const { return m_nID; }
 
-    COXShortcutBar* GetShortcutBar() const { return m_pShortcutBar; }
+    COXShortcutBar* GetShortcutBar() const;
     SHBGROUPID GetGroup() const { return m_hGroup; }
     uint32_t GetBarStyle() const;
     int GetView() const;

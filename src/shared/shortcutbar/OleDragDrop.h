@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QWidget>
 
 class QMimeData;
 

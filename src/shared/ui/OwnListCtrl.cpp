@@ -3,6 +3,7 @@
 #include "shared/ui/ListSort.h"
 #include "shared/RegisteredEvent.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>

@@ -19,12 +19,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using testsupport::ChannelFixture;

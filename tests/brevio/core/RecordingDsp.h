@@ -3,6 +3,7 @@
 // the engine's 36 names), loaded through the program's binding as the real
 // engine is: every call it gets is kept as "name(arg, ...)".
 #include "brevio/core/DspLibrary.h"
+#include "support/TestEnvironment.h"
 
 #include <QLibrary>
 #include <QString>

@@ -4,6 +4,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RxTextPath.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimeZone>

@@ -5,6 +5,7 @@
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QWidget>
 #include <gtest/gtest.h>

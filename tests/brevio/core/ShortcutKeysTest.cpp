@@ -13,6 +13,7 @@
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
 
 #include <QAction>
 #include <QApplication>

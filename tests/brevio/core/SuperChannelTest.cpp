@@ -12,7 +12,9 @@
 #include "brevio/core/RxTextWindow.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "support/TestEnvironment.h"
 
+#include <QDialog>
 #include <QWidget>
 #include <gtest/gtest.h>
 

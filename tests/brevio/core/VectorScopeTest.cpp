@@ -1,6 +1,7 @@
 #include "brevio/core/VectorScope.h"
 
 #include "brevio/core/stub/ScriptedDspControl.h"
+#include "support/TestEnvironment.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

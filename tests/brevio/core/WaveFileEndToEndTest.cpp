@@ -10,6 +10,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QDataStream>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiSubWindow>

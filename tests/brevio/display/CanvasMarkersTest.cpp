@@ -3,6 +3,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/stub/ScriptedDspControl.h"
 #include "brevio/display/CanvasHost.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -23,7 +23,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QDataStream>
-#include <QtEndian>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -33,6 +33,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTest>
+#include <QtEndian>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>

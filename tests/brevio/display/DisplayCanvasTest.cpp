@@ -7,6 +7,7 @@
 #include "shared/FontFactory.h"
 #include "shared/RegisteredEvent.h"
 #include "brevio/display/CanvasHost.h"
+#include "support/TestEnvironment.h"
 
 #include <QMainWindow>
 #include <QTest>

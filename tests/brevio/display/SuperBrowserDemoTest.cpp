@@ -17,7 +17,9 @@
 #include "brevio/display/DisplayCanvasServices.h"
 #include "support/TestEnvironment.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QProcess>

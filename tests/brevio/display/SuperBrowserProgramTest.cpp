@@ -22,6 +22,7 @@
 #include "shared/Registry.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/ui/OwnComboBox.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QCheckBox>

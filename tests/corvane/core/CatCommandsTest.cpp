@@ -2,6 +2,7 @@
 #include "CatLinkTestSupport.h"
 
 #include <functional>
+#include <QThread>
 
 using namespace cattest;
 

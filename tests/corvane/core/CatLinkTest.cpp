@@ -4,6 +4,7 @@
 #include "platform/RecordingSerialPort.h"
 #include "shared/Registry.h"
 #include "support/TestEnvironment.h"
+#include <QThread>
 
 using namespace cattest;
 

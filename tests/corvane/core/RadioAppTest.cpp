@@ -20,15 +20,16 @@
 #include "shared/ui/BarMeter.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
-#include <QUrlQuery>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QAction>
 #include <QTimer>
+#include <QUrlQuery>
 #include <functional>
 
 using cattest::hex;

@@ -10,8 +10,10 @@
 #include "shared/ui/OwnListCtrl.h"
 #include "support/Simulator.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>

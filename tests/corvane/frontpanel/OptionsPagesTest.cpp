@@ -33,13 +33,14 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using optionstest::resetOptions;

@@ -32,6 +32,7 @@
 #include "shared/ui/OwnComboBox.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -136,7 +136,8 @@ TEST_F(RemoteCommandTest, FrequenciesTheRadioCannotTakeSendNothing)
     // The highest frequency the radio encodes still goes.
     handler->Handle(CRemoteCommand::REMOTE_SET_FREQUENCY, 999999999);
     EXPECT_EQ(newFrames(), hexList({"99 99 99 99 01"}));
-    EXPECT_EQ(CRemoteCommand::TunedFrequency(4000000000u, -3000000000LL + 0), -1);
+    EXPECT_EQ(CRemoteCommand::TunedFrequency(4000000000u, INT32_MIN), -1);
+    EXPECT_EQ(CRemoteCommand::TunedFrequency(1000, -2000), -1);
     EXPECT_EQ(CRemoteCommand::TunedFrequency(999999000, 999), 999999999);
 }
 

@@ -11,6 +11,7 @@
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
 
+#include <QCheckBox>
 #include <QMdiArea>
 #include <QRadioButton>
 #include <QTest>

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 

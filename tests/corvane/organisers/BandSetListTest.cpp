@@ -195,7 +195,8 @@ TEST(BandSetList, CopiesAreDeepAndPositionsHold)
     copy.GetAt(0)->GetBand(0)->SetFrom(99);
     EXPECT_EQ(list.GetAt(0)->GetBand(0)->GetFrom(), 1u);
     CBandSet self = a;
-    self = self;  // survives being given itself
+    const CBandSet& same = self;
+    self = same;  // survives being given itself
     EXPECT_EQ(self.GetBandCount(), 1);
 }
 

@@ -302,7 +302,7 @@ TEST_F(MenuItems, EveryEnabledItemDoesWhatItIsFor)
     const Row rows[] = {
         {CRadioApp::ID_PRINT_SETUP, "modal:QPageSetupDialog"},
         // Tuning from the panel gives Undo something to step back.
-        {Id::ID_UNDO, "frame:01", [this] {
+        {Id::ID_UNDO, "frame:01", [] {
              GetDisplayView()->TuneFromDial(7012000);
              ASSERT_TRUE(QTest::qWaitFor([] { return GetDisplayView()->GetFrequency() == 7012000; }, 5000));
          }},

@@ -199,7 +199,7 @@ TEST_F(ProgramKeys, UndoAndRedoStepThroughTypedFrequencies)
         dialog->OnOK();
         dialog->hide();
         frame->activateWindow();
-        QTest::qWaitForWindowActive(frame);
+        (void)QTest::qWaitForWindowActive(frame);
         view->PollRadio(false);
     };
     enter(QStringLiteral("007.050.00"));

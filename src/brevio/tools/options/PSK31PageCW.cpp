@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 CPSK31PageCW::CPSK31PageCW(QWidget* parent) : CPSK31OptionsPage(IDD, QStringLiteral("CW ID"), parent)
