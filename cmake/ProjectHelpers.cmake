@@ -8,12 +8,18 @@ function(corvane_library name)
   target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
 endfunction()
 
+# The time limit of every test case, in seconds: the one place it is set
+# (scripts/test passes none of its own). A test reads it at run time
+# (testsupport::longestWaitMs) and keeps each of its waits well inside it,
+# so a wait that runs out reports its message before the limit kills it.
+set(CORVANE_TEST_TIMEOUT 60 CACHE STRING "Time limit of each test case, in seconds")
+
 # corvane_test(<name> SOURCES ... LIBS ...), called from tests/<folder>/tests.cmake
 # (sources relative to that folder).
 # A GoogleTest executable with the shared test main (QApplication, offscreen,
 # isolated settings, data and runtime folders). Each test case is its own CTest test.
 function(corvane_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   set(sources)
   foreach(src ${ARG_SOURCES})
     if(IS_ABSOLUTE ${src})
@@ -27,13 +33,10 @@ function(corvane_test name)
   # Test code runs little and compiles a third faster unoptimised; the code
   # under test keeps its own flags.
   target_compile_options(${name} PRIVATE -Wall -Wno-unused-parameter -O0)
-  if(NOT ARG_TIMEOUT)
-    set(ARG_TIMEOUT 60)
-  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVANE_BUILD_DIR=${PROJECT_BINARY_DIR}")
+    PROPERTIES TIMEOUT ${CORVANE_TEST_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVANE_BUILD_DIR=${PROJECT_BINARY_DIR};CORVANE_TEST_TIMEOUT=${CORVANE_TEST_TIMEOUT}")
 endfunction()
 
 # corvane_test_paths(<test target> <MACRO> <target> [<MACRO> <target>...])

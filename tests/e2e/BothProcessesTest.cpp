@@ -2,8 +2,8 @@
 // starts them: FT-817 Corvane connects to the simulated radio by itself,
 // PSK31 Brevio takes its stored choices (PTT through FT-817 Corvane) and
 // hears a recording in place of a sound card.
-#include "CorvaneProcess.h"
-#include "ProgramProcess.h"
+#include "support/CorvaneProcess.h"
+#include "support/ProgramProcess.h"
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
@@ -52,7 +52,7 @@ TEST(BothProcesses, BrevioComesUpByItselfAndUnkeysTheRadioThroughCorvaneAsItClos
 {
     testsupport::Simulator sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    CorvaneProcess corvane(sim.portPath());
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), sim.portPath());
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
 
     const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");

@@ -4,7 +4,7 @@
 // over the programs' local socket, as on an operator's desktop. What counts is
 // what arrives on the radio's CAT line (the simulator's journal) and what
 // Brevio shows of the radio.
-#include "CorvaneProcess.h"
+#include "support/CorvaneProcess.h"
 
 #include "platform/Program.h"
 #include "brevio/core/DspLibrary.h"
@@ -90,7 +90,7 @@ protected:
         m_sim = std::make_unique<testsupport::Simulator>(o);
         ASSERT_TRUE(m_sim->isRunning()) << m_sim->errorText().toStdString();
 
-        m_corvane = std::make_unique<CorvaneProcess>(m_sim->portPath());
+        m_corvane = std::make_unique<CorvaneProcess>(QString::fromUtf8(CORVANE_PROGRAM), m_sim->portPath());
         ASSERT_TRUE(m_corvane->WaitUntilServing()) << m_corvane->Diagnostics().toStdString();
         // It started from the settings the test gave it.
         EXPECT_TRUE(m_corvane->StoredValue(QStringLiteral("Startup Flag")).isValid());

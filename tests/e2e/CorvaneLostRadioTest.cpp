@@ -1,7 +1,7 @@
 // FT-817 Corvane as its own process loses its radio and gets it back: the
 // simulator stands for a USB adapter that is unplugged and plugged in again
 // under the same name.
-#include "CorvaneProcess.h"
+#include "support/CorvaneProcess.h"
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
@@ -35,7 +35,7 @@ TEST(CorvaneLostRadio, PollingResumesByItselfWhenTheRadioComesBackOnTheSamePath)
     o.linkPath = testsupport::rootFolder() + QStringLiteral("/ttyFT817");
     auto first = std::make_unique<testsupport::Simulator>(o);
     ASSERT_TRUE(first->isRunning()) << first->errorText().toStdString();
-    CorvaneProcess corvane(o.linkPath);
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), o.linkPath);
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
     const std::optional<uint32_t> start = CorvaneProcess::Send(2, 0);
     ASSERT_TRUE(start && *start != 0);

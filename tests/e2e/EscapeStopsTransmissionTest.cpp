@@ -6,9 +6,9 @@
 // bar of the main window; Escape in an open dialog only closes the dialog.
 // And once the radio stops answering FT-817 Corvane, F1 keys nothing, and
 // PSK31 Brevio says so instead of going on as if it were sending.
-#include "CorvaneProcess.h"
-#include "ProbeClient.h"
-#include "ProgramProcess.h"
+#include "support/CorvaneProcess.h"
+#include "support/ProbeClient.h"
+#include "support/ProgramProcess.h"
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
@@ -70,7 +70,7 @@ protected:
     {
         sim = std::make_unique<testsupport::Simulator>(RadioOptions());
         ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
-        corvane = std::make_unique<CorvaneProcess>(sim->portPath());
+        corvane = std::make_unique<CorvaneProcess>(QString::fromUtf8(CORVANE_PROGRAM), sim->portPath());
         ASSERT_TRUE(corvane->WaitUntilServing()) << corvane->Diagnostics().toStdString();
 
         const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");

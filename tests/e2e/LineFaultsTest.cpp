@@ -6,8 +6,8 @@
 // the radio answers, have said what went wrong, and the radio's EEPROM may
 // differ only where the operator asked for a change; what could not be
 // verified must not be reported as saved.
-#include "CorvaneProcess.h"
-#include "ProgramProcess.h"
+#include "support/CorvaneProcess.h"
+#include "support/ProgramProcess.h"
 
 #include "platform/LocalMessaging.h"
 #include "support/Simulator.h"
@@ -71,7 +71,7 @@ public:
     }
 
     // One probe command and its answer line.
-    QString Ask(const QString& command, int timeoutMs = 90000)
+    QString Ask(const QString& command, int timeoutMs = testsupport::longestWaitMs())
     {
         if (qEnvironmentVariableIsSet("LINE_FAULTS_TRACE"))
             fprintf(stderr, "probe <- %s\n", qPrintable(command));
@@ -136,7 +136,7 @@ protected:
                 return true;
             const std::optional<uint32_t> f = CorvaneProcess::Send(2, 0, 1000);
             return f && *f != 0;
-        }, 60000) && corvane->IsRunning();
+        }, testsupport::longestWaitMs()) && corvane->IsRunning();
     }
 
     // The four actions while the fault is armed.
@@ -301,7 +301,7 @@ TEST_P(LineFaultsSilence, SilenceIsShownAndSurvived)
     ASSERT_TRUE(Poll([&] {
         const std::optional<uint32_t> f = CorvaneProcess::Send(2, 0, 1000);
         return !corvane.IsRunning() || (f && *f != 0);
-    }, 60000));
+    }, testsupport::longestWaitMs()));
     ASSERT_TRUE(corvane.IsRunning()) << corvane.Diagnostics().toStdString();
     const QByteArray before = sim.eeprom();
 

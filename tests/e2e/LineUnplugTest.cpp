@@ -2,9 +2,10 @@
 // and plugged back in: the program says the radio is lost, a command tried
 // meanwhile changes nothing, and once the device is back under its name the
 // program opens it again and polls by itself.
-#include "CorvaneProcess.h"
+#include "support/CorvaneProcess.h"
 
 #include "support/Simulator.h"
+#include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -30,7 +31,7 @@ TEST(LineUnplugged, AdapterPulledOutAndPluggedBackIsSurvived)
     // The radio by a name of its own, as udev names an adapter.
     testsupport::Simulator sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    CorvaneProcess corvane(sim.portPath());
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), sim.portPath());
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
     const QByteArray before = sim.eeprom();
 

@@ -3,8 +3,8 @@
 // garbage, many clients at once, clients that leave before their answer.
 // Meanwhile and afterwards a well-formed request is answered in its time,
 // and FT-817 Corvane sends the radio nothing but its polls.
-#include "CorvaneProcess.h"
-#include "ProgramProcess.h"
+#include "support/CorvaneProcess.h"
+#include "support/ProgramProcess.h"
 
 #include "platform/LocalMessaging.h"
 #include "support/Simulator.h"
@@ -154,7 +154,7 @@ TEST(SocketAbuse, RadioProgramStaysResponsiveAndActsOnNothingMalformed)
 {
     testsupport::Simulator sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    CorvaneProcess corvane(sim.portPath());
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), sim.portPath());
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
     const QByteArray eeprom = sim.eeprom();
     const int framesBefore = int(sim.frames().size());

@@ -4,9 +4,9 @@
 // panel shows what the radio reports, not the test's random frequency,
 // S-meter or transmit bars, at once and from then on, in receive and while
 // the radio transmits.
-#include "CorvaneProcess.h"
-#include "ProbeClient.h"
-#include "ProgramProcess.h"
+#include "support/CorvaneProcess.h"
+#include "support/ProbeClient.h"
+#include "support/ProgramProcess.h"
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
@@ -132,7 +132,7 @@ protected:
         ASSERT_TRUE(Poll([&] {
             const std::optional<uint32_t> f = CorvaneProcess::Send(2, 0, 1000);
             return !corvane->IsRunning() || (f && *f != 0);
-        }, 60000));
+        }, testsupport::longestWaitMs()));
         ASSERT_TRUE(corvane->IsRunning()) << corvane->Diagnostics().toStdString();
         ASSERT_EQ(corvane->Ask(QStringLiteral("ping")), QStringLiteral("ok"));
     }

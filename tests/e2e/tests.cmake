@@ -11,7 +11,8 @@ endif()
 # and libraries, plus a socket through which the line-fault tests act as the
 # operator inside the running process.
 if(TARGET e2e_tests AND TARGET corvane_organisers)
-  add_executable(corvane-probed ${CMAKE_CURRENT_LIST_DIR}/probe/CorvaneProbe.cpp)
+  add_executable(corvane-probed ${CMAKE_CURRENT_LIST_DIR}/probe/CorvaneProbe.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h)
   target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
     corvane_organisers Qt6::Widgets)
@@ -24,7 +25,8 @@ endif()
 # in the running process. It loads the engine from its own folder, as the
 # program does.
 if(TARGET e2e_tests AND TARGET brevio_display AND TARGET brevio_tools)
-  add_executable(brevio-probed ${CMAKE_CURRENT_LIST_DIR}/probe/BrevioProbe.cpp)
+  add_executable(brevio-probed ${CMAKE_CURRENT_LIST_DIR}/probe/BrevioProbe.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h)
   target_include_directories(brevio-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(brevio-probed PRIVATE platform shared brevio_core brevio_display brevio_tools
     Qt6::Widgets Qt6::Test)

@@ -46,4 +46,16 @@ const char* buildPath(const char* relative)
     return it->second.c_str();
 }
 
+int testTimeLimitMs()
+{
+    bool ok = false;
+    const int seconds = qEnvironmentVariableIntValue("CORVANE_TEST_TIMEOUT", &ok);
+    return (ok && seconds > 0 ? seconds : 60) * 1000;
+}
+
+int longestWaitMs()
+{
+    return testTimeLimitMs() / 2;
+}
+
 } // namespace testsupport

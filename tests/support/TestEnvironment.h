@@ -15,5 +15,10 @@ QString buildDir();
 // A file of the build tree named relative to it; the text lives as long as
 // the test program.
 const char* buildPath(const char* relative);
+// The time limit of the running test case (ctest's, CORVANE_TEST_TIMEOUT),
+// and the longest a single wait inside it may take: half of it, so that a
+// wait that runs out still reports its message before the limit strikes.
+int testTimeLimitMs();
+int longestWaitMs();
 
 } // namespace testsupport

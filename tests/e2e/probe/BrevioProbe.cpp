@@ -18,6 +18,8 @@
 //   dialog-escape ID   -> the main window's command ID opens a dialog; Escape pressed in it;
 //                         closed=0|1 dialog=<class> tx=0|1
 //   boxes              -> the message boxes shown since the last ask ("caption: text", " || " between)
+// and the questions both probes answer (geometry, main, locate, focus without
+// a PLACE, text, status: ProbeCommands.h).
 //
 // A message box that opens is read and acknowledged with its default button,
 // as the operator would, so a key whose handling shows one still returns.
@@ -32,6 +34,7 @@
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
 #include "platform/LocalMessaging.h"
+#include "ProbeCommands.h"
 
 #include <QAbstractButton>
 #include <QDockWidget>
@@ -240,6 +243,8 @@ QString Handle(const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
     const QString argument = line.section(QLatin1Char(' '), 1);
+    if (const QString common = probe::AnswerCommon(command, argument); !common.isNull())
+        return common;
     if (command == QLatin1String("ping"))
         return QStringLiteral("ok");
     if (command == QLatin1String("channel"))

@@ -21,6 +21,8 @@
 //                               for a blank digit> receiving=0|1 smeter=N power=N bars=ALC,MOD,SWR
 //   stress-test              -> Tools > Stress Test at its shortest delay: Start, a few pictures,
 //                               Stop, Cancel; ticks=N during <front-panel while it ran>
+// and the questions both probes answer (geometry, main, locate, focus, text,
+// status: ProbeCommands.h).
 #define main CorvaneMain
 #include "app/corvane_main.cpp"
 #undef main
@@ -40,6 +42,7 @@
 #include "corvane/memory/MenuPages.h"
 #include "corvane/memory/SaveChangesDialog.h"
 #include "platform/LocalMessaging.h"
+#include "ProbeCommands.h"
 #include "platform/Prompter.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnListCtrl.h"
@@ -292,6 +295,8 @@ QString Handle(const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
     const QString argument = line.section(QLatin1Char(' '), 1);
+    if (const QString common = probe::AnswerCommon(command, argument); !common.isNull())
+        return common;
     if (command == QLatin1String("ping"))
         return QStringLiteral("ok");
     if (command == QLatin1String("modal"))

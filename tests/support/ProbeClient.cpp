@@ -1,4 +1,4 @@
-#include "ProbeClient.h"
+#include "support/ProbeClient.h"
 
 #include "platform/LocalMessaging.h"
 
@@ -8,6 +8,7 @@
 QString ProbeClient::Ask(const QString& command, int timeoutMs)
 {
     if (m_socket.state() != QLocalSocket::ConnectedState) {
+        m_socket.abort();
         m_socket.connectToServer(platform::LocalEndpoint::socketPath(m_name));
         if (!m_socket.waitForConnected(3000))
             return QStringLiteral("no probe");
@@ -17,10 +18,13 @@ QString ProbeClient::Ask(const QString& command, int timeoutMs)
     QElapsedTimer clock;
     clock.start();
     while (!m_socket.canReadLine()) {
-        if (clock.elapsed() > timeoutMs)
+        // An answer that comes later must not pass for the next question's:
+        // the connection goes, and the next question opens a new one.
+        if (clock.elapsed() > timeoutMs || (!m_socket.waitForReadyRead(200) &&
+                                            m_socket.state() != QLocalSocket::ConnectedState)) {
+            m_socket.abort();
             return QStringLiteral("no answer");
-        if (!m_socket.waitForReadyRead(200) && m_socket.state() != QLocalSocket::ConnectedState)
-            return QStringLiteral("no answer");
+        }
     }
     return QString::fromUtf8(m_socket.readLine()).trimmed();
 }

@@ -1,4 +1,4 @@
-#include "ProgramProcess.h"
+#include "support/ProgramProcess.h"
 
 #include "platform/LocalMessaging.h"
 #include "support/TestEnvironment.h"

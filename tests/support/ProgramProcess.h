@@ -1,7 +1,8 @@
 #pragma once
-// One of the two programs as a process of its own, offscreen, with its own
-// settings and data folders but the test's runtime folder (where the
-// programs find each other). It dies with the test.
+// One of the two programs as a process of its own, offscreen unless the
+// environment given to Start names another platform, with its own settings
+// and data folders but the test's runtime folder (where the programs find
+// each other). It dies with the test.
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -27,6 +28,9 @@ public:
     // arguments: the program's command line after its name.
     bool Start(const QMap<QString, QString>& environment, const QStringList& arguments = {});
     bool IsRunning() const { return m_process.state() == QProcess::Running; }
+    // The process id (0 while not running), by which the window system
+    // knows the program's windows.
+    qint64 Pid() const { return m_process.processId(); }
     bool WaitForExit(int timeoutMs);
     // Asks the main window to close, as another program would.
     static bool RequestClose(const QString& identifier);

@@ -4,17 +4,26 @@
 // radio, and the start-up dialog connects by itself.
 //
 //   testsupport::Simulator sim;
-//   CorvaneProcess corvane(sim.portPath());
+//   CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), sim.portPath());
 //   ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics();
-#include "ProgramProcess.h"
+#include "support/ProgramProcess.h"
 
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
 #include <optional>
 
 class CorvaneProcess : public ProgramProcess {
 public:
     static constexpr const char* kIdentifier = "VE817-Corvane-QT9XVK-Application";
 
-    explicit CorvaneProcess(const QString& radioPort);
+    // program: the executable (the program or its probed build);
+    // environment: more variables for it (a probe's name, a display);
+    // stored: more values of its settings section "Options".
+    CorvaneProcess(const QString& program, const QString& radioPort, const QMap<QString, QString>& environment = {},
+                   const QMap<QString, QVariant>& stored = {});
 
     // Until the main window's front panel answers message 1090 command 2 with
     // a frequency (the start-up search and the memory load are over).

@@ -1,0 +1,43 @@
+#pragma once
+// Questions both probed programs answer the same way: what is on the screen,
+// where, and what it reads. A test that drives a program with real input
+// (tests/gui) reads the outcome through these.
+//
+//   geometry     every visible top-level window, every QMdiSubWindow (shown or
+//                not) and every visible dock and toolbar, ";" between entries:
+//                class|title|x,y,w,h|state, x,y in screen coordinates, state one
+//                of min, max, full, normal, hidden
+//   main         the main window: class|title|x,y,w,h|state|active=0|1
+//   locate SPEC  the screen rectangle "x y w h" of the first visible widget that
+//                SPEC names, or "none":
+//                  Class       an instance of the class (or of a subclass)
+//                  name        a widget of that objectName
+//                  ...:N       the N-th such widget (1 is the first)
+//                  A>B         the first B inside the first A (each side as above)
+//                  action:TEXT an item of an open menu, the menu bar or a toolbar
+//                              whose text (without '&' and the key after a tab)
+//                              is TEXT
+//                The search looks at an open popup menu first, then the active
+//                modal window, the active window, the main window, the others.
+//   focus        class|objectName of the focus widget ("none|" without one),
+//                then |title of the active window
+//   text SPEC    what the widget SPEC shows, on one line (\n, \t, \\ escaped):
+//                an edit's plain text, a label's or button's text, a combo box's
+//                current text, a status bar's message, a list's rows (\n between),
+//                another widget's window title; "none" when no widget matches
+//   status       the main window's status bar: its message, then each pane's text
+//                ("" for a hidden or disabled pane), "|" between
+//
+// Every command answers while a context menu or a modal dialog is open: their
+// event loops deliver the probe's socket too. A command that itself opens a
+// modal window keeps its own connection busy until the window closes; ask on
+// a second connection meanwhile.
+#include <QString>
+
+namespace probe {
+
+// The answer to one of the commands above; a null string when the command
+// is not one of them.
+QString AnswerCommon(const QString& command, const QString& argument);
+
+} // namespace probe

@@ -1,0 +1,269 @@
+#include "GuiTest.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <iostream>
+#include <mutex>
+
+namespace {
+
+// Channel 1's transmit pane (control 1056 of form 137) open, as an operator
+// leaves it once used.
+const QString kTxPaneShown = QStringLiteral("00000089 00000420 00000000");
+
+GuiTest* g_current = nullptr;
+
+QString SafeName(QString name)
+{
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('_') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return name;
+}
+
+} // namespace
+
+// A picture of the display at a test's first failing check, while the
+// screen still shows what went wrong.
+class GuiFailureShots : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestPartResult(const ::testing::TestPartResult& result) override
+    {
+        if (result.failed() && g_current)
+            g_current->ShootFailure();
+    }
+};
+
+void GuiTest::SetUp()
+{
+    static std::once_flag listening;
+    std::call_once(listening, [] { ::testing::UnitTest::GetInstance()->listeners().Append(new GuiFailureShots); });
+    g_current = this;
+    // Named now: while a failure is being reported gtest holds the lock
+    // that its current_test_info() takes.
+    if (const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        m_name = SafeName(QString::fromUtf8(info->test_suite_name()) + QLatin1Char('.') + QString::fromUtf8(info->name()));
+    m_x = std::make_unique<XServer>();
+    m_input = std::make_unique<XInput>(*m_x);
+    ASSERT_TRUE(m_x->Start()) << m_x->ErrorText().toStdString();
+    ASSERT_TRUE(m_x->SetLayout(QStringLiteral("us"))) << m_x->ErrorText().toStdString();
+}
+
+void GuiTest::TearDown()
+{
+    // The programs go before their display.
+    m_brevio.reset();
+    m_corvane.reset();
+    m_radio.reset();
+    g_current = nullptr;
+}
+
+void GuiTest::ShootFailure()
+{
+    if (m_shot || !m_x || !m_x->IsRunning())
+        return;
+    m_shot = true;
+    const QString name = m_name.isEmpty() ? QStringLiteral("unknown") : m_name;
+    const QString folder = testsupport::buildDir() + QStringLiteral("/gui-failures");
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QString error = Screenshot(path);
+    if (error.isEmpty())
+        std::cout << "The display at the first failure: " << path.toStdString() << std::endl;
+    else
+        std::cout << "No picture of the display at the first failure: " << error.toStdString() << std::endl;
+}
+
+QString GuiTest::Screenshot(const QString& path)
+{
+    if (!m_x || !m_x->IsRunning())
+        return QStringLiteral("no X server");
+    QString output;
+    if (!m_x->Run(QString::fromUtf8(XSHOT_PROGRAM), {path}, &output, 10000))
+        return QStringLiteral("xshot failed: ") + output.trimmed();
+    return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("xshot wrote nothing");
+}
+
+QString GuiTest::DemoRecording(QString* error)
+{
+    // One recording per build folder, shared by every test: written beside
+    // it and renamed into place, so parallel tests never read half a file.
+    const QString path = testsupport::buildDir() + QStringLiteral("/gui-demo.wav");
+    const QFileInfo program(QString::fromUtf8(PSKDEMO_PROGRAM));
+    const QFileInfo recording(path);
+    if (recording.exists() && recording.size() > 0 && recording.lastModified() >= program.lastModified())
+        return path;
+    const QString partial = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QProcess maker;
+    maker.setProcessChannelMode(QProcess::MergedChannels);
+    maker.start(program.filePath(), {partial});
+    if (!maker.waitForFinished(StartMs()) || maker.exitCode() != 0) {
+        if (error)
+            *error = QStringLiteral("pskdemo failed: ") + QString::fromLocal8Bit(maker.readAll());
+        QFile::remove(partial);
+        return {};
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path) && !QFileInfo::exists(path)) {
+        if (error)
+            *error = QStringLiteral("cannot put the recording at ") + path;
+        return {};
+    }
+    QFile::remove(partial);
+    return path;
+}
+
+ProgramProcess& GuiTest::Brevio()
+{
+    if (!m_brevio) {
+        m_brevio = std::make_unique<ProgramProcess>(QString::fromUtf8(BREVIO_PROBED_PROGRAM),
+                                                    QStringLiteral("PSK31 Brevio"), QStringLiteral("BREVIO_DATA_DIR"));
+        m_brevio->SetStoredValue(kTxPaneShown, 1);
+    }
+    return *m_brevio;
+}
+
+bool GuiTest::StartBrevio(const QStringList& arguments, const QString& recording)
+{
+    QString error;
+    const QString sound = recording.isEmpty() ? DemoRecording(&error) : recording;
+    if (sound.isEmpty()) {
+        ADD_FAILURE() << error.toStdString();
+        return false;
+    }
+    ProgramProcess& brevio = Brevio();
+    if (!brevio.Start({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                       {QStringLiteral("DISPLAY"), m_x->Display()},
+                       {QStringLiteral("BREVIO_AUTOSTART"), QStringLiteral("1")},
+                       {QStringLiteral("PSKMODEM117_SOUNDCARD_FILE"), sound},
+                       {QStringLiteral("BREVIO_PROBE"), m_brevioProbe.Name()}},
+                      QStringList{QStringLiteral("-nologo")} + arguments)) {
+        ADD_FAILURE() << "PSK31 Brevio did not start: " << brevio.Diagnostics().toStdString();
+        return false;
+    }
+    if (!WaitUntilActive(m_brevioProbe, StartMs()) || !brevio.IsRunning()) {
+        ADD_FAILURE() << "PSK31 Brevio's main window did not come up active: " << m_brevioProbe.Ask(QStringLiteral("main")).toStdString()
+                      << "\n" << brevio.Diagnostics().toStdString();
+        return false;
+    }
+    return true;
+}
+
+testsupport::Simulator& GuiTest::Radio()
+{
+    if (!m_radio)
+        m_radio = std::make_unique<testsupport::Simulator>();
+    return *m_radio;
+}
+
+bool GuiTest::StartCorvane(const QMap<QString, QVariant>& stored)
+{
+    testsupport::Simulator& radio = Radio();
+    if (!radio.isRunning()) {
+        ADD_FAILURE() << "the simulated radio did not start: " << radio.errorText().toStdString();
+        return false;
+    }
+    m_corvane = std::make_unique<CorvaneProcess>(
+        QString::fromUtf8(CORVANE_PROBED_PROGRAM), radio.portPath(),
+        QMap<QString, QString>{{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                               {QStringLiteral("DISPLAY"), m_x->Display()},
+                               {QStringLiteral("CORVANE_PROBE"), m_corvaneProbe.Name()}},
+        stored);
+    if (!m_corvane->WaitUntilServing(StartMs())) {
+        ADD_FAILURE() << "FT-817 Corvane does not serve the radio: " << m_corvane->Diagnostics().toStdString();
+        return false;
+    }
+    if (!WaitUntilActive(m_corvaneProbe, WaitMs())) {
+        ADD_FAILURE() << "FT-817 Corvane's main window did not come up active: "
+                      << m_corvaneProbe.Ask(QStringLiteral("main")).toStdString() << "\n"
+                      << m_corvane->Diagnostics().toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool GuiTest::WaitFor(const std::function<bool()>& condition, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+bool GuiTest::WaitUntilActive(ProbeClient& probe, int ms)
+{
+    return WaitFor([&] {
+        const QString main = probe.Ask(QStringLiteral("main"), 2000);
+        return main.endsWith(QLatin1String("|active=1")) && !main.contains(QLatin1String("|hidden|"));
+    }, ms);
+}
+
+QPoint GuiTest::CentreOf(ProbeClient& probe, const QString& spec)
+{
+    const QRect r = ParseRect(probe.Ask(QStringLiteral("locate ") + spec));
+    return r.isValid() ? r.center() : QPoint();
+}
+
+bool GuiTest::ClickOn(ProbeClient& probe, const QString& spec, int button, int count)
+{
+    const QPoint at = CentreOf(probe, spec);
+    if (at.isNull()) {
+        ADD_FAILURE() << "nothing on the screen matches " << spec.toStdString();
+        return false;
+    }
+    if (!m_input->Click(at, button, count)) {
+        ADD_FAILURE() << m_input->ErrorText().toStdString();
+        return false;
+    }
+    return true;
+}
+
+QList<GuiTest::Window> GuiTest::ParseGeometry(const QString& answer)
+{
+    QList<Window> windows;
+    for (const QString& entry : answer.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList f = entry.split(QLatin1Char('|'));
+        if (f.size() < 4)
+            continue;
+        const QStringList r = f[2].split(QLatin1Char(','));
+        if (r.size() != 4)
+            continue;
+        windows.append({f[0], f[1], QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()), f[3]});
+    }
+    return windows;
+}
+
+QRect GuiTest::ParseRect(const QString& answer)
+{
+    const QStringList f = answer.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (f.size() != 4)
+        return {};
+    return QRect(f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt());
+}
+
+QString GuiTest::Unescape(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\\') || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const QChar c = text[++i];
+        out += c == QLatin1Char('n') ? QChar(u'\n') : c == QLatin1Char('t') ? QChar(u'\t')
+             : c == QLatin1Char('r') ? QChar(u'\r') : c;
+    }
+    return out;
+}
