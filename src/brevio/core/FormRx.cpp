@@ -713,16 +713,20 @@ void CFormRx::SetTxState(bool bTransmit, bool bForce)
     FlushPending();
     m_bTxState = bTransmit;
     const QString time = TimeTextNow();
-    m_pTxWindow->StartStop(bTransmit ? 1 : 0);
+    CMainFrame* main = GetMainFrame();
+    const bool cwId = bTransmit && main && main->GetTxMode() == 4;
+    // The identification goes out alone: the text after a "[stop]" waits
+    // for the operator's next start.
+    if (!cwId)
+        m_pTxWindow->StartStop(bTransmit ? 1 : 0);
     if (CFrameRx* frame = GetFrame())
         frame->SetTxState(bTransmit ? 1 : 0);
     FlushPending();
     const CPSK31Settings& s = CurrentSettings();
     QString separator;
     if (bTransmit) {
-        CMainFrame* main = GetMainFrame();
-        separator = CRxTextPath::SeparatorText(true, time, RealFrequencyText(m_nTxFrequency),
-                                               main && main->GetTxMode() == 4, s.m_strCWString, false);
+        separator = CRxTextPath::SeparatorText(true, time, RealFrequencyText(m_nTxFrequency), cwId,
+                                               s.m_strCWString, false);
     } else {
         const bool empty = m_path.Length() == 0;
         // The engine is asked only when the radio-based frequency shows.

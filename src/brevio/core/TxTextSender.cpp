@@ -78,13 +78,19 @@ void CTxTextSender::MarkSent(int nCount)
 
 void CTxTextSender::SkipStop()
 {
-    if (NextIsStop())
-        MarkSent(int(kStop.size()));
+    if (!NextIsStop())
+        return;
+    MarkSent(int(kStop.size()));
+    // Reached on air: the engine still holds a character or two, and their
+    // echoes must pull nothing more of this transmission.
+    if (m_bSending && m_pHost && m_pHost->IsMainTransmitting())
+        m_bStopping = true;
 }
 
 void CTxTextSender::StartStop(int nState)
 {
     m_bSending = nState != 0;
+    m_bStopping = false;
     if (m_bSending) {
         for (int i = 0; i < 2; ++i)
             if (!SendNext())
@@ -105,6 +111,10 @@ int CTxTextSender::SendNext()
     m_bWaiting = false;
     if (!m_pDocument)
         return 0;
+    if (m_bStopping) {
+        Status(QStringLiteral("Stopping"));
+        return 0;
+    }
     if (HasUnsent()) {
         // Commands to the program itself go nowhere on air.
         for (;;) {

@@ -39,7 +39,10 @@ public:
     int GetUnsentCount() const { return Length() - m_nSent; }
     int GetSentCount() const { return m_nSent; }
     bool NextIsStop() const;
+    // Marks a "[stop]" at the boundary sent. Reached while sending, it ends
+    // what this window hands over: the text after it waits for the next start.
     void SkipStop();
+    bool IsStopping() const { return m_bStopping; }
     // Every "<title>" of the unsent part becomes the value; true when any did.
     bool ReplaceTagInUnsent(const QString& strTitle, const QString& strValue);
 
@@ -78,6 +81,7 @@ private:
     int m_nSent = 0;
     bool m_bSending = false;
     bool m_bWaiting = false;
+    bool m_bStopping = false;
     QTextCharFormat m_sentFormat;
     QTextCharFormat m_unsentFormat;
 };

@@ -97,6 +97,14 @@ TEST(DspNotifications, PendingStopEndsTheTransmissionAndIsSkippedAtReceive)
     f.Engine(kChar, 'A', -1);  // sends B; the next is "[stop]"
     EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStopTX")).size(), 1);
     EXPECT_EQ(tx->GetSentCount(), 8);
+    // The engine still sends what it held; those echoes pull nothing after
+    // the stop, and the channel keeps saying so.
+    f.dsp.Clear();
+    f.Engine(kChar, 'B', -1);
+    tx->Pump();
+    EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnSendTXCharacter")).isEmpty());
+    EXPECT_EQ(tx->GetSentCount(), 8);
+    EXPECT_EQ(tx->GetLastStatus(), QStringLiteral("Stopping"));
     f.Engine(kStatus, 0, 0);
     f.dsp.Clear();
     // The next transmission starts after it.

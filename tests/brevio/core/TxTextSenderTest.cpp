@@ -59,10 +59,35 @@ TEST_F(TxTextSenderTest, StopIsNeverSentAndEndsTheText)
     sender.SkipStop();
     EXPECT_EQ(sender.GetSentCount(), 11);
     EXPECT_EQ(sender.GetUnsentCount(), 4);
+    // Skipped on air, it ends this transmission: the echoes of what the
+    // engine still holds, and edits, hand nothing more over.
+    EXPECT_TRUE(sender.IsStopping());
     sender.Pump();
-    EXPECT_EQ(OnAir(), QStringLiteral("cq demore"));
+    EXPECT_EQ(sender.SendNext(), 0);
+    sender.AddText(QStringLiteral(" typed"), false, false);
+    EXPECT_EQ(OnAir(), QStringLiteral("cq de"));
+    EXPECT_EQ(host.status.last(), QStringLiteral("Stopping"));
+    // The return to receive, then the next start: the rest goes.
+    sender.StartStop(0);
+    EXPECT_FALSE(sender.IsStopping());
+    sender.StartStop(1);
+    sender.Pump();
+    EXPECT_EQ(OnAir(), QStringLiteral("cq demore typed"));
     EXPECT_EQ(sender.SendNext(), 0);
     EXPECT_EQ(host.status.last(), QStringLiteral("All text sent, press Escape to stop"));
+}
+
+TEST_F(TxTextSenderTest, StopPassedOverBeforeAStartHoldsNothingBack)
+{
+    // Off the air (the start of a transmission, or the return to receive)
+    // skipping a "[stop]" only moves the boundary past it.
+    host.transmitting = false;
+    sender.AddText(QStringLiteral("[stop]cq"), false, false);
+    sender.SkipStop();
+    EXPECT_FALSE(sender.IsStopping());
+    sender.StartStop(1);
+    sender.Pump();
+    EXPECT_EQ(OnAir(), QStringLiteral("cq"));
 }
 
 TEST_F(TxTextSenderTest, StartHandsOverTwoStepsAndLineEndsGoAsOnePair)
