@@ -2,8 +2,13 @@
 
 #include "platform/DataFolder.h"
 #include "brevio/core/DefinitionFileHeader.h"
+#include "platform/Prompter.h"
+#include "shared/MainWindow.h"
 #include "shared/Registry.h"
 #include "shared/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 void CMacro::Reset()
 {
@@ -137,11 +142,13 @@ QStringList CMacroStore::RecordLines() const
     return lines;
 }
 
-void CMacroStore::Save(const QString& strPath) const
+bool CMacroStore::Save(const QString& strPath) const
 {
     QStringList lines = RecordLines();
     CDefinitionFileHeader().Write(kFileKind, lines);
-    CTextFile(strPath, false).WriteLines(lines, false);
+    CTextFile file(strPath, false);
+    file.WriteLines(lines, false);
+    return file.IsOk();
 }
 
 void CMacroStore::ReadLines(const QStringList& lines)
@@ -204,19 +211,15 @@ bool CMacroStore::IsMacroFile(const QStringList& lines, QString* pstrReason)
             banner = banner || ok;
             continue;
         }
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
         if (line == QLatin1String("-@-")) {
             ++records;
             continue;
         }
-        // Every other line is a three-digit code, alone or before its value.
+        // Any other line that is not a record line is skipped when reading,
+        // as a stray byte in an edited file makes it: it loses that line only.
         const bool code = line.size() >= 3 && line[0].isDigit() && line[1].isDigit() && line[2].isDigit() &&
                           (line.size() == 3 || line[3] == QLatin1Char(' '));
-        if (!code)
-            return refuse(QStringLiteral("a line of it is no macro line: \"%1\"").arg(line.left(40)));
-        const int number = line.left(3).toInt();
-        if (number >= 100 && number <= 104)
+        if (code && line.left(3).toInt() >= 100 && line.left(3).toInt() <= 104)
             ++macroLines;
     }
     // Records of some other tagged-line file share the form, not the codes.
@@ -228,7 +231,7 @@ bool CMacroStore::IsMacroFile(const QStringList& lines, QString* pstrReason)
 bool CMacroStore::Load(const QString& strPath, QString* pstrError)
 {
     CTextFile file(strPath, false);
-    if (!file.Exists()) {
+    if (!file.Exists() && !QFileInfo::exists(strPath)) {
         RemoveAll();
         return true;
     }
@@ -248,12 +251,37 @@ bool CMacroStore::Load(const QString& strPath, QString* pstrError)
 
 void CMacroStore::LoadDefault()
 {
-    Load(DefaultPath());
+    const QString path = DefaultPath();
+    m_bDefaultUnread = false;
+    // An empty file holds nothing that saving could lose.
+    if (QFileInfo(path).isFile() && QFileInfo(path).size() == 0) {
+        RemoveAll();
+        return;
+    }
+    QString reason;
+    if (Load(path, &reason))
+        return;
+    // Its macros are not here: saving must not put this store in their place.
+    m_bDefaultUnread = true;
+    if (!reason.isEmpty())
+        platform::messageBox(GetMainWindow(),
+                             QStringLiteral("\"%1\" is not a macro definitions file: %2.\nNothing was loaded.")
+                                 .arg(QDir::toNativeSeparators(path), reason),
+                             QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
 }
 
-void CMacroStore::SaveDefault() const
+bool CMacroStore::SaveDefault() const
 {
-    Save(DefaultPath());
+    const QString path = DefaultPath();
+    if (m_bDefaultUnread && QFileInfo::exists(path)) {
+        platform::messageBox(GetMainWindow(),
+                             QStringLiteral("The macros were not saved: \"%1\" could not be read when the program "
+                                            "started, and saving would replace the macros it holds.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+        return false;
+    }
+    return Save(path);
 }
 
 CMacroStore& Macros()

@@ -100,19 +100,26 @@ public:
     // (empty when the text file has already shown it).
     bool Load(const QString& strPath, QString* pstrError = nullptr);
     // Whether the lines can be those of a macro definitions file: a banner
-    // of another kind of definitions, a line that is no record line, or no
-    // record at all in a file without the macros' banner say it is not.
+    // of another kind of definitions, or no macro record at all in a file
+    // without the macros' banner say it is not. Lines that are no record
+    // lines are skipped when reading.
     static bool IsMacroFile(const QStringList& lines, QString* pstrReason = nullptr);
-    void Save(const QString& strPath) const;
+    // False when the text file could not write it (and has said so).
+    bool Save(const QString& strPath) const;
     // The record lines Save writes, without the comment block around them.
     QStringList RecordLines() const;
     // Reads the record lines of a file (comment lines are skipped).
     void ReadLines(const QStringList& lines);
+    // The program folder's file. One that is there but cannot be read, or
+    // is no macro file, is told to the operator, leaves the store as it was,
+    // and is never overwritten by SaveDefault (which says so instead).
     void LoadDefault();
-    void SaveDefault() const;
+    bool SaveDefault() const;
+    bool IsDefaultUnread() const { return m_bDefaultUnread; }
 
 private:
     std::vector<std::unique_ptr<CMacro>> m_macros;
+    bool m_bDefaultUnread = false;
 };
 
 // The application's one macro store.

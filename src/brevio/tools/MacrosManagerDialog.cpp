@@ -428,8 +428,9 @@ void CMacrosManagerDialog::Save()
         return;
     ApplyChecks();
     Macros().CopyFrom(m_working);
-    Macros().SaveDefault();
-    SetModified(false);
+    // Changes not written stay marked, so Save can be tried again.
+    if (Macros().SaveDefault())
+        SetModified(false);
 }
 
 void CMacrosManagerDialog::OnOK()

@@ -170,6 +170,130 @@ TEST(MacroStore, AFileThatIsNoMacroFileLeavesTheStoreAsItWas)
     }
 }
 
+// A stray byte, as an editor or a bad copy leaves one, costs the line it is
+// on and nothing else: every other macro comes up, with no message.
+TEST(MacroStore, ADamagedLineLosesOnlyThatLine)
+{
+    const QByteArray good = QByteArray(60, '#') + "\r\n#\r\n#   Contents ..: Macro definitions\r\n#\r\n"
+                            "#\r\n100 CQ\r\n104 cq\r\n102 2\r\n103 1\r\n101 CQ CQ de QT9XVK\r\n101 pse k\r\n-@-\r\n"
+                            "#\r\n100 Bye\r\n104 73\r\n102 0\r\n103 1\r\n101 73 sk\r\n-@-\r\n#\r\n" +
+                            QByteArray(60, '#') + "\r\n#@filetype=1";
+    struct Case {
+        const char* name;
+        QByteArray from, to;  // the damage: the first "from" becomes "to"
+        QStringList cqLines;
+        QString cqTitle;
+    };
+    const QStringList both = {QStringLiteral("CQ CQ de QT9XVK"), QStringLiteral("pse k")};
+    const Case cases[] = {
+        {"byte-order mark before the banner", "####", QByteArray("\xFF\xFE####", 6), both, QStringLiteral("CQ")},
+        {"NUL alone on a line", "101 pse k\r\n", QByteArray("101 pse k\r\n\0\r\n", 14), both, QStringLiteral("CQ")},
+        {"NUL before a definition line", "101 pse k", QByteArray("\0" "101 pse k", 10),
+         {QStringLiteral("CQ CQ de QT9XVK")}, QStringLiteral("CQ")},
+        {"byte-order mark before a title line", "100 CQ", QByteArray("\xFF\xFE" "100 CQ", 8), both, QString()},
+        {"NUL inside a value", "101 CQ CQ", QByteArray("101 CQ\0CQ", 9),
+         {QStringLiteral("CQ") + QChar(0) + QStringLiteral("CQ de QT9XVK"), QStringLiteral("pse k")},
+         QStringLiteral("CQ")},
+    };
+    const QString path = CMacroStore::DefaultPath();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray bytes = good;
+        const qsizetype at = bytes.indexOf(c.from);
+        ASSERT_GE(at, 0);
+        bytes.replace(at, c.from.size(), c.to);
+        WriteRaw(path, bytes);
+        testsupport::prompter().clear();
+        CMacroStore store;
+        store.LoadDefault();
+        EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+        EXPECT_FALSE(store.IsDefaultUnread());
+        ASSERT_EQ(store.GetCount(), 2);
+        EXPECT_EQ(store.GetAt(0)->GetFullTitle(), c.cqTitle);
+        EXPECT_EQ(store.GetAt(0)->GetShortTitle(), QStringLiteral("cq"));
+        EXPECT_EQ(store.GetAt(0)->GetFlags(), CMacro::kSendNow);
+        EXPECT_EQ(store.GetAt(0)->GetLines(), c.cqLines);
+        EXPECT_EQ(store.GetAt(1)->GetFullTitle(), QStringLiteral("Bye"));
+        EXPECT_EQ(store.GetAt(1)->GetLines(), QStringList{QStringLiteral("73 sk")});
+    }
+    QFile::remove(path);
+}
+
+// A file there that cannot be read, or holds no macros the program can
+// read, is told to the operator, and no save of the store (empty or not)
+// ever replaces it.
+TEST(MacroStore, ADefaultFileThatCannotBeReadIsToldAndNeverOverwritten)
+{
+    const QString path = CMacroStore::DefaultPath();
+    QFile::remove(path);
+
+    // Unreadable: a folder where the file should be.
+    ASSERT_TRUE(QDir().mkpath(path));
+    testsupport::prompter().clear();
+    CMacroStore store;
+    store.LoadDefault();
+    EXPECT_EQ(store.GetCount(), 0);
+    EXPECT_TRUE(store.IsDefaultUnread());
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("Error opening ") + path))
+        << testsupport::prompter().m_boxes[0].text.toStdString();
+    ASSERT_TRUE(QDir().rmdir(path));
+
+    // Readable bytes but no macros the program can read: the macros saved
+    // by an editor as UTF-16. The folder is replaced by that file, so from
+    // here on an overwrite would succeed if it were tried.
+    const QByteArray latin1 = "#\r\n100 CQ\r\n101 CQ CQ de QT9XVK\r\n-@-\r\n#@filetype=1";
+    QByteArray utf16("\xFF\xFE", 2);
+    for (char c : latin1)
+        utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+    WriteRaw(path, utf16);
+    testsupport::prompter().clear();
+    CMacroStore unread;
+    unread.LoadDefault();
+    EXPECT_EQ(unread.GetCount(), 0);
+    EXPECT_TRUE(unread.IsDefaultUnread());
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_EQ(testsupport::prompter().m_boxes[0].text,
+              QStringLiteral("\"%1\" is not a macro definitions file: it holds no macros.\nNothing was loaded.")
+                  .arg(QDir::toNativeSeparators(path)));
+
+    // The empty store, then one with a macro of this session: neither is written.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        testsupport::prompter().clear();
+        EXPECT_FALSE(unread.SaveDefault());
+        EXPECT_EQ(ReadRaw(path), utf16);
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("The macros were not saved")))
+            << testsupport::prompter().m_boxes[0].text.toStdString();
+        if (round == 0)
+            unread.Add(QStringLiteral("New"), {QStringLiteral("new text")}, 0);
+    }
+
+    // Once the operator has moved the file away there is nothing to lose.
+    ASSERT_TRUE(QFile::rename(path, path + QStringLiteral(".utf16")));
+    testsupport::prompter().clear();
+    EXPECT_TRUE(unread.SaveDefault());
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    CMacroStore back;
+    back.LoadDefault();
+    EXPECT_EQ(back.GetCount(), 1);
+    EXPECT_FALSE(back.IsDefaultUnread());
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral(".utf16"));
+
+    // An empty file holds nothing to protect: it loads as no macros and is saved over.
+    WriteRaw(path, QByteArray());
+    testsupport::prompter().clear();
+    CMacroStore empty;
+    empty.LoadDefault();
+    EXPECT_FALSE(empty.IsDefaultUnread());
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_TRUE(empty.SaveDefault());
+    QFile::remove(path);
+}
+
 TEST(MacroStore, DuplicateTitlesLoadAndLookupsFindTheFirst)
 {
     WriteRaw(PathOf("dup.txt"), "100 Same\r\n101 one\r\n-@-\r\n100 Same\r\n101 two\r\n-@-\r\n");

@@ -302,7 +302,7 @@ TEST_F(MacrosManagerTest, AFileThatIsNoMacroFileIsRefusedAndChangesNothing)
         const char* reason;
     };
     const Case cases[] = {
-        {"garbage.txt", QByteArray("\x7f""ELF\x02\x01\x01\0\0\0binary junk\r\nmore", 21), "a line of it is no macro line"},
+        {"garbage.txt", QByteArray("\x7f""ELF\x02\x01\x01\0\0\0binary junk\r\nmore", 21), "it holds no macros"},
         {"empty.txt", QByteArray(), "it holds no macros"},
         {"tags.txt", "#\r\n100 Name\r\n101 Ann\r\n-@-\r\n#@filetype=0", "it holds tag definitions"},
         {"memories.txt", "001 0\r\n002 14070000\r\n-@-\r\n", "it holds no macros"},
