@@ -33,7 +33,7 @@ void CInPlaceEdit::Finish()
     m_bFinished = true;
     const QString text = this->text();
     if (m_pList)
-        m_pList->OnEndEdit(m_nRow, m_nColumn, m_bEscape ? nullptr : &text);
+        m_pList->OnEndEdit(m_nRow, m_nColumn, m_bEscape ? nullptr : &text, m_strInitial);
     hide();
     deleteLater();
 }
@@ -241,10 +241,14 @@ void CEditableListCtrl::OnEditChanged(int nRow, int nColumn, const QString& strT
         PostRegisteredMessage(m_pNotify, RegisteredMessage::nMsgNewValue, 0, intptr_t(this));
 }
 
-void CEditableListCtrl::OnEndEdit(int nRow, int nColumn, const QString* pstrText)
+void CEditableListCtrl::OnEndEdit(int nRow, int nColumn, const QString* pstrText, const QString& strInitial)
 {
     if (pstrText && nRow < GetItemCount())
         SetItemText(nRow, nColumn, *pstrText);
+    QPointer<CEditableListCtrl> alive(this);
+    emit EditEnded(nRow, nColumn, strInitial);
+    if (!alive)
+        return;
     TheApp().SaveTagValues();
 }
 

@@ -61,7 +61,13 @@ public:
 
     // From the edit box.
     void OnEditChanged(int nRow, int nColumn, const QString& strText);
-    void OnEndEdit(int nRow, int nColumn, const QString* pstrText);
+    void OnEndEdit(int nRow, int nColumn, const QString* pstrText, const QString& strInitial = QString());
+
+signals:
+    // An edit has ended (focus gone or Escape); the cell holds what was
+    // typed, strInitial what it held when the edit began. Emitted before the
+    // tags bar commits its values, so an owner can still check the cell.
+    void EditEnded(int nRow, int nColumn, const QString& strInitial);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -503,22 +503,47 @@ void CSuperView::FillTagList()
 void CSuperView::StoreTagValues()
 {
     const int channel = CurrentSettings().m_bTagsPerChannel ? m_nSelected + CSuperBrowserEngine::kFirstDspId : -1;
-    for (int r = 0; r < m_pTags->GetItemCount(); ++r) {
-        const QString title = m_pTags->GetItemText(r, 0);
-        const QString value = m_pTags->GetItemText(r, 1);
-        if (!Tags().SetValue(title, value, channel)) {
-            m_pTags->SetItemText(r, 1, Tags().GetValue(title, channel));
-            platform::messageBox(this, CTagStore::LocatorRefusal(value), QStringLiteral("Tags"),
-                                 platform::MB_OK | int(platform::MB_ICONWARNING));
-        }
-    }
+    // A locator still being typed is refused silently here; its edit's end
+    // checks it (OnTagEditEnded).
+    for (int r = 0; r < m_pTags->GetItemCount(); ++r)
+        Tags().SetValue(m_pTags->GetItemText(r, 0), m_pTags->GetItemText(r, 1), channel);
     if (CMainFrame* frame = GetMainFrame())
         if (auto* tags = dynamic_cast<ITagsBar*>(frame->GetTagsBar()))
             tags->Reload();
 }
 
+void CSuperView::OnTagEditEnded(int nRow, int nColumn, const QString& strInitial)
+{
+    if (nColumn != 1 || nRow < 0 || nRow >= m_pTags->GetItemCount())
+        return;
+    const CTag* tag = Tags().FindByTitle(m_pTags->GetItemText(nRow, 0));
+    if (!tag)
+        return;
+    const QString typed = m_pTags->GetItemText(nRow, 1);
+    QString value = typed;
+    if (!CTagStore::CheckValue(*tag, value)) {
+        // The value of before the edit comes back; the operator is told
+        // where it does not take the keyboard away.
+        value = strInitial;
+        SetStatusText(CTagStore::LocatorRefusal(typed));
+    }
+    if (value == typed)
+        return;
+    m_pTags->SetItemText(nRow, 1, value);
+    PostRegisteredMessage(this, RegisteredMessage::nMsgNewValue, 0, 0);
+}
+
 void CSuperView::SetTagValue(const QString& strTitle, const QString& strValue)
 {
+    // A word picked from the received text that is no locator never reaches
+    // a locator tag.
+    const CTag* tag = Tags().FindByTitle(strTitle);
+    QString checked = strValue;
+    if (tag && !CTagStore::CheckValue(*tag, checked)) {
+        platform::messageBox(this, CTagStore::LocatorRefusal(strValue), QStringLiteral("Tags"),
+                             platform::MB_OK | int(platform::MB_ICONWARNING));
+        return;
+    }
     for (int r = 0; r < m_pTags->GetItemCount(); ++r) {
         if (m_pTags->GetItemText(r, 0) == strTitle) {
             m_pTags->SetItemText(r, 1, strValue);

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace {
 CTagsBar::MenuRunner g_menuRunner;
@@ -72,6 +73,7 @@ int CTagsBar::OnCreate()
     m_pList = new CEditableListCtrl(QString(), this);
     m_pList->setProperty("controlId", kListId);
     m_pList->SetNotifyWindow(this);
+    connect(m_pList, &CEditableListCtrl::EditEnded, this, &CTagsBar::OnEditEnded);
     m_pList->SetColumns({{QStringLiteral("Tag"), LVCFMT_LEFT}, {QStringLiteral("Value"), LVCFMT_LEFT}});
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->SetFullRowSelect();
@@ -212,15 +214,38 @@ void CTagsBar::OnNewValue()
     PostRegisteredMessage(this, RegisteredMessage::nMsgSaveNeeded, 0, 0);
     QStringList titles, values;
     GetTitlesAndValues(titles, values);
-    const QList<int> refused = Tags().SetValues(titles, values, StoreChannel());
-    if (!refused.isEmpty()) {
-        // The list shows again what the tags hold.
-        RefreshValues();
-        platform::messageBox(this, CTagStore::LocatorRefusal(values.value(refused.first())), QStringLiteral("Tags"),
-                             platform::MB_OK | int(platform::MB_ICONWARNING));
-    }
+    // Stored as typed; a locator still being typed is checked when its edit
+    // ends (OnEditEnded), never while the operator types it.
+    Tags().SetValues(titles, values, StoreChannel());
     if (ISuperView* super = TheApp().GetSuperView())
         SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
+}
+
+void CTagsBar::OnEditEnded(int nRow, int nColumn, const QString& strInitial)
+{
+    // What was typed reaches the store first.
+    QCoreApplication::sendPostedEvents(this, int(RegisteredMessage::nMsgNewValue));
+    if (!m_pList || nColumn != 1 || nRow < 0 || nRow >= m_pList->GetItemCount() ||
+        RowData(m_pList, nRow) == kMyStationRow)
+        return;
+    const QString title = m_pList->GetItemText(nRow, 0);
+    const CTag* tag = Tags().FindByTitle(title);
+    if (!tag)
+        return;
+    const QString typed = m_pList->GetItemText(nRow, 1);
+    QString value = typed;
+    if (!CTagStore::CheckValue(*tag, value)) {
+        // Not a locator: the value of before the edit comes back, and the
+        // operator is told where it does not take the keyboard away.
+        value = strInitial;
+        if (CMainFrame* frame = GetMainFrame())
+            frame->statusBar()->showMessage(CTagStore::LocatorRefusal(typed));
+    }
+    if (value == typed)
+        return;
+    m_pList->SetItemText(nRow, 1, value);
+    Tags().SetValue(title, value, StoreChannel());
+    OnSaveNeeded();
 }
 
 void CTagsBar::OnSaveNeeded()

@@ -82,6 +82,7 @@ private:
     void SizeColumns();
     void OnNewValue();
     void OnSaveNeeded();
+    void OnEditEnded(int nRow, int nColumn, const QString& strInitial);
 
     CEditableListCtrl* m_pList = nullptr;
     bool m_bShowOwn = false;

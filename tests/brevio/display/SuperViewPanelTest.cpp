@@ -10,6 +10,7 @@
 #include "brevio/core/TagStore.h"
 #include "brevio/core/TxTextWindow.h"
 #include "brevio/display/EditableListCtrl.h"
+#include "brevio/display/SuperFrame.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -261,6 +262,41 @@ TEST_F(PanelFixture, TagsListEditsGoToTheStore)
     EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("IO91WM"));
     view->SetTagValue(QStringLiteral("locator"), QStringLiteral("X"));
     EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("IO91WM"));
+    view->OnTimer(105);
+
+    // A locator typed in place: nothing is said or undone while it is typed,
+    // not even when a pause stores the values...
+    testsupport::prompter().clear();
+    CInPlaceEdit* locator = tags->EditSubLabel(3, 1);
+    ASSERT_NE(locator, nullptr);
+    QTest::keyClicks(locator, QStringLiteral("J"));
+    QCoreApplication::processEvents();
+    view->OnTimer(105);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("J"));
+    EXPECT_EQ(locator->text(), QStringLiteral("J"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), 12), QStringLiteral("IO91WM"));
+    // ... its end brings the value of before back, and the status pane says why.
+    locator->Finish();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("IO91WM"));
+    EXPECT_TRUE(view->GetFrame()->GetStatusText().startsWith(QStringLiteral("\"J\" is not a locator")))
+        << view->GetFrame()->GetStatusText().toStdString();
+    // A whole one stays, in upper case.
+    locator = tags->EditSubLabel(3, 1);
+    ASSERT_NE(locator, nullptr);
+    QTest::keyClicks(locator, QStringLiteral("jo01aa"));
+    locator->Finish();
+    QCoreApplication::processEvents();
+    view->OnTimer(105);
+    EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("JO01AA"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), 12), QStringLiteral("JO01AA"));
+    // A word picked from the received text that is no locator is refused.
+    view->SetTagValue(QStringLiteral("Locator"), QStringLiteral("hello"));
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("\"hello\" is not a locator")));
+    EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("JO01AA"));
 }
 
 TEST_F(PanelFixture, LogbookEntryGoesToEveryConfiguredFile)

@@ -15,6 +15,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
+#include <QStatusBar>
 
 namespace {
 
@@ -188,13 +190,34 @@ TEST_F(TagsBarTest, ALocatorTagRefusesWhatIsNoLocator)
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")));
     EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("IO91WM"));
-    // Typed in place: the list shows the tag's value again.
+    // Typed in place: nothing is said or undone while the operator types,
+    // Enter included...
+    testsupport::prompter().clear();
     Type(QStringLiteral("Locator"), QStringLiteral("ZZ99zz"));
-    QTest::keyClick(List()->GetEditor(), Qt::Key_Return);
+    QPointer<CInPlaceEdit> editor = List()->GetEditor();
+    QTest::keyClick(editor, Qt::Key_Return);
     Process();
-    EXPECT_EQ(testsupport::prompter().m_boxes.size(), 2);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->text(), QStringLiteral("ZZ99zz"));
+    EXPECT_EQ(List()->GetItemText(Row(QStringLiteral("Locator")), 1), QStringLiteral("ZZ99zz"));
+    // ... once the edit ends, the value of before comes back and the status
+    // bar says why, with no box.
+    List()->setFocus();
+    Process();
+    EXPECT_FALSE(editor);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
     EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("IO91WM"));
     EXPECT_EQ(List()->GetItemText(Row(QStringLiteral("Locator")), 1), QStringLiteral("IO91WM"));
+    EXPECT_TRUE(Frame()->statusBar()->currentMessage().startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")))
+        << Frame()->statusBar()->currentMessage().toStdString();
+    // A locator typed in lower case stays, in upper case.
+    Type(QStringLiteral("Locator"), QStringLiteral("jo01aa"));
+    List()->setFocus();
+    Process();
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), -1), QStringLiteral("JO01AA"));
+    EXPECT_EQ(List()->GetItemText(Row(QStringLiteral("Locator")), 1), QStringLiteral("JO01AA"));
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }
 
 TEST_F(TagsBarTest, OwnStationValuePickedFromTextReachesTheFile)
