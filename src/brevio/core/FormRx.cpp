@@ -521,12 +521,6 @@ void CFormRx::mouseReleaseEvent(QMouseEvent* event)
 bool CFormRx::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_nMouseButtons |= int(static_cast<QMouseEvent*>(event)->button());
-        break;
-    case QEvent::MouseButtonRelease:
-        m_nMouseButtons &= ~int(static_cast<QMouseEvent*>(event)->button());
-        break;
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
         if (IsNavigationKey(k->key()))
@@ -586,9 +580,9 @@ bool CFormRx::CanInsertNow() const
 {
     if (m_bSettling || m_bHeldForTest)
         return false;
-    const Qt::MouseButtons held = QGuiApplication::mouseButtons();
-    if ((held & (Qt::LeftButton | Qt::MiddleButton | Qt::RightButton)) ||
-        (m_nMouseButtons & int(Qt::LeftButton | Qt::MiddleButton | Qt::RightButton)))
+    // The buttons as they are now, not as this window saw them go down and
+    // up: a popup menu takes the release of the button that opened it.
+    if (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::MiddleButton | Qt::RightButton))
         return false;
     return m_heldKeys.isEmpty();
 }
@@ -629,7 +623,7 @@ void CFormRx::AfterAppend()
     QScrollBar* bar = m_pRxWindow->verticalScrollBar();
     const int scroll = bar->value();
     QTextCursor c = m_pRxWindow->textCursor();
-    const bool leftDown = (QGuiApplication::mouseButtons() & Qt::LeftButton) || (m_nMouseButtons & Qt::LeftButton);
+    const bool leftDown = QGuiApplication::mouseButtons() & Qt::LeftButton;
     bool toEnd = false;
     if (m_nSelStart != m_nSelEnd) {
         c.setPosition(m_nSelStart);

@@ -235,7 +235,6 @@ private:
     int m_nOldLength = 0;
     bool m_bLastVisible = false;
     bool m_bHeldForTest = false;
-    int m_nMouseButtons = 0;
     QSet<int> m_heldKeys;
 };
 

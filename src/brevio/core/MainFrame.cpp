@@ -454,8 +454,12 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     m_bClosing = true;
     if (s.m_bAutosaveEnable)
         for (CFormRx* form : m_pFormRx)
-            if (form)
+            if (form) {
+                // Characters still waiting for the mouse go into the last save
+                // instead of vanishing with the window.
+                form->FlushPending();
                 form->AutosaveText();
+            }
     for (int n = 0; n < 4; ++n)
         if (m_pFormRx[n] && fnIsRXChannelActive(n))
             m_pFormRx[n]->SaveChannelState();
