@@ -15,6 +15,7 @@
 #include "brevio/core/SquelchBar.h"
 #include "brevio/core/TxTextWindow.h"
 #include "brevio/core/VectorScope.h"
+#include "platform/KeyboardKeys.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/StringEx.h"
@@ -525,14 +526,8 @@ bool CFormRx::eventFilter(QObject* watched, QEvent* event)
         auto* k = static_cast<QKeyEvent*>(event);
         if (IsNavigationKey(k->key()))
             m_heldKeys.insert(k->key());
-        // Ctrl+digit picks a macro of the macros bar (Shift for 10-19).
-        if ((k->modifiers() & Qt::ControlModifier) && k->key() >= Qt::Key_0 && k->key() <= Qt::Key_9) {
-            const int slot = (k->key() - Qt::Key_0) + ((k->modifiers() & Qt::ShiftModifier) ? 10 : 0);
-            if (CMainFrame* frame = GetMainFrame())
-                if (frame->GetMacrosBar())
-                    PostRegisteredMessage(frame->GetMacrosBar(), RegisteredMessage::nMsgSelectMacro, 0, slot);
+        if (SelectMacroByKey(*k))
             return true;
-        }
         break;
     }
     case QEvent::KeyRelease: {
@@ -558,15 +553,33 @@ bool CFormRx::eventFilter(QObject* watched, QEvent* event)
     return CResizableFormView::eventFilter(watched, event);
 }
 
+int CFormRx::MacroSlotOf(const QKeyEvent& event)
+{
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return -1;
+    // The digit key itself: with Shift a layout names it after its other sign.
+    const int digit = platform::digitRowKey(event);
+    if (digit < 0)
+        return -1;
+    return digit + ((event.modifiers() & Qt::ShiftModifier) ? 10 : 0);
+}
+
+bool CFormRx::SelectMacroByKey(const QKeyEvent& event)
+{
+    // Ctrl+digit picks a macro of the macros bar (Shift for 10-19).
+    const int slot = MacroSlotOf(event);
+    if (slot < 0)
+        return false;
+    if (CMainFrame* frame = GetMainFrame())
+        if (frame->GetMacrosBar())
+            PostRegisteredMessage(frame->GetMacrosBar(), RegisteredMessage::nMsgSelectMacro, 0, slot);
+    return true;
+}
+
 void CFormRx::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {
-        const int slot = (event->key() - Qt::Key_0) + ((event->modifiers() & Qt::ShiftModifier) ? 10 : 0);
-        if (CMainFrame* frame = GetMainFrame())
-            if (frame->GetMacrosBar())
-                PostRegisteredMessage(frame->GetMacrosBar(), RegisteredMessage::nMsgSelectMacro, 0, slot);
+    if (SelectMacroByKey(*event))
         return;
-    }
     CResizableFormView::keyPressEvent(event);
 }
 

@@ -18,6 +18,7 @@
 #include <functional>
 
 class QFrame;
+class QKeyEvent;
 class QTreeWidgetItem;
 class COXBitmapButton;
 class COwnListCtrl;
@@ -211,7 +212,9 @@ private:
     void ShowPanelControls(bool bShow);
     void StretchArea();
     void OnTimer101();
-    void OnKeyShortcut(int nKey, Qt::KeyboardModifiers modifiers);
+    // Ctrl+digit and Ctrl+Shift+digit: the macro of that number; true when
+    // the key was one of them.
+    bool OnKeyShortcut(const QKeyEvent& event);
     bool IsOwnTransmission() const;
     bool IsOtherTransmission() const;
     QAction* RunMenu(QMenu* pMenu, const QPoint& globalPos);

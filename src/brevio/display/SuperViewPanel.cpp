@@ -3,6 +3,7 @@
 // logbook entry, the lower panel's layout and its splitters.
 #include "brevio/display/SuperView.h"
 
+#include "platform/KeyboardKeys.h"
 #include "platform/Prompter.h"
 #include "brevio/core/Components.h"
 #include "brevio/core/FontDescription.h"
@@ -807,19 +808,24 @@ void CSuperView::mouseReleaseEvent(QMouseEvent* event)
     CResizableFormView::mouseReleaseEvent(event);
 }
 
-void CSuperView::OnKeyShortcut(int nKey, Qt::KeyboardModifiers modifiers)
+bool CSuperView::OnKeyShortcut(const QKeyEvent& event)
 {
-    if (!(modifiers & Qt::ControlModifier) || nKey < Qt::Key_0 || nKey > Qt::Key_9)
-        return;
-    const bool shift = modifiers & Qt::ShiftModifier;
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    // The digit key itself: with Shift a layout names it after its other sign.
+    const int digit = platform::digitRowKey(event);
+    if (digit < 0)
+        return false;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
     for (int i = 0; i < m_pMacros->GetItemCount(); ++i) {
-        if (nKey - Qt::Key_0 != i % 10)
+        if (digit != i % 10)
             continue;
         if ((i <= 9 && !shift) || (i > 9 && shift)) {
             PostRegisteredMessage(this, RegisteredMessage::nMsgSelectMacro, 0, i);
-            return;
+            break;
         }
     }
+    return true;
 }
 
 bool CSuperView::eventFilter(QObject* watched, QEvent* event)
@@ -828,10 +834,8 @@ bool CSuperView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
         HeldKeys().insert(k->key());
-        if ((k->modifiers() & Qt::ControlModifier) && k->key() >= Qt::Key_0 && k->key() <= Qt::Key_9) {
-            OnKeyShortcut(k->key(), k->modifiers());
+        if (OnKeyShortcut(*k))
             return true;
-        }
         break;
     }
     case QEvent::KeyRelease: {
