@@ -82,6 +82,8 @@ int CTagsBar::OnCreate()
     m_pList->setContextMenuPolicy(Qt::NoContextMenu);
     m_pList->SetImageList(LoadListImages({727, 728, 745, 746, 747}));
     m_pList->installEventFilter(this);
+    // The viewport's own size: the list's resize comes before its viewport's.
+    m_pList->viewport()->installEventFilter(this);
     setWidget(m_pList);
     SelectChannel(0);
     FillList(Tags());
@@ -405,7 +407,7 @@ bool CTagsBar::event(QEvent* event)
 
 bool CTagsBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pList && event->type() == QEvent::Resize)
+    if (m_pList && watched == m_pList->viewport() && event->type() == QEvent::Resize)
         SizeColumns();
     if (watched == m_pList && event->type() == QEvent::ContextMenu) {
         contextMenuEvent(static_cast<QContextMenuEvent*>(event));
