@@ -18,6 +18,14 @@
 //   dialog-escape ID   -> the main window's command ID opens a dialog; Escape pressed in it;
 //                         closed=0|1 dialog=<class> tx=0|1
 //   boxes              -> the message boxes shown since the last ask ("caption: text", " || " between)
+//   rx                 -> queued=<characters channel 1 holds back while a mouse button or a navigation
+//                         key is down> length=<characters of its receive pane>
+//   tags               -> the Tags bar's list: headings=<column 0>|<column 1> widths=<w0>|<w1>
+//                         viewport=<width of the list's viewport>
+//   tag TITLE          -> the value cell of the Tags bar's row TITLE: "x y w h|value" (screen
+//                         coordinates), or "none"
+//   browser            -> the Super Browser shown, its window maximised, its transmit panel open; ok
+//                         or failed (the setting-up only: keys go in through the window system)
 // and the questions both probes answer (geometry, main, locate, focus without
 // a PLACE, text, status: ProbeCommands.h).
 //
@@ -33,6 +41,9 @@
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
+#include "brevio/display/EditableListCtrl.h"
+#include "brevio/display/SuperView.h"
+#include "brevio/tools/TagsBar.h"
 #include "platform/LocalMessaging.h"
 #include "ProbeCommands.h"
 
@@ -239,6 +250,75 @@ QString DialogEscape(int command)
     return QStringLiteral("closed=%1 dialog=%2 tx=%3").arg(int(closed)).arg(name).arg(int(frame->IsTransmitting()));
 }
 
+QString Rx()
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    CFormRx* form = frame ? frame->GetChannelWindow(0) : nullptr;
+    if (!form || !form->GetRxWindow())
+        return QStringLiteral("failed: no channel window");
+    return QStringLiteral("queued=%1 length=%2")
+        .arg(form->RxPath().GetPending().size())
+        .arg(form->GetRxWindow()->document()->characterCount() - 1);
+}
+
+CEditableListCtrl* TagsList()
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    auto* bar = frame ? dynamic_cast<CTagsBar*>(frame->GetTagsBar()) : nullptr;
+    return bar ? bar->GetList() : nullptr;
+}
+
+QString Tags()
+{
+    CEditableListCtrl* list = TagsList();
+    if (!list)
+        return QStringLiteral("failed: no tags bar");
+    return QStringLiteral("headings=%1|%2 widths=%3|%4 viewport=%5")
+        .arg(list->headerItem()->text(0), list->headerItem()->text(1))
+        .arg(list->columnWidth(0))
+        .arg(list->isColumnHidden(1) ? 0 : list->columnWidth(1))
+        .arg(list->viewport()->width());
+}
+
+QString Tag(const QString& title)
+{
+    CEditableListCtrl* list = TagsList();
+    if (!list)
+        return QStringLiteral("failed: no tags bar");
+    for (int row = 0; row < list->GetItemCount(); ++row) {
+        if (list->GetItemText(row, 0) != title)
+            continue;
+        const QRect cell = list->visualRect(list->model()->index(row, 1));
+        const QPoint at = list->viewport()->mapToGlobal(cell.topLeft());
+        return QStringLiteral("%1 %2 %3 %4|%5")
+            .arg(at.x())
+            .arg(at.y())
+            .arg(cell.width())
+            .arg(cell.height())
+            .arg(list->GetItemText(row, 1));
+    }
+    return QStringLiteral("none");
+}
+
+QString Browser()
+{
+    CMainFrame* frame = TheApp().GetMainFrame();
+    if (!frame)
+        return QStringLiteral("failed: no main window");
+    if (!TheApp().GetSuperFrame() || !TheApp().GetSuperFrame()->isVisible())
+        frame->OnCommand(33490);  // Browser > Display
+    QMdiSubWindow* window = TheApp().GetSuperFrame();
+    auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
+    if (!window || !view)
+        return QStringLiteral("failed: no Super Browser");
+    window->showMaximized();
+    if (!view->IsTxPanelShown())
+        view->OnCommand(CSuperView::IDC_TX_PANEL);
+    return RunUntil([&] { return window->isVisible() && view->GetTxWindow()->isVisible(); }, 3000)
+               ? QStringLiteral("ok")
+               : QStringLiteral("failed: the Super Browser's transmit panel is not shown");
+}
+
 QString Handle(const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
@@ -259,6 +339,14 @@ QString Handle(const QString& line)
         return State();
     if (command == QLatin1String("dialog-escape"))
         return DialogEscape(argument.toInt());
+    if (command == QLatin1String("rx"))
+        return Rx();
+    if (command == QLatin1String("tags"))
+        return Tags();
+    if (command == QLatin1String("tag"))
+        return Tag(argument);
+    if (command == QLatin1String("browser"))
+        return Browser();
     if (command == QLatin1String("boxes")) {
         const QString text = g_boxes.join(QStringLiteral(" || "));
         g_boxes.clear();
