@@ -24,8 +24,9 @@
 //                         viewport=<width of the list's viewport>
 //   tag TITLE          -> the value cell of the Tags bar's row TITLE: "x y w h|value" (screen
 //                         coordinates), or "none"
-//   browser            -> the Super Browser shown, its window maximised, its transmit panel open; ok
-//                         or failed (the setting-up only: keys go in through the window system)
+//   browser            -> the Super Browser shown and active, its transmit panel open, the keyboard
+//                         focus in its transmit window; ok or failed (the setting-up only: keys go
+//                         in through the window system)
 // and the questions both probes answer (geometry, main, locate, focus without
 // a PLACE, text, status: ProbeCommands.h).
 //
@@ -311,12 +312,20 @@ QString Browser()
     auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
     if (!window || !view)
         return QStringLiteral("failed: no Super Browser");
-    window->showMaximized();
     if (!view->IsTxPanelShown())
         view->OnCommand(CSuperView::IDC_TX_PANEL);
-    return RunUntil([&] { return window->isVisible() && view->GetTxWindow()->isVisible(); }, 3000)
+    frame->GetMdiArea()->setActiveSubWindow(window);
+    // The focus is given here, not by a click: where the panel's transmit
+    // window lands on the screen is not what this is for.
+    CTxTextWindow* tx = view->GetTxWindow();
+    return RunUntil([&] {
+        if (window->isVisible() && tx->isVisible() && QApplication::focusWidget() != tx)
+            tx->setFocus(Qt::OtherFocusReason);
+        return QApplication::focusWidget() == tx;
+    }, 3000)
                ? QStringLiteral("ok")
-               : QStringLiteral("failed: the Super Browser's transmit panel is not shown");
+               : QStringLiteral("failed: the Super Browser's transmit window has no focus (%1)")
+                     .arg(ClassOf(QApplication::focusWidget()));
 }
 
 QString Handle(const QString& line)
