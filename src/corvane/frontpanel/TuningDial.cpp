@@ -110,6 +110,9 @@ void CTuningDial::Rebuild()
     }
     m_bBuilt = true;
     DrawEverything();
+    // The picture has changed as a whole (another plan, colours, options):
+    // the window shows all of it, not only where the line moved.
+    update();
 }
 
 void CTuningDial::DrawEverything()
