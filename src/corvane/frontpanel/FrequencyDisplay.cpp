@@ -248,6 +248,31 @@ QString CFrequencyDisplay::ToneText() const
     return QString();
 }
 
+QString CFrequencyDisplay::ShownText(uint32_t nBcdWord)
+{
+    // The digit row as it reads: ddd.ddd.dd, leading zeros and non-digits
+    // blank.
+    QString text;
+    bool blanking = true;
+    for (int k = 0; k < 8; ++k) {
+        const int nibble = int((nBcdWord >> kNibbleShift[k]) & 0x0F);
+        if (nibble <= 9 && !(blanking && nibble == 0)) {
+            text += QChar(u'0' + nibble);
+            blanking = false;
+        } else {
+            text += QLatin1Char(' ');
+        }
+        if (k == 2 || k == 5)
+            text += QLatin1Char('.');
+    }
+    // Nothing but blanks and points: no frequency to read.
+    if (blanking)
+        return QString();
+    while (text.startsWith(QLatin1Char(' ')))
+        text.remove(0, 1);
+    return text;
+}
+
 int CFrequencyDisplay::HitTestDigit(const QPoint& globalPoint) const
 {
     const QPoint local = mapFromGlobal(globalPoint);
@@ -262,7 +287,7 @@ void CFrequencyDisplay::Render(bool bFull)
     m_dirty.clear();
     m_nBlinkPhase = !m_nBlinkPhase;
     const bool haveFrequency = m_nFrequency != 0xFFFFFFFF;
-    m_strFrequency = haveFrequency ? QString::asprintf("%08X", m_nFrequency) : QString();
+    m_strFrequency = haveFrequency ? ShownText(m_nFrequency) : QString();
     if (m_buffer.isNull() || m_buffer.size() != size()) {
         if (size().isEmpty())
             return;

@@ -35,7 +35,10 @@ public:
 
     void SetFrequency(uint32_t nBcdWord) { m_nFrequency = nBcdWord; }
     uint32_t GetFrequency() const { return m_nFrequency; }
+    // The frequency as the digit row shows it ("144.300.00", "7.050.00"),
+    // made at every render; empty while no frequency is shown.
     QString GetFrequencyText() const { return m_strFrequency; }
+    static QString ShownText(uint32_t nBcdWord);
     void SetCtcssTone(int nIndex) { m_nCtcss = nIndex; }
     void SetDcsCode(int nIndex) { m_nDcs = nIndex; }
     void SetBackgroundColour(COLORREF c) { m_colBackground = c; }

@@ -67,7 +67,7 @@ TEST_F(PanelWindow, ControlsFollowTheRadio)
     open(o);
     EXPECT_TRUE(view->Form()->isVisible());
     view->PollRadio(false);
-    EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "00704001");
+    EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "14.070.00");
     EXPECT_EQ(view->GetRadioState()->CaptionText(), "VFOa");
     EXPECT_EQ(view->GetRadioState()->GetSMeter(), 9);
     EXPECT_TRUE(highlighted(PanelId::Usb));

@@ -66,13 +66,17 @@ protected:
 
 TEST_F(FrequencyDisplayTest, LeadingZerosAreBlankAndPointsStay)
 {
+    // The frequency text other parts read is the row as it shows.
     show(7050000);
     EXPECT_EQ(digits(), "  7.050.00");
+    EXPECT_EQ(display.GetFrequencyText(), "7.050.00");
     EXPECT_EQ(display.DigitRowIds().size(), 19);
     show(475000);
     EXPECT_EQ(digits(), "   .475.00");
+    EXPECT_EQ(display.GetFrequencyText(), ".475.00");
     show(145500000);
     EXPECT_EQ(digits(), "145.500.00");
+    EXPECT_EQ(display.GetFrequencyText(), "145.500.00");
     // The largest digits that leave room for four indicator rows.
     EXPECT_EQ(display.DigitSize(), 3);
     display.resize(300, 110);
@@ -83,6 +87,7 @@ TEST_F(FrequencyDisplayTest, LeadingZerosAreBlankAndPointsStay)
 TEST_F(FrequencyDisplayTest, NoFrequencyShowsOnlyTheBackground)
 {
     display.Clear();
+    EXPECT_EQ(display.GetFrequencyText(), "");
     const QImage& image = display.Buffer();
     const QRgb background = toQColor(display.GetBackgroundColour()).rgb();
     int other = 0;

@@ -15,6 +15,7 @@
 #include "corvane/core/Settings.h"
 #include "corvane/core/Startup.h"
 #include "corvane/frontpanel/DisplayView.h"
+#include "corvane/frontpanel/FrequencyDisplay.h"
 #include "corvane/frontpanel/PanelFrameServices.h"
 #include "corvane/frontpanel/ProgramOptions.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
@@ -277,6 +278,30 @@ TEST_F(NavigatorProgram, AddToFavouritesStoresTheRadiosSettingWhereItWasAsked)
     EXPECT_NE(GetFavourites().Find("2m\\Simplex", "Calling"), nullptr);
     EXPECT_EQ(GetRegistry().GetString("CMainFrame::m_strAddFaveFolder"), "2m\\Simplex");
     EXPECT_NE(favourite("2m/Simplex/Calling"), nullptr);
+}
+
+// The title Add proposes is the frequency as the front panel shows it, for
+// a frequency whose radio bytes read differently backwards and for one with a
+// blank leading digit.
+TEST_F(NavigatorProgram, AddToFavouritesProposesTheFrequencyThePanelShows)
+{
+    const struct {
+        uint32_t hz;
+        uint8_t mode;
+        const char* title;
+    } cases[] = {{144300000, 8, "144.300.00"}, {7050000, 0, "7.050.00"}, {14250000, 1, "14.250.00"}};
+    for (const auto& c : cases) {
+        app->GetCatLink().SetFrequencyInMode(c.hz, c.mode);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->GetRadioState()->GetFrequencyText() == c.title; }, 5000))
+            << c.title << " / " << view->GetRadioState()->GetFrequencyText().toStdString();
+        QString proposed;
+        whenModal<CAddFavouriteDialog>([&](CAddFavouriteDialog* d) {
+            proposed = d->TitleEdit()->text();
+            d->OnCancel();
+        });
+        frame->OnCommand(CRadioMainFrame::ID_FAVOURITES_ADD);
+        EXPECT_EQ(proposed, c.title);
+    }
 }
 
 TEST_F(NavigatorProgram, TheManagerThroughTheNavigatorsOrganiseMessage)
