@@ -4,6 +4,8 @@
 #include "platform/Prompter.h"
 #include "shared/edit/FrequencyEdit.h"
 
+#include <algorithm>
+
 int CFrequencyRangeCheck::FindRange(uint32_t nFrequency)
 {
     const CSettings& settings = GetSettings();
@@ -30,7 +32,14 @@ QString CFrequencyRangeCheck::ValueText(const CFrequencyEdit& edit)
     const QChar prompt = edit.GetPromptChar();
     if (!prompt.isNull() && !prompt.isSpace())
         text.remove(prompt);
-    return text.simplified();
+    text = text.simplified();
+    // A field of zeros shows nothing but its points once the zeros are
+    // hidden: the value is 0, and a leading point is read as "0.".
+    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
+        return QStringLiteral("0");
+    if (text.startsWith(QLatin1Char('.')))
+        text.prepend(QLatin1Char('0'));
+    return text;
 }
 
 bool CFrequencyRangeCheck::Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx,

@@ -7,6 +7,7 @@
 #include "corvane/frontpanel/FrequencyDisplay.h"
 #include "corvane/frontpanel/RadioStatus.h"
 #include "corvane/frontpanel/VfoStatic.h"
+#include "platform/Prompter.h"
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
 
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 // The check box is remembered under the value with the empty name.
@@ -106,9 +108,22 @@ void CFrequencyEntryDialog::ReadControls()
     m_bClose = m_pClose->isChecked() ? 1 : 0;
 }
 
+bool CFrequencyEntryDialog::IsFieldEmpty() const
+{
+    const QString input = m_pField->GetInputText();
+    return !std::any_of(input.cbegin(), input.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 void CFrequencyEntryDialog::OnOK()
 {
     ReadControls();
+    // Nothing typed is no value at all, not a frequency out of range.
+    if (IsFieldEmpty()) {
+        m_pField->setFocus();
+        platform::messageBox(this, QStringLiteral("Please enter a frequency."), windowTitle(),
+                             platform::MB_ICONWARNING);
+        return;
+    }
     m_pField->Validate();
     m_pField->setFocus();
     const uint32_t hz = m_pField->GetFrequency();

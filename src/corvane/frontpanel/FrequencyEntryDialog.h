@@ -41,6 +41,8 @@ protected:
 
 private:
     void ReadControls();
+    // No digit typed at all.
+    bool IsFieldEmpty() const;
     CCatLink* Link() const;
 
     CFrequencyEdit* m_pField;

@@ -178,6 +178,20 @@ TEST(RangeCheck, MessagesQuoteTheValueNotTheMask)
     edit.SetInputText(QStringLiteral("_14000"), 0, true);
     ASSERT_EQ(edit.text(), "_14.000 MHz");
     EXPECT_EQ(CFrequencyRangeCheck::ValueText(edit), "14.000 MHz");
+    // Zeros are hidden behind the prompt: the value is still 0, and a
+    // leading point reads as "0.".
+    const struct {
+        const char* input;
+        const char* value;
+    } zeros[] = {{"______", "0"}, {"000000", "0"}, {"__0500", "0.500 MHz"}};
+    CFrequencyEdit zero;
+    zero.SetPromptChar(QLatin1Char('_'));
+    zero.SetMask(QStringLiteral("###\\.### MHz"));
+    for (const auto& z : zeros) {
+        zero.SetInputText(QString::fromLatin1(z.input), 0, true);
+        zero.Validate();
+        EXPECT_EQ(CFrequencyRangeCheck::ValueText(zero), z.value) << z.input << " shown as " << zero.text().toStdString();
+    }
     // The operator's case: an HF range left inverted, 50 to 33 MHz.
     CSettings& settings = GetSettings();
     const int low = settings.m_nFreqRanges[0];

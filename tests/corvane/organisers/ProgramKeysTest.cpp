@@ -236,6 +236,26 @@ TEST_F(ProgramKeys, UndoAndRedoStepThroughTypedFrequencies)
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
     EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Rx Frequency Out of Range");
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith("The value 999.999.99 is out of range."));
+    // Zero is quoted as what was typed, an empty field asks for a value:
+    // neither shows the bare points of the mask.
+    const struct {
+        const char* typed;
+        const char* caption;
+        const char* text;
+    } refused[] = {
+        {"000.000.00", "Rx Frequency Out of Range", "The value 0 is out of range."},
+        {"0", "Rx Frequency Out of Range", "The value 0 is out of range."},
+        {"___.___.__", "Frequency", "Please enter a frequency."},
+        {"", "Frequency", "Please enter a frequency."},
+    };
+    for (const auto& r : refused) {
+        testsupport::prompter().m_boxes.clear();
+        enter(QString::fromLatin1(r.typed));
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1) << r.typed;
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, r.caption) << r.typed;
+        EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QString::fromLatin1(r.text)))
+            << r.typed << ": " << testsupport::prompter().m_boxes[0].text.toStdString();
+    }
     for (const QByteArray& frame : sim->frames().mid(quiet))
         EXPECT_NE(uint8_t(frame[4]), 0x01) << "no frequency was set";
 }
