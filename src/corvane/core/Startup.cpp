@@ -115,6 +115,8 @@ CStartup::CStartup(QWidget* pParent) : CBaseDialog(kDialogId, pParent)
     connect(m_pAuto, &QCheckBox::clicked, this, [this] { OnAutodetect(); });
     connect(m_pPort, &QComboBox::activated, this, [this](int i) { m_pSearch->Select(i, m_pSpeed->currentIndex()); });
     connect(m_pSpeed, &QComboBox::activated, this, [this](int i) { m_pSearch->Select(m_pPort->currentIndex(), i); });
+    // A device path is longer than the box: its tip shows it whole.
+    connect(m_pPort, &QComboBox::activated, this, [this] { m_pPort->setToolTip(m_pPort->currentText()); });
 }
 
 CStartup::~CStartup()
@@ -169,6 +171,7 @@ bool CStartup::OnInitDialog()
     select(m_pSpeed, registry.GetString(QStringLiteral("Startup speed"), CSettings::GetDefaultSpeed()));
     if (m_pPort->currentIndex() < 0 && m_pPort->count() > 0)
         m_pPort->SetCurSel(0);
+    m_pPort->setToolTip(m_pPort->currentText());
     m_pSearch->Select(m_pPort->currentIndex(), m_pSpeed->currentIndex());
 
     {
@@ -350,6 +353,7 @@ void CStartup::SetProgressPos(int nPos)
 void CStartup::SelectPort(int nIndex)
 {
     m_pPort->SetCurSel(nIndex);
+    m_pPort->setToolTip(m_pPort->currentText());
 }
 
 void CStartup::SelectSpeed(int nIndex)

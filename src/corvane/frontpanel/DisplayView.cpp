@@ -24,6 +24,7 @@
 #include "corvane/memory/CommsErrorDialog.h"
 #include "platform/Prompter.h"
 #include "shared/RegisteredEvent.h"
+#include "shared/ui/FitText.h"
 #include "shared/Registry.h"
 #include "shared/ui/BaseDialog.h"
 #include "corvane/core/QuickSave.h"
@@ -388,7 +389,10 @@ void CDisplayView::InitialUpdate(bool bStartTimers)
     connect(m_pVfo, &CVfoStatic::enterFrequencyRequested, this,
             [] { CPanelFrameServices::Get().enterFrequency(-1, 1); });
 
-    m_pClarifierText->setFont(m_clarifierFont);
+    // The widest offset the read-out can show, fitted to its static: the
+    // panel's font may be wider than the template's.
+    m_pClarifierText->setFont(FontToFit(m_clarifierFont, CRadioPanel::ClarifierText(-999),
+                                        m_pClarifierText->contentsRect().width()));
     ShowClarifierGroup(false);
 
     for (const CFormControl& c : CPanelForm::Controls())

@@ -1,8 +1,12 @@
 #include "corvane/frontpanel/IOLogList.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimerEvent>
+#include <algorithm>
 
 namespace {
 std::function<QTime()>& rowClock()
@@ -106,8 +110,25 @@ CIOLogList::CIOLogList(QWidget* parent) : QTreeView(parent), m_model(new CIOLogM
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
+    SizeColumns();
+}
+
+void CIOLogList::SizeColumns()
+{
+    // The widths were chosen for a narrow system font; a frame is five bytes
+    // and each of them counts, so the byte columns grow with the font rather
+    // than cut a frame short.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    const int frame = QFontMetrics(font()).horizontalAdvance(QStringLiteral("00 00 00 00 00")) + margin;
     for (int i = 0; i < 4; ++i)
-        setColumnWidth(i, kWidths[i]);
+        setColumnWidth(i, i == 1 || i == 2 ? std::max(kWidths[i], frame) : kWidths[i]);
+}
+
+void CIOLogList::changeEvent(QEvent* event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        SizeColumns();
 }
 
 CIOLogList::~CIOLogList() = default;

@@ -70,8 +70,13 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The columns' widths: the Send and Recv columns are at least as wide
+    // as a whole five-byte frame in the list's font.
+    void SizeColumns();
+
     CIOLogModel* m_model;
     QBasicTimer m_timer;
 };

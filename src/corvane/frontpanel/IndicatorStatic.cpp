@@ -2,7 +2,9 @@
 
 #include "corvane/core/Settings.h"
 #include "shared/ui/ColourMix.h"
+#include "shared/ui/FitText.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 CIndicatorStatic::CIndicatorStatic(QWidget* parent) : QLabel(parent) {}
@@ -30,11 +32,28 @@ COLORREF CIndicatorStatic::TextColour() const
     return m_bLit ? s.m_colDspForeground : MixColours(s.m_colDspForeground, 1, s.m_colDspBackground, 4);
 }
 
+QFont CIndicatorStatic::PaintFont() const
+{
+    return FontToFit(font(), text(), contentsRect().width());
+}
+
+QSize CIndicatorStatic::sizeHint() const
+{
+    const QFontMetrics metrics(PaintFont());
+    const QMargins m = contentsMargins();
+    return {metrics.horizontalAdvance(text()) + m.left() + m.right(), metrics.height() + m.top() + m.bottom()};
+}
+
+QSize CIndicatorStatic::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void CIndicatorStatic::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), toQColor(BackgroundColour()));
     p.setPen(toQColor(TextColour()));
-    p.setFont(font());
+    p.setFont(PaintFont());
     p.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }

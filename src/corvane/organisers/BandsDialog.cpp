@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 QPointer<CBandsDialog> g_bands;
@@ -36,11 +37,14 @@ CBandsDialog::CBandsDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
     setWindowFlag(Qt::Tool);
     SetNoSizeGrip();
     m_pList = new QListWidget(this);
-    m_pList->setGeometry(8, 8, 164, 180);
     m_pBandPlans = new QPushButton(QStringLiteral("&Band Plans"), this);
-    m_pBandPlans->setGeometry(8, 196, 80, 26);
     m_pCustomBands = new QPushButton(QStringLiteral("&Custom Bands"), this);
-    m_pCustomBands->setGeometry(92, 196, 80, 26);
+    // Two buttons of one width side by side, wide enough for the longer
+    // caption in the font in use; the list and the window as wide as both.
+    const int button = std::max({80, m_pBandPlans->sizeHint().width(), m_pCustomBands->sizeHint().width()});
+    m_pList->setGeometry(8, 8, 2 * button + 4, 180);
+    m_pBandPlans->setGeometry(8, 196, button, 26);
+    m_pCustomBands->setGeometry(12 + button, 196, button, 26);
     SetDlgCtrlID(m_pList, IDC_LIST);
     SetDlgCtrlID(m_pBandPlans, IDC_BAND_PLANS);
     SetDlgCtrlID(m_pCustomBands, IDC_CUSTOM_BANDS);
@@ -52,7 +56,7 @@ CBandsDialog::CBandsDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
             [this](QListWidgetItem* item) { OnDoubleClick(m_pList->row(item)); });
     connect(m_pBandPlans, &QPushButton::clicked, this, [this] { OnBandPlans(); });
     connect(m_pCustomBands, &QPushButton::clicked, this, [this] { OnCustomBands(); });
-    resize(180, 230);
+    resize(2 * button + 20, 230);
     static const DialogGeometry::AnchorRow anchors[] = {
         {IDC_LIST, 2, 2, 0, 0},
         {IDC_BAND_PLANS, 1, 0, 0, 2},

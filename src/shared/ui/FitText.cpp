@@ -1,5 +1,6 @@
 #include "shared/ui/FitText.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLayout>
 #include <QWidget>
@@ -64,4 +65,20 @@ void GrowToLayout(QWidget* pWindow)
                                                  : layout->totalSizeHint().height();
     if (need > pWindow->height())
         pWindow->resize(pWindow->width(), need);
+}
+
+QFont FontToFit(const QFont& font, const QString& strText, int nWidth)
+{
+    QFont fitted = font;
+    const bool points = font.pointSizeF() > 0;
+    const qreal size = points ? font.pointSizeF() : qreal(font.pixelSize());
+    for (qreal s = size; s >= size / 2; s -= points ? 0.25 : 1.0) {
+        if (points)
+            fitted.setPointSizeF(s);
+        else
+            fitted.setPixelSize(int(s));
+        if (QFontMetricsF(fitted).horizontalAdvance(strText) <= nWidth)
+            return fitted;
+    }
+    return fitted;
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include <QFont>
+
+class QString;
 class QWidget;
 
 // Dialogs placed by coordinates meet longer texts and larger fonts: this
@@ -11,3 +14,9 @@ void GrowToFitText(QWidget* pControl);
 // more height (a bar shown, a larger font): this grows it to what its layout
 // needs at the window's width.
 void GrowToLayout(QWidget* pWindow);
+
+// A control of fixed size that paints a short text of its own (a panel
+// lamp, an offset read-out): the font, made smaller as far as it must, so
+// that the text fits the width. Never below half its size, so a text that
+// cannot fit stays readable and is cut rather than shrunk to nothing.
+QFont FontToFit(const QFont& font, const QString& strText, int nWidth);

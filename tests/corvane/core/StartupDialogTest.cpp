@@ -8,6 +8,7 @@
 #include "shared/ui/BarMeter.h"
 #include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 #include "support/Simulator.h"
 
 #include <QApplication>
@@ -61,6 +62,33 @@ TEST(StartupDialog, ColumnsSpeedsAndTheAutodetectSwitch)
     EXPECT_TRUE(port->isEnabled());
     EXPECT_TRUE(speed->isEnabled());
     EXPECT_FALSE(startup.m_bAuto);
+}
+
+// A radio on a USB adapter is named by a long device path, longer than the
+// port box: its tip shows it whole. At the default font and one point
+// larger nothing else of the dialog is cut.
+TEST(StartupDialog, ALongDevicePathShowsWhole)
+{
+    CRadioApp app;
+    const QString path = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    qputenv("CORVANE_EXTRA_PORTS", (path + QStringLiteral(":/tmp/corvane-radio-b")).toLocal8Bit());
+    CRegistry().WriteString("Startup port", path);
+    auto check = [&] {
+        CStartup startup;
+        startup.show();
+        COwnComboBox* port = startup.GetPortCombo();
+        EXPECT_EQ(port->currentText().toStdString(), path.toStdString());
+        EXPECT_EQ(port->toolTip().toStdString(), path.toStdString());
+        const QStringList problems = testsupport::layoutProblems(&startup);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        // Choosing the other port: the tip follows.
+        port->setCurrentIndex(1);
+        emit port->activated(1);
+        EXPECT_EQ(port->toolTip().toStdString(), "/tmp/corvane-radio-b");
+    };
+    check();
+    testsupport::withLargerFont(check);
+    qunsetenv("CORVANE_EXTRA_PORTS");
 }
 
 TEST(StartupDialog, LineOptionsAreKeptOnlyWithOk)

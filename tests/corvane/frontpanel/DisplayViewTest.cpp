@@ -17,7 +17,9 @@
 #include "PanelTestSupport.h"
 #include "shared/buttons/OXRoundedButton.h"
 #include "shared/ui/OwnComboBox.h"
+#include "support/LayoutCheck.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -189,3 +191,34 @@ TEST_F(PanelWindow, NewColoursKeepTheHighlightedButtonsSelected)
     EXPECT_EQ(view->Button(PanelId::Usb)->GetSphereColour(), RGB(200, 10, 10));
     EXPECT_EQ(view->Button(PanelId::Lsb)->GetSphereColour(), RGB(10, 20, 30));
 }
+
+// In each of the three sizes the panel's own texts show whole in the fonts
+// this system has: the lamps' receive and transmit captions ("Discr.
+// centre" is the longest), the clarifier's widest offset beside its spin
+// buttons, and no control over another.
+class PanelSizes : public PanelWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PanelSizes, TextsShowWhole)
+{
+    open({}, GetParam());
+    link->SetClarifier(true);
+    view->PollRadio(false);
+    QLabel* offset = nullptr;
+    for (QLabel* label : view->Form()->findChildren<QLabel*>())
+        if (label->property("controlId").toUInt() == 1308)
+            offset = label;
+    ASSERT_NE(offset, nullptr);
+    ASSERT_TRUE(offset->isVisible()) << "the clarifier is on";
+    offset->setText(QStringLiteral("- 9.99"));
+    QStringList problems = testsupport::layoutProblems(view->Form());
+    EXPECT_TRUE(problems.isEmpty()) << "receive captions:\n" << problems.join("\n").toStdString();
+    // The same lamps with the transmit captions.
+    const QStringList transmit = {"High SWR", "Tx Split"};
+    for (int i = 0; i < transmit.size(); ++i)
+        view->Lamp(i)->setText(transmit[i]);
+    problems = testsupport::layoutProblems(view->Form());
+    EXPECT_TRUE(problems.isEmpty()) << "transmit captions:\n" << problems.join("\n").toStdString();
+    link->SetClarifier(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallMediumLarge, PanelSizes, ::testing::Values(0, 1, 2));

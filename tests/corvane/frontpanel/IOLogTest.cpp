@@ -1,5 +1,7 @@
 #include "corvane/frontpanel/IOLogList.h"
+#include "support/LayoutCheck.h"
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -72,4 +74,26 @@ TEST_F(IOLogListTest, ACommentWiderThanItsColumnIsShownWholeInItsTip)
     EXPECT_EQ(log.GetModel()->data(comment, Qt::ToolTipRole).toString(), text);
     EXPECT_EQ(log.GetModel()->data(comment, Qt::DisplayRole).toString(), text);
     EXPECT_FALSE(log.GetModel()->data(log.GetModel()->index(0, 0), Qt::ToolTipRole).isValid());
+}
+
+// A five-byte frame shows whole in the Send and Recv columns, at the default
+// font and one point larger (the widths were chosen for a narrower font).
+TEST_F(IOLogListTest, AFiveByteFrameShowsWhole)
+{
+    auto check = [] {
+        QWidget window;
+        window.resize(800, 300);
+        auto* log = new CIOLogList(&window);
+        log->setGeometry(0, 0, 800, 300);
+        const uint8_t frame[5] = {0x01, 0x4D, 0x00, 0x00, 0xBB};
+        const uint8_t reply[5] = {0x14, 0x43, 0x00, 0x00, 0x88};
+        log->AddEntry(frame, 5, reply, 5, "Read EEPROM");
+        window.show();
+        QApplication::processEvents();
+        EXPECT_GE(log->columnWidth(1), 100) << "never narrower than the design";
+        const QStringList problems = testsupport::layoutProblems(&window);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
 }

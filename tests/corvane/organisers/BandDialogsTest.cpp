@@ -378,3 +378,18 @@ TEST(CustomBandsManagerLayout, InstructionsShowWhole)
     check();
     testsupport::withLargerFont(check);
 }
+
+// The Bands window's two buttons show their captions whole, at the default
+// font and one point larger.
+TEST(BandsWindowLayout, ButtonsShowTheirCaptions)
+{
+    auto check = [] {
+        CBandsDialog bands(nullptr);
+        bands.show();
+        QApplication::processEvents();
+        const QStringList problems = testsupport::layoutProblems(&bands);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+    };
+    check();
+    testsupport::withLargerFont(check);
+}
