@@ -154,6 +154,35 @@ QList<CMenuAccelerators::Entry> CMenuAccelerators::CorvaneTable()
     };
 }
 
+QList<QKeySequence> CMenuAccelerators::Keys() const
+{
+    QList<QKeySequence> keys;
+    for (const Entry& entry : m_table) {
+        const QKeySequence keySequence = sequenceOf(entry.fVirt, entry.key);
+        if (!keySequence.isEmpty() && !keys.contains(keySequence))
+            keys << keySequence;
+    }
+    return keys;
+}
+
+void CMenuAccelerators::ReleaseKeys(QWidget* pOwner) const
+{
+    if (!pOwner)
+        return;
+    const QList<QKeySequence> taken = Keys();
+    QList<QAction*> actions = pOwner->actions();
+    for (QAction* action : pOwner->findChildren<QAction*>())
+        if (!actions.contains(action))
+            actions << action;
+    for (QAction* action : actions) {
+        QList<QKeySequence> keys = action->shortcuts();
+        const qsizetype before = keys.size();
+        keys.removeIf([&](const QKeySequence& k) { return taken.contains(k); });
+        if (keys.size() != before)
+            action->setShortcuts(keys);
+    }
+}
+
 QString CMenuAccelerators::KeySequenceText(uint8_t fVirt, uint16_t key)
 {
     return sequenceOf(fVirt, key).toString(QKeySequence::PortableText);

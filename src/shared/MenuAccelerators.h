@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -69,6 +70,13 @@ public:
     void SetStateRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
 
     QString GetKeyName(unsigned nId) const { return m_keyNames.value(uint16_t(nId)); }
+
+    // The keys of the table, whether or not the menu has their commands.
+    QList<QKeySequence> Keys() const;
+    // A window the main window holds (an MDI child with its system menu)
+    // gives up every key of the table, so that a key stays one command's:
+    // two owners of one key in a window make it do nothing every other time.
+    void ReleaseKeys(QWidget* pOwner) const;
 
     static QString KeySequenceText(uint8_t fVirt, uint16_t key);
     static constexpr int kMaxTip = 80;

@@ -4,9 +4,12 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include "support/ShortcutCheck.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +97,32 @@ TEST(MenuAccelerators, TheProgramTableHasItsThirtyTwoKeys)
     EXPECT_EQ(table[26].strKeyName, "Alt+F11");
     EXPECT_EQ(table[26].key, 0x7A);
     EXPECT_EQ(CMenuAccelerators::KeySequenceText(FVIRTKEY | FCONTROL, 0x7B), "Ctrl+F12");
+}
+
+// A child window's system menu claims Ctrl+W (and Ctrl+F4) for Close; Ctrl+W
+// is a key of the table: the child gives it up and keeps Ctrl+F4, and no key
+// of the window has two owners any more.
+TEST(MenuAccelerators, ChildWindowsGiveUpTheTablesKeys)
+{
+    QMainWindow window;
+    auto* area = new QMdiArea;
+    window.setCentralWidget(area);
+    command(window.menuBar()->addMenu("&Tools"), 32912, "C&W Settings");
+    CMenuAccelerators accelerators;
+    accelerators.Build(window.menuBar(), &window);
+    EXPECT_TRUE(accelerators.Keys().contains(QKeySequence(Qt::CTRL | Qt::Key_W)));
+    QMdiSubWindow* child = area->addSubWindow(new QWidget);
+    QAction* close = nullptr;
+    for (QAction* a : child->systemMenu()->actions())
+        if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
+            close = a;
+    ASSERT_NE(close, nullptr);
+    ASSERT_TRUE(close->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) << "Qt's own keys for Close";
+    const QStringList before = testsupport::shortcutClashes(&window);
+    ASSERT_EQ(before.size(), 1) << before.join("\n").toStdString();
+    EXPECT_TRUE(before[0].startsWith("Ctrl+W:")) << before[0].toStdString();
+
+    accelerators.ReleaseKeys(child);
+    EXPECT_EQ(close->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    EXPECT_TRUE(testsupport::shortcutClashes(&window).isEmpty());
 }

@@ -1,5 +1,7 @@
 #include "corvane/core/DocView.h"
 
+#include "shared/MenuAccelerators.h"
+
 #include <QMdiArea>
 
 namespace {
@@ -64,6 +66,9 @@ void CDocument::OnCloseDocument()
 CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The system menu's Close claims Ctrl+W besides Ctrl+F4; the program's
+    // keys (Ctrl+W is CW Settings) are the main window's alone.
+    GetMenuAccelerators().ReleaseKeys(this);
 }
 
 CMDIChildWnd::~CMDIChildWnd() = default;

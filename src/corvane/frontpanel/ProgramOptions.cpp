@@ -36,9 +36,7 @@ void InstallProgramOptions()
     }
     CRadioMainFrame::ToolWindow volume;
     volume.create = [](CRadioMainFrame* pFrame) -> QWidget* {
-        auto* dialog = new CVolumeDialog(pFrame);
-        dialog->setWindowFlag(Qt::Tool);
-        return dialog;
+        return new CVolumeDialog(pFrame);
     };
     CRadioMainFrame::RegisterToolWindow(CRadioMainFrame::ID_VOLUME, volume);
 }

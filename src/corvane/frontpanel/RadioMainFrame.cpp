@@ -763,10 +763,14 @@ void CRadioMainFrame::ToggleToolWindow(unsigned nId)
     const unsigned other = nId == ID_SCAN_BAND ? ID_SCAN_MEMORY : nId == ID_SCAN_MEMORY ? ID_SCAN_BAND : 0;
     if (QWidget* o = other ? m_toolWindows.value(other).data() : nullptr)
         QMetaObject::invokeMethod(o, "close", Qt::QueuedConnection);
+    // The windows are plain dialogs owned by the frame, not tool windows:
+    // Qt passes a window's keys on to its tool windows, where the frame's
+    // keys and menu titles would meet the dialog's own underlined letters
+    // (the Bands window's "&Custom Bands" is Alt+C, as Calibration is) and
+    // take turns with them.
     if (!w) {
         if (nId == ID_TRANSVERTER) {
             auto* display = new CTransverterDisplay(this);
-            display->setWindowFlag(Qt::Tool);
             if (CDisplayView* view = GetDisplayView())
                 display->SetFrequency(view->GetFrequency());
             w = display;

@@ -143,7 +143,6 @@ void InstallBandsAndScans()
     scanBand.create = [](CRadioMainFrame* pFrame) -> QWidget* {
         auto* dialog = new CScanBandDialog(pFrame);
         dialog->setModal(false);
-        dialog->setWindowFlag(Qt::Tool);
         return dialog;
     };
     scanBand.beforeShow = [](QWidget* pWindow) {
@@ -156,7 +155,6 @@ void InstallBandsAndScans()
     scanMemory.create = [](CRadioMainFrame* pFrame) -> QWidget* {
         auto* dialog = new CScanMemoryDialog(pFrame);
         dialog->setModal(false);
-        dialog->setWindowFlag(Qt::Tool);
         return dialog;
     };
     scanMemory.beforeShow = [](QWidget* pWindow) {

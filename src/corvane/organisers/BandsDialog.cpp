@@ -34,7 +34,6 @@ CBandsDialog::CBandsDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
     g_bands = this;
     setWindowTitle(QStringLiteral("Bands"));
     setModal(false);
-    setWindowFlag(Qt::Tool);
     SetNoSizeGrip();
     m_pList = new QListWidget(this);
     m_pBandPlans = new QPushButton(QStringLiteral("&Band Plans"), this);

@@ -41,7 +41,6 @@ CDxClusterDialog::CDxClusterDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
 {
     setWindowTitle(QStringLiteral("DX Cluster"));
     setModal(false);
-    setWindowFlag(Qt::Tool);
     SetNoSizeGrip();
     const CRegistry& registry = GetRegistry();
     m_strPage = registry.GetDialogString(IDD, IDC_PAGES, kDefaultPage);

@@ -97,7 +97,6 @@ CLogbookAdd::CLogbookAdd(QWidget* pParent) : CBaseDialog(IDD, pParent)
 {
     setWindowTitle(QStringLiteral("Logbook: Add Entry"));
     setModal(false);
-    setWindowFlag(Qt::Tool);
     m_bSync = GetRegistry().GetInt(kSyncValue, 1) != 0 ? 1 : 0;
 
     // Created in the tab order of the window.

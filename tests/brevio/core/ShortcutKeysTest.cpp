@@ -13,6 +13,7 @@
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ShortcutCheck.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
@@ -282,4 +283,25 @@ TEST_F(ShortcutKeys, ToolbarTipsNameTheirKeys)
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->toolTip(), QLatin1String(row.tip));
     }
+}
+
+// No key has two owners in the main window (with its channel, browser and
+// log windows and its bars) nor in a window of the program shown beside it.
+TEST_F(ShortcutKeys, NoKeyHasTwoOwnersInAnyWindow)
+{
+    m_frame->GetDisplayBar()->show();
+    QApplication::processEvents();
+    QStringList found;
+    bool frameSeen = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip)
+            continue;
+        frameSeen = frameSeen || w == m_frame;
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+        for (const QString& clash : testsupport::shortcutClashes(w))
+            found << QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(": ") + clash;
+    }
+    EXPECT_TRUE(frameSeen);
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
 }

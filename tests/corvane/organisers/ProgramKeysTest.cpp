@@ -7,18 +7,21 @@
 #include "corvane/core/Settings.h"
 #include "corvane/core/Startup.h"
 #include "corvane/frontpanel/DisplayView.h"
+#include "corvane/frontpanel/FrequencyDisplay.h"
 #include "corvane/frontpanel/FrequencyEntryDialog.h"
 #include "corvane/frontpanel/MemoryToolsWiring.h"
 #include "corvane/frontpanel/PanelFrameServices.h"
 #include "corvane/frontpanel/ProgramOptions.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
 #include "corvane/organisers/BandsAndScans.h"
+#include "corvane/organisers/Logbook.h"
 #include "corvane/organisers/Organisers.h"
 #include "platform/Sleeper.h"
 #include "shared/MenuAccelerators.h"
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ShortcutCheck.h"
 #include "support/Simulator.h"
 #include "OrganiserTestSupport.h"
 
@@ -91,6 +94,7 @@ protected:
         InstallProgramOptions();
         InstallOrganisers();
         InstallBandsAndScans();
+        InstallLogbook();
         if (bNoting)
             CRadioApp::GetServices().createMainFrame = [] { return new NotingFrame; };
         app = std::make_unique<CRadioApp>();
@@ -258,4 +262,63 @@ TEST_F(ProgramKeys, UndoAndRedoStepThroughTypedFrequencies)
     }
     for (const QByteArray& frame : sim->frames().mid(quiet))
         EXPECT_NE(uint8_t(frame[4]), 0x01) << "no frequency was set";
+}
+
+// No key has two owners in any window of the program: the main window with
+// its child windows, and each of its tool windows while it is the active
+// one (were it a tool window in Qt's sense, the main window's keys and
+// menu titles would reach it and meet its own underlined letters).
+TEST_F(ProgramKeys, NoKeyHasTwoOwnersInAnyWindow)
+{
+    Start(false);
+    QStringList found;
+    auto look = [&](QWidget* window, const QString& what) {
+        QApplication::setActiveWindow(window);
+        QApplication::processEvents();
+        for (const QString& clash : testsupport::shortcutClashes(window))
+            found << what + QStringLiteral(": ") + clash;
+    };
+    look(frame, QStringLiteral("main window"));
+    // The tool windows of the menus and of the front panel.
+    const unsigned tools[] = {CRadioMainFrame::ID_CW_SETTINGS,  CRadioMainFrame::ID_CW_SPEED,
+                              CRadioMainFrame::ID_SCAN_BAND,    CRadioMainFrame::ID_LOGBOOK_ADD,
+                              CRadioMainFrame::ID_DX_CLUSTER,   CRadioMainFrame::ID_TRANSVERTER,
+                              CRadioMainFrame::ID_REPEATER,     CRadioMainFrame::ID_MEMORY_ANALYSER,
+                              CRadioMainFrame::ID_MEMORY_BROWSER, CRadioMainFrame::ID_ENTER_FREQUENCY,
+                              CRadioMainFrame::ID_FINE_TUNING};
+    for (unsigned id : tools)
+        frame->OnCommand(id);
+    view->RunCommand(1394);  // the panel's Bands button
+    QApplication::processEvents();
+    int windows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == frame || !w->isVisible() || w->isModal() || w->windowType() == Qt::Popup ||
+            w->windowType() == Qt::ToolTip)
+            continue;
+        ++windows;
+        look(w, QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" \"") + w->windowTitle() +
+                    QLatin1Char('"'));
+    }
+    EXPECT_GE(windows, 10) << "the tool windows came up";
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+}
+
+// Ctrl+W, pressed in the main window, opens the CW Settings window and the
+// next Ctrl+W hides it, every time: the key is the table's alone.
+TEST_F(ProgramKeys, CtrlWTogglesTheCwSettingsWindowEveryTime)
+{
+    Start(false);
+    view->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        // Back in the main window, as the operator clicks it.
+        frame->activateWindow();
+        QApplication::setActiveWindow(frame);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == frame; }, 2000));
+        view->GetRadioState()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+        QApplication::processEvents();
+        QWidget* cw = frame->GetToolWindow(CRadioMainFrame::ID_CW_SETTINGS);
+        ASSERT_NE(cw, nullptr) << "press " << i + 1;
+        EXPECT_EQ(cw->isVisible(), i % 2 == 0) << "press " << i + 1;
+    }
 }
