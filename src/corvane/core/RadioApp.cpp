@@ -19,6 +19,7 @@
 #include "shared/Registry.h"
 #include "shared/VersionInfo.h"
 #include "shared/ui/BaseDialog.h"
+#include "shared/ui/HelpKey.h"
 #include "shared/ui/Win32Error.h"
 
 #include <QApplication>
@@ -97,8 +98,10 @@ CRadioApp::~CRadioApp()
     m_displaySize.reset();
     m_catLink.reset();
     m_memoryList.reset();
-    if (g_app == this)
+    if (g_app == this) {
         g_app = nullptr;
+        CHelpKey::Install(nullptr);
+    }
 }
 
 CQuickSave& CRadioApp::GetQuickSave(int nSlot)
@@ -125,8 +128,12 @@ bool CRadioApp::InitInstance()
     // The process-wide critical section.
     if (!g_globalLock)
         g_globalLock = new std::recursive_mutex;
-    // F1 in any dialog opens the user guide.
+    // F1 in the main window and in any dialog opens the user guide.
     CBaseDialog::SetHelpHandler([this] { OnCommand(ID_HELP_CONTENTS); });
+    CHelpKey::Install([] {
+        if (CRadioApp* app = GetRadioApp())
+            app->OnCommand(ID_HELP_CONTENTS);
+    });
 
     // A second copy brings the running one forward and ends, without a
     // question, unless the command line allows several.
