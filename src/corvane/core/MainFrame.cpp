@@ -2,6 +2,7 @@
 
 #include "corvane/core/CatLink.h"
 #include "corvane/core/ClosingDialog.h"
+#include "corvane/core/CommandPrompts.h"
 #include "corvane/core/RadioApp.h"
 #include "corvane/core/RequestWorker.h"
 #include "corvane/core/Settings.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 namespace {
 const QString kPlacement = QStringLiteral("Main frame");
@@ -50,6 +52,8 @@ QMenu* CMainFrame::AddMenu(const QString& strTitle)
 {
     QMenu* menu = menuBar()->addMenu(strTitle);
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandStates(); });
+    // A menu that closes leaves no prompt behind.
+    connect(menu, &QMenu::aboutToHide, this, [this] { statusBar()->showMessage(IdleMessage()); });
     m_menus << menu;
     return menu;
 }
@@ -59,9 +63,31 @@ QAction* CMainFrame::AddCommand(QMenu* pMenu, unsigned nId, const QString& strTe
     QAction* action = pMenu->addAction(strText);
     action->setProperty(kCommandId, nId);
     action->setCheckable(bCheckable);
+    action->setStatusTip(CommandPrompt(nId, strText));
     connect(action, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
     m_commands.insert(nId, action);
     return action;
+}
+
+void CMainFrame::ApplyPrompts()
+{
+    for (QAction* action : findChildren<QAction*>()) {
+        const unsigned id = action->property(kCommandId).toUInt();
+        // (a separator holds the place of a toolbar's own control)
+        if (id == 0 || action->isSeparator() || !action->statusTip().isEmpty())
+            continue;
+        action->setStatusTip(CommandPrompt(id, action->text().isEmpty() ? action->toolTip() : action->text()));
+    }
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        statusBar()->showMessage(tip.isEmpty() ? IdleMessage() : tip);
+        return true;
+    }
+    return CMDIFrameWnd::event(event);
 }
 
 bool CMainFrame::LoadFrame(unsigned nIDResource)
@@ -88,7 +114,7 @@ bool CMainFrame::LoadFrame(unsigned nIDResource)
     help->addSeparator();
     AddCommand(help, CRadioApp::ID_APP_ABOUT, QStringLiteral("&About..."));
 
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(IdleMessage());
 
     const CVersionInfo version;
     const QString special = version.GetSpecialBuild();
@@ -132,6 +158,8 @@ void CMainFrame::SaveWindowPlacement()
 void CMainFrame::CreateSelectionBar()
 {
     m_accelerators = GetMenuAccelerators().Build(m_menus, this);
+    GetMenuAccelerators().SetPromptSource(CommandPromptString);
+    ApplyPrompts();
     menuBar()->update();
 }
 

@@ -51,6 +51,12 @@ public:
     virtual bool OnCommand(unsigned nId);
     void UpdateCommandStates();
 
+    // Gives every command of the window's menus and toolbars its status-bar
+    // prompt (commands added later get theirs at the next call).
+    void ApplyPrompts();
+    // The status bar's text while no prompt shows.
+    static QString IdleMessage() { return QStringLiteral("Ready"); }
+
     // The close sequence; FALSE when the operator cancelled it.
     bool OnClose();
     // The "Closing..." question; IDOK or IDCANCEL, bPowerDown from its box.
@@ -69,6 +75,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A command's prompt while its item or button is under the mouse, and
+    // "Ready" once it is not.
+    bool event(QEvent* event) override;
 
     // For a derived frame's own menus and commands.
     QMenu* AddMenu(const QString& strTitle);

@@ -230,6 +230,7 @@ bool CRadioMainFrame::LoadFrame(unsigned nIDResource)
     GetMdiClient()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     CreateMenus();
     CreateToolBars();
+    ApplyPrompts();
 
     CPanelFrameServices& services = CPanelFrameServices::Get();
     services.stepCombo = [this] { return GetStepCombo(); };
