@@ -79,7 +79,7 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
         check(view);
     } else {
         EXPECT_EQ(view->GetFrequency(), 14070000u);
-        EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "00704001");
+        EXPECT_EQ(view->GetRadioState()->GetFrequencyText(), "14.070.00");
     }
 
     const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
