@@ -2,7 +2,9 @@
 #include "support/LayoutCheck.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -78,9 +80,15 @@ TEST_F(IOLogListTest, ACommentWiderThanItsColumnIsShownWholeInItsTip)
 
 // A five-byte frame shows whole in the Send and Recv columns, at the default
 // font and one point larger (the widths were chosen for a narrower font).
+// Under a real display with CORVANE_SCREENSHOT_DIR set the list is
+// photographed at the default font (docs/corvane-io-log.png,
+//   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a \
+//     build/tests/corvane_frontpanel_tests --gtest_filter='IOLogListTest.AFive*').
 TEST_F(IOLogListTest, AFiveByteFrameShowsWhole)
 {
-    auto check = [] {
+    const QString shots = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    bool photograph = !shots.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb");
+    auto check = [&] {
         QWidget window;
         window.resize(800, 300);
         auto* log = new CIOLogList(&window);
@@ -93,6 +101,22 @@ TEST_F(IOLogListTest, AFiveByteFrameShowsWhole)
         EXPECT_GE(log->columnWidth(1), 100) << "never narrower than the design";
         const QStringList problems = testsupport::layoutProblems(&window);
         EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        if (photograph) {
+            photograph = false;
+            const uint8_t read[5] = {0x00, 0x00, 0x00, 0x00, 0x03};
+            const uint8_t answer[5] = {0x01, 0x40, 0x70, 0x00, 0x01};
+            const uint8_t ptt[5] = {0x00, 0x00, 0x00, 0x00, 0x08};
+            const uint8_t ok[1] = {0x00};
+            log->AddEntry(read, 5, answer, 5, "Read frequency and mode");
+            log->AddEntry(ptt, 5, ok, 1, "Set PTT on");
+            log->AddText("Ready");
+            window.resize(720, 160);
+            log->setGeometry(0, 0, 720, 160);
+            log->OnTimer();
+            QTest::qWait(500);
+            const QRect r = window.frameGeometry();
+            EXPECT_TRUE(window.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).save(shots + "/corvane-io-log.png"));
+        }
     };
     check();
     testsupport::withLargerFont(check);
