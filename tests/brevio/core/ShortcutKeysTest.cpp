@@ -286,12 +286,26 @@ TEST_F(ShortcutKeys, ToolbarTipsNameTheirKeys)
 }
 
 // No key has two owners in the main window (with its channel, browser and
-// log windows and its bars) nor in a window of the program shown beside it.
+// log windows and its bars) nor in a window of the program shown beside it,
+// nor in a bar floating on its own (Qt passes the main window's keys on to
+// it, where they would meet the bar's underlined letters).
 TEST_F(ShortcutKeys, NoKeyHasTwoOwnersInAnyWindow)
 {
     m_frame->GetDisplayBar()->show();
     QApplication::processEvents();
     QStringList found;
+    for (QDockWidget* bar : m_frame->findChildren<QDockWidget*>()) {
+        const bool floating = bar->isFloating();
+        bar->setFloating(true);
+        bar->show();
+        QApplication::processEvents();
+        QApplication::setActiveWindow(bar);
+        QApplication::processEvents();
+        for (const QString& clash : testsupport::shortcutClashes(bar))
+            found << QStringLiteral("floating %1: %2").arg(bar->windowTitle(), clash);
+        bar->setFloating(floating);
+    }
+    QApplication::processEvents();
     bool frameSeen = false;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip)

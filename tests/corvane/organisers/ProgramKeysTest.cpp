@@ -26,6 +26,7 @@
 #include "OrganiserTestSupport.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -265,9 +266,10 @@ TEST_F(ProgramKeys, UndoAndRedoStepThroughTypedFrequencies)
 }
 
 // No key has two owners in any window of the program: the main window with
-// its child windows, and each of its tool windows while it is the active
-// one (were it a tool window in Qt's sense, the main window's keys and
-// menu titles would reach it and meet its own underlined letters).
+// its child windows, its bars floating on their own, and each of its tool
+// windows while it is the active one (were a tool window one in Qt's sense,
+// the main window's keys and menu titles would reach it and meet its own
+// underlined letters).
 TEST_F(ProgramKeys, NoKeyHasTwoOwnersInAnyWindow)
 {
     Start(false);
@@ -279,6 +281,15 @@ TEST_F(ProgramKeys, NoKeyHasTwoOwnersInAnyWindow)
             found << what + QStringLiteral(": ") + clash;
     };
     look(frame, QStringLiteral("main window"));
+    // The docking bars, floating on their own.
+    for (QDockWidget* bar : frame->findChildren<QDockWidget*>()) {
+        const bool floating = bar->isFloating();
+        bar->setFloating(true);
+        bar->show();
+        QApplication::processEvents();
+        look(bar, QStringLiteral("floating ") + bar->windowTitle());
+        bar->setFloating(floating);
+    }
     // The tool windows of the menus and of the front panel.
     const unsigned tools[] = {CRadioMainFrame::ID_CW_SETTINGS,  CRadioMainFrame::ID_CW_SPEED,
                               CRadioMainFrame::ID_SCAN_BAND,    CRadioMainFrame::ID_LOGBOOK_ADD,
