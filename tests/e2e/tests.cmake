@@ -12,8 +12,9 @@ endif()
 # operator inside the running process.
 if(TARGET e2e_tests AND TARGET corvane_organisers)
   add_executable(corvane-probed ${CMAKE_CURRENT_LIST_DIR}/probe/CorvaneProbe.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h)
-  target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h
+    ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.cpp ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.h)
+  target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
     corvane_organisers Qt6::Widgets)
   set_target_properties(corvane-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)

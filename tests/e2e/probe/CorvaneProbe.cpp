@@ -21,6 +21,17 @@
 //                               for a blank digit> receiving=0|1 smeter=N power=N bars=ALC,MOD,SWR
 //   stress-test              -> Tools > Stress Test at its shortest delay: Start, a few pictures,
 //                               Stop, Cancel; ticks=N during <front-panel while it ran>
+//   dial                     -> the front panel's tuning dial: title=<its title> differing=N, N the
+//                               pixels of the dial on the screen (the X server's picture) that differ
+//                               from what the dial draws now (where no other window lies over it),
+//                               so 0 when the screen shows its picture
+//   navigator-item TEXT      -> the screen rectangle "x y w h" of the item reading TEXT in the open
+//                               group of the main window's navigator bar (a list of the shortcut
+//                               bar, drawn by itself rather than a Qt item view), or "none"
+//   control ID               -> the screen rectangle of the shown control with that id in the
+//                               active window (then in the main window, then the others), or "none"
+//   layout [panel]           -> what the layout check finds cut off or misplaced in the active
+//                               window, or with "panel" in the front panel, " || " between; "" for none
 // and the questions both probes answer (geometry, main, locate, focus, text,
 // status: ProbeCommands.h).
 #define main CorvaneMain
@@ -33,9 +44,10 @@
 #include "corvane/frontpanel/FrequencyDisplay.h"
 #include "corvane/frontpanel/MeterStatic.h"
 #include "corvane/frontpanel/PanelArtwork.h"
-#include "corvane/frontpanel/StressTestDialog.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
 #include "corvane/frontpanel/RadioPanel.h"
+#include "corvane/frontpanel/StressTestDialog.h"
+#include "corvane/frontpanel/TuningDial.h"
 #include "corvane/memory/CloneDialogs.h"
 #include "corvane/memory/MemoryManagerDialog.h"
 #include "corvane/memory/MenuManager.h"
@@ -44,18 +56,25 @@
 #include "platform/LocalMessaging.h"
 #include "ProbeCommands.h"
 #include "platform/Prompter.h"
+#include "shared/shortcutbar/OXSHBListCtrl.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRect>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -291,6 +310,97 @@ QString StressTest()
     });
 }
 
+QString Rect(const QRect& r)
+{
+    return r.isValid() ? QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                       : QStringLiteral("none");
+}
+
+// The active window first, then the main window, then the other windows
+// that show.
+QList<QWidget*> SearchWindows()
+{
+    QList<QWidget*> windows;
+    if (QWidget* active = QApplication::activeWindow())
+        windows << active;
+    if (CMainFrame* frame = GetMainFrame(); frame && !windows.contains(frame))
+        windows << frame;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !windows.contains(w))
+            windows << w;
+    return windows;
+}
+
+bool Shown(const QWidget* w)
+{
+    return w->isVisible() && !w->visibleRegion().isEmpty();
+}
+
+QString Dial()
+{
+    CDisplayView* view = GetDisplayView();
+    CTuningDial* dial = view ? view->GetTuningDial() : nullptr;
+    if (!dial || !dial->isVisible())
+        return QStringLiteral("none");
+    const QImage drawn = dial->Render().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = dial->mapToGlobal(QPoint(0, 0));
+    const QImage screen = dial->screen()
+                              ->grabWindow(0, origin.x(), origin.y(), dial->width(), dial->height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+    // Where another window of the program lies over the dial, the screen
+    // shows that window (and the window manager's border around it, which
+    // Qt may not know to the pixel).
+    QList<QRect> covered;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != dial->window())
+            covered << w->frameGeometry().adjusted(-10, -10, 10, 10).translated(-origin);
+    int differing = 0;
+    for (int y = 0; y < std::min(drawn.height(), screen.height()); ++y)
+        for (int x = 0; x < std::min(drawn.width(), screen.width()); ++x) {
+            const bool hidden = std::any_of(covered.cbegin(), covered.cend(),
+                                            [x, y](const QRect& r) { return r.contains(x, y); });
+            differing += !hidden && (drawn.pixel(x, y) & 0xFFFFFF) != (screen.pixel(x, y) & 0xFFFFFF);
+        }
+    return QStringLiteral("title=%1 differing=%2").arg(dial->GetTitle()).arg(differing);
+}
+
+QString NavigatorItem(const QString& text)
+{
+    CMainFrame* frame = GetMainFrame();
+    if (!frame)
+        return QStringLiteral("none");
+    for (COXSHBListCtrl* list : frame->findChildren<COXSHBListCtrl*>()) {
+        if (!Shown(list))
+            continue;
+        for (int i = 0; i < list->GetItemCount(); ++i) {
+            QRect r;
+            if (list->GetItemText(i) == text && list->GetItemRect(i, &r, winapi::LVIR_BOUNDS))
+                return Rect(QRect(list->mapToGlobal(r.topLeft()), r.size()));
+        }
+    }
+    return QStringLiteral("none");
+}
+
+QString Control(unsigned id)
+{
+    for (QWidget* window : SearchWindows())
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (GetDlgCtrlID(w) == id && Shown(w))
+                return Rect(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+    return QStringLiteral("none");
+}
+
+QString Layout(const QString& what)
+{
+    QWidget* w = QApplication::activeWindow();
+    if (what == QLatin1String("panel")) {
+        CDisplayView* view = GetDisplayView();
+        w = view ? view->Form() : nullptr;
+    }
+    return w ? testsupport::layoutProblems(w).join(QStringLiteral(" || ")) : QStringLiteral("none");
+}
+
 QString Handle(const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
@@ -342,6 +452,14 @@ QString Handle(const QString& line)
         return FrontPanel();
     if (command == QLatin1String("stress-test"))
         return StressTest();
+    if (command == QLatin1String("dial"))
+        return Dial();
+    if (command == QLatin1String("navigator-item"))
+        return NavigatorItem(argument);
+    if (command == QLatin1String("control"))
+        return Control(argument.toUInt());
+    if (command == QLatin1String("layout"))
+        return Layout(argument);
     return QStringLiteral("unknown command");
 }
 
