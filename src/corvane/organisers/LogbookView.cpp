@@ -84,8 +84,9 @@ void CLogbookView::OnInitialUpdate()
     m_pList->SetColumns(columns);
     for (int i = 0; i < m_pList->GetColumnCount(); ++i)
         m_pList->setColumnWidth(i, kColumnWidth);
-    GetLogbookDatabase().Open();
-    Reload();
+    // A logbook that cannot be opened has said so once; the list stays empty.
+    if (GetLogbookDatabase().Open())
+        Reload();
     // The last column takes the rest of the width.
     m_pList->header()->setStretchLastSection(true);
 }
