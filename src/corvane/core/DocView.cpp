@@ -1,6 +1,8 @@
 #include "corvane/core/DocView.h"
 
 #include <QMdiArea>
+#include <QShowEvent>
+#include <algorithm>
 
 namespace {
 QPointer<CMDIFrameWnd> g_mainFrame;
@@ -68,6 +70,39 @@ CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
 
 CMDIChildWnd::~CMDIChildWnd() = default;
 
+QSize CMDIChildWnd::NormalSize() const
+{
+    const QMdiArea* area = mdiArea();
+    const QSize room = area ? area->viewport()->size() : QSize(800, 600);
+    return {room.width(), std::max(200, room.height() / 2)};
+}
+
+void CMDIChildWnd::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (m_bShown)
+        return;
+    m_bShown = true;
+    if (!m_bStartMinimised)
+        return;
+    // Minimised only once it is in the area: a state set before leaves an
+    // icon of no size (on which the area's row of icons then builds) and
+    // nothing sensible to restore to.
+    QMdiArea* area = mdiArea();
+    QMdiSubWindow* previous = nullptr;
+    if (area) {
+        for (QMdiSubWindow* w : area->subWindowList(QMdiArea::ActivationHistoryOrder))
+            if (w != this && w->isVisible())
+                previous = w;
+    }
+    setGeometry(QRect(QPoint(0, 0), NormalSize()));
+    showMinimized();
+    if (previous)
+        area->setActiveSubWindow(previous);
+    // Its title shows over a maximised panel until that is used again.
+    raise();
+}
+
 bool CMDIChildWnd::OnCreateClient(CView* pView)
 {
     m_pView = pView;
@@ -133,6 +168,10 @@ CMDIFrameWnd::CMDIFrameWnd(QWidget* parent) : QMainWindow(parent), m_pMdiArea(ne
 {
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child brought forward keeps its own state: the maximised front panel
+    // stays maximised while another window shows over it, instead of
+    // shrinking to whatever size it had before it was maximised.
+    m_pMdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(m_pMdiArea);
 }
 

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 QPointer<CLogbookView> g_view;
@@ -40,10 +41,17 @@ CLogbookDoc::~CLogbookDoc() = default;
 
 CLogbookFrame::CLogbookFrame(QWidget* parent) : CMDIChildWnd(parent)
 {
-    setWindowState(Qt::WindowMinimized);
+    SetStartMinimised(true);
 }
 
 CLogbookFrame::~CLogbookFrame() = default;
+
+QSize CLogbookFrame::NormalSize() const
+{
+    // The seven columns where there is room for them.
+    const QSize size = CMDIChildWnd::NormalSize();
+    return {std::min(size.width(), 7 * CLogbookView::kColumnWidth + 40), size.height()};
+}
 
 bool CLogbookFrame::OnCreateClient(CView* pView)
 {

@@ -10,6 +10,7 @@
 // (one command line).
 #include "ProgramFixture.h"
 #include "corvane/frontpanel/FrequencyDisplay.h"
+#include "corvane/organisers/DxServerDialog.h"
 #include "corvane/organisers/LogbookAdd.h"
 #include "corvane/organisers/LogbookDatabase.h"
 #include "corvane/organisers/LogbookView.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -196,13 +198,29 @@ TEST_F(LogbookProgram, LogbookDisplayOpensTheLogbookWithItsToolbar)
     EXPECT_EQ(tips, QStringList({"Toggle Add", "Delete", "Reload", "Sort", "Apply Filter", "Remove Filter",
                                  "Radio Display", "Logbook Display", "I/O Logfile Display"}));
 
+    // The first time the logbook opens minimised; the front panel stays
+    // maximised and active.
+    QMdiSubWindow* panel = frame->GetMdiClient()->activeSubWindow();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->isMaximized());
     frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->trigger();
     CLogbookFrame* logFrame = GetLogbookFrame();
     ASSERT_NE(logFrame, nullptr);
     ASSERT_NE(GetLogbookView(), nullptr);
+    EXPECT_TRUE(logFrame->isMinimized());
+    EXPECT_EQ(logFrame->windowTitle(), "Logbook");
+    EXPECT_EQ(frame->GetMdiClient()->activeSubWindow(), panel);
+    EXPECT_TRUE(panel->isMaximized());
+    EXPECT_TRUE(bar->isVisible());
+
+    // Asked for again, it comes up at a size that holds its columns, over
+    // the panel, which stays maximised.
+    frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->trigger();
     EXPECT_FALSE(logFrame->isMinimized());
     EXPECT_EQ(frame->GetMdiClient()->activeSubWindow(), logFrame);
-    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(panel->isMaximized());
+    EXPECT_GE(logFrame->width(), std::min(frame->GetMdiClient()->viewport()->width(), 7 * 150));
+    EXPECT_GE(logFrame->height(), 200);
     frame->UpdateFrameCommands();
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->isChecked());
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_VIEW_LOGBOOK_TOOLBAR)->isChecked());
@@ -218,9 +236,11 @@ TEST_F(LogbookProgram, LogbookDisplayOpensTheLogbookWithItsToolbar)
     logFrame->close();
     EXPECT_TRUE(logFrame->isMinimized());
     frame->OnCommand(CRadioMainFrame::ID_RADIO_DISPLAY);
+    EXPECT_TRUE(panel->isMaximized());
     frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
     EXPECT_FALSE(logFrame->isMinimized());
     EXPECT_EQ(GetLogbookFrame(), logFrame) << "one logbook window";
+    EXPECT_TRUE(panel->isMaximized());
 
     frame->GetCommandAction(CRadioMainFrame::ID_VIEW_LOGBOOK_TOOLBAR)->trigger();
     EXPECT_FALSE(bar->isVisible());
@@ -325,26 +345,46 @@ TEST_F(LogbookProgram, Screenshots)
         add->SignalButton()->click();
         add->OnOK();
     }
-    add->move(frame->geometry().topLeft() + QPoint(500, 120));
-    frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
-    GetLogbookFrame()->resize(900, 300);
-    GetLogbookFrame()->move(0, 0);
-    QTest::qWait(500);
-    auto save = [&](QWidget* w, const char* name) {
-        const QRect r = w->frameGeometry();
+    auto save = [&](QWidget* w, const char* name, QRect r = QRect()) {
+        if (r.isNull())
+            r = w->frameGeometry();
         const QPixmap shot = w->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
         EXPECT_TRUE(shot.save(dir + QLatin1Char('/') + QLatin1String(name)));
     };
-    save(frame, "corvane-logbook.png");
-    save(add, "corvane-logbook-add.png");
-
     add->hide();
+    // View > Logbook Display: the logbook minimised over the maximised panel,
+    // then, asked for again, restored at its own size.
+    frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
+    QTest::qWait(500);
+    save(frame, "corvane-logbook-minimised.png");
+    frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
+    QTest::qWait(500);
+    save(frame, "corvane-logbook.png");
+    add->show();
+    add->move(frame->geometry().topLeft() + QPoint(500, 120));
+    QTest::qWait(500);
+    save(add, "corvane-logbook-add.png");
+    add->hide();
+
+    // Without a server, Start asks for one.
+    const QString host = GetRegistry().GetString(CDxClusterDialog::HostValueName());
+    GetRegistry().WriteString(CDxClusterDialog::HostValueName(), QString());
     frame->OnCommand(CRadioMainFrame::ID_DX_CLUSTER);
     auto* dx = qobject_cast<CDxClusterDialog*>(frame->GetToolWindow(CRadioMainFrame::ID_DX_CLUSTER));
     ASSERT_NE(dx, nullptr);
     dx->move(frame->geometry().topLeft() + QPoint(300, 200));
     dx->Pages()->setCurrentRow(11);
+    bool asked = false;
+    whenModal<CDxServerDialog>([&](CDxServerDialog* d) {
+        asked = true;
+        d->move(dx->geometry().center() - QPoint(d->width() / 2, d->height() / 2));
+        QTest::keyClicks(d->GetEdit(), host);
+        QTest::qWait(500);
+        save(dx, "corvane-dx-server.png", dx->frameGeometry().united(d->frameGeometry()));
+        d->GetOkButton()->click();
+    });
     dx->UpdatesButton()->Click();
+    EXPECT_TRUE(asked);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dx->Spots()->GetItemCount() == 3; }, 5000));
     dx->Spots()->SelectItem(1, true);
     QTest::qWait(1500);
