@@ -101,6 +101,8 @@ void CMDIChildWnd::showEvent(QShowEvent* event)
         area->setActiveSubWindow(previous);
     // Its title shows over a maximised panel until that is used again.
     raise();
+    if (area)
+        area->viewport()->update();
 }
 
 bool CMDIChildWnd::OnCreateClient(CView* pView)
