@@ -3,9 +3,13 @@
 // minimised, whole and restorable to a size that holds its columns; the DX
 // Cluster window without a server asks for one when updates are started,
 // keeps what was typed, and says why its home page cannot be shown.
+// With CORVANE_SCREENSHOT_DIR set, the same windows are photographed into
+// docs/:
+//   CORVANE_SCREENSHOT_DIR=$PWD/docs build/tests/gui_tests --gtest_filter='CorvaneLogbookDx.Screenshots'
 #include "GuiTest.h"
 
 #include <QFile>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
@@ -149,4 +153,77 @@ TEST_F(CorvaneLogbookDx, DxClusterWithoutAServerAsksForOneAndSaysWhyItsHomePageF
         return boxes.contains(QLatin1String("no method available"));
     })) << boxes.toStdString();
     EXPECT_TRUE(boxes.startsWith(QLatin1String("Error: Error starting \"http://dxspots.invalid:8080/dxs/\""))) << boxes.toStdString();
+}
+
+TEST_F(CorvaneLogbookDx, Screenshots)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "pictures for docs/ only when CORVANE_SCREENSHOT_DIR names where";
+    ASSERT_TRUE(StartCorvane());
+    const QString display = dir + QStringLiteral("/display.png");
+    // The display, or the part of it that holds the rectangles (with room
+    // for their title bars), into docs.
+    auto save = [&](const QString& name, const QList<QRect>& rects) {
+        ASSERT_EQ(Screenshot(display), QString());
+        QImage image(display);
+        QFile::remove(display);
+        ASSERT_FALSE(image.isNull());
+        QRect part;
+        for (const QRect& r : rects)
+            part = part.united(r.adjusted(-4, -26, 4, 4));
+        if (!part.isNull())
+            image = image.copy(part.intersected(image.rect()));
+        EXPECT_TRUE(image.save(dir + QLatin1Char('/') + name)) << name.toStdString();
+    };
+
+    ASSERT_TRUE(Choose(QStringLiteral("alt+v"), QStringLiteral("Logbook Display")));
+    ASSERT_TRUE(WaitFor([&] {
+        const std::optional<Window> w = Find(QStringLiteral("CLogbookFrame"));
+        return w && w->state == QLatin1String("min");
+    })) << Geometry().toStdString();
+    ASSERT_TRUE(WaitUntilActive(CorvaneProbe()));
+    save(QStringLiteral("corvane-logbook-minimised.png"), {});
+
+    // A few contacts through the entry window, and the list read again.
+    ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("action:Toggle Add")));
+    ASSERT_TRUE(WaitFor([&] { return Find(QStringLiteral("CLogbookAdd")).has_value(); })) << Geometry().toStdString();
+    const char* const calls[] = {"G4ABC", "DL1XYZ", "VP8LP"};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("CLogbookAdd>QLineEdit:1")));
+        ASSERT_TRUE(Input().Key(QStringLiteral("End shift+Home")));
+        ASSERT_TRUE(Input().Type(QString::fromLatin1(calls[i])));
+        ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("CLogbookAdd>QPushButton:1")));
+        // The entry window lists what it added, a row each.
+        ASSERT_TRUE(WaitFor([&] {
+            return GuiTest::Unescape(CorvaneProbe().Ask(QStringLiteral("text CLogbookAdd>COwnListCtrl")))
+                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                       .size() == i + 1;
+        }));
+    }
+    ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("CLogbookAdd>QPushButton:3")));  // Cancel hides it
+    ASSERT_TRUE(WaitFor([&] { return !Find(QStringLiteral("CLogbookAdd")).has_value(); }));
+    ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("action:Reload")));
+    const Window icon = *Find(QStringLiteral("CLogbookFrame"));
+    ASSERT_TRUE(Input().Click(QPoint(icon.rect.x() + icon.rect.width() * 2 / 5, icon.rect.center().y()),
+                              XInput::kLeft, 2));
+    ASSERT_TRUE(WaitFor([&] { return Find(QStringLiteral("CLogbookFrame"))->state == QLatin1String("normal"); }));
+    EXPECT_EQ(Find(QStringLiteral("CDisplayFrame"))->state, QStringLiteral("max"));
+    EXPECT_EQ(GuiTest::Unescape(CorvaneProbe().Ask(QStringLiteral("text CLogbookView>COwnListCtrl")))
+                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                  .size(),
+              3);
+    save(QStringLiteral("corvane-logbook.png"), {});
+
+    ASSERT_TRUE(Choose(QStringLiteral("alt+t"), QStringLiteral("DX Cluster")));
+    ASSERT_TRUE(WaitFor([&] { return CorvaneProbe().Ask(QStringLiteral("focus")).contains(QLatin1String("|DX Cluster")); }));
+    ASSERT_TRUE(ClickOn(CorvaneProbe(), QStringLiteral("CDxClusterDialog>COXBitmapButton:1")));
+    ASSERT_TRUE(WaitFor([&] { return CorvaneProbe().Ask(QStringLiteral("focus")).startsWith(QLatin1String("QLineEdit|")); }));
+    ASSERT_TRUE(Input().Type(QStringLiteral("dxspots.example.org")));
+    ASSERT_TRUE(WaitFor([&] {
+        return GuiTest::Unescape(CorvaneProbe().Ask(QStringLiteral("text CDxServerDialog>QLineEdit"))) ==
+               QLatin1String("dxspots.example.org");
+    }));
+    save(QStringLiteral("corvane-dx-server.png"),
+         {Find(QStringLiteral("CDxClusterDialog"))->rect, Find(QStringLiteral("CDxServerDialog"))->rect});
 }
