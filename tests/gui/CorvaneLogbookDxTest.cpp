@@ -1,6 +1,7 @@
 // FT-817 Corvane on its X server with real clicks and keys: View > Logbook
 // Display leaves the maximised front panel as it was and opens the logbook
-// minimised, whole and restorable to a size that holds its columns; the DX
+// minimised, whole and restorable to a size that holds its columns (and the
+// I/O log, minimised from the start, comes up at a sensible size too); the DX
 // Cluster window without a server asks for one when updates are started,
 // keeps what was typed, and says why its home page cannot be shown.
 // With CORVANE_SCREENSHOT_DIR set, the same windows are photographed into
@@ -99,6 +100,17 @@ TEST_F(CorvaneLogbookDx, LogbookDisplayLeavesThePanelMaximisedAndOpensTheLogbook
     EXPECT_EQ(Find(QStringLiteral("CLogbookFrame"))->state, QStringLiteral("normal"));
     EXPECT_EQ(Find(QStringLiteral("CDisplayFrame"))->state, QStringLiteral("max"));
     EXPECT_EQ(Find(QStringLiteral("CDisplayFrame"))->rect, panel->rect);
+
+    // The I/O log, minimised since the start, comes up the same way.
+    ASSERT_TRUE(WaitUntilActive(CorvaneProbe()));
+    ASSERT_TRUE(Choose(QStringLiteral("alt+v"), QStringLiteral("I/O Logfile Display")));
+    ASSERT_TRUE(WaitFor([&] { return Find(QStringLiteral("CIOLogFrame"))->state == QLatin1String("normal"); }))
+        << Geometry().toStdString();
+    const Window log = *Find(QStringLiteral("CIOLogFrame"));
+    EXPECT_EQ(log.rect.width(), area.width()) << Geometry().toStdString();
+    EXPECT_GE(log.rect.height(), 200);
+    EXPECT_TRUE(area.contains(log.rect));
+    EXPECT_EQ(Find(QStringLiteral("CDisplayFrame"))->state, QStringLiteral("max"));
 }
 
 TEST_F(CorvaneLogbookDx, DxClusterWithoutAServerAsksForOneAndSaysWhyItsHomePageFails)

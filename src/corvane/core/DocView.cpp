@@ -1,7 +1,9 @@
 #include "corvane/core/DocView.h"
 
 #include <QMdiArea>
+#include <QEvent>
 #include <QShowEvent>
+#include <QWindowStateChangeEvent>
 #include <algorithm>
 
 namespace {
@@ -103,6 +105,29 @@ void CMDIChildWnd::showEvent(QShowEvent* event)
     raise();
     if (area)
         area->viewport()->update();
+}
+
+void CMDIChildWnd::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_bShown)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    QMdiArea* area = mdiArea();
+    if (!area || !(change->oldState() & Qt::WindowMinimized) || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    // The area may have changed since the frame went minimised (bars
+    // docked, the main window sized): no part of it is left outside.
+    const QRect room(QPoint(0, 0), area->viewport()->size());
+    QRect r = geometry();
+    if (m_bStartMinimised && !m_bRestored)
+        r = QRect(QPoint(0, 0), NormalSize());
+    m_bRestored = true;
+    r.setSize(r.size().boundedTo(room.size()));
+    r.moveLeft(std::clamp(r.left(), 0, room.width() - r.width()));
+    r.moveTop(std::clamp(r.top(), 0, room.height() - r.height()));
+    if (r != geometry())
+        setGeometry(r);
 }
 
 bool CMDIChildWnd::OnCreateClient(CView* pView)

@@ -79,11 +79,15 @@ protected:
     // as it was (a maximised front panel stays so).
     void SetStartMinimised(bool bMinimised) { m_bStartMinimised = bMinimised; }
     void showEvent(QShowEvent* event) override;
+    // A frame restored from minimised fits in the area as it is now: the
+    // first time at its normal size, later where it was, held inside.
+    void changeEvent(QEvent* event) override;
 
 private:
     QPointer<CView> m_pView;
     bool m_bStartMinimised = false;
     bool m_bShown = false;
+    bool m_bRestored = false;
 };
 
 // Makes documents of one kind with their frame and view.
