@@ -16,7 +16,7 @@ if(TARGET e2e_tests AND TARGET corvane_organisers)
     ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.cpp ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.h)
   target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
-    corvane_organisers Qt6::Widgets)
+    corvane_organisers Qt6::Widgets Qt6::Test)
   set_target_properties(corvane-probed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   corvane_test_paths(e2e_tests CORVANE_PROBED_PROGRAM corvane-probed)
 endif()

@@ -3,6 +3,10 @@
 #include "shared/MenuAccelerators.h"
 
 #include <QMdiArea>
+#include <QEvent>
+#include <QShowEvent>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
 
 namespace {
 QPointer<CMDIFrameWnd> g_mainFrame;
@@ -73,6 +77,64 @@ CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
 
 CMDIChildWnd::~CMDIChildWnd() = default;
 
+QSize CMDIChildWnd::NormalSize() const
+{
+    const QMdiArea* area = mdiArea();
+    const QSize room = area ? area->viewport()->size() : QSize(800, 600);
+    return {room.width(), std::max(200, room.height() / 2)};
+}
+
+void CMDIChildWnd::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (m_bShown)
+        return;
+    m_bShown = true;
+    if (!m_bStartMinimised)
+        return;
+    // Minimised only once it is in the area: a state set before leaves an
+    // icon of no size (on which the area's row of icons then builds) and
+    // nothing sensible to restore to.
+    QMdiArea* area = mdiArea();
+    QMdiSubWindow* previous = nullptr;
+    if (area) {
+        for (QMdiSubWindow* w : area->subWindowList(QMdiArea::ActivationHistoryOrder))
+            if (w != this && w->isVisible())
+                previous = w;
+    }
+    setGeometry(QRect(QPoint(0, 0), NormalSize()));
+    showMinimized();
+    if (previous)
+        area->setActiveSubWindow(previous);
+    // Its title shows over a maximised panel until that is used again.
+    raise();
+    if (area)
+        area->viewport()->update();
+}
+
+void CMDIChildWnd::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_bShown)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    QMdiArea* area = mdiArea();
+    if (!area || !(change->oldState() & Qt::WindowMinimized) || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    // The area may have changed since the frame went minimised (bars
+    // docked, the main window sized): no part of it is left outside.
+    const QRect room(QPoint(0, 0), area->viewport()->size());
+    QRect r = geometry();
+    if (m_bStartMinimised && !m_bRestored)
+        r = QRect(QPoint(0, 0), NormalSize());
+    m_bRestored = true;
+    r.setSize(r.size().boundedTo(room.size()));
+    r.moveLeft(std::clamp(r.left(), 0, room.width() - r.width()));
+    r.moveTop(std::clamp(r.top(), 0, room.height() - r.height()));
+    if (r != geometry())
+        setGeometry(r);
+}
+
 bool CMDIChildWnd::OnCreateClient(CView* pView)
 {
     m_pView = pView;
@@ -138,6 +200,10 @@ CMDIFrameWnd::CMDIFrameWnd(QWidget* parent) : QMainWindow(parent), m_pMdiArea(ne
 {
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child brought forward keeps its own state: the maximised front panel
+    // stays maximised while another window shows over it, instead of
+    // shrinking to whatever size it had before it was maximised.
+    m_pMdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(m_pMdiArea);
 }
 

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 #include <functional>
 
@@ -68,9 +69,25 @@ public:
     // Puts the view into the frame; FALSE stops the opening.
     virtual bool OnCreateClient(CView* pView);
     CView* GetActiveView() const { return m_pView; }
+    // The size the frame is restored to after starting minimised: the
+    // area's width and half its height.
+    virtual QSize NormalSize() const;
+
+protected:
+    // The frame comes up minimised the first time it shows, with a normal
+    // size to be restored to; the window that was active stays active and
+    // as it was (a maximised front panel stays so).
+    void SetStartMinimised(bool bMinimised) { m_bStartMinimised = bMinimised; }
+    void showEvent(QShowEvent* event) override;
+    // A frame restored from minimised fits in the area as it is now: the
+    // first time at its normal size, later where it was, held inside.
+    void changeEvent(QEvent* event) override;
 
 private:
     QPointer<CView> m_pView;
+    bool m_bStartMinimised = false;
+    bool m_bShown = false;
+    bool m_bRestored = false;
 };
 
 // Makes documents of one kind with their frame and view.

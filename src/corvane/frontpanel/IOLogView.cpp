@@ -13,7 +13,7 @@ CIOLogDoc::~CIOLogDoc() = default;
 CIOLogFrame::CIOLogFrame(QWidget* parent) : CMDIChildWnd(parent)
 {
     // The log keeps running in the background: it starts minimised.
-    setWindowState(Qt::WindowMinimized);
+    SetStartMinimised(true);
 }
 
 CIOLogFrame::~CIOLogFrame() = default;

@@ -5,6 +5,7 @@
 #include "corvane/core/DisplayViewHooks.h"
 #include "corvane/core/RegisteredMessages.h"
 #include "corvane/memory/BarMeterProgress.h"
+#include "corvane/memory/MemoryArchiveCheck.h"
 #include "corvane/memory/MemoryChannelEditorDialog.h"
 #include "corvane/memory/MemorySortDialog.h"
 #include "corvane/memory/MemoryTransfer.h"
@@ -489,6 +490,8 @@ void CMemoryManagerDialog::RefreshArchive(bool bReload)
     if (bReload) {
         archive.RemoveAll();
         archive.LoadKind(kArchiveKind);
+        // A memory list saved whole holds every empty channel too.
+        m_model.DropEmptyArchiveEntries();
     }
     while (m_pArchive->GetItemCount() < archive.GetCount())
         m_pArchive->InsertItem(m_pArchive->GetItemCount(), QString(), 2);
@@ -507,6 +510,13 @@ void CMemoryManagerDialog::RefreshArchiveRow(int nIndex)
     const CMemoryChannel* c = m_model.Archive().GetChannel(nIndex);
     if (!c || nIndex >= m_pArchive->GetItemCount())
         return;
+    if (!c->HasFrequency()) {
+        // As in the live list: an entry without data shows nothing.
+        m_pArchive->SetItemImage(nIndex, 4);
+        for (int column : {ARCHIVE_LABEL, ARCHIVE_RX, ARCHIVE_TX, ARCHIVE_MODE})
+            m_pArchive->SetItemText(nIndex, column, QString());
+        return;
+    }
     m_pArchive->SetItemImage(nIndex, c->IsUsed() ? 0 : 2);
     m_pArchive->SetItemText(nIndex, ARCHIVE_LABEL, c->GetTag());
     m_pArchive->SetItemText(nIndex, ARCHIVE_RX, c->GetRxFrequencyText());
@@ -865,11 +875,13 @@ void CMemoryManagerDialog::LoadLiveFromFile()
         return;
     CRadioMemoryList file;
     file.Load(kArchiveKind, path);
-    if (!CMemoryManagerModel::HoldsRadioRecords(file)) {
+    if (!CMemoryManagerModel::HoldsRadioRecords(file) || !file.WasListFile()) {
         box(this, QStringLiteral("No entries loaded - check correct file selected."), QStringLiteral("Error"),
             platform::MB_ICONERROR);
         return;
     }
+    if (!AcceptArchiveRecords(path))
+        return;
     if (m_model.IsLiveModified())
         LoadLive(true, false);
     if (!LiveCommandsAllowed())
@@ -953,12 +965,28 @@ void CMemoryManagerDialog::LoadArchiveFromFile()
     file.Load(kArchiveKind, path);
     // An archive without entries empties the archive; a file that is no
     // archive at all (nothing read from it) leaves it as it is.
-    if (!file.WasListFile() || m_model.LoadArchiveFrom(file) != CMemoryManagerModel::REFUSED_NONE) {
+    if (!file.WasListFile() ||
+        (file.GetCount() > 0 && !CMemoryManagerModel::HoldsRadioRecords(file))) {
         box(this, QStringLiteral("No entries loaded - check correct file selected."), QStringLiteral("Error"),
             platform::MB_ICONERROR);
         return;
     }
+    if (!AcceptArchiveRecords(path))
+        return;
+    m_model.LoadArchiveFrom(file);
     RefreshArchive(false);
+}
+
+bool CMemoryManagerDialog::AcceptArchiveRecords(const QString& strPath)
+{
+    const QString problem = CMemoryArchiveCheck::CheckFile(strPath);
+    if (problem.isEmpty())
+        return true;
+    box(this,
+        QStringLiteral("No entries loaded - check correct file selected.\n \n") +
+            QStringLiteral("The file holds something other than memory channels (%1).").arg(problem),
+        QStringLiteral("Error"), platform::MB_ICONERROR);
+    return false;
 }
 
 void CMemoryManagerDialog::SaveArchiveToFile()
@@ -1016,15 +1044,28 @@ bool CMemoryManagerDialog::RunSaveChanges()
     return complete;
 }
 
+void CMemoryManagerDialog::AfterMemoryWrite()
+{
+    const QList<int> failed = CMemoryTransfer::GetFailedChannels();
+    if (failed.isEmpty()) {
+        m_model.SetLiveModified(false);
+        LoadLive(true, false);
+        return;
+    }
+    // Reading the radio now would throw away what it did not take.
+    m_model.KeepUnsaved(failed);
+    RefreshLiveRows();
+    UpdateTitle();
+    UpdateCopyButtons();
+}
+
 void CMemoryManagerDialog::OnSave()
 {
     const bool hadMemory = m_bMemoryWritten;
     m_bMemoryWritten = false;
     RunSaveChanges();
-    if (m_bMemoryWritten) {
-        m_model.SetLiveModified(false);
-        LoadLive(true, false);
-    }
+    if (m_bMemoryWritten)
+        AfterMemoryWrite();
     m_bMemoryWritten = m_bMemoryWritten || hadMemory;
     UpdateTitle();
 }
@@ -1038,11 +1079,9 @@ void CMemoryManagerDialog::OnOK()
         const bool wrote = m_bMemoryWritten;
         m_bMemoryWritten = m_bMemoryWritten || before;
         if (!complete) {
-            // Something was not saved: stay, showing what the radio holds now.
-            if (wrote) {
-                m_model.SetLiveModified(false);
-                LoadLive(true, false);
-            }
+            // Something was not saved: stay, with what is still to be saved.
+            if (wrote)
+                AfterMemoryWrite();
             UpdateTitle();
             return;
         }
@@ -1064,10 +1103,8 @@ void CMemoryManagerDialog::OnCancel()
             const bool wrote = m_bMemoryWritten;
             m_bMemoryWritten = m_bMemoryWritten || before;
             if (!complete) {
-                if (wrote) {
-                    m_model.SetLiveModified(false);
-                    LoadLive(true, false);
-                }
+                if (wrote)
+                    AfterMemoryWrite();
                 UpdateTitle();
                 return;
             }

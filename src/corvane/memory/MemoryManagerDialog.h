@@ -113,9 +113,14 @@ private:
     // The Save Changes step; TRUE when it ended with OK and every ticked
     // part was saved.
     bool RunSaveChanges();
+    // After the Save Changes step wrote the radio: read it again when every
+    // channel took, else keep what is still to be saved.
+    void AfterMemoryWrite();
     // Closing by OK or Cancel.
     void Finish(int nResult);
     QString ChooseFile(bool bSave, const QString& strTitle);
+    // FALSE, after saying so, when a record of the file is no memory channel.
+    bool AcceptArchiveRecords(const QString& strPath);
     bool LiveCommandsAllowed() const { return m_model.IsLiveRead(); }
 
     CMemoryManagerModel m_model;

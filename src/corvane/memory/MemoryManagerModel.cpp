@@ -227,7 +227,8 @@ CMemoryManagerModel::Refusal CMemoryManagerModel::CopyFromArchive(const QList<in
     for (qsizetype k = 0; k < n; ++k) {
         const CMemoryChannel* entry = m_archive.GetChannel(archiveSelection[k]);
         CMemoryChannel* target = m_live.GetChannel(targets[k]);
-        if (!entry || !target)
+        // An entry without data would go out as an erased channel.
+        if (!entry || !target || !entry->HasFrequency())
             continue;
         target->CopyFrom(*entry);  // in use as the entry is
         MarkLive(targets[k]);
@@ -245,6 +246,21 @@ int CMemoryManagerModel::FindSaveTarget(const QList<int>& selection, bool& bSele
         if (!HoldsData(i))
             return i;
     return -1;
+}
+
+void CMemoryManagerModel::KeepUnsaved(const QList<int>& failedChannels)
+{
+    bool pending = false;
+    for (int i = 0; i < m_live.GetCount(); ++i) {
+        CMemoryChannel& c = *m_live.GetChannel(i);
+        if (!c.IsModified())
+            continue;
+        if (failedChannels.contains(i))
+            pending = true;
+        else
+            c.SetModified(false);
+    }
+    m_bLiveModified = pending;
 }
 
 void CMemoryManagerModel::EraseArchive(const QList<int>& selection)
@@ -274,6 +290,18 @@ CMemoryManagerModel::Refusal CMemoryManagerModel::LoadArchiveFrom(const CMemoryC
             m_archive.AddChannel()->CopyFrom(*file.GetAt(i));
     m_bArchiveModified = true;
     return REFUSED_NONE;
+}
+
+int CMemoryManagerModel::DropEmptyArchiveEntries()
+{
+    int dropped = 0;
+    for (int i = m_archive.GetCount() - 1; i >= 0; --i) {
+        if (!m_archive.GetChannel(i)->HasFrequency()) {
+            m_archive.RemoveAt(i);
+            ++dropped;
+        }
+    }
+    return dropped;
 }
 
 bool CMemoryManagerModel::ReadVfoState(VfoState& state)

@@ -79,6 +79,10 @@ public:
     Refusal CopyFromArchive(const QList<int>& archiveSelection, const QList<int>& liveSelection);
     // The first selected channel, or the first without data; -1.
     int FindSaveTarget(const QList<int>& selection, bool& bSelect) const;
+    // After a write that some channels did not take: the channels written
+    // are the radio's now and lose their marks; the failed ones keep the
+    // operator's edits and marks, so that another Save sends them again.
+    void KeepUnsaved(const QList<int>& failedChannels);
 
     // --- Save to Memory: the current VFO into a channel ---
     struct VfoState {
@@ -99,6 +103,9 @@ public:
     void EraseArchive(const QList<int>& selection);
     int RemoveArchiveDuplicates();
     Refusal LoadArchiveFrom(const CMemoryChannelList& file);
+    // Entries without data (the empty channels of a saved memory list)
+    // are no part of an archive.
+    int DropEmptyArchiveEntries();
 
     // The record forms a manager list takes from a file: entries with raw
     // bytes. FALSE when the file holds entries but none of that form.

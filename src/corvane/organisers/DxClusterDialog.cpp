@@ -6,6 +6,8 @@
 #include "corvane/core/RequestWorker.h"
 #include "corvane/frontpanel/DisplayView.h"
 #include "corvane/frontpanel/RefreshIntervalDialog.h"
+#include "corvane/organisers/DxServerDialog.h"
+#include "platform/DesktopOpener.h"
 #include "platform/Prompter.h"
 #include "shared/FontFactory.h"
 #include "shared/RegisteredEvent.h"
@@ -19,8 +21,10 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPointer>
 #include <QShowEvent>
 #include <QTimerEvent>
+#include <QUrl>
 #include <algorithm>
 #include <memory>
 
@@ -34,7 +38,7 @@ enum SpotColumn { COL_DX, COL_FREQUENCY, COL_TIME, COL_SPOTTER, COL_COMMENT, COL
 
 QString CDxClusterDialog::NoHostCaption()
 {
-    return QStringLiteral("DX Cluster - no DX-spot server is set (\"%1\" in the Options)").arg(HostValueName());
+    return QStringLiteral("DX Cluster - no DX-spot server is set; Start display updates asks for it");
 }
 
 CDxClusterDialog::CDxClusterDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
@@ -288,8 +292,29 @@ void CDxClusterDialog::timerEvent(QTimerEvent* event)
     CBaseDialog::timerEvent(event);
 }
 
+bool CDxClusterDialog::AskForHost()
+{
+    CDxServerDialog dialog(this, Host());
+    if (dialog.DoModal() != platform::IDOK || dialog.GetHost().isEmpty())
+        return false;
+    GetRegistry().WriteString(HostValueName(), dialog.GetHost());
+    ShowHostState();
+    return true;
+}
+
 void CDxClusterDialog::OnRefresh()
 {
+    // Without a server there is nothing to fetch from: ask for one, and
+    // without an answer leave the updates off.
+    if (Host().isEmpty() && !AskForHost()) {
+        m_timer.stop();
+        if (IsUpdating())
+            m_pUpdates->SetToggleState(0, true);
+        m_pMeter->SetRange(0, m_nInterval);
+        m_pMeter->SetPos(0);
+        ShowHostState();
+        return;
+    }
     m_nCountdown = 0;
     m_timer.stop();
     m_pMeter->SetRange(0, m_nInterval);
@@ -326,13 +351,17 @@ void CDxClusterDialog::OnSetInterval()
 
 void CDxClusterDialog::OnHomePage()
 {
-    const QString host = Host();
-    if (host.isEmpty()) {
-        setWindowTitle(NoHostCaption());
+    if (Host().isEmpty() && !AskForHost())
         return;
-    }
-    if (CRadioApp* app = GetRadioApp())
-        app->OpenDocumentOrUrl(CDxSpotPage::Address(host, CDxSpotPage::HomePath()));
+    const QString address = CDxSpotPage::Address(Host(), CDxSpotPage::HomePath());
+    // The browser is started on its own and may give up later: what it says
+    // then is shown as for every page the program fails to open.
+    QPointer<CDxClusterDialog> self(this);
+    platform::openOnDesktop(QUrl(address), [self, address](const QString& reason) {
+        platform::messageBox(self ? static_cast<QWidget*>(self) : GetMainFrame(),
+                             QStringLiteral("Error starting \"") + address + QStringLiteral("\" -\n \n") + reason,
+                             QStringLiteral("Error"), platform::MB_ICONERROR);
+    });
 }
 
 void CDxClusterDialog::OnPageSelected()

@@ -80,6 +80,8 @@ protected:
 
 private:
     QString Host() const;
+    // "DX-Spot Server" asks for the host and stores it; FALSE when none was given.
+    bool AskForHost();
     // The caption says when there is no server to fetch from.
     void ShowHostState();
     void SetSpot(int nRow, const CDxSpotPage::Spot& spot);

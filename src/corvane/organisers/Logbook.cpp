@@ -1,5 +1,6 @@
 #include "corvane/organisers/Logbook.h"
 
+#include "corvane/core/DocView.h"
 #include "corvane/core/RadioApp.h"
 #include "corvane/frontpanel/RadioMainFrame.h"
 #include "corvane/organisers/DxClusterDialog.h"
@@ -22,16 +23,22 @@ void ShowLogbook()
     CRadioApp* app = GetRadioApp();
     if (!app)
         return;
-    app->ShowTemplateDocument(app->GetTemplate(CRadioApp::IDR_LOGBOOK), false);
-    // The frame starts minimised; asked for, it comes up in full.
-    if (CLogbookFrame* frame = GetLogbookFrame()) {
-        frame->showNormal();
-        if (QMdiArea* area = frame->mdiArea())
-            area->setActiveSubWindow(frame);
-    }
+    // The bar first: the window area takes its new size before the logbook
+    // window is placed in it.
     if (auto* main = qobject_cast<CRadioMainFrame*>(GetMainFrame()))
         if (QToolBar* bar = main->GetLogbookBar())
             bar->show();
+    if (CLogbookFrame* frame = GetLogbookFrame()) {
+        // Asked for again: it comes forward, restored when minimised, and
+        // the other windows keep their states.
+        if (frame->isMinimized())
+            frame->showNormal();
+        if (QMdiArea* area = frame->mdiArea())
+            area->setActiveSubWindow(frame);
+    } else if (CMultiDocTemplate* tpl = app->GetTemplate(CRadioApp::IDR_LOGBOOK)) {
+        // The first time it opens minimised, as its frame always does.
+        tpl->OpenDocumentFile(true);
+    }
 }
 
 void InstallLogbook()

@@ -1,5 +1,6 @@
 #include "corvane/organisers/LogbookDatabase.h"
 
+#include "corvane/organisers/LogbookDateText.h"
 #include "corvane/organisers/LogbookRequests.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompter.h"
@@ -248,7 +249,10 @@ bool CLogbookDatabase::CreateTable()
 bool CLogbookDatabase::Reload(int nMaximum, const CLogbookQuery& query, QList<Row>& rows)
 {
     rows.clear();
-    if (!m_bOpen)
+    // A logbook that could not be opened before (a foreign file since moved
+    // away, a folder since made writable) is tried again, and what still
+    // fails is said.
+    if (!Open())
         return false;
     const int limit = std::max(0, std::min(nMaximum, kRowLimit));
     QSqlQuery q(Db());
@@ -391,7 +395,7 @@ bool CLogbookDatabase::BuildOrder(const CLogbookSortRequest& request, CLogbookQu
     return true;
 }
 
-void CLogbookDatabase::BuildFilter(const CLogbookFilterRequest& request, CLogbookQuery& query)
+void CLogbookDatabase::BuildFilter(const CLogbookFilterRequest& request, CLogbookQuery& query, const QLocale& locale)
 {
     query.strFilter.clear();
     query.filterValues.clear();
@@ -404,6 +408,17 @@ void CLogbookDatabase::BuildFilter(const CLogbookFilterRequest& request, CLogboo
         if (field.isEmpty())
             continue;
         query.strFilter += query.strFilter.isEmpty() ? QStringLiteral("WHERE ") : QStringLiteral(" AND ");
+        if (field == kDateField) {
+            // A date is typed as the list shows it; the stored form is taken too.
+            const QString shown = CLogbookDateText::SqlExpression(field, locale);
+            const QVariant value = request.bExact[k] ? QVariant(request.strValue[k])
+                                                     : QVariant(ContainsPattern(request.strValue[k]));
+            query.strFilter += request.bExact[k]
+                                   ? QStringLiteral("(%1 = ? COLLATE NOCASE OR [%2] = ?)").arg(shown, field)
+                                   : QStringLiteral("(%1 LIKE ? ESCAPE '\\' OR [%2] LIKE ? ESCAPE '\\')").arg(shown, field);
+            query.filterValues << value << value;
+            continue;
+        }
         if (request.bExact[k]) {
             query.strFilter += QStringLiteral("([%1] = ?)").arg(field);
             query.filterValues << request.strValue[k];
@@ -450,13 +465,7 @@ QDateTime CLogbookDatabase::ParseStoredDate(const QString& strStored)
 
 QString CLogbookDatabase::DateText(const QDateTime& utc)
 {
-    const QLocale locale = QLocale::system();
-    // The short time forms often leave the seconds out; a contact's time keeps them.
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    if (!timeFormat.contains(QLatin1Char('s')))
-        timeFormat.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
-    const QDateTime t = utc.toUTC();
-    return locale.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(t.time(), timeFormat);
+    return CLogbookDateText::Text(utc);
 }
 
 CLogbookDatabase& GetLogbookDatabase()

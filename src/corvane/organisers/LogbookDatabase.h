@@ -7,6 +7,7 @@
 // the operator's values; nothing typed is pasted into SQL.
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -66,8 +67,10 @@ public:
         QString strUniqueId;
         QStringList columns;  // kColumnCount texts
     };
-    // At most nMaximum (and never more than kRowLimit) rows under the query.
-    // FALSE after "Error reading Logbook table: ..." (rows read so far stay).
+    // At most nMaximum (and never more than kRowLimit) rows under the query,
+    // opening the logbook first when it is not open. FALSE after the
+    // failure to open was shown, or after "Error reading Logbook table: ..."
+    // (rows read so far stay).
     bool Reload(int nMaximum, const CLogbookQuery& query, QList<Row>& rows);
     // Stores the entry and sets its done flag; "Error adding Logbook entry:
     // ..." otherwise. An entry without a valid time gets the current time.
@@ -83,8 +86,11 @@ public:
 
     // The order of a sort request; FALSE (query unchanged) when key 1 names no field.
     static bool BuildOrder(const CLogbookSortRequest& request, CLogbookQuery& query);
-    // The filter of a filter request; conditions whose caption names no field are left out.
-    static void BuildFilter(const CLogbookFilterRequest& request, CLogbookQuery& query);
+    // The filter of a filter request; conditions whose caption names no field
+    // are left out. A date condition compares with the date as the list
+    // shows it in the locale (or with its stored form).
+    static void BuildFilter(const CLogbookFilterRequest& request, CLogbookQuery& query,
+                            const QLocale& locale = QLocale::system());
     // A "contains" value as a LIKE pattern: '*' and '?' keep their meaning
     // of any run and any one character; '%', '_' and '\' are literal.
     static QString ContainsPattern(const QString& strValue);

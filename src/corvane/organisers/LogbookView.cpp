@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 QPointer<CLogbookView> g_view;
@@ -40,10 +41,17 @@ CLogbookDoc::~CLogbookDoc() = default;
 
 CLogbookFrame::CLogbookFrame(QWidget* parent) : CMDIChildWnd(parent)
 {
-    setWindowState(Qt::WindowMinimized);
+    SetStartMinimised(true);
 }
 
 CLogbookFrame::~CLogbookFrame() = default;
+
+QSize CLogbookFrame::NormalSize() const
+{
+    // The seven columns where there is room for them.
+    const QSize size = CMDIChildWnd::NormalSize();
+    return {std::min(size.width(), 7 * CLogbookView::kColumnWidth + 40), size.height()};
+}
 
 bool CLogbookFrame::OnCreateClient(CView* pView)
 {
@@ -84,8 +92,9 @@ void CLogbookView::OnInitialUpdate()
     m_pList->SetColumns(columns);
     for (int i = 0; i < m_pList->GetColumnCount(); ++i)
         m_pList->setColumnWidth(i, kColumnWidth);
-    GetLogbookDatabase().Open();
-    Reload();
+    // A logbook that cannot be opened has said so once; the list stays empty.
+    if (GetLogbookDatabase().Open())
+        Reload();
     // The last column takes the rest of the width.
     m_pList->header()->setStretchLastSection(true);
 }

@@ -7,6 +7,7 @@
 #include "corvane/core/DocView.h"
 #include "corvane/organisers/LogbookDatabase.h"
 
+#include <QSize>
 #include <QStringList>
 
 class CCmdUI;
@@ -26,6 +27,8 @@ public:
     ~CLogbookFrame() override;
 
     bool OnCreateClient(CView* pView) override;
+    // The size it is restored to the first time: room for its columns.
+    QSize NormalSize() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,6 +12,8 @@
 #include "platform/DataFolder.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/buttons/OXBitmapButton.h"
+#include "shared/edit/FrequencyEdit.h"
+#include "shared/ui/BaseDialog.h"
 #include "shared/ui/BarMeter.h"
 #include "shared/ui/ColourStatic.h"
 #include "shared/ui/OwnListCtrl.h"
@@ -19,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QTest>
 
 using namespace memtest;
 using D = CMemoryManagerDialog;
@@ -304,4 +307,225 @@ TEST_F(Manager, AnUnreadMemoryCannotBeChanged)
     EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_NEW));
     EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_RELOAD));
     EXPECT_FALSE(dialog->GetButton(D::IDC_ALL_TO_ARCHIVE)->IsEnabled());
+}
+
+namespace {
+// A label typed into the editor on a live channel, then OK.
+void typeLabel(D& manager, int channel, const QString& label)
+{
+    manager.GetLiveList()->DeselectAll();
+    manager.GetLiveList()->SelectItem(channel, true);
+    whenModal<CMemoryChannelEditorDialog>([label](CMemoryChannelEditorDialog* e) {
+        CFrequencyEdit* edit = nullptr;
+        for (auto* f : e->findChildren<CFrequencyEdit*>())
+            if (GetDlgCtrlID(f) == CMemoryChannelEditorDialog::IDC_LABEL)
+                edit = f;
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        edit->setCursorPosition(0);
+        QTest::keyClicks(edit, label);
+        e->OnOK();
+    });
+    manager.OnCommand(D::ID_MEMORY_EDIT);
+    // The editor tells the manager by a posted message.
+    waitFor([&] { return manager.Model().Live().GetChannel(channel)->IsModified() && manager.Model().IsLiveModified(); });
+}
+
+// Save with the memory ticked; the manager's Save button.
+void saveMemory(D& manager)
+{
+    whenModal<CSaveChangesDialog>([](CSaveChangesDialog* save) {
+        EXPECT_TRUE(save->GetMemoryCheck()->isEnabled()) << "nothing to save";
+        if (!save->GetMemoryCheck()->isEnabled()) {
+            save->reject();
+            return;
+        }
+        if (!save->GetMemoryCheck()->isChecked())
+            save->GetMemoryCheck()->click();
+        save->OnSave();
+    });
+    manager.OnSave();
+}
+
+QString label(const QByteArray& record)
+{
+    return QString::fromLatin1(record.mid(18, 8));
+}
+} // namespace
+
+// The radio acknowledges but does not keep memory writes: the operator's
+// edit stays, marked, and the next Save (the radio keeping writes again)
+// stores it.
+TEST_F(Manager, AnEditTheRadioDidNotStoreStaysForTheNextSave)
+{
+    start({QStringLiteral("write-not-stick")}, {}, true);
+    open();
+    const QByteArray before = radioRecord(1);
+    typeLabel(*dialog, 1, QStringLiteral("XY"));
+    EXPECT_EQ(liveText(1, 1), "*  A-002");
+    EXPECT_EQ(liveText(1, 2), "XYP CW  ");
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager (save needed)");
+
+    ASSERT_TRUE(sim->setFaultsArmed(true));
+    saveMemory(*dialog);
+    ASSERT_FALSE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_TRUE(testsupport::prompter().m_boxes.last().text.startsWith(
+        "The FT-817 did not store these memory channels: A-002."))
+        << testsupport::prompter().m_boxes.last().text.toStdString();
+    EXPECT_EQ(radioRecord(1), before) << "the radio kept nothing";
+    EXPECT_EQ(liveText(1, 2), "XYP CW  ") << "the edit is still there";
+    EXPECT_EQ(liveText(1, 1), "*  A-002") << "and still marked";
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager (save needed)");
+    EXPECT_EQ(dialog->GetLiveCaption()->text(), "FT-817 Memories *");
+    EXPECT_TRUE(dialog->GetButton(D::IDC_SAVE)->isEnabled()) << "Save can be pressed again";
+    EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_EDIT));
+
+    ASSERT_TRUE(sim->setFaultsArmed(false));
+    testsupport::prompter().m_boxes.clear();
+    saveMemory(*dialog);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty()) << testsupport::prompter().m_boxes.last().text.toStdString();
+    EXPECT_EQ(label(radioRecord(1)), "XYP CW  ");
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager");
+    EXPECT_EQ(liveText(1, 1), " A-002");
+    EXPECT_EQ(liveText(1, 2), "XYP CW  ") << "read again from the radio";
+}
+
+// Of two edited channels the one the radio took loses its mark; the one it
+// did not take keeps it, and closing asks about it.
+TEST_F(Manager, OnlyTheChannelsTheRadioDidNotTakeStayMarked)
+{
+    // The label pair at bytes 18-19 of channel 2 (0x484 + 2 * 26 + 18).
+    start({QStringLiteral("write-not-stick:addr=04CA")});
+    open();
+    typeLabel(*dialog, 1, QStringLiteral("AB"));
+    typeLabel(*dialog, 2, QStringLiteral("CD"));
+    saveMemory(*dialog);
+    EXPECT_EQ(label(radioRecord(1)), "ABP CW  ");
+    EXPECT_NE(label(radioRecord(2)), "CDLL 2M ");
+    EXPECT_EQ(liveText(1, 1), " A-002");
+    EXPECT_EQ(liveText(2, 1), "*  A-003");
+    EXPECT_EQ(liveText(2, 2), "CDLL 2M ");
+    EXPECT_EQ(dialog->windowTitle(), "Memory Manager (save needed)");
+    EXPECT_TRUE(dialog->WasMemoryWritten());
+
+    testsupport::prompter().m_answers = {platform::IDCANCEL};
+    dialog->OnCommand(D::ID_CLOSE);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(testsupport::prompter().m_boxes.last().text, "You have outstanding changes. Save now?");
+}
+
+// Memory > Load from file refuses what is not a memory archive, with a
+// message, before anything changes: not the list, not the marks, not the
+// radio.
+TEST_F(Manager, LoadingAFileThatIsNoArchiveChangesNothing)
+{
+    start();
+    open();
+    CRadioMemoryList good;
+    makeRecord(*good.GetChannel(0), "GOOD", 7074000);
+    const QString goodRaw = good.GetChannel(0)->GetRawText();
+    auto rawWith = [&](std::initializer_list<std::pair<int, int>> bytes) {
+        QString raw = goodRaw;
+        for (const auto& [byte, value] : bytes)
+            raw.replace(3 * byte, 3, QString::asprintf("%03d", value));
+        return raw;
+    };
+    const struct {
+        const char* what;
+        QStringList lines;
+        const char* reason;  // in the message; empty: the plain refusal
+    } files[] = {
+        {"the operator's example", {"hello", "119 999999", "120 1"}, ""},
+        {"the example with its terminator", {"hello", "119 999999", "120 1", "-@-"}, ""},
+        {"short raw bytes", {"#", "119 999999", "120 1", "-@-", "#@filetype=5"}, "record 1: its bytes are not 26"},
+        {"a byte above 255", {"#", "119 " + rawWith({{20, 300}}), "120 1", "-@-", "#@filetype=5"}, "above 255"},
+        {"a range code 7", {"#", "119 " + rawWith({{1, 0x07}}), "120 1", "-@-", "#@filetype=5"},
+         "frequency range code is 7"},
+        {"a second record of 0 Hz",
+         {"#", "119 " + goodRaw, "120 1", "-@-", "#", "119 " + rawWith({{10, 0}, {11, 0}, {12, 0}, {13, 0}}), "120 1",
+          "-@-", "#@filetype=5"},
+         "record 2: its receive frequency 0 Hz"},
+        {"a label of control characters", {"#", "119 " + rawWith({{18, 1}}), "120 1", "-@-", "#@filetype=5"},
+         "label holds the character code 1"},
+        {"a used flag of 7", {"#", "119 " + goodRaw, "120 7", "-@-", "#@filetype=5"}, "in-use flag"},
+    };
+    select({1});
+    dialog->OnCommand(D::ID_MEMORY_ERASE);  // an unsaved change, to be kept too
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
+        const QString path = testsupport::dataFolder() + "/garbage.txt";
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(f.lines.join("\r\n").toLatin1());
+        }
+        testsupport::prompter().m_boxes.clear();
+        testsupport::prompter().m_files = {path};
+        newFrames();
+        dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        const auto& box = testsupport::prompter().m_boxes[0];
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_TRUE(box.text.startsWith("No entries loaded - check correct file selected.")) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QLatin1String(f.reason))) << box.text.toStdString();
+        EXPECT_EQ(liveText(0, 3), "14.070.000");
+        EXPECT_EQ(liveText(0, 2), "PSK20   ");
+        EXPECT_EQ(liveText(2, 2), "CALL 2M ");
+        EXPECT_EQ(liveText(1, 1), "*  A-002") << "the erased channel is still erased and marked";
+        EXPECT_EQ(liveText(1, 3), "");
+        EXPECT_EQ(modifiedIndexes(dialog->Model().Live()), QList<int>({1}));
+        EXPECT_TRUE(newFrames().isEmpty()) << "the radio is not even read";
+
+        // The archive's Load from file refuses it the same way.
+        const int entries = dialog->GetArchiveList()->GetItemCount();
+        testsupport::prompter().m_boxes.clear();
+        testsupport::prompter().m_files = {path};
+        dialog->OnCommand(D::ID_ARCHIVE_LOAD_FILE);
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), entries);
+    }
+
+    // A valid archive with fewer entries still clears the channels beyond
+    // them that held data.
+    CRadioMemoryList two;
+    while (two.GetCount() > 2)
+        two.RemoveAt(two.GetCount() - 1);
+    makeRecord(*two.GetChannel(0), "ONE", 3573000);
+    makeRecord(*two.GetChannel(1), "TWO", 7074000);
+    const QString path = testsupport::dataFolder() + "/two.txt";
+    ASSERT_TRUE(two.SaveRaw(5, path));
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {path};
+    dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(describe(dialog->Model().Live(), 8), "ONE@3573 TWO@7074 - - - - - -");
+}
+
+// A memory list saved whole holds its empty channels as records of FF: the
+// archive pane leaves them out, and "<" carries no empty record into the
+// radio's channels.
+TEST_F(Manager, TheArchiveShowsNoEmptyRecords)
+{
+    start();
+    open();
+    testsupport::prompter().m_files = {CMemoryChannelList::KindPath(5)};
+    dialog->OnCommand(D::ID_MEMORY_SAVE_FILE);
+    dialog.reset();
+    open();
+    COwnListCtrl* archive = dialog->GetArchiveList();
+    ASSERT_EQ(archive->GetItemCount(), 8) << "the radio's eight channels that hold data";
+    for (int i = 0; i < archive->GetItemCount(); ++i) {
+        EXPECT_FALSE(archive->GetItemText(i, 2).startsWith("4294")) << i;
+        EXPECT_NE(archive->GetItemImage(i), 4) << i;
+    }
+    EXPECT_EQ(archive->GetItemText(0, 2), "14.070.000");
+
+    // Were one there, "<" would leave its target alone.
+    dialog->Model().Archive().AddChannel()->SetRawFromText(QStringLiteral("255").repeated(26));
+    const int empty = dialog->Model().Archive().GetCount() - 1;
+    EXPECT_FALSE(dialog->Model().Archive().GetChannel(empty)->HasFrequency());
+    EXPECT_EQ(dialog->Model().CopyFromArchive({empty}, {3}), CMemoryManagerModel::REFUSED_NONE);
+    EXPECT_EQ(dialog->Model().Live().GetChannel(3)->GetTag(), "RPT R7  ");
+    EXPECT_TRUE(dialog->Model().Live().GetChannel(3)->HasFrequency());
+    EXPECT_FALSE(dialog->Model().Live().GetChannel(3)->IsModified());
 }

@@ -40,13 +40,15 @@ public:
 
 class MemoryRadio : public ::testing::Test {
 protected:
-    void start(const QStringList& faults = {}, const QStringList& pokes = {})
+    // bDisarmed: the faults wait for sim->setFaultsArmed(true).
+    void start(const QStringList& faults = {}, const QStringList& pokes = {}, bool bDisarmed = false)
     {
         platform::Sleeper::setInstance(&sleeper);
         testsupport::prompter().clear();
         testsupport::Simulator::Options o;
         o.faults = faults;
         o.pokes = pokes;
+        o.faultsDisarmed = bDisarmed;
         sim = std::make_unique<testsupport::Simulator>(o);
         ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
         app = std::make_unique<CRadioApp>();

@@ -6,6 +6,7 @@
 #include "corvane/frontpanel/RefreshIntervalDialog.h"
 #include "corvane/organisers/DxClusterDialog.h"
 #include "corvane/organisers/DxSpotPage.h"
+#include "corvane/organisers/DxServerDialog.h"
 #include "corvane/core/LocalHttpServer.h"
 #include "shared/Registry.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -14,7 +15,10 @@
 #include "support/ScriptedPrompter.h"
 #include "OrganiserTestSupport.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -305,31 +309,112 @@ TEST_F(DxWindow, ARefreshIntervalBelowTenIsStoredAsTen)
     EXPECT_EQ(dialog->Meter()->GetPos(), 0);
 }
 
-TEST_F(DxWindow, WithoutAServerTheWindowSaysSoInsteadOfFetching)
+TEST_F(DxWindow, WithoutAServerStartAsksForOneAndStoresIt)
 {
     const QString host = GetRegistry().GetString(CDxClusterDialog::HostValueName());
     GetRegistry().WriteString(CDxClusterDialog::HostValueName(), QString());
     open();
     EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption()) << "said as soon as it opens";
-    dialog->OnRefresh();
+    EXPECT_FALSE(dialog->windowTitle().contains("Options")) << "no page of the options offers the server";
+    EXPECT_TRUE(dialog->windowTitle().contains("Start display updates"));
+
+    // Start, and the question cancelled: nothing fetched, the updates stay off.
+    int asked = 0;
+    orgtest::whenModal<CDxServerDialog>([&](CDxServerDialog* d) {
+        ++asked;
+        EXPECT_EQ(d->windowTitle(), "DX-Spot Server");
+        EXPECT_FALSE(d->GetOkButton()->isEnabled()) << "nothing typed, nothing to take";
+        d->reject();
+    });
+    dialog->UpdatesButton()->Click();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(dialog->IsUpdating());
+    EXPECT_FALSE(dialog->IsTimerRunning());
     QTest::qWait(100);
     EXPECT_EQ(server.requests(), 0);
     EXPECT_EQ(worker.GetQueueLength(), 0);
     EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
-    EXPECT_TRUE(dialog->windowTitle().contains("CDxClusterDialog::m_strHost"));
-    dialog->OnHomePage();
-    EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
+    EXPECT_TRUE(GetRegistry().GetString(CDxClusterDialog::HostValueName()).isEmpty());
 
-    // A server set while the window is hidden counts when it shows again.
+    // Start again, the host typed: stored where the settings keep it, and fetched from.
+    orgtest::whenModal<CDxServerDialog>([&](CDxServerDialog* d) {
+        ++asked;
+        QTest::keyClicks(d->GetEdit(), " http://" + host + "/ ");
+        EXPECT_TRUE(d->GetOkButton()->isEnabled());
+        d->GetOkButton()->click();
+    });
+    dialog->UpdatesButton()->Click();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(GetRegistry().GetString(CDxClusterDialog::HostValueName()), host);
+    EXPECT_TRUE(dialog->IsUpdating());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->Spots()->GetItemCount() == 3; }, 5000));
+    EXPECT_EQ(dialog->windowTitle(), "DX spots on all bands");
+    EXPECT_EQ(server.requests(), 1);
+
+    // A server set while the window is hidden counts when it shows again,
+    // and one taken away is said at the next showing.
+    dialog->close();
+    GetRegistry().WriteString(CDxClusterDialog::HostValueName(), "   ");
+    dialog->show();
+    EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
     dialog->hide();
     GetRegistry().WriteString(CDxClusterDialog::HostValueName(), host);
     dialog->show();
     EXPECT_EQ(dialog->windowTitle(), "DX Cluster");
-    ASSERT_TRUE(fetchAndWait());
-    EXPECT_EQ(dialog->windowTitle(), "DX spots on all bands");
-    // And one taken away again is said at the next showing, too.
-    dialog->hide();
-    GetRegistry().WriteString(CDxClusterDialog::HostValueName(), "   ");
-    dialog->show();
-    EXPECT_EQ(dialog->windowTitle(), CDxClusterDialog::NoHostCaption());
+}
+
+TEST(DxServerDialog, TakesAHostAndAPortOnly)
+{
+    const struct {
+        const char* typed;
+        const char* host;
+    } cases[] = {
+        {"dxspots.example.org", "dxspots.example.org"},
+        {"  dxspots.example.org:8080  ", "dxspots.example.org:8080"},
+        {"http://dxspots.example.org/", "dxspots.example.org"},
+        {"HTTP://127.0.0.1:8000//", "127.0.0.1:8000"},
+        {"", ""},
+        {"   ", ""},
+        {"http://", ""},
+        {"dx spots.example.org", ""},
+        {"dxspots.example.org/dxs/", ""},
+        {"dxspots.example.org?x=1", ""},
+        {"user@dxspots.example.org", ""},
+        {"dxspots.example.org:port", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CDxServerDialog::ToHost(QString::fromLatin1(c.typed)), QString::fromLatin1(c.host)) << c.typed;
+}
+
+// The home page goes to the desktop's opener as the user guide does; when
+// that gives up (no browser), its words are shown, as for the guide.
+TEST_F(DxWindow, AHomePageThatCannotBeOpenedIsReported)
+{
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QString opener = bin.path() + "/xdg-open";
+    {
+        QFile f(opener);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/asked\"\n"
+                "echo 'xdg-open: no method available for opening '\"$1\" >&2\nexit 3\n");
+    }
+    QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    testsupport::prompter().clear();
+    open();
+    dialog->OnHomePage();
+    const bool reported = QTest::qWaitFor([] { return !testsupport::prompter().m_boxes.isEmpty(); }, 5000);
+    qputenv("PATH", path);
+    ASSERT_TRUE(reported) << "the failure went unsaid";
+    const QString host = GetRegistry().GetString(CDxClusterDialog::HostValueName());
+    QFile asked(bin.path() + "/asked");
+    ASSERT_TRUE(asked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(asked.readAll().trimmed(), QString("http://" + host + "/dxs/").toLatin1());
+    const auto& box = testsupport::prompter().m_boxes.first();
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.style & 0xF0, platform::MB_ICONERROR);
+    EXPECT_EQ(box.text, "Error starting \"http://" + host + "/dxs/\" -\n \nxdg-open: no method available for opening http://" +
+                            host + "/dxs/");
 }

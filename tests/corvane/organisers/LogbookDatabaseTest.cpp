@@ -3,6 +3,7 @@
 // bound values, UniqueIDs, deletion of chosen records, and foreign files
 // that are reported and left byte for byte as they were.
 #include "corvane/organisers/LogbookDatabase.h"
+#include "corvane/organisers/LogbookDateText.h"
 #include "corvane/organisers/LogbookRequests.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -10,10 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QLocale>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -447,4 +451,92 @@ TEST_F(LogbookStore, ABadOrderClauseIsReportedAsAReadError)
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith("Error reading Logbook table: "));
     EXPECT_TRUE(rows.isEmpty());
+}
+
+// The date as the list shows it, built by SQLite from the stored text, for
+// every locale Qt knows: the same text as the list's, digits, month and day
+// names, 12-hour clocks and quoted words included.
+TEST(LogbookDateText, SQLiteWritesTheListsTextInEveryLocale)
+{
+    const QString name = QStringLiteral("date-text");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE t (n INTEGER, [DateTime] TEXT)"));
+        const char* stored[] = {"2024-03-03 10:00:00", "2024-12-31 23:59:58", "2001-01-09 00:05:07",
+                                "2024-07-14 12:30:45", "1999-11-28 09:09:09"};
+        for (int i = 0; i < int(std::size(stored)); ++i) {
+            q.prepare("INSERT INTO t VALUES (?, ?)");
+            q.addBindValue(i);
+            q.addBindValue(QString::fromLatin1(stored[i]));
+            ASSERT_TRUE(q.exec());
+        }
+        // Values that are no date come out as they are.
+        for (const char* other : {"12345", "", "2024-03-12 xyz", "next Tuesday"}) {
+            q.prepare("INSERT INTO t VALUES (?, ?)");
+            q.addBindValue(100);
+            q.addBindValue(QString::fromLatin1(other));
+            ASSERT_TRUE(q.exec());
+        }
+        ASSERT_TRUE(q.exec("INSERT INTO t VALUES (101, NULL)"));
+
+        QList<QLocale> locales =
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        locales << QLocale::system() << QLocale::c();
+        ASSERT_GT(locales.size(), 100);
+        int differing = 0;
+        for (const QLocale& locale : locales) {
+            QSqlQuery r(db);
+            const QString sql = QStringLiteral("SELECT n, [DateTime], %1 FROM t ORDER BY rowid")
+                                    .arg(CLogbookDateText::SqlExpression(QStringLiteral("DateTime"), locale));
+            ASSERT_TRUE(r.exec(sql)) << locale.name().toStdString() << ": " << r.lastError().text().toStdString();
+            while (r.next()) {
+                const QString storedText = r.value(1).toString();
+                const QString rendered = r.value(2).toString();
+                QString expected = storedText;
+                if (r.value(0).toInt() < 100)
+                    expected = CLogbookDateText::Text(CLogbookDatabase::ParseStoredDate(storedText), locale);
+                if (rendered != expected && ++differing <= 10)
+                    ADD_FAILURE() << locale.name().toStdString() << " (" << CLogbookDateText::DateFormat(locale).toStdString()
+                                  << " " << CLogbookDateText::TimeFormat(locale).toStdString() << "): "
+                                  << storedText.toStdString() << " shows as \"" << expected.toStdString()
+                                  << "\", SQLite wrote \"" << rendered.toStdString() << "\"";
+                if (r.value(0).toInt() == 101)
+                    EXPECT_TRUE(r.value(2).isNull());
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// A date filter in a locale whose short date looks nothing like the stored
+// form: the shown date finds the contact, with "contains" and "exact".
+TEST_F(LogbookStore, ADateFilterComparesWithTheShownDate)
+{
+    addFive();
+    for (const char* name : {"en_US", "de_DE", "ar_EG", "ja_JP"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        SCOPED_TRACE(name);
+        const QDateTime when(QDate(2024, 3, 3), QTime(10, 0), Qt::UTC);
+        const QString shown = CLogbookDateText::Text(when, locale);
+        const QString date = locale.toString(when.date(), CLogbookDateText::DateFormat(locale));
+        auto find = [&](const QString& value, int exact) {
+            CLogbookFilterRequest request;
+            request.strCaption[0] = QStringLiteral("Date UTC");
+            request.strValue[0] = value;
+            request.bExact[0] = exact;
+            CLogbookQuery query;
+            CLogbookDatabase::BuildFilter(request, query, locale);
+            return calls(query);
+        };
+        EXPECT_EQ(find(date, 0), QStringList({"OH2BH"})) << date.toStdString();
+        EXPECT_EQ(find(shown, 1), QStringList({"OH2BH"})) << shown.toStdString();
+        EXPECT_EQ(find(shown.toLower(), 1), QStringList({"OH2BH"})) << "compared without regard to case";
+        EXPECT_EQ(find(QStringLiteral("2024-03-03"), 0), QStringList({"OH2BH"})) << "the stored form, too";
+        EXPECT_EQ(find(date, 1), QStringList()) << "exact: the whole text";
+    }
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }

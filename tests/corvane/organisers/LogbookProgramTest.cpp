@@ -3,8 +3,9 @@
 // Logbook Display with its toolbar, an entry whose frequency, mode and power
 // come from the front panel's polls, a DX page from a local HTTP server whose
 // spot tunes the radio, and Favourites > Manager.
-// Under a real display with CORVANE_SCREENSHOT_DIR set the logbook, the entry
-// window and the DX window are photographed into docs/; take them with
+// Under a real display with CORVANE_SCREENSHOT_DIR set the entry window and
+// the DX window with its spots are photographed into docs/ (the logbook
+// window and the DX window asking for its server by tests/gui); take them with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1400x1000x24'
 //   build/tests/corvane_organisers_tests --gtest_filter='LogbookProgram.Screenshots'
 // (one command line).
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -196,13 +198,29 @@ TEST_F(LogbookProgram, LogbookDisplayOpensTheLogbookWithItsToolbar)
     EXPECT_EQ(tips, QStringList({"Toggle Add", "Delete", "Reload", "Sort", "Apply Filter", "Remove Filter",
                                  "Radio Display", "Logbook Display", "I/O Logfile Display"}));
 
+    // The first time the logbook opens minimised; the front panel stays
+    // maximised and active.
+    QMdiSubWindow* panel = frame->GetMdiClient()->activeSubWindow();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->isMaximized());
     frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->trigger();
     CLogbookFrame* logFrame = GetLogbookFrame();
     ASSERT_NE(logFrame, nullptr);
     ASSERT_NE(GetLogbookView(), nullptr);
+    EXPECT_TRUE(logFrame->isMinimized());
+    EXPECT_EQ(logFrame->windowTitle(), "Logbook");
+    EXPECT_EQ(frame->GetMdiClient()->activeSubWindow(), panel);
+    EXPECT_TRUE(panel->isMaximized());
+    EXPECT_TRUE(bar->isVisible());
+
+    // Asked for again, it comes up at a size that holds its columns, over
+    // the panel, which stays maximised.
+    frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->trigger();
     EXPECT_FALSE(logFrame->isMinimized());
     EXPECT_EQ(frame->GetMdiClient()->activeSubWindow(), logFrame);
-    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(panel->isMaximized());
+    EXPECT_GE(logFrame->width(), std::min(frame->GetMdiClient()->viewport()->width(), 7 * 150));
+    EXPECT_GE(logFrame->height(), 200);
     frame->UpdateFrameCommands();
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_LOGBOOK_DISPLAY)->isChecked());
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_VIEW_LOGBOOK_TOOLBAR)->isChecked());
@@ -218,9 +236,11 @@ TEST_F(LogbookProgram, LogbookDisplayOpensTheLogbookWithItsToolbar)
     logFrame->close();
     EXPECT_TRUE(logFrame->isMinimized());
     frame->OnCommand(CRadioMainFrame::ID_RADIO_DISPLAY);
+    EXPECT_TRUE(panel->isMaximized());
     frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
     EXPECT_FALSE(logFrame->isMinimized());
     EXPECT_EQ(GetLogbookFrame(), logFrame) << "one logbook window";
+    EXPECT_TRUE(panel->isMaximized());
 
     frame->GetCommandAction(CRadioMainFrame::ID_VIEW_LOGBOOK_TOOLBAR)->trigger();
     EXPECT_FALSE(bar->isVisible());
@@ -325,20 +345,16 @@ TEST_F(LogbookProgram, Screenshots)
         add->SignalButton()->click();
         add->OnOK();
     }
-    add->move(frame->geometry().topLeft() + QPoint(500, 120));
-    frame->OnCommand(CRadioMainFrame::ID_LOGBOOK_DISPLAY);
-    GetLogbookFrame()->resize(900, 300);
-    GetLogbookFrame()->move(0, 0);
-    QTest::qWait(500);
     auto save = [&](QWidget* w, const char* name) {
         const QRect r = w->frameGeometry();
         const QPixmap shot = w->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
         EXPECT_TRUE(shot.save(dir + QLatin1Char('/') + QLatin1String(name)));
     };
-    save(frame, "corvane-logbook.png");
+    add->move(frame->geometry().topLeft() + QPoint(500, 120));
+    QTest::qWait(500);
     save(add, "corvane-logbook-add.png");
-
     add->hide();
+
     frame->OnCommand(CRadioMainFrame::ID_DX_CLUSTER);
     auto* dx = qobject_cast<CDxClusterDialog*>(frame->GetToolWindow(CRadioMainFrame::ID_DX_CLUSTER));
     ASSERT_NE(dx, nullptr);

@@ -19,12 +19,14 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -221,6 +223,95 @@ TEST_F(LogbookWindows, DeletesTheSelectedEntriesAfterAsking)
     view->OnCommand(CLogbookView::ID_LOGBOOK_DELETE);
     EXPECT_EQ(listColumn(list, 1), QStringList({"dl1xyz", "OH2BH", "G4ABC"}));
     EXPECT_FALSE(enabled(view, CLogbookView::ID_LOGBOOK_DELETE));
+}
+
+// A foreign file in the logbook's place keeps the logbook closed; once it
+// is moved away, Reload, Sort and Filter open the logbook by themselves, and
+// while it is still there each of them says why the list stays empty.
+TEST_F(LogbookWindows, ReloadOpensTheLogbookOnceTheForeignFileIsGone)
+{
+    const QString path = CLogbookDatabase::DefaultPath();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(1000, 'Z'));
+    }
+    CLogbookView* view = openView();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1) << "said once as the window opens";
+    EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith("Couldn't open Logbook database: "));
+
+    CLogbookSortRequest sort;
+    sort.strKey[0] = "Callsign";
+    sort.bAscending[0] = 1;
+    CLogbookFilterRequest filter;
+    filter.strCaption[0] = "Callsign";
+    filter.strValue[0] = "G";
+    const std::function<void()> commands[] = {
+        [&] { view->OnCommand(CLogbookView::ID_LOGBOOK_RELOAD); },
+        [&] { view->OnLogbookSort(sort); },
+        [&] { view->OnLogbookFilter(filter); },
+    };
+    for (const auto& command : commands) {
+        testsupport::prompter().m_boxes.clear();
+        command();
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1) << "an empty list without a word";
+        EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.contains("is not an FT-817 Corvane logbook"))
+            << testsupport::prompter().m_boxes[0].text.toStdString();
+    }
+
+    ASSERT_TRUE(QFile::rename(path, path + ".old"));
+    view->OnLogbookFilter(CLogbookFilterRequest{});
+    testsupport::prompter().m_boxes.clear();
+    view->OnCommand(CLogbookView::ID_LOGBOOK_RELOAD);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_TRUE(GetLogbookDatabase().IsOpen());
+    store("G4ABC", tmAt(1, 10), "CW");
+    view->OnLogbookSort(sort);
+    EXPECT_EQ(listColumn(view->GetList(), 1), QStringList({"G4ABC"}));
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+}
+
+// "Date UTC" is typed as the list shows it: a contains value of the shown
+// date (or a part of it, or the time), an exact value of the whole shown
+// text; the stored form is taken too.
+TEST_F(LogbookWindows, ADateIsFilteredAsTheListShowsIt)
+{
+    storeFive();
+    CLogbookView* view = openView();
+    ASSERT_EQ(view->GetList()->GetItemCount(), 5);
+    const int oh2bh = int(listColumn(view->GetList(), 1).indexOf("OH2BH"));
+    ASSERT_GE(oh2bh, 0);
+    const QString shown = view->GetList()->GetItemText(oh2bh, 0);
+    const QDateTime when(QDate(2024, 3, 3), QTime(10, 0), Qt::UTC);
+    ASSERT_EQ(shown, CLogbookDatabase::DateText(when));
+    const QString shownDate = QLocale::system().toString(when.date(), QLocale::ShortFormat);
+
+    CLogbookFilterDialog dialog(view, view->GetList());
+    dialog.show();
+    const struct {
+        QString value;
+        bool exact;
+        QStringList calls;
+    } cases[] = {
+        {shown, true, {"OH2BH"}},
+        {shownDate, false, {"OH2BH"}},
+        {shown.section(' ', -1), false, {"dl1xyz", "K1ZZ", "OH2BH", "DL1ABC", "G4ABC"}},
+        {"2024-03-03", false, {"OH2BH"}},
+        {"2024-03-03 10:00:00", true, {"OH2BH"}},
+        {shownDate, true, {}},
+        {"1999", false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        dialog.Field(0)->SetCurSel(0);  // Date UTC
+        ASSERT_EQ(dialog.Field(0)->currentText(), "Date UTC");
+        dialog.Value(0)->setText(c.value);
+        (c.exact ? dialog.Second(0) : dialog.First(0))->setChecked(true);
+        qobject_cast<QPushButton*>(dialog.GetDlgItem(1))->click();
+        EXPECT_EQ(listColumn(view->GetList(), 1), c.calls);
+    }
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }
 
 TEST(LogbookAddTexts, PowerAndSignalReports)

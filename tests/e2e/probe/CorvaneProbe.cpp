@@ -32,6 +32,16 @@
 //                               active window (then in the main window, then the others), or "none"
 //   layout [panel]           -> what the layout check finds cut off or misplaced in the active
 //                               window, or with "panel" in the front panel, " || " between; "" for none
+// The Memory Manager kept open across commands (it runs in the program's own loop):
+//   memory-open              -> Memory > Manager, returning at once: opening
+//   memory-ready             -> title=<its caption> once it has read the radio, or "not ready"
+//   memory-list live|archive -> the list's rows, "image|column|column..." each, ";" between
+//   memory-label ROW TEXT    -> Edit on row ROW, TEXT typed at the front of its label, OK; title=...
+//   memory-save              -> Save, with the memory ticked in Save Changes; title=...
+//   memory-load PATH         -> Memory > Load from file, PATH chosen; title=...
+//   memory-save-file PATH    -> Memory > Save to file, PATH chosen; ok
+//   memory-from-archive      -> every archive row selected, no live row, then "<"; title=...
+//   memory-close             -> Close, "No" to saving; ok (or "not open")
 // and the questions both probes answer (geometry, main, locate, focus, text,
 // status: ProbeCommands.h).
 #define main CorvaneMain
@@ -49,6 +59,7 @@
 #include "corvane/frontpanel/StressTestDialog.h"
 #include "corvane/frontpanel/TuningDial.h"
 #include "corvane/memory/CloneDialogs.h"
+#include "corvane/memory/MemoryChannelEditorDialog.h"
 #include "corvane/memory/MemoryManagerDialog.h"
 #include "corvane/memory/MenuManager.h"
 #include "corvane/memory/MenuPages.h"
@@ -57,6 +68,9 @@
 #include "ProbeCommands.h"
 #include "platform/Prompter.h"
 #include "shared/shortcutbar/OXSHBListCtrl.h"
+#include "shared/buttons/OXBitmapButton.h"
+#include "shared/edit/FrequencyEdit.h"
+#include "shared/ui/BarMeter.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnListCtrl.h"
 #include "support/LayoutCheck.h"
@@ -73,6 +87,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QSlider>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -85,6 +100,11 @@ public:
     int messageBox(QWidget*, const QString& text, const QString& caption, int style) override
     {
         boxes << caption + QStringLiteral(": ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!answers.empty()) {
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
         switch (style & 0x0F) {
         case platform::MB_YESNO:
         case platform::MB_YESNOCANCEL: return platform::IDYES;
@@ -121,6 +141,8 @@ public:
 
     QStringList boxes;
     std::deque<QString> files;
+    // Answers for the next questions, before the first button is taken.
+    std::deque<int> answers;
 };
 
 RecordingPrompter g_prompter;
@@ -215,9 +237,133 @@ QString MemoryErase(int row)
             return QStringLiteral("failed: Memory Manager closed");
         const QString answer =
             QStringLiteral("written=%1 title=%2").arg(int(manager->WasMemoryWritten())).arg(manager->windowTitle());
+        // What the radio did not take stays to be saved: closing, it is let go.
+        g_prompter.answers.push_back(platform::IDNO);
         manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
+        g_prompter.answers.clear();
         return answer;
     });
+}
+
+CMemoryManagerDialog* OpenManager()
+{
+    return ActiveModal<CMemoryManagerDialog>();
+}
+
+QString ManagerTitle(CMemoryManagerDialog* manager)
+{
+    return QStringLiteral("title=") + manager->windowTitle();
+}
+
+QString ManagerList(CMemoryManagerDialog* manager, bool live)
+{
+    COwnListCtrl* list = live ? manager->GetLiveList() : manager->GetArchiveList();
+    QStringList rows;
+    for (int i = 0; i < list->GetItemCount(); ++i) {
+        QStringList cells{QString::number(list->GetItemImage(i))};
+        for (int c = 1; c < list->GetColumnCount(); ++c)
+            cells << list->GetItemText(i, c);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char(';'));
+}
+
+// Runs the manager's action; the Save Changes window it opens saves the memory.
+void WithSaveChanges(const std::function<void()>& action)
+{
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&watcher] {
+        if (auto* save = ActiveModal<CSaveChangesDialog>()) {
+            watcher.stop();
+            // Nothing of the memory to save: the operator can only go back.
+            if (!save->GetMemoryCheck()->isEnabled()) {
+                save->reject();
+                return;
+            }
+            if (!save->GetMemoryCheck()->isChecked())
+                save->GetMemoryCheck()->click();
+            save->OnSave();
+        }
+    });
+    watcher.start(20);
+    action();
+    watcher.stop();
+}
+
+QString MemoryCommand(const QString& command, const QString& argument)
+{
+    if (command == QLatin1String("memory-open")) {
+        CMainFrame* frame = GetMainFrame();
+        if (!frame)
+            return QStringLiteral("failed: no main window");
+        // Posted: the manager's own loop then serves the following commands.
+        QTimer::singleShot(0, frame, [frame] { frame->OnCommand(CRadioMainFrame::ID_MEMORY_MANAGER); });
+        return QStringLiteral("opening");
+    }
+    CMemoryManagerDialog* manager = OpenManager();
+    if (!manager)
+        return QStringLiteral("not open");
+    if (command == QLatin1String("memory-ready")) {
+        const bool ready = manager->GetLiveList()->GetItemCount() == 202 && !manager->GetProgress()->isVisible();
+        return ready ? ManagerTitle(manager) : QStringLiteral("not ready");
+    }
+    if (command == QLatin1String("memory-list"))
+        return ManagerList(manager, argument == QLatin1String("live"));
+    if (command == QLatin1String("memory-label")) {
+        const int row = argument.section(QLatin1Char(' '), 0, 0).toInt();
+        const QString text = argument.section(QLatin1Char(' '), 1);
+        manager->GetLiveList()->DeselectAll();
+        manager->GetLiveList()->SelectItem(row, true);
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&watcher, text] {
+            auto* editor = ActiveModal<CMemoryChannelEditorDialog>();
+            if (!editor)
+                return;
+            watcher.stop();
+            if (auto* label = Child<CFrequencyEdit>(editor, CMemoryChannelEditorDialog::IDC_LABEL)) {
+                label->setFocus();
+                label->setCursorPosition(0);
+                QTest::keyClicks(label, text);
+            }
+            editor->OnOK();
+        });
+        watcher.start(20);
+        manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_EDIT);
+        watcher.stop();
+        // The editor tells the manager by a posted message.
+        RunUntil([&] { return manager->Model().IsLiveModified(); }, 2000);
+        return ManagerTitle(manager);
+    }
+    if (command == QLatin1String("memory-save")) {
+        WithSaveChanges([manager] { manager->OnSave(); });
+        return ManagerTitle(manager);
+    }
+    if (command == QLatin1String("memory-load")) {
+        g_prompter.files.push_back(argument);
+        manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_LOAD_FILE);
+        return ManagerTitle(manager);
+    }
+    if (command == QLatin1String("memory-save-file")) {
+        g_prompter.files.push_back(argument);
+        manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_SAVE_FILE);
+        return QStringLiteral("ok");
+    }
+    if (command == QLatin1String("memory-from-archive")) {
+        manager->GetLiveList()->DeselectAll();
+        manager->GetArchiveList()->DeselectAll();
+        for (int i = 0; i < manager->GetArchiveList()->GetItemCount(); ++i)
+            manager->GetArchiveList()->SelectItem(i, true);
+        manager->UpdateCopyButtons();
+        manager->GetButton(CMemoryManagerDialog::IDC_FROM_ARCHIVE)->Click();
+        return ManagerTitle(manager);
+    }
+    if (command == QLatin1String("memory-close")) {
+        g_prompter.answers.push_back(platform::IDNO);
+        manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
+        g_prompter.answers.clear();
+        return QStringLiteral("ok");
+    }
+    return QStringLiteral("unknown command");
 }
 
 QString MenuAntenna()
@@ -460,6 +606,8 @@ QString Handle(const QString& line)
         return Control(argument.toUInt());
     if (command == QLatin1String("layout"))
         return Layout(argument);
+    if (command.startsWith(QLatin1String("memory-")) && command != QLatin1String("memory-erase"))
+        return MemoryCommand(command, argument);
     return QStringLiteral("unknown command");
 }
 
