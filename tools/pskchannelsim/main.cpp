@@ -6,21 +6,31 @@
 #include <cstring>
 #include <string>
 
+static const char kUsage[] =
+    "usage: pskchannelsim IN.wav OUT.wav [--snr DB] [--offset HZ] [--drift HZ_PER_S]\n"
+    "                     [--clock PPM] [--seed N] [--rms LEVEL]\n"
+    "  --snr     white Gaussian noise, SNR measured in 3000 Hz bandwidth\n"
+    "  --offset  frequency shift; --drift its change per second\n"
+    "  --clock   sample-clock error of the receiving sound card\n"
+    "  --rms     output level (full scale 1.0, default 0.1)\n"
+    "  --help    this text\n";
+
 static int usage()
 {
-    std::fprintf(stderr,
-                 "usage: pskchannelsim IN.wav OUT.wav [--snr DB] [--offset HZ] [--drift HZ_PER_S]\n"
-                 "                     [--clock PPM] [--seed N] [--rms LEVEL]\n"
-                 "  --snr     white Gaussian noise, SNR measured in 3000 Hz bandwidth\n"
-                 "  --offset  frequency shift; --drift its change per second\n"
-                 "  --clock   sample-clock error of the receiving sound card\n"
-                 "  --rms     output level (full scale 1.0, default 0.1)\n");
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    // Options come after the two file names; a name that looks like one is a mistake.
+    if (argc < 3 || argv[1][0] == '-' || argv[2][0] == '-')
         return usage();
     pskchannelsim::ChannelParams p;
     for (int i = 3; i < argc; ++i) {

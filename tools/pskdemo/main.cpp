@@ -10,6 +10,12 @@
 
 namespace {
 
+const char kUsage[] =
+    "usage: pskdemo OUT.wav\n"
+    "  writes a recording of three PSK31 stations (1000, 1500 and 700 Hz) with a\n"
+    "  little noise, 8000 samples per second, as a sound card would hear them\n"
+    "  --help  this text\n";
+
 struct Station {
     double startSeconds;
     double frequency;
@@ -47,8 +53,16 @@ std::vector<float> transmit(const Station& station)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: pskdemo OUT.wav\n");
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    // Anything that looks like an option is not a file name to write over.
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const Station stations[] = {
