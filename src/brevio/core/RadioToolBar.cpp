@@ -4,6 +4,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/core/ToolbarPictures.h"
+#include "brevio/core/TxMeterStatic.h"
 #include "shared/MainWindow.h"
 #include "shared/artwork/ToolbarIcons.h"
 #include "shared/ui/ColourStatic.h"
@@ -52,10 +53,11 @@ bool CRadioToolBar::Create(QWidget* pParent, int nId)
             m_pFrequency->SetColours(RGB(0, 0, 0), RGB(0, 255, 0));
             addWidget(m_pFrequency);
         } else if (b.command == 117) {
-            m_pMeter = new CColourStatic(this);
+            m_pMeter = new CTxMeterStatic(this);
             m_pMeter->setObjectName(QStringLiteral("1002"));
-            m_pMeter->setFixedWidth(120);
-            m_pMeter->SetColours(RGB(0, 0, 0), RGB(32, 32, 32));
+            m_pMeter->setProperty("controlId", 1002);
+            // The width of the button place it sits on; the height of the bar's buttons.
+            m_pMeter->setFixedSize(120, 24);
             addWidget(m_pMeter);
         } else if (b.command == 119) {
             m_pAgcCombo = new QComboBox(this);
@@ -79,10 +81,9 @@ bool CRadioToolBar::Create(QWidget* pParent, int nId)
             m_actions.append({b.command, action});
         }
     }
-    // A tool bar gives its labels the button-text role; these two paint with
-    // their own text colour.
+    // A tool bar gives its labels the button-text role; this one paints with
+    // its own text colour.
     m_pFrequency->setForegroundRole(QPalette::WindowText);
-    m_pMeter->setForegroundRole(QPalette::WindowText);
     // The largest bold "Arial" up to 14 points in which " 999.999.999 " fits.
     const QRect inner = QRect(0, 0, 120, 20).adjusted(4, 2, -4, -2);
     for (int points = 14; points >= 6; --points) {
@@ -167,8 +168,7 @@ void CRadioToolBar::SetMeter(int nValue, bool bTransmit)
     m_nLastMeter = nValue;
     ++m_nMeterPaints;
     if (m_pMeter) {
-        m_pMeter->setText(bTransmit ? QStringLiteral("Tx %1/%2").arg(nValue & 0x0F).arg((nValue >> 4) & 0x0F)
-                                    : QStringLiteral("S%1").arg(nValue));
+        m_pMeter->SetValue(unsigned(nValue), bTransmit);
         m_pMeter->update();
     }
 }

@@ -2,8 +2,8 @@
 #include <QToolBar>
 
 class QComboBox;
-class QLabel;
 class CColourStatic;
+class CTxMeterStatic;
 
 // The radio toolbar: what the linked radio program reports (dial frequency,
 // AGC, receive or transmit meter) and the radio command buttons.
@@ -33,6 +33,7 @@ public:
     int GetMeterValue() const { return m_nLastMeter; }
     bool IsMeterTransmit() const { return m_bMeterTransmit; }
     int GetMeterPaintCount() const { return m_nMeterPaints; }
+    CTxMeterStatic* GetMeter() const { return m_pMeter; }
 
 signals:
     void Command(int nCommand);
@@ -42,7 +43,7 @@ signals:
 private:
     QComboBox* m_pAgcCombo = nullptr;
     CColourStatic* m_pFrequency = nullptr;
-    CColourStatic* m_pMeter = nullptr;
+    CTxMeterStatic* m_pMeter = nullptr;
     QString m_strFrequency;
     int m_nLastFrequency = -1;
     int m_nLastMeter = -1;

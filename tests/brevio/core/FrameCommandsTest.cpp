@@ -7,6 +7,7 @@
 #include "shared/RegisteredEvent.h"
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "brevio/core/TxMeterStatic.h"
 #include "shared/PrintSetup.h"
 #include "shared/Registry.h"
 #include "shared/mixer/SoundMixer.h"
@@ -93,6 +94,52 @@ TEST(RadioToolBar, FrequencyShowsGreenOnBlack)
         }
     EXPECT_GT(green, 20);  // "Radio" is drawn
     EXPECT_EQ(other, 0);
+}
+
+// Control 1002 of the radio bar is the segmented meter, drawn from what
+// SetMeter gives it: the receive bar, then ALC and PWR while transmitting.
+TEST(RadioToolBar, MeterIsTheSegmentedBarsFedBySetMeter)
+{
+    CRadioToolBar bar;
+    bar.Create(nullptr, 59404);
+    bar.show();
+    auto* meter = bar.findChild<CTxMeterStatic*>(QStringLiteral("1002"));
+    ASSERT_NE(meter, nullptr);
+    ASSERT_EQ(meter, bar.GetMeter());
+    EXPECT_EQ(meter->width(), 120);
+    auto colour = [&](const QImage& image, const QRect& r) { return fromQColor(QColor(image.pixel(r.center()))); };
+
+    bar.SetMeter(6, false);
+    EXPECT_FALSE(meter->IsTransmitLayout());
+    EXPECT_EQ(meter->GetRawValue(), 6u);
+    QImage image = meter->grab().toImage();
+    const auto receive = CTxMeterStatic::ReceiveSegments(meter->width(), meter->height());
+    for (int k = 0; k < 15; ++k)
+        EXPECT_EQ(colour(image, receive[size_t(k)]), k < 6 ? CTxMeterStatic::SegmentColour(k) : RGB(32, 32, 32)) << k;
+
+    // ALC 3 in bits 0-3, PWR 9 in bits 4-7: three red ALC segments, nine PWR.
+    bar.SetMeter(0x93, true);
+    EXPECT_TRUE(meter->IsTransmitLayout());
+    EXPECT_EQ(meter->GetShownAlc(), 3u);
+    EXPECT_EQ(meter->GetShownPower(), 9u);
+    image = meter->grab().toImage();
+    int alcRed = 0, greenish = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            alcRed += c == QColor(255, 0, 0) && y < image.height() / 2 ? 1 : 0;
+            greenish += c == QColor(128, 255, 0) && y >= image.height() / 2 ? 1 : 0;
+        }
+    EXPECT_GT(alcRed, 6) << "ALC segments in the upper row";
+    EXPECT_GT(greenish, 2) << "the first PWR segment in the lower row";
+
+    // Back in receive the peaks are gone and the single bar returns.
+    bar.SetMeter(2, false);
+    EXPECT_FALSE(meter->IsTransmitLayout());
+    EXPECT_EQ(meter->GetShownAlc(), 0u);
+    image = meter->grab().toImage();
+    EXPECT_EQ(colour(image, receive[1]), CTxMeterStatic::SegmentColour(1));
+    EXPECT_EQ(colour(image, receive[2]), RGB(32, 32, 32));
 }
 
 TEST(ModeToolBar, ItemsCarryTheirModulationCodes)
