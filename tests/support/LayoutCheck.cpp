@@ -99,11 +99,14 @@ void check(QWidget* parent, QStringList& problems)
         }
         if (auto* b = qobject_cast<QAbstractButton*>(c); b && !b->text().isEmpty() && !parent->layout()) {
             // A push button's size hint has a style minimum of its own; what
-            // counts is whether its caption fits where the style draws it.
+            // counts is whether its caption fits where the style draws it. A
+            // bitmap button draws its picture beside the caption: its size hint
+            // is what both need.
             QString caption = b->text();
             caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
             caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-            if (auto* push = qobject_cast<QPushButton*>(b)) {
+            auto* push = qobject_cast<QPushButton*>(b);
+            if (push && !push->inherits("COXBitmapButton")) {
                 QStyleOptionButton option;
                 option.initFrom(push);
                 option.features = QStyleOptionButton::None;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimerEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 QStringList CAboutDialog::CreditLines()
 {
@@ -39,6 +40,12 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
                              "risk and within the terms of your licence."));
     m_pCredits = add(106, CreditLines().first());
     m_pCredits->setAlignment(Qt::AlignCenter);
+    // One line wide enough for every credit: a change of credit moves nothing.
+    m_pCredits->setWordWrap(false);
+    int widest = 0;
+    for (const QString& line : CreditLines())
+        widest = std::max(widest, m_pCredits->fontMetrics().horizontalAdvance(line));
+    m_pCredits->setMinimumWidth(widest + 2 * m_pCredits->fontMetrics().averageCharWidth());
     m_pCredits->setAutoFillBackground(true);
     QPalette p = m_pCredits->palette();
     p.setColor(QPalette::Window, p.color(QPalette::Highlight));
@@ -47,6 +54,9 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
+    // The box is as large as its texts need, at whatever font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SetFixedFrame();
     m_nTimer = startTimer(3000);
 }
 

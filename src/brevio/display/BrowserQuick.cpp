@@ -21,7 +21,7 @@ CBrowserQuick::CBrowserQuick(QWidget* pParent) : CBaseDialog(IDD, pParent)
 
     setWindowTitle(QStringLiteral("Select Channel"));
     SetFixedFrame();
-    resize(300, 150);
+    resize(320, 150);
     for (int n = 0; n < 4; ++n) {
         auto* button = new COXBitmapButton(this);
         SetDlgCtrlID(button, unsigned(IDC_CHANNEL1 + n));
@@ -37,16 +37,16 @@ CBrowserQuick::CBrowserQuick(QWidget* pParent) : CBaseDialog(IDD, pParent)
     m_pErase->setGeometry(10, 58, 130, 20);
     m_pMacro = new QCheckBox(QStringLiteral("&Load macro"), this);
     SetDlgCtrlID(m_pMacro, IDC_MACRO);
-    m_pMacro->setGeometry(150, 58, 140, 20);
+    m_pMacro->setGeometry(150, 58, 160, 20);
     m_pList = new COwnComboBox(this);
     SetDlgCtrlID(m_pList, IDC_LIST);
-    m_pList->setGeometry(10, 84, 280, 24);
+    m_pList->setGeometry(10, 84, 300, 24);
     m_pHisInfo = new QCheckBox(QStringLiteral("Leave <his info> tags empty"), this);
     SetDlgCtrlID(m_pHisInfo, IDC_HIS_INFO);
-    m_pHisInfo->setGeometry(10, 114, 200, 20);
+    m_pHisInfo->setGeometry(10, 114, 226, 20);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     SetDlgCtrlID(cancel, 2);
-    cancel->setGeometry(214, 112, 76, 26);
+    cancel->setGeometry(240, 112, 70, 26);
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
     connect(m_pErase, &QCheckBox::clicked, this, &CBrowserQuick::OnErase);
     connect(m_pMacro, &QCheckBox::clicked, this, &CBrowserQuick::OnMacro);

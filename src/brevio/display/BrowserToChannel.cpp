@@ -21,13 +21,13 @@ CBrowserToChannel::CBrowserToChannel(QWidget* pParent) : CBaseDialog(IDD, pParen
     m_strMacro = reg.GetString(QStringLiteral("CBrowserToChannel::m_strMacro"), QString());
 
     setWindowTitle(QStringLiteral("Select Channel"));
-    resize(360, 330);
+    resize(380, 330);
     auto* label = new QLabel(QStringLiteral("Macros"), this);
     SetDlgCtrlID(label, 1000);
-    label->setGeometry(10, 8, 340, 18);
+    label->setGeometry(10, 8, 360, 18);
     m_pList = new COwnListCtrl(this);
     SetDlgCtrlID(m_pList, IDC_LIST);
-    m_pList->setGeometry(10, 28, 340, 140);
+    m_pList->setGeometry(10, 28, 360, 140);
     for (int n = 0; n < 10; ++n) {
         m_pRadios[n] = new QRadioButton(n < 9 ? QString::number(n + 1) : QStringLiteral("&Next Free"), this);
         SetDlgCtrlID(m_pRadios[n], unsigned(n < 9 ? IDC_FIRST_CHANNEL + n : IDC_NEXT_FREE));
@@ -35,19 +35,19 @@ CBrowserToChannel::CBrowserToChannel(QWidget* pParent) : CBaseDialog(IDD, pParen
     }
     m_pAlways = new QCheckBox(QStringLiteral("&Always prompt user for tags if a macro is selected"), this);
     SetDlgCtrlID(m_pAlways, IDC_ALWAYS);
-    m_pAlways->setGeometry(10, 226, 340, 20);
+    m_pAlways->setGeometry(10, 226, 360, 20);
     m_pErase = new QCheckBox(QStringLiteral("&Erase window contents before loading new text"), this);
     SetDlgCtrlID(m_pErase, IDC_ERASE);
-    m_pErase->setGeometry(10, 250, 340, 20);
+    m_pErase->setGeometry(10, 250, 360, 20);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetDlgCtrlID(ok, 1);
-    ok->setGeometry(94, 290, 80, 28);
+    ok->setGeometry(114, 290, 80, 28);
     m_pLaunch = new QPushButton(QStringLiteral("OK + Macro"), this);
     SetDlgCtrlID(m_pLaunch, IDC_LAUNCH);
-    m_pLaunch->setGeometry(182, 290, 86, 28);
+    m_pLaunch->setGeometry(202, 290, 86, 28);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     SetDlgCtrlID(cancel, 2);
-    cancel->setGeometry(276, 290, 74, 28);
+    cancel->setGeometry(296, 290, 74, 28);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(m_pLaunch, &QPushButton::clicked, this, &CBrowserToChannel::OnLaunch);
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });

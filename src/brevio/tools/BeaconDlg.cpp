@@ -109,7 +109,8 @@ CBeaconDlg::CBeaconDlg(QWidget* pParent, const QString& strTxText, CFormRx* pFor
         SetDlgCtrlID(b, unsigned(row.id));
         b->SetButtonText(QString::fromLatin1(row.text));
         b->setGeometry(x, 272, 84, 30);
-        x += row.id == IDC_SAVE ? 110 : 90;
+        // Cancel stands apart, at the right edge.
+        x += row.id == IDC_SAVE ? 100 : 90;
     }
     connect(Button(IDC_START), &QPushButton::clicked, this, [this] { OnStart(); });
     connect(Button(IDC_STOP), &QPushButton::clicked, this, [this] { OnStop(); });

@@ -29,7 +29,7 @@ CMacroBulkEdit::CMacroBulkEdit(QWidget* pParent, bool bHasSelection) : CBaseDial
     m_bMatchCase = registry.GetInt(kMatchCase, 0);
     m_dwMatch = registry.GetInt(kMatch, MatchBoth);
 
-    setFixedSize(380, 210);
+    setFixedSize(392, 210);
     auto label = [this](const QString& text, int y) {
         auto* l = new QLabel(text, this);
         l->setGeometry(8, y, 100, 22);
@@ -64,11 +64,11 @@ CMacroBulkEdit::CMacroBulkEdit(QWidget* pParent, bool bHasSelection) : CBaseDial
     auto* ok = new COXBitmapButton(this);
     SetDlgCtrlID(ok, 1);
     ok->SetButtonText(QStringLiteral("OK"));
-    ok->setGeometry(298, 8, 74, 28);
+    ok->setGeometry(298, 8, 86, 28);
     auto* cancel = new COXBitmapButton(this);
     SetDlgCtrlID(cancel, 2);
     cancel->SetButtonText(QStringLiteral("Cancel"));
-    cancel->setGeometry(298, 40, 74, 28);
+    cancel->setGeometry(298, 40, 86, 28);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
     connect(m_pFind, &QLineEdit::textChanged, this, [this] { UpdateOkState(); });

@@ -23,31 +23,33 @@ CMacroInputDialog::CMacroInputDialog(QWidget* pParent, int nChannel, const QStri
       m_bErase(bErase), m_bSendNow(bSendNow)
 {
     setWindowTitle(strTitle);
-    resize(440, 360);
+    // Wide enough for the option boxes' texts and the pictured Cancel button
+    // at the default font and one point larger.
+    resize(520, 360);
     auto* prompt = new QLabel(QStringLiteral("Enter values for the tags below, then press 'OK'."), this);
     SetDlgCtrlID(prompt, IDC_PROMPT);
-    prompt->setGeometry(8, 8, 424, 18);
+    prompt->setGeometry(8, 8, 504, 20);
     m_pPreview = new CColorEdit(this);
     SetDlgCtrlID(m_pPreview, IDC_PREVIEW);
     m_pPreview->setReadOnly(true);
     m_pPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_pPreview->setGeometry(8, 30, 424, 120);
+    m_pPreview->setGeometry(8, 32, 504, 118);
     m_pList = new CEditableListCtrl(QStringLiteral("Some Text"), this);
     SetDlgCtrlID(m_pList, IDC_LIST);
-    m_pList->setGeometry(8, 158, 300, 160);
+    m_pList->setGeometry(8, 158, 282, 160);
     m_pErase = new QCheckBox(QStringLiteral("&Erase all text before adding"), this);
     SetDlgCtrlID(m_pErase, IDC_ERASE);
-    m_pErase->setGeometry(316, 158, 120, 36);
+    m_pErase->setGeometry(298, 158, 214, 24);
     m_pSend = new QCheckBox(QStringLiteral("&Send immediately"), this);
     SetDlgCtrlID(m_pSend, IDC_SEND);
-    m_pSend->setGeometry(316, 196, 120, 24);
+    m_pSend->setGeometry(298, 186, 214, 24);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetDlgCtrlID(ok, 1);
-    ok->setGeometry(316, 290, 56, 28);
+    ok->setGeometry(338, 290, 84, 28);
     auto* cancel = new COXBitmapButton(this);
     SetDlgCtrlID(cancel, 2);
     cancel->SetButtonText(QStringLiteral("Cancel"));
-    cancel->setGeometry(376, 290, 56, 28);
+    cancel->setGeometry(428, 290, 84, 28);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
     static const DialogGeometry::AnchorRow anchors[] = {

@@ -10,6 +10,7 @@
 #include "brevio/core/RadioToolBar.h"
 #include "shared/artwork/ToolbarIcons.h"
 #include "shared/Registry.h"
+#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -26,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
@@ -270,6 +272,30 @@ TEST(AboutDialog, TitleVersionAndCreditsThatChange)
     const QString first = about.CreditLabel()->text();
     about.NextCredit();
     EXPECT_NE(about.CreditLabel()->text(), first);
+    platform::setProgram(platform::corvaneIdentity());
+}
+
+// Every credit line in turn, at the default font and one point larger: the
+// notice, the credit and the other lines are shown whole each time (a credit
+// of two lines used to squeeze the notice above it).
+TEST(AboutDialog, EveryCreditLeavesEveryTextWhole)
+{
+    platform::setProgram(platform::brevioIdentity());
+    auto check = [] {
+        CAboutDialog about(nullptr);
+        about.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        const int lines = int(CAboutDialog::CreditLines().size());
+        for (int i = 0; i < lines; ++i) {
+            QApplication::processEvents();
+            const QStringList problems = testsupport::layoutProblems(&about);
+            EXPECT_TRUE(problems.isEmpty()) << about.CreditLabel()->text().toStdString() << ": "
+                                            << problems.join("\n").toStdString();
+            about.NextCredit();
+        }
+    };
+    check();
+    testsupport::withLargerFont(check);
     platform::setProgram(platform::corvaneIdentity());
 }
 

@@ -6,8 +6,10 @@
 #include "platform/DataFolder.h"
 #include "support/LayoutCheck.h"
 #include "support/TestEnvironment.h"
+#include "platform/Program.h"
 #include "brevio/tools/MacroBulkEdit.h"
 #include "brevio/tools/MacroEditorDialog.h"
+#include "brevio/tools/MacroInputDialog.h"
 #include "brevio/tools/MacrosManagerDialog.h"
 #include "shared/Registry.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -377,9 +379,9 @@ TEST(MacroEditor, OkStateTitleLimitsHelpAndTagInsertion)
 
 } // namespace
 
-// The macro editor, new and holding a long macro, and the bulk editor: no
-// text is cut off and nothing overlaps, at the default font and one point
-// larger.
+// The macro editor, new and holding a long macro, the bulk editor and the
+// Macro Input dialog, with the program's button pictures: no text is cut off
+// and nothing overlaps, at the default font and one point larger.
 TEST(MacroDialogsLayout, NothingClipsOrOverlaps)
 {
     auto check = [] {
@@ -389,8 +391,11 @@ TEST(MacroDialogsLayout, NothingClipsOrOverlaps)
                                     {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>, your RST is <Sent>")},
                                     true, true, true, false, true, {}, 1);
         CMacroBulkEdit bulk(nullptr, true);
+        CMacroInputDialog input(nullptr, 0, QStringLiteral("Reply with the station's details"),
+                                {QStringLiteral("Callsign"), QStringLiteral("Name"), QStringLiteral("My Callsign")},
+                                {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>")}, true, true);
         for (QDialog* dialog : {static_cast<QDialog*>(&fresh), static_cast<QDialog*>(&existing),
-                                static_cast<QDialog*>(&bulk)}) {
+                                static_cast<QDialog*>(&bulk), static_cast<QDialog*>(&input)}) {
             dialog->show();
             QCoreApplication::processEvents();
             const QStringList problems = testsupport::layoutProblems(dialog);
@@ -398,6 +403,9 @@ TEST(MacroDialogsLayout, NothingClipsOrOverlaps)
                                             << problems.join("\n").toStdString();
         }
     };
+    // As the program sees them: with its own button pictures.
+    platform::setProgram(platform::brevioIdentity());
     check();
     testsupport::withLargerFont(check);
+    platform::setProgram(platform::corvaneIdentity());
 }

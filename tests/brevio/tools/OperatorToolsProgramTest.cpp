@@ -21,7 +21,17 @@
 #include "brevio/core/TxTextWindow.h"
 #include "brevio/display/DisplayCanvasServices.h"
 #include "brevio/display/DisplayComponents.h"
+#include "brevio/core/CustomiseDialog.h"
+#include "brevio/core/FullScreenDialog.h"
+#include "brevio/display/AlarmTestDlg.h"
+#include "brevio/display/BrowserQuick.h"
+#include "brevio/display/BrowserToChannel.h"
+#include "brevio/tools/AddToLogfileDialog.h"
 #include "brevio/tools/BeaconDlg.h"
+#include "brevio/tools/FavouriteDialog.h"
+#include "brevio/tools/MacroInputDialog.h"
+#include "brevio/tools/SpeechOptionsDialog.h"
+#include "brevio/tools/TagEditorDialog.h"
 #include "brevio/tools/DistanceBar.h"
 #include "brevio/tools/DistanceCalculator.h"
 #include "brevio/tools/GridCalculator.h"
@@ -397,3 +407,57 @@ TEST_F(OperatorToolsInTheProgram, EveryDialogOfTheMenusShowsItsTextsWhole)
     EXPECT_GT(looked, 20) << "the menus open the program's dialogs";
     EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
 }
+
+#ifdef DSP_LIBRARY_REAL
+namespace {
+
+// The dialogs no menu item opens: the start-up dialog, those a channel's
+// transmit menu and the macros open, the managers' editors, the Super
+// Browser's channel dialogs, the alarm test, speech options and the full
+// screen button; the same checks as above, at both font sizes.
+TEST_F(OperatorToolsInTheProgram, EveryDialogOutsideTheMenusShowsItsTextsWhole)
+{
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    CFormRx* form = frame->GetChannelWindow(0);
+    ASSERT_NE(form, nullptr);
+    QStringList found;
+    int looked = 0;
+    auto inspect = [&](QDialog* dialog) {
+        dialog->show();
+        (void)QTest::qWaitForWindowExposed(dialog);
+        QCoreApplication::processEvents();
+        ++looked;
+        const QString name = QString::fromLatin1(dialog->metaObject()->className());
+        for (const QString& problem : testsupport::layoutProblems(dialog))
+            found << QStringLiteral("%1: %2").arg(name, problem);
+        for (const QString& text : testsupport::literalMnemonics(dialog))
+            found << QStringLiteral("%1: shows '&' in %2").arg(name, text);
+        dialog->hide();
+    };
+    auto walk = [&] {
+        { CCustomiseDialog d(frame); inspect(&d); }
+        { CBeaconDlg d(frame, QString::fromLatin1(kBeaconText), form); inspect(&d); }
+        { CTagEditorDialog d(frame, {QStringLiteral("Callsign")}); inspect(&d); }
+        { CFavouriteDialog d(frame, QStringLiteral("20 m PSK31 calling frequency"), 14070150); inspect(&d); }
+        { CBrowserQuick d(frame); inspect(&d); }
+        { CBrowserToChannel d(frame); inspect(&d); }
+        { CAlarmTestDlg d(frame, QStringLiteral("\\bCQ\\b")); inspect(&d); }
+        { CSpeechOptionsDialog d(frame); inspect(&d); }
+        { CFullScreenDialog d(frame); inspect(&d); }
+        { CAddToLogfileDialog d(frame, QStringLiteral("<call:6>GM4ABC <gridsquare:6>JN58TD <eor>")); inspect(&d); }
+        {
+            CMacroInputDialog d(frame, 0, QStringLiteral("Reply with the station's details"),
+                                {QStringLiteral("Callsign"), QStringLiteral("Name"), QStringLiteral("My Callsign")},
+                                {QStringLiteral("<Callsign> de <My Callsign> - hello <Name>")}, true, true);
+            inspect(&d);
+        }
+    };
+    walk();
+    testsupport::withLargerFont(walk);
+    EXPECT_EQ(looked, 22);
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+}
+
+} // namespace
+#endif
