@@ -512,10 +512,14 @@ void PskReceiver::coarseAfc()
     const double estimate = m_frequency + offset;
     const bool confirmed = std::abs(estimate - m_lastCoarse) < 1.5 || bestMag > 60 * mean;
     m_lastCoarse = estimate;
-    // Within the fine AFC's reach it is left to the fine AFC; beyond it (a
-    // QPSK lock a quarter of the symbol rate off looks clean) the line decides.
+    // A small offset is left to the fine AFC. Any larger one the line
+    // decides while nothing is locked: the fine AFC moves about a hertz each
+    // half second, which is slower than the 32 reversals before a first
+    // character (a channel a few hertz off, where a click on the waterfall
+    // leaves it, lost that character), and it cannot see beyond its reach at
+    // all (a QPSK lock a quarter of the symbol rate off looks clean).
     const double reachFine = m_mode.symbolRate / (m_mode.qpsk ? 8 : 4);
-    if (!confirmed || std::abs(offset) < 0.6 * reachFine)
+    if (!confirmed || std::abs(offset) < 0.25 * reachFine)
         return;
     // In the fourth power the first sidebands sit a quarter of the symbol
     // rate out, where a false QPSK lock would also put the line: a weak
