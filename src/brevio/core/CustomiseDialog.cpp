@@ -8,6 +8,7 @@
 #include "brevio/core/RegisteredMessages.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "shared/SupportMail.h"
 #include "shared/VersionInfo.h"
 
 #include <QApplication>
@@ -168,7 +169,7 @@ CCustomiseDialog::CCustomiseDialog(QWidget* pParent) : QDialog(pParent)
         QApplication::restoreOverrideCursor();
     });
     connect(soundcard, &QPushButton::clicked, this,
-            [] { TheApp().ShellOpen(QStringLiteral("https://www.tigertronics.com/")); });
+            [] { TheApp().ShellOpen(support::SoundcardInterfaceAddress()); });
 
     // Construction and initial values.
     m_pStartMode->button(startedOnce ? 2 : 0)->setChecked(true);

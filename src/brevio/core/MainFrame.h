@@ -52,6 +52,9 @@ public:
     static QString RavelinClass() { return QStringLiteral("RVL-QT9XVK-Application"); }
     static QString OrbiskClass() { return QStringLiteral("Orbisk-QT9XVK-Application"); }
     static QString OwnClass() { return QStringLiteral("PSK31-Brevio-QT9XVK-Application"); }
+    // This program's user guide. Both programs can share one folder, so the
+    // guide's name says whose it is; it lies beside the program.
+    static QString GuideFileName() { return QStringLiteral("PSK31 Brevio UserGuide.html"); }
 
     // How long one message 1090 may take before the link counts as lost.
     static constexpr int kRemoteTimeoutMs = 2000;

@@ -21,8 +21,10 @@
 #include "shared/artwork/ToolbarIcons.h"
 #include "shared/HtmlHelp.h"
 #include "shared/PrintSetup.h"
+#include "shared/ProgramFolders.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "shared/SupportMail.h"
 #include "shared/VersionInfo.h"
 
 #include <QAction>
@@ -42,10 +44,48 @@
 #include <QStyle>
 #include <QToolBar>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 constexpr int kFavouriteFirst = 32826;
 constexpr int kFavouriteLast = 33325;
+// Help's mail and web-page items have commands inside the favourites' range;
+// the favourites' entries pass over them, so neither takes the other's.
+constexpr int kInsideFavourites[] = {32904, 32906, 32909};
+
+bool IsHelpCommandInRange(int nCommand)
+{
+    return std::find(std::begin(kInsideFavourites), std::end(kInsideFavourites), nCommand) !=
+           std::end(kInsideFavourites);
+}
+
+// The command of favourite nIndex, 0 beyond the range.
+int FavouriteCommand(int nIndex)
+{
+    for (int id = kFavouriteFirst, i = 0; id <= kFavouriteLast; ++id) {
+        if (IsHelpCommandInRange(id))
+            continue;
+        if (i++ == nIndex)
+            return id;
+    }
+    return 0;
+}
+
+// The favourite a command stands for, -1 when it is none.
+int FavouriteIndex(int nCommand)
+{
+    if (nCommand < kFavouriteFirst || nCommand > kFavouriteLast || IsHelpCommandInRange(nCommand))
+        return -1;
+    int index = nCommand - kFavouriteFirst;
+    for (int id : kInsideFavourites)
+        index -= id < nCommand ? 1 : 0;
+    return index;
+}
+
+CHtmlHelp Guide()
+{
+    return CHtmlHelp(GetProgramFolders().GetProgramFolder() + CMainFrame::GuideFileName());
+}
 
 struct BarToggle {
     int command;
@@ -165,6 +205,14 @@ void CMainFrame::BuildMenus()
     AddCommand(help, 33526, QStringLiteral("&Contents"));
     AddCommand(help, 57666, QStringLiteral("&Index..."));
     AddCommand(help, 33525, QStringLiteral("&Search..."));
+    help->addSeparator();
+    AddCommand(help, 32906, QStringLiteral("Send E-mail to QT9XVK"));
+    AddCommand(help, 32909, QStringLiteral("&Usergroup Homepage"));
+    AddCommand(help, 32904, QStringLiteral("QT9XVK on the Web"));
+    AddCommand(help, 33636, QStringLiteral("Soundcard Interface"));
+    QMenu* speech = help->addMenu(QStringLiteral("&Flite Speech Engine"));
+    AddCommand(speech, 33542, QStringLiteral("&Reader"));
+    AddCommand(speech, 33543, QStringLiteral("&Text-to-Speech"));
     help->addSeparator();
     AddCommand(help, 57664, QStringLiteral("&About PSK31 Brevio..."));
 
@@ -288,7 +336,7 @@ void CMainFrame::BuildFavouritesMenu()
     const QList<QAction*> actions = m_pFavouritesMenu->actions();
     for (int i = 1; i < actions.size(); ++i) {
         const int id = actions[i]->data().toInt();
-        if (id >= kFavouriteFirst && id <= kFavouriteLast)
+        if (FavouriteIndex(id) >= 0)
             m_commands.remove(id);
         m_pFavouritesMenu->removeAction(actions[i]);
         delete actions[i];
@@ -296,11 +344,11 @@ void CMainFrame::BuildFavouritesMenu()
     if (m_arrFavFreq.isEmpty())
         return;
     m_pFavouritesMenu->addSeparator();
-    // The command range holds 500 entries; favourites beyond it get no menu
-    // entry rather than a command that belongs to something else.
-    const int count = std::min<int>(int(m_arrFavFreq.size()), kFavouriteLast - kFavouriteFirst + 1);
-    for (int i = 0; i < count; ++i)
-        AddCommand(m_pFavouritesMenu, kFavouriteFirst + i, m_arrFavTitle.value(i));
+    // The command range holds 500 entries less Help's three; favourites
+    // beyond it get no menu entry rather than a command that belongs to
+    // something else.
+    for (int i = 0; i < int(m_arrFavFreq.size()) && FavouriteCommand(i) != 0; ++i)
+        AddCommand(m_pFavouritesMenu, FavouriteCommand(i), m_arrFavTitle.value(i));
 }
 
 void CMainFrame::SetFavourites(const QList<uint32_t>& freqs, const QStringList& titles)
@@ -531,7 +579,7 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         if (super->UpdateCommand(nCommand, enabled, checked))
             return enabled;
     }
-    if (nCommand >= kFavouriteFirst && nCommand <= kFavouriteLast)
+    if (FavouriteIndex(nCommand) >= 0)
         return m_bRadioLinked;
     switch (nCommand) {
     case 32813:
@@ -701,8 +749,7 @@ void CMainFrame::OnCommand(int nCommand)
         }
     }
     CPSK31Settings& s = CurrentSettings();
-    if (nCommand >= kFavouriteFirst && nCommand <= kFavouriteLast) {
-        const int index = nCommand - kFavouriteFirst;
+    if (const int index = FavouriteIndex(nCommand); index >= 0) {
         if (index < m_arrFavFreq.size())
             RadioCommand(10, int(m_arrFavFreq[index]));
         return;
@@ -884,13 +931,31 @@ void CMainFrame::OnCommand(int nCommand)
             SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
         break;
     case 33526:
-        CHtmlHelp().ShowContents();
+        Guide().ShowContents();
         break;
     case 57666:
-        CHtmlHelp().ShowIndex();
+        Guide().ShowIndex();
         break;
     case 33525:
-        CHtmlHelp().ShowSearch();
+        Guide().ShowSearch();
+        break;
+    case 32906:
+        support::SendSupportMail(this);
+        break;
+    case 32904:
+        TheApp().ShellOpen(support::MakerWebAddress());
+        break;
+    case 33636:
+        TheApp().ShellOpen(support::SoundcardInterfaceAddress());
+        break;
+    case 32909:
+        TheApp().ShellOpen(support::UserGroupAddress());
+        break;
+    case 33542:
+        TheApp().ShellOpen(support::SpeechReaderAddress());
+        break;
+    case 33543:
+        TheApp().ShellOpen(support::SpeechEngineAddress());
         break;
     case 57664: {
         CAboutDialog about(this);

@@ -14,10 +14,9 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "shared/HtmlHelp.h"
-#include "shared/MapiMail.h"
 #include "shared/PrintSetup.h"
 #include "shared/Registry.h"
-#include "shared/VersionInfo.h"
+#include "shared/SupportMail.h"
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/HelpKey.h"
 #include "shared/ui/Win32Error.h"
@@ -359,42 +358,27 @@ int CRadioApp::OpenDocumentOrUrl(const QString& strTarget)
 
 QString CRadioApp::MakerWebAddress()
 {
-    return QStringLiteral("https://www.qt9xvk.example/");
+    return support::MakerWebAddress();
 }
 
 QString CRadioApp::UserGroupAddress()
 {
-    return QStringLiteral("https://groups.qt9xvk.example/group/VE817-Corvane");
+    return support::UserGroupAddress();
 }
 
 QString CRadioApp::SupportAddress()
 {
-    return QStringLiteral("support@qt9xvk.example");
+    return support::SupportAddress();
 }
 
 QString CRadioApp::SupportGreetingName()
 {
-    return QStringLiteral("Corwin");
+    return support::GreetingName();
 }
 
 void CRadioApp::SendSupportMail()
 {
-    WaitCursor wait;
-    CMapiMail mail;
-    const CVersionInfo version;
-    const bool logon = mail.Logon(GetMainFrame());
-    if (!logon || mail.GetError() != CMapiMail::ERR_NONE)
-        return;
-    mail.AddTo(SupportAddress());
-    mail.SetSubject(QStringLiteral("%1 %2 %3")
-                        .arg(version.GetProductName(),
-                             QStringLiteral("Version %1 build %2").arg(version.GetProductVersion()).arg(version.GetBuild()),
-                             version.GetSpecialBuild()));
-    mail.SetBody(QStringLiteral("Before contacting QT9XVK please look at the FT-817 Corvane usergroup: ") +
-                 UserGroupAddress() + QStringLiteral(" where many users of this program will be able to help.") +
-                 QStringLiteral("\r\n\r\n\r\n") + QStringLiteral("Hello ") + SupportGreetingName() +
-                 QStringLiteral(",") + QStringLiteral("\r\n\r\n") + QStringLiteral("<your message goes here>..."));
-    mail.Send(0);
+    support::SendSupportMail(GetMainFrame());
 }
 
 // ---------------------------------------------------------------- commands

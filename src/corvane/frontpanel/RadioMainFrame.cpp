@@ -24,6 +24,7 @@
 #include "shared/artwork/ToolbarIcons.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
+#include "shared/SupportMail.h"
 #include "shared/VersionInfo.h"
 #include "shared/mixer/SoundMixer.h"
 #include "shared/ui/AmateurBands.h"
@@ -716,8 +717,8 @@ bool CRadioMainFrame::OnCommand(unsigned nId)
     case ID_SPEECH_READER:
     case ID_SPEECH_TTS:
         if (CRadioApp* app = GetRadioApp())
-            app->OpenDocumentOrUrl(nId == ID_SPEECH_READER ? QStringLiteral("http://www.festvox.org/flite/download.html")
-                                                           : QStringLiteral("http://www.festvox.org/flite/"));
+            app->OpenDocumentOrUrl(nId == ID_SPEECH_READER ? support::SpeechReaderAddress()
+                                                           : support::SpeechEngineAddress());
         return true;
     case ID_RADIO_DISPLAY:
         ActivateChild(GetDisplayFrame());

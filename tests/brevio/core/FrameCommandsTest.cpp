@@ -8,8 +8,14 @@
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/core/TxMeterStatic.h"
+#include "platform/Program.h"
+#include "shared/HtmlHelp.h"
+#include "shared/MapiMail.h"
 #include "shared/PrintSetup.h"
+#include "shared/ProgramFolders.h"
 #include "shared/Registry.h"
+#include "shared/SupportMail.h"
+#include "shared/VersionInfo.h"
 #include "shared/mixer/SoundMixer.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -17,8 +23,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QStatusBar>
 #include <QMenu>
@@ -27,6 +35,8 @@
 #include <QImage>
 #include <QSlider>
 #include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
 #include <gtest/gtest.h>
 
 using testsupport::FrameFixture;
@@ -210,13 +220,161 @@ TEST(Favourites, EntriesBeyondTheCommandRangeGetNoMenuEntry)
     }
     f.frame->SetFavourites(freqs, titles);
     const QList<QAction*> items = f.frame->GetFavouritesMenu()->actions();
-    EXPECT_EQ(items.size(), 2 + 500);
+    // 500 commands, less the three of Help's items that lie among them.
+    EXPECT_EQ(items.size(), 2 + 497);
     EXPECT_EQ(items.last()->data().toInt(), 33325);
     // The command after the range still belongs to its own bar toggle.
     EXPECT_EQ(f.frame->GetCommandAction(33335)->text(), QStringLiteral("Waterfall &Display"));
     QList<uint32_t> stored;
     CRegistry().GetIntArray(QStringLiteral("Favourites-I"), stored);
     EXPECT_EQ(stored.size(), 600);
+}
+
+// Help's mail and web-page items have commands among the favourites': they
+// stay Help's, enabled without a radio program, whatever the favourites,
+// and the favourites' entries go round them.
+TEST(Favourites, HelpItemsAmongTheFavouriteCommandsStayHelps)
+{
+    FrameFixture f;
+    QList<uint32_t> freqs;
+    QStringList titles;
+    for (int i = 0; i < 90; ++i) {
+        freqs.append(uint32_t(7000000 + 10 * i));
+        titles.append(QStringLiteral("F%1").arg(i));
+    }
+    f.frame->SetFavourites(freqs, titles);
+    ASSERT_FALSE(f.frame->IsRadioLinked());
+    f.frame->UpdateCommandStates();
+    const struct {
+        int command;
+        const char* text;
+    } help[] = {{32904, "QT9XVK on the Web"}, {32906, "Send E-mail to QT9XVK"}, {32909, "&Usergroup Homepage"}};
+    for (const auto& h : help) {
+        QAction* action = f.frame->GetCommandAction(h.command);
+        ASSERT_NE(action, nullptr) << h.command;
+        EXPECT_EQ(action->text(), QLatin1String(h.text));
+        EXPECT_TRUE(action->isEnabled()) << h.text;
+    }
+    // 90 entries, none with a Help command; the 79th follows 32903 with 32905.
+    QList<int> ids;
+    for (QAction* a : f.frame->GetFavouritesMenu()->actions())
+        if (!a->isSeparator() && a->data().toInt() != 32820)
+            ids.append(a->data().toInt());
+    ASSERT_EQ(ids.size(), 90);
+    EXPECT_EQ(ids[77], 32903);
+    EXPECT_EQ(ids[78], 32905);
+    EXPECT_EQ(ids[89], 32918);
+    for (const auto& h : help)
+        EXPECT_FALSE(ids.contains(h.command)) << h.command;
+    EXPECT_EQ(f.frame->GetFavouritesMenu()->actions().last()->text(), QStringLiteral("F89"));
+}
+
+namespace {
+// Pages and mails handed to the desktop, kept instead of opened.
+class DesktopCatcher : public QObject {
+    Q_OBJECT
+public:
+    DesktopCatcher()
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~DesktopCatcher() override
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    Q_INVOKABLE void Open(const QUrl& url) { m_urls << url; }
+    QList<QUrl> m_urls;
+};
+
+class ComposeWindow : public CMapiMail::MailClient {
+public:
+    QString Unavailable() override { return {}; }
+    bool HasEntry(const QString&) override { return true; }
+    bool Open(const QUrl& url) override
+    {
+        m_urls << url;
+        return true;
+    }
+    QList<QUrl> m_urls;
+};
+} // namespace
+
+// Help opens PSK31 Brevio's own guide, beside the program, at its topics;
+// its web-page items hand the maker's, the users' group's, the sound-card
+// interface maker's and the speech engine's pages to the desktop; its mail
+// item composes the support mail with this program's name and version.
+TEST(FrameCommands, HelpItemsOpenThisProgramsGuidePagesAndSupportMail)
+{
+    FrameFixture f;
+    QList<QUrl> guide;
+    CHtmlHelp::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { guide << url; });
+    const QString path = GetProgramFolders().GetProgramFolder() + QStringLiteral("PSK31 Brevio UserGuide.html");
+    EXPECT_EQ(CMainFrame::GuideFileName(), QStringLiteral("PSK31 Brevio UserGuide.html"));
+    const bool placed = !QFileInfo::exists(path);
+    if (placed) {
+        QFile page(path);
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<html></html>");
+    }
+    testsupport::prompter().clear();
+    for (int command : {33526, 57666, 33525})
+        f.frame->OnCommand(command);
+    if (placed)
+        QFile::remove(path);
+    CHtmlHelp::SetOpener(nullptr);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    ASSERT_EQ(guide.size(), 3);
+    for (const QUrl& url : guide)
+        EXPECT_EQ(url.toLocalFile(), path);
+    EXPECT_EQ(guide[0].fragment(), QStringLiteral("contents"));
+    EXPECT_EQ(guide[1].fragment(), QStringLiteral("index"));
+    EXPECT_EQ(guide[2].fragment(), QStringLiteral("search"));
+
+    DesktopCatcher desktop;
+    const struct {
+        int command;
+        QString url;
+    } pages[] = {{32904, support::MakerWebAddress()},
+                 {33636, support::SoundcardInterfaceAddress()},
+                 {32909, support::UserGroupAddress()},
+                 {33542, support::SpeechReaderAddress()},
+                 {33543, support::SpeechEngineAddress()}};
+    for (const auto& page : pages) {
+        desktop.m_urls.clear();
+        QAction* action = f.frame->GetCommandAction(page.command);
+        ASSERT_NE(action, nullptr) << page.command;
+        f.frame->UpdateCommandStates();
+        EXPECT_TRUE(action->isEnabled()) << page.command;
+        action->trigger();
+        ASSERT_EQ(desktop.m_urls.size(), 1) << page.command;
+        EXPECT_EQ(desktop.m_urls[0], QUrl(page.url)) << page.command;
+    }
+    EXPECT_TRUE(support::UserGroupAddress().endsWith(QStringLiteral("/group/VE817-Corvane")));
+
+    ComposeWindow mail;
+    CMapiMail::SetMailClient(&mail);
+    CMapiMail::LogOff();
+    platform::setProgram(platform::brevioIdentity());
+    f.frame->GetCommandAction(32906)->trigger();
+    const CVersionInfo version;
+    platform::setProgram(platform::corvaneIdentity());
+    CMapiMail::SetMailClient(nullptr);
+    CMapiMail::LogOff();
+    ASSERT_EQ(mail.m_urls.size(), 1);
+    const QUrl url = mail.m_urls[0];
+    EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(url.path(), support::SupportAddress());
+    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("PSK31 Brevio Version %1 build %2 %3")
+                  .arg(version.GetProductVersion())
+                  .arg(version.GetBuild())
+                  .arg(version.GetSpecialBuild()));
+    EXPECT_TRUE(QUrlQuery(url).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
+                    .startsWith(QStringLiteral("Before contacting QT9XVK please look at the FT-817 Corvane usergroup: ") +
+                                support::UserGroupAddress()));
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }
 
 TEST(FrameCommands, ClockButtonStepsThroughTheFourFormats)
@@ -542,3 +700,5 @@ TEST(FrameCommands, DesktopIconIsAnnouncedOnlyWhenItWasWritten)
         }
     }
 }
+
+#include "FrameCommandsTest.moc"
