@@ -54,14 +54,22 @@ public:
     std::function<void(uint32_t)> m_onMessage;
 };
 
-// Takes the files the program asks the desktop to open, so that a test opens
-// nothing.
+// Takes the files, web pages and mails the program asks the desktop to open,
+// so that a test opens nothing: files by their path, the others by address.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    Q_INVOKABLE void Open(const QUrl& url) { m_opened << url.toLocalFile(); }
+    UrlCatcher()
+    {
+        for (const char* scheme : {"file", "http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const char* scheme : {"file", "http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    Q_INVOKABLE void Open(const QUrl& url) { m_opened << (url.isLocalFile() ? url.toLocalFile() : url.toString()); }
     QStringList m_opened;
 };
 
