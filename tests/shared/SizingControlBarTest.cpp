@@ -139,6 +139,60 @@ TEST_F(FrameFixture, DockedSizeFollowsTheSideAndACloseRequestIsIgnored)
     EXPECT_TRUE(bar.isVisible());
 }
 
+// A main window made small squeezes its bars; grown again, it gives each
+// docked bar back the size the bar keeps for its side, on every side, and
+// the squeeze is not taken for the user's sizing.
+TEST_F(FrameFixture, ABarComesBackToItsSizeWhenTheWindowGrowsAgain)
+{
+    struct Case {
+        Qt::DockWidgetArea area;
+        QSize kept;
+    };
+    const Case cases[] = {
+        {Qt::LeftDockWidgetArea, QSize(230, 300)},
+        {Qt::BottomDockWidgetArea, QSize(300, 180)},
+    };
+    frame.resize(900, 700);
+    showFrame();
+    for (const Case& c : cases) {
+        CSizingControlBarG bar;
+        ASSERT_TRUE(bar.Create(QStringLiteral("Bar"), &frame, 77));
+        bar.setWidget(new QLabel(QStringLiteral("contents")));
+        bar.m_sizeVert = bar.m_sizeHorz = c.kept;
+        frame.addDockWidget(c.area, &bar);
+        bar.show();
+        const bool vertical = c.area == Qt::LeftDockWidgetArea;
+        auto extent = [&] { return vertical ? bar.width() : bar.height(); };
+        const int kept = vertical ? c.kept.width() : c.kept.height();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return extent() == kept; }, 2000)) << extent();
+
+        frame.resize(120, 100);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return extent() < kept; }, 2000)) << "the small window squeezes the bar";
+        EXPECT_EQ(vertical ? bar.m_sizeVert : bar.m_sizeHorz, c.kept);
+
+        frame.resize(900, 700);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return extent() == kept; }, 2000)) << extent() << " of " << kept;
+        EXPECT_EQ(bar.sizeHint(), c.kept);
+        frame.removeDockWidget(&bar);
+    }
+}
+
+// The size a bar keeps can be given (a stored layout); it applies at once.
+TEST_F(FrameFixture, AGivenDockedSizeIsKeptAndApplied)
+{
+    CSizingControlBarG bar;
+    ASSERT_TRUE(bar.Create(QStringLiteral("Bar"), &frame, 78));
+    bar.setWidget(new QLabel(QStringLiteral("contents")));
+    frame.addDockWidget(Qt::LeftDockWidgetArea, &bar);
+    frame.resize(900, 700);
+    showFrame();
+    bar.SetDockedSize(QSize(260, 400));
+    EXPECT_EQ(bar.m_sizeVert, QSize(260, 400));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar.width() == 260; }, 2000)) << bar.width();
+    bar.SetDockedSize(QSize(5, 5));
+    EXPECT_EQ(bar.GetDockedSize(), QSize(33, 32));  // not below the bar's minimum
+}
+
 TEST_F(FrameFixture, GripperBandAndCloseButtonFollowTheSide)
 {
     CSizingControlBarG bar;

@@ -1,6 +1,7 @@
 #include "brevio/core/BarLayout.h"
 
 #include "shared/Registry.h"
+#include "shared/sizingbar/SizingControlBar.h"
 
 #include <QDockWidget>
 #include <QMainWindow>
@@ -43,8 +44,11 @@ void CBarLayout::SaveBarState(QMainWindow* pFrame, QDockWidget* pBar, const QStr
     CRegistry registry;
     registry.WriteInt(strName + QStringLiteral(" Floating"), pBar->isFloating() ? 1 : 0);
     registry.WriteInt(strName + QStringLiteral(" Area"), int(pFrame->dockWidgetArea(pBar)));
-    registry.WriteInt(strName + QStringLiteral(" Width"), pBar->width());
-    registry.WriteInt(strName + QStringLiteral(" Height"), pBar->height());
+    // A sizing bar's size is the one it keeps, not what a small window left it.
+    const auto* sizing = qobject_cast<const CSizingControlBar*>(pBar);
+    const QSize size = sizing ? sizing->GetDockedSize() : pBar->size();
+    registry.WriteInt(strName + QStringLiteral(" Width"), size.width());
+    registry.WriteInt(strName + QStringLiteral(" Height"), size.height());
 }
 
 void CBarLayout::LoadBarState(QMainWindow* pFrame, QDockWidget* pBar, const QString& strName)
@@ -64,6 +68,12 @@ void CBarLayout::LoadBarState(QMainWindow* pFrame, QDockWidget* pBar, const QStr
         pBar->setFloating(floating != 0);
     const int width = registry.GetInt(strName + QStringLiteral(" Width"), 0);
     const int height = registry.GetInt(strName + QStringLiteral(" Height"), 0);
-    if (width > 0 && height > 0)
-        pFrame->resizeDocks({pBar}, {width}, Qt::Horizontal), pFrame->resizeDocks({pBar}, {height}, Qt::Vertical);
+    if (width <= 0 || height <= 0)
+        return;
+    if (auto* sizing = qobject_cast<CSizingControlBar*>(pBar)) {
+        sizing->SetDockedSize(QSize(width, height));
+        return;
+    }
+    pFrame->resizeDocks({pBar}, {width}, Qt::Horizontal);
+    pFrame->resizeDocks({pBar}, {height}, Qt::Vertical);
 }

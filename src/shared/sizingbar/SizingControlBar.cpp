@@ -3,7 +3,9 @@
 #include "platform/SettingsStore.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QResizeEvent>
 
 CSizingControlBar::CSizingControlBar(QWidget* pParent) : QDockWidget(pParent)
 {
@@ -22,6 +24,13 @@ bool CSizingControlBar::Create(const QString& title, QMainWindow* pParentWnd, un
     setProperty("controlId", nID);
     setParent(pParentWnd);
     setWindowTitle(title);
+    // A main window that grows again gives its bars back their sizes.
+    if (m_pWatchedFrame != pParentWnd) {
+        if (m_pWatchedFrame)
+            m_pWatchedFrame->removeEventFilter(this);
+        m_pWatchedFrame = pParentWnd;
+        m_pWatchedFrame->installEventFilter(this);
+    }
     // The main window's saved state names its bars.
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("SCBar-%1").arg(nID));
@@ -107,7 +116,44 @@ void CSizingControlBar::ApplySize()
         frame->resizeDocks({this}, {m_sizeVert.expandedTo(m_sizeMinVert).width()}, Qt::Horizontal);
     else
         resize(m_sizeFloat.expandedTo(m_sizeMinFloat));
-    m_bApplyingSize = false;
+    // The main window lays its docks out later, on its posted layout
+    // request; what that does to this bar is not the user's sizing either.
+    QMetaObject::invokeMethod(this, [this] { m_bApplyingSize = false; }, Qt::QueuedConnection);
+}
+
+QSize CSizingControlBar::GetDockedSize() const
+{
+    return sizeHint();
+}
+
+void CSizingControlBar::SetDockedSize(const QSize& size)
+{
+    CurrentSize() = size.expandedTo(CurrentMinimum());
+    ApplySize();
+}
+
+bool CSizingControlBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pWatchedFrame && event->type() == QEvent::Resize) {
+        // The main window lays its docks out while it handles this event: a
+        // small window squeezes the bar, which is no sizing of the user's.
+        // Once it is done, the bar asks for its own size again, so it comes
+        // back as far as the window now allows.
+        m_bFrameResizing = true;
+        if (!m_bFrameFollowUp) {
+            m_bFrameFollowUp = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_bFrameFollowUp = false;
+                    m_bFrameResizing = false;
+                    if (isVisible() && !IsFloatingBar())
+                        ApplySize();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void CSizingControlBar::UpdateDecoration()
@@ -188,9 +234,15 @@ QSize CSizingControlBar::minimumSizeHint() const
 void CSizingControlBar::resizeEvent(QResizeEvent* e)
 {
     QDockWidget::resizeEvent(e);
-    // The user's sizing is remembered for the side the bar is on.
-    if (!m_bApplyingSize && isVisible() && m_nDockBarId != 0)
-        CurrentSize() = size().expandedTo(CurrentMinimum());
+    // The user's sizing is remembered for the side the bar is on: a docked
+    // bar is sized by dragging its edge with the mouse, a floating one by its
+    // frame. Whatever else moves it (the main window's own size, the bar's
+    // asking for its size) leaves the remembered size alone.
+    if (m_bApplyingSize || m_bFrameResizing || !isVisible() || m_nDockBarId == 0)
+        return;
+    if (!IsFloatingBar() && QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
+    CurrentSize() = size().expandedTo(CurrentMinimum());
 }
 
 void CSizingControlBar::closeEvent(QCloseEvent* e)

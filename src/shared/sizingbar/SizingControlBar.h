@@ -78,6 +78,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The size the bar keeps for the side it is on (the user's last sizing,
+    // not what a small main window left it), and setting it there.
+    QSize GetDockedSize() const;
+    void SetDockedSize(const QSize& size);
+
     // Called to refresh hover and focus feedback of the bar's decoration.
     virtual void OnUpdateCmdUI();
     // Draws the decoration band of derived classes into rect (title-bar coordinates).
@@ -93,6 +98,7 @@ protected:
 
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     uint32_t m_dwBarStyle = 0;
     unsigned m_nDockBarId = 0;
@@ -105,5 +111,10 @@ private:
     QSize& CurrentSize();
     QSize CurrentMinimum() const;
     QMainWindow* mainWindow() const;
+    // Set while the bar's own sizing or the main window's resizing moves the
+    // bar, until the main window's layout has followed.
     bool m_bApplyingSize = false;
+    bool m_bFrameResizing = false;
+    bool m_bFrameFollowUp = false;
+    QMainWindow* m_pWatchedFrame = nullptr;
 };
