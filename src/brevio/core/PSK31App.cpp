@@ -216,6 +216,11 @@ void CPSK31App::OpenWindows()
             } else {
                 m_pSuperFrame = mdi->addSubWindow(m_pSuperView->GetWidget());
             }
+            // Shown normal for the first time, the frame opens at its view's
+            // full size, not at the few pixels of a frame never shown.
+            const QSize design = m_pSuperView->GetWidget()->size();
+            const QSize decoration = m_pSuperFrame->size() - m_pSuperFrame->contentsRect().size();
+            m_pSuperFrame->resize((design + decoration).expandedTo(m_pSuperFrame->minimumSize()));
             m_pSuperFrame->hide();
             m_pSuperView->DisableAllDspChannels();
         }

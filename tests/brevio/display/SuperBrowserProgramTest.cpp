@@ -237,3 +237,35 @@ TEST_F(BrowserProgram, TheCanvasSeesTheTransmitPanel)
     EXPECT_TRUE(main->IsCommandEnabled(32801));
     EXPECT_FALSE(main->IsCommandEnabled(33530));
 }
+
+// Browser > Display while no window is maximised: the Super Browser opens at
+// its view's full size, not as a bare title bar.
+TEST_F(BrowserProgram, OpensAtItsFullSizeWhenNoWindowIsMaximised)
+{
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_SCRIPTED));
+    TheApp().SetStartupDialogRunner([](CMainFrame*, int* pnLayout) {
+        *pnLayout = 1;  // classic: channel 1, maximised
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(TheApp().InitInstance({QStringLiteral("brevio")}));
+    CMainFrame* main = TheApp().GetMainFrame();
+    main->resize(1100, 800);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    QMdiSubWindow* channel = TheApp().GetChannelFrame(0);
+    ASSERT_NE(channel, nullptr);
+    channel->showNormal();
+    ASSERT_FALSE(channel->isMaximized());
+
+    main->OnCommand(33490);
+    QMdiSubWindow* frame = TheApp().GetSuperFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->isVisible());
+    EXPECT_FALSE(frame->isMaximized());
+    QCoreApplication::processEvents();
+    auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_GE(view->width(), 640) << view->width();
+    EXPECT_GE(view->height(), 480) << view->height();
+    EXPECT_GE(frame->height(), 480 + 20) << "the title bar above the view";
+}
