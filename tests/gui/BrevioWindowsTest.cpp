@@ -1,0 +1,330 @@
+// PSK31 Brevio's windows as the operator meets them, with real input on a
+// display of the test's own: the radio toolbar's meter linked to FT-817
+// Corvane on the simulator (the bars it draws while the radio receives and
+// while it transmits), the Super Browser opened from the Browser menu while
+// no window is maximised, and the docking windows after the main window was
+// made small and large again.
+//
+// With CORVANE_SCREENSHOT_DIR set the tests leave their pictures there
+// (docs/ holds them: the meter in both states, both programs during a
+// transmission, the Super Browser as it opens):
+//   CORVANE_SCREENSHOT_DIR=$PWD/docs build/tests/gui_tests --gtest_filter='BrevioWindows.*'
+#include "GuiTest.h"
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+const QString kPttThroughCorvane = QStringLiteral("PSK31Options 2.2 PSK31 m_bPTTFT817 .............:");
+const QString kTxDelay = QStringLiteral("PSK31Options 2.2 PSK31 m_nTxDelay ..............:");
+const QString kTxPane = QStringLiteral("CFrameRx:1>CTxTextWindow");
+// What the simulated radio's S-meter reads on 14.070 MHz, where it starts.
+constexpr int kSMeter = 6;
+// The meter's face and its segments that are off.
+const QColor kFace(0, 0, 0);
+const QColor kUnlit(32, 32, 32);
+// The first segment of the receive bar and of the PWR bar, and every ALC segment.
+const QColor kFirstSegment(128, 255, 0);
+const QColor kAlc(255, 0, 0);
+
+// The segments met along one pixel row of the meter, left to right: the
+// colour in the middle of each run of pixels that are neither the face nor
+// a label's green.
+QList<QColor> SegmentsAlong(const QImage& image, const QRect& meter, int y)
+{
+    QList<QColor> runs;
+    int start = -1;
+    for (int x = meter.left(); x <= meter.right() + 1; ++x) {
+        const QColor c = x <= meter.right() ? QColor(image.pixel(x, y)) : kFace;
+        const bool segment = c != kFace && !(c.red() == 0 && c.blue() == 0 && c.green() > 0);
+        if (segment && start < 0)
+            start = x;
+        if (!segment && start >= 0) {
+            runs.append(QColor(image.pixel((start + x - 1) / 2, y)));
+            start = -1;
+        }
+    }
+    return runs;
+}
+
+// How many segments are lit, all before every unlit one; -1 when a lit
+// segment follows an unlit one.
+int LitPrefix(const QList<QColor>& segments)
+{
+    int lit = 0;
+    bool unlitSeen = false;
+    for (const QColor& c : segments) {
+        if (c == kUnlit) {
+            unlitSeen = true;
+        } else {
+            if (unlitSeen)
+                return -1;
+            ++lit;
+        }
+    }
+    return lit;
+}
+
+QString Describe(const QList<QColor>& segments)
+{
+    QStringList names;
+    for (const QColor& c : segments)
+        names << c.name();
+    return names.join(QLatin1Char(' '));
+}
+
+class BrevioWindows : public GuiTest {
+protected:
+    QImage Display()
+    {
+        const QString path = m_shots.filePath(QStringLiteral("display-%1.png").arg(++m_count));
+        const QString error = Screenshot(path);
+        if (!error.isEmpty()) {
+            ADD_FAILURE() << error.toStdString();
+            return {};
+        }
+        return QImage(path).convertToFormat(QImage::Format_RGB32);
+    }
+    // A picture for the documentation, when asked for.
+    static void Keep(const QImage& image, const char* name)
+    {
+        const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            EXPECT_TRUE(image.save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"))) << name;
+    }
+    // The first window of the class (and, when given, whose title starts so).
+    std::optional<Window> Find(ProbeClient& probe, const QString& className, const QString& title = {})
+    {
+        for (const Window& w : ParseGeometry(probe.Ask(QStringLiteral("geometry"))))
+            if (w.className == className && w.title.startsWith(title))
+                return w;
+        return std::nullopt;
+    }
+    // A menu of the menu bar, then one of its items, clicked.
+    bool ChooseMenu(ProbeClient& probe, const QString& menu, const QString& item)
+    {
+        if (!ClickOn(probe, QStringLiteral("action:") + menu))
+            return false;
+        if (!WaitFor([&] { return !ParseRect(probe.Ask(QStringLiteral("locate action:") + item)).isEmpty(); }))
+            return false;
+        return ClickOn(probe, QStringLiteral("action:") + item);
+    }
+    qulonglong BrevioWindow()
+    {
+        const QList<qulonglong> windows = Input().Windows(Brevio().Pid(), QStringLiteral("^PSK31 Brevio v"));
+        return windows.isEmpty() ? 0 : windows.first();
+    }
+
+    QTemporaryDir m_shots;
+    int m_count = 0;
+};
+
+} // namespace
+
+// Linked to FT-817 Corvane, the radio toolbar's control 1002 draws the radio's
+// S-meter as a bar of 15 segments, and while PSK31 Brevio transmits through
+// the radio, its ALC (red) and PWR bars of 16 segments; back in receive, the
+// single bar again.
+TEST_F(BrevioWindows, RadioMeterShowsTheReceiveBarAndWhileTransmittingAlcAndPwr)
+{
+    ASSERT_TRUE(StartCorvane());
+    Brevio().SetStoredValue(kPttThroughCorvane, 1);
+    Brevio().SetStoredValue(kTxDelay, 0);
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    // The radio program is found and the Radio bar shows its dial.
+    ASSERT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("state")).contains(QLatin1String("radio=14.070.000")); }))
+        << probe.Ask(QStringLiteral("state")).toStdString();
+    const QRect meter = ParseRect(probe.Ask(QStringLiteral("locate RadioToolBar>1002")));
+    ASSERT_TRUE(meter.isValid()) << "no meter on the Radio bar";
+    EXPECT_EQ(meter.width(), 120);
+    const int m = meter.height() / 4;
+    const int receiveRow = meter.bottom() - m;  // every receive segment reaches down to here
+    QList<QColor> receive;
+    EXPECT_TRUE(WaitFor([&] {
+        const QImage shot = Display();
+        receive = shot.isNull() ? QList<QColor>{} : SegmentsAlong(shot, meter, receiveRow);
+        return receive.size() == 15 && LitPrefix(receive) == kSMeter;
+    })) << "receive bar: " << Describe(receive).toStdString();
+    ASSERT_FALSE(receive.isEmpty());
+    EXPECT_EQ(receive.first(), kFirstSegment);
+    Keep(Display().copy(ParseRect(probe.Ask(QStringLiteral("locate RadioToolBar"))).adjusted(-4, -4, 4, 4)),
+         "brevio-meter-receive");
+
+    // On the air through FT-817 Corvane.
+    ASSERT_TRUE(ClickOn(probe, kTxPane));
+    ASSERT_TRUE(Input().Type(QStringLiteral("cq cq de qt9xvk ")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("F1")));
+    ASSERT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("state")).startsWith(QLatin1String("tx=1 ")); }))
+        << probe.Ask(QStringLiteral("state")).toStdString();
+    const int alcRow = meter.top() + 5;
+    const int pwrRow = meter.bottom() - 4;
+    QList<QColor> alc, pwr;
+    EXPECT_TRUE(WaitFor([&] {
+        const QImage shot = Display();
+        if (shot.isNull())
+            return false;
+        alc = SegmentsAlong(shot, meter, alcRow);
+        pwr = SegmentsAlong(shot, meter, pwrRow);
+        // The label column comes first: the bars are the last 16 runs.
+        alc = alc.mid(std::max<qsizetype>(0, alc.size() - 16));
+        pwr = pwr.mid(std::max<qsizetype>(0, pwr.size() - 16));
+        return alc.size() == 16 && pwr.size() == 16 && LitPrefix(alc) == 3 && LitPrefix(pwr) > 0;
+    })) << "ALC: " << Describe(alc).toStdString() << "\nPWR: " << Describe(pwr).toStdString();
+    ASSERT_EQ(alc.size(), 16);
+    for (int j = 0; j < 3; ++j)
+        EXPECT_EQ(alc[j], kAlc) << j;
+    EXPECT_EQ(pwr.first(), kFirstSegment);
+    Keep(Display().copy(ParseRect(probe.Ask(QStringLiteral("locate RadioToolBar"))).adjusted(-4, -4, 4, 4)),
+         "brevio-meter-transmit");
+
+    if (!qEnvironmentVariableIsEmpty("CORVANE_SCREENSHOT_DIR")) {
+        // Both programs side by side, on the air.
+        const QList<qulonglong> corvane = Input().Windows(Corvane().Pid(), QStringLiteral("^FT-817 Corvane"));
+        const qulonglong brevio = BrevioWindow();
+        if (!corvane.isEmpty() && brevio) {
+            Input().Maximise(corvane.first(), false);
+            Input().Move(corvane.first(), QPoint(0, 0));
+            Input().Resize(corvane.first(), QSize(860, 640));
+            Input().Maximise(brevio, false);
+            Input().Move(brevio, QPoint(300, 250));
+            Input().Resize(brevio, QSize(980, 760));
+            Input().Activate(brevio);
+            // A few characters later the waterfall has filled its new size.
+            const auto sent = [&] {
+                const QRegularExpressionMatch m =
+                    QRegularExpression(QStringLiteral(" sent=(\\d+) ")).match(probe.Ask(QStringLiteral("state")));
+                return m.hasMatch() ? m.captured(1).toInt() : 0;
+            };
+            const int before = sent();
+            WaitFor([&] { return sent() >= before + 8 && Input().Geometry(brevio).width() == 980; });
+            Keep(Display(), "both-programs");
+        }
+    }
+
+    // Escape ends the transmission: the receive bar comes back.
+    ASSERT_TRUE(ClickOn(probe, kTxPane));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+    ASSERT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("state")).startsWith(QLatin1String("tx=0 ")); }))
+        << probe.Ask(QStringLiteral("state")).toStdString();
+    const QRect after = ParseRect(probe.Ask(QStringLiteral("locate RadioToolBar>1002")));
+    EXPECT_TRUE(WaitFor([&] {
+        const QImage shot = Display();
+        receive = shot.isNull() ? QList<QColor>{} : SegmentsAlong(shot, after, after.bottom() - after.height() / 4);
+        return receive.size() == 15 && LitPrefix(receive) == kSMeter;
+    })) << "receive bar after the transmission: " << Describe(receive).toStdString();
+}
+
+// Browser > Display, chosen with the mouse while channel 1 is not maximised,
+// opens the Super Browser as a window of its view's full size, not as a bare
+// title bar.
+TEST_F(BrevioWindows, BrowserDisplayOpensTheSuperBrowserAtAUsableSize)
+{
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    std::optional<Window> channel;
+    ASSERT_TRUE(WaitFor([&] {
+        channel = Find(probe, QStringLiteral("CFrameRx"), QStringLiteral("Ch 1"));
+        return channel.has_value();
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    ASSERT_EQ(channel->state, QStringLiteral("max"));
+    // The maximised window's buttons stand at the right end of the menu bar,
+    // 20 pixels apart: minimise, restore, close.
+    const QRect menuBar = ParseRect(probe.Ask(QStringLiteral("locate QMenuBar")));
+    ASSERT_TRUE(menuBar.isValid());
+    ASSERT_TRUE(Input().Click(QPoint(menuBar.right() - 30, menuBar.center().y())));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto w = Find(probe, QStringLiteral("CFrameRx"), QStringLiteral("Ch 1"));
+        return w && w->state == QLatin1String("normal");
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+
+    ASSERT_TRUE(ChooseMenu(probe, QStringLiteral("Browser"), QStringLiteral("Display")));
+    std::optional<Window> browser;
+    ASSERT_TRUE(WaitFor([&] {
+        browser = Find(probe, QStringLiteral("CSuperFrame"));
+        return browser && browser->state == QLatin1String("normal");
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    // The view's full size, 640 x 480, and the title bar above it.
+    EXPECT_GE(browser->rect.width(), 640) << browser->rect.width();
+    EXPECT_GE(browser->rect.height(), 480 + 20) << browser->rect.height();
+    const QRect view = ParseRect(probe.Ask(QStringLiteral("locate CSuperView")));
+    EXPECT_GE(view.width(), 640);
+    EXPECT_GE(view.height(), 480);
+    if (!qEnvironmentVariableIsEmpty("CORVANE_SCREENSHOT_DIR")) {
+        // Once its own waterfall shows the band.
+        const QRect main = ParseRect(probe.Ask(QStringLiteral("locate CMainFrame")));
+        QImage shot;
+        WaitFor([&] {
+            shot = Display();
+            int coloured = 0;
+            for (int y = view.top(); y < view.bottom(); y += 4)
+                for (int x = view.left(); x < view.left() + 130; x += 4)
+                    if (!shot.isNull()) {
+                        const QColor c(shot.pixel(x, y));
+                        coloured += c.blue() > 100 && c.red() < 100 && c.green() < 100 ? 1 : 0;
+                    }
+            return coloured > 500;
+        });
+        Keep(shot.copy(main.isValid() ? main : QRect(0, 0, 1280, 1024)), "brevio-superbrowser-opened");
+    }
+}
+
+// The main window made small squeezes its docking windows; made large again,
+// the Tags and Macros windows come back to their width and the Display window
+// (the waterfall) to its height, without a dock edge being dragged.
+TEST_F(BrevioWindows, DocksComeBackToTheirSizeWhenTheWindowGrowsAgain)
+{
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    const qulonglong window = BrevioWindow();
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(Input().Maximise(window, false)) << Input().ErrorText().toStdString();
+    ASSERT_TRUE(Input().Resize(window, QSize(1100, 850))) << Input().ErrorText().toStdString();
+    const QString docks[] = {QStringLiteral("CTagsBar"), QStringLiteral("CMacrosBar"), QStringLiteral("CDisplayCanvasBar")};
+    ASSERT_TRUE(WaitFor([&] {
+        const auto main = Find(probe, QStringLiteral("CMainFrame"));
+        return main && main->rect.width() == 1100;
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    // Settled: the same sizes twice.
+    QMap<QString, QRect> before;
+    ASSERT_TRUE(WaitFor([&] {
+        QMap<QString, QRect> now;
+        for (const QString& d : docks)
+            if (const auto w = Find(probe, d))
+                now.insert(d, w->rect);
+        const bool same = now.size() == 3 && now == before;
+        before = now;
+        return same;
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    ASSERT_GT(before[docks[0]].width(), 120);
+    ASSERT_GT(before[docks[2]].height(), 120);
+
+    ASSERT_TRUE(Input().Resize(window, QSize(420, 330)));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto tags = Find(probe, docks[0]);
+        const auto display = Find(probe, docks[2]);
+        return tags && display && (tags->rect.width() < before[docks[0]].width() ||
+                                   display->rect.height() < before[docks[2]].height());
+    })) << "the small window squeezes its docks: " << probe.Ask(QStringLiteral("geometry")).toStdString();
+
+    ASSERT_TRUE(Input().Resize(window, QSize(1100, 850)));
+    QMap<QString, QRect> after;
+    EXPECT_TRUE(WaitFor([&] {
+        for (const QString& d : docks)
+            if (const auto w = Find(probe, d))
+                after.insert(d, w->rect);
+        return after[docks[0]].width() == before[docks[0]].width() &&
+               after[docks[1]].width() == before[docks[1]].width() &&
+               after[docks[2]].height() == before[docks[2]].height();
+    })) << "Tags " << after[docks[0]].width() << " of " << before[docks[0]].width() << ", Macros "
+        << after[docks[1]].width() << " of " << before[docks[1]].width() << ", Display " << after[docks[2]].height()
+        << " of " << before[docks[2]].height();
+}
