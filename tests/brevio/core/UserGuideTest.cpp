@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
+#include <QTextBrowser>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -169,4 +171,21 @@ TEST(UserGuide, EveryMenuItemAndKeyItNamesIsTheProgramsOwn)
         EXPECT_EQ(keys.value(key).toStdString(), command.toStdString()) << key.toStdString();
     }
     EXPECT_EQ(rows, 15);
+}
+
+// With CORVANE_SCREENSHOT_DIR set, the guide's first page as a browser shows
+// it (docs/brevio-user-guide.png).
+TEST(UserGuide, Screenshot)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "the picture is taken only when CORVANE_SCREENSHOT_DIR names where";
+    const QString guide = ReadFile(GuidePath());
+    ASSERT_FALSE(guide.isEmpty());
+    QTextBrowser browser;
+    browser.resize(920, 820);
+    browser.setHtml(guide);
+    browser.show();
+    const QImage page = browser.grab().toImage();
+    EXPECT_TRUE(page.save(dir + QStringLiteral("/brevio-user-guide.png")));
 }
