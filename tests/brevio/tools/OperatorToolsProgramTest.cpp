@@ -38,6 +38,7 @@
 #include "brevio/tools/GridSquareSummaryDialog.h"
 #include "shared/Registry.h"
 #include "shared/ui/OwnComboBox.h"
+#include "shared/ui/PropertySheet.h"
 #include "shared/ui/OwnListCtrl.h"
 #include "support/LayoutCheck.h"
 #include "support/MnemonicGuard.h"
@@ -456,6 +457,46 @@ TEST_F(OperatorToolsInTheProgram, EveryDialogOutsideTheMenusShowsItsTextsWhole)
     walk();
     testsupport::withLargerFont(walk);
     EXPECT_EQ(looked, 22);
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+}
+
+// Every page of the options window (Tools > Options shows only the page it
+// opens at), at both font sizes.
+TEST_F(OperatorToolsInTheProgram, EveryOptionsPageShowsItsTextsWhole)
+{
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->GetOptionsSheet(), nullptr);
+    QWidget* sheet = frame->GetOptionsSheet()->GetWidget();
+    ASSERT_NE(sheet, nullptr);
+    QStringList found;
+    QSet<QString> titles;
+    auto walk = [&] {
+        for (int page = 0; page < 16; ++page) {
+            frame->ShowOptionsPage(page);
+            (void)QTest::qWaitForWindowExposed(sheet);
+            QCoreApplication::processEvents();
+            // The sheet keeps its pages in a tab control, which the layout
+            // check leaves alone: the page shown is looked at on its own.
+            auto* pages = qobject_cast<CPropertySheet*>(sheet);
+            ASSERT_NE(pages, nullptr);
+            ASSERT_EQ(pages->GetActiveIndex(), page);
+            QWidget* shown = pages->GetActivePage();
+            ASSERT_NE(shown, nullptr);
+            ASSERT_TRUE(shown->isVisible()) << page;
+            for (QWidget* w : {sheet, shown}) {
+                for (const QString& problem : testsupport::layoutProblems(w))
+                    found << QStringLiteral("page %1: %2").arg(page).arg(problem);
+            }
+            for (const QString& text : testsupport::literalMnemonics(sheet))
+                found << QStringLiteral("page %1: shows '&' in %2").arg(page).arg(text);
+            titles << shown->windowTitle();
+        }
+        sheet->hide();
+    };
+    walk();
+    testsupport::withLargerFont(walk);
+    EXPECT_EQ(titles.size(), 16);
     EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
 }
 
