@@ -2,9 +2,24 @@
 
 #include "shared/ui/ColourStatic.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+namespace {
+// Pixels of two pictures of one size that differ.
+int Differences(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+} // namespace
 
 TEST(PathEllipsis, LongPathsAreShortenedInTheMiddleWithoutWideningTheLabel)
 {
@@ -15,12 +30,26 @@ TEST(PathEllipsis, LongPathsAreShortenedInTheMiddleWithoutWideningTheLabel)
     label.setText(path);
     EXPECT_EQ(label.sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
     label.resize(160, 20);
-    // What is painted: the ends of the path with an ellipsis between.
-    const QString shown = label.fontMetrics().elidedText(path, Qt::ElideMiddle, label.contentsRect().width());
-    EXPECT_TRUE(shown.startsWith("/home"));
-    EXPECT_TRUE(shown.endsWith(".txt"));
-    EXPECT_TRUE(shown.contains(QChar(0x2026)));
-    EXPECT_FALSE(label.grab().isNull());
+    // What is painted: the ends of the path with an ellipsis between, as a
+    // plain label of the same size shows the shortened text, not the start
+    // of the whole path cut off at the edge.
+    const QString shortened = label.fontMetrics().elidedText(path, Qt::ElideMiddle, label.contentsRect().width());
+    ASSERT_TRUE(shortened.startsWith("/home") && shortened.endsWith(".txt") && shortened.contains(QChar(0x2026)));
+    const auto plain = [&label](const QString& text) {
+        QLabel other;
+        other.setFont(label.font());
+        other.setAlignment(label.alignment());
+        other.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        other.setText(text);
+        other.resize(label.size());
+        return other.grab().toImage();
+    };
+    const QImage painted = label.grab().toImage();
+    const QImage asShortened = plain(shortened);
+    const QImage asWhole = plain(path);
+    ASSERT_GT(Differences(asShortened, asWhole), 0) << "the two texts look alike";
+    EXPECT_LT(Differences(painted, asShortened), Differences(painted, asWhole) / 4)
+        << "the label does not show the shortened path";
     // Only labels take the style.
     QPushButton button;
     SetPathEllipsis(&button);

@@ -1,6 +1,8 @@
 #include "FrameFixture.h"
+#include "brevio/core/DspMessageSink.h"
 #include "brevio/core/RegisteredMessages.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <thread>
 #include <gtest/gtest.h>
@@ -14,6 +16,24 @@ constexpr unsigned kChar = CMainFrame::WM_DSP_CHAR;
 constexpr unsigned kStatus = CMainFrame::WM_DSP_STATUS;
 constexpr unsigned kImd = CMainFrame::WM_DSP_IMD;
 constexpr unsigned kClock = CMainFrame::WM_DSP_CLOCK_ERROR;
+
+// The engine's messages and the received characters handed to any object.
+class EngineDeliveries : public QObject {
+public:
+    EngineDeliveries() { QCoreApplication::instance()->installEventFilter(this); }
+    ~EngineDeliveries() override { QCoreApplication::instance()->removeEventFilter(this); }
+    void Reset() { engine = characters = 0; }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == CDspEvent::EventType())
+            ++engine;
+        else if (uint32_t(e->type()) == RegisteredMessage::nMsgCharRdy)
+            ++characters;
+        return false;
+    }
+    int engine = 0;
+    int characters = 0;
+};
 
 TEST(DspNotifications, ReceivedCharactersGoToTheirChannelWindow)
 {
@@ -210,6 +230,12 @@ TEST(DspNotifications, MessagesAfterTheFrameIsGoneAreDropped)
     testsupport::RecordingDsp* dsp = &f->dsp;
     PskMessageSink* sink = dsp->Sink();
     ASSERT_NE(sink, nullptr);
+    EngineDeliveries delivered;
+    // While the frame lives, the engine's posts reach it.
+    sink->post(sink->context, kStatus, 0, 0);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_GT(delivered.engine, 0);
+    delivered.Reset();
     dsp->Post(kChar, 'A', 0);  // queued for a frame about to go
     delete f->frame;
     f->frame = nullptr;
@@ -217,9 +243,10 @@ TEST(DspNotifications, MessagesAfterTheFrameIsGoneAreDropped)
     sink->post(sink->context, kStatus, 0, 0);
     sink->post(sink->context, kChar, 'B', 1);
     QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(delivered.engine, 0) << "an engine message reached some object";
+    EXPECT_EQ(delivered.characters, 0) << "a received character reached some channel";
     f->log = nullptr;
     TheApp().SetLogView(nullptr);
-    SUCCEED();
 }
 
 } // namespace
