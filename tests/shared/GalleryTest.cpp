@@ -312,7 +312,7 @@ TEST(Gallery, ToolkitDialog)
 {
     ToolkitDialog dlg;
     dlg.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg) || QGuiApplication::platformName() == QLatin1String("offscreen"));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     dlg.resize(520, 400);
     EXPECT_GT(dlg.list->width(), 330);
     Photograph(dlg, "toolkit-dialogs");

@@ -275,15 +275,15 @@ TEST_F(OptionsSheet, NegativeRememberedPositionIsClampedToZero)
 // Under a real display with CORVANE_SCREENSHOT_DIR set the sheet is
 // photographed as an operator sees it (docs/ holds these, taken with
 //   CORVANE_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24'
-//     build/tests/brevio_tools_tests --gtest_filter='OptionsSheet.Photograph*');
-// otherwise the pages are only rendered.
+//     build/tests/brevio_tools_tests --gtest_filter='OptionsSheet.Photograph*').
 TEST_F(OptionsSheet, PhotographOfThePages)
 {
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
     CurrentSettings().m_strLocator = QStringLiteral("IO91WM");
     CurrentSettings().m_strAutosaveDir = QStringLiteral("/home/operator/PSK31 logs");
     CPSK31Options* sheet = Open();
-    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
-    const bool real = !dir.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb");
     const struct {
         int page;
         const char* name;
@@ -293,10 +293,6 @@ TEST_F(OptionsSheet, PhotographOfThePages)
     for (const auto& shot : shots) {
         sheet->SetActivePage(shot.page);
         QApplication::processEvents();
-        const QImage image = sheet->grab().toImage();
-        EXPECT_FALSE(image.isNull());
-        if (!real)
-            continue;
         EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet));
         QTest::qWait(400);
         const QRect frame = sheet->frameGeometry();

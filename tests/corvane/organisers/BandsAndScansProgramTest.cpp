@@ -235,6 +235,9 @@ TEST_F(BandsAndScansProgram, ABandScanFollowsTheFrontPanelsPolls)
 
 TEST_F(BandsAndScansProgram, Screenshot)
 {
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
     frame->OnCommand(CRadioMainFrame::ID_SCAN_BAND);
     auto* band = qobject_cast<CScanBandDialog*>(frame->GetToolWindow(CRadioMainFrame::ID_SCAN_BAND));
     ASSERT_NE(band, nullptr);
@@ -244,9 +247,6 @@ TEST_F(BandsAndScansProgram, Screenshot)
     band->ToEdit()->SetFrequency(14100000);
     band->OnOK();
     QTRY_VERIFY_WITH_TIMEOUT(band->Graph()->GetReadingCount() > 120, 15000);
-    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
-    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
     QTest::qWait(300);
     const QRect r = frame->frameGeometry();
     const QPixmap shot = frame->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());

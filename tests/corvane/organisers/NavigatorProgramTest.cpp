@@ -341,15 +341,14 @@ TEST_F(NavigatorProgram, ClosingRemembersTheOpenGroupAndFolders)
 
 TEST_F(NavigatorProgram, Screenshot)
 {
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "screenshots are taken under a real display only";
     favourite("2m")->setExpanded(true);
     favourite("2m/Switzerland")->setExpanded(true);
     bar->GetFavouritesTree()->SelectItem(favourite("2m/Switzerland/Repeater North"));
     clickFavourite("2m/Switzerland/Repeater North");
-    QTest::qWait(600);
-    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
-    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    QTest::qWait(500);
+    QTest::qWait(1100);
     const QRect r = frame->frameGeometry();
     const QPixmap shot = frame->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
     EXPECT_TRUE(shot.save(dir + QStringLiteral("/corvane-navigator.png")));
