@@ -72,8 +72,10 @@ void runProgram(int size, const QString& picture, const QStringList& pokes = {},
     frame->showNormal();
     const QSize form = CFormLayout::FormSize(size);
     frame->setGeometry(30, 30, form.width() + 80, form.height() + 170);
-    // A few polls of the real timer.
-    QTest::qWait(900);
+    // A few polls of the real timer, the last of them answered.
+    const int polled = view->Panel().GetRenderedPolls();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->Panel().GetRenderedPolls() >= polled + 3; }, 10000))
+        << view->Panel().GetRenderedPolls() - polled << " polls shown";
     EXPECT_FALSE(view->Panel().LastPollFailed());
     if (check) {
         check(view);

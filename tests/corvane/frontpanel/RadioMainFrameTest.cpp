@@ -172,11 +172,10 @@ TEST_F(ProgramTest, MainWindowCarriesItsBarsMenusAndTheIoLog)
     EXPECT_FALSE(frame->GetQuickSaveBar()->isVisible());
 
     // The panel fills the step list with the steps of its mode.
-    QTest::qWait(500);
-    EXPECT_EQ(view->GetFrequency(), 14070000u);
     COwnComboBox* steps = frame->GetStepCombo();
     ASSERT_NE(steps, nullptr);
-    EXPECT_GT(steps->count(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->GetFrequency() == 14070000u && steps->count() > 1; }, 5000))
+        << view->GetFrequency() << " Hz, " << steps->count() << " steps";
     EXPECT_EQ(CPanelFrameServices::Get().stepCombo(), steps);
 
     // The I/O log: minimised, "Ready", then every exchange while tracing.
@@ -188,13 +187,15 @@ TEST_F(ProgramTest, MainWindowCarriesItsBarsMenusAndTheIoLog)
     EXPECT_EQ(log->GetList()->GetRow(0).strComment, "Ready");
     const int before = log->GetList()->GetItemCount();
     frame->OnCommand(CRadioApp::ID_TRACE_ALL_COMMS);
-    QTest::qWait(500);
+    const auto sawFrequencyRead = [&] {
+        for (int i = before; i < log->GetList()->GetItemCount(); ++i)
+            if (log->GetList()->GetRow(i).strSent == "00 00 00 00 03")
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log->GetList()->GetItemCount() > before + 5 && sawFrequencyRead(); }, 5000))
+        << log->GetList()->GetItemCount() - before << " rows logged";
     frame->OnCommand(CRadioApp::ID_TRACE_ALL_COMMS);
-    EXPECT_GT(log->GetList()->GetItemCount(), before + 5);
-    bool sawFrequencyRead = false;
-    for (int i = before; i < log->GetList()->GetItemCount(); ++i)
-        sawFrequencyRead |= log->GetList()->GetRow(i).strSent == "00 00 00 00 03";
-    EXPECT_TRUE(sawFrequencyRead);
 
     frame->OnCommand(CRadioMainFrame::ID_IOLOG_DISPLAY);
     EXPECT_FALSE(logFrame->isMinimized());
@@ -293,8 +294,8 @@ TEST_F(ProgramTest, TransverterWindowFollowsThePollsAndToggles)
     CTransverterDisplay* display = frame->GetTransverterDisplay();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->isVisible());
-    QTest::qWait(500);
-    EXPECT_EQ(display->GetFrequencyStatic()->GetText(), "130.070.00");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return display->GetFrequencyStatic()->GetText() == "130.070.00"; }, 5000))
+        << display->GetFrequencyStatic()->GetText().toStdString();
     frame->UpdateFrameCommands();
     EXPECT_TRUE(frame->GetCommandAction(CRadioMainFrame::ID_TRANSVERTER)->isChecked());
     frame->OnCommand(CRadioMainFrame::ID_TRANSVERTER);

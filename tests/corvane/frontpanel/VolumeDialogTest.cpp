@@ -111,9 +111,8 @@ TEST_F(Volume, MuteFollowsTheBoxAndChangesElsewhereComeBack)
     state.master = 1000;
     state.muted = true;
     state.changed = true;
-    QTest::qWait(CVolumeDialog::kChangePollMs * 2 + 50);
-    EXPECT_TRUE(mute->isChecked());
-    EXPECT_EQ(dialog.GetSlider()->value(), 65535 - 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mute->isChecked() && dialog.GetSlider()->value() == 65535 - 1000; }, 5000))
+        << "muted " << mute->isChecked() << ", slider " << dialog.GetSlider()->value();
     EXPECT_EQ(state.master, 1000);  // following a change writes nothing back
     mute->click();
     EXPECT_FALSE(state.muted);
