@@ -2,7 +2,7 @@
 // simulator stands for a USB adapter that is unplugged and plugged in again
 // under the same name.
 #include "support/CorvaneProcess.h"
-
+#include "support/ProbeClient.h"
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
 
@@ -35,7 +35,10 @@ TEST(CorvaneLostRadio, PollingResumesByItselfWhenTheRadioComesBackOnTheSamePath)
     o.linkPath = testsupport::rootFolder() + QStringLiteral("/ttyFT817");
     auto first = std::make_unique<testsupport::Simulator>(o);
     ASSERT_TRUE(first->isRunning()) << first->errorText().toStdString();
-    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), o.linkPath);
+    const QString probeName = QStringLiteral("corvane-lost-probe");
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROBED_PROGRAM), o.linkPath,
+                           {{QStringLiteral("CORVANE_PROBE"), probeName}});
+    ProbeClient probe(probeName);
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
     const std::optional<uint32_t> start = CorvaneProcess::Send(2, 0);
     ASSERT_TRUE(start && *start != 0);
@@ -45,10 +48,13 @@ TEST(CorvaneLostRadio, PollingResumesByItselfWhenTheRadioComesBackOnTheSamePath)
     ASSERT_TRUE(CorvaneProcess::Send(0, 10000));
     ASSERT_TRUE(Poll([&] { return CorvaneProcess::Send(2, 0) == tuned; }, 5000));
 
-    // Unplugged: the device and its name go, and the program notices at its next poll.
+    // Unplugged: the device and its name go, and the program notices at its
+    // next poll: the panel's poll fails.
+    ASSERT_EQ(probe.Ask(QStringLiteral("panel")), QStringLiteral("failed=0"));
     first->stop();
     first.reset();
-    QThread::msleep(2500);
+    EXPECT_TRUE(Poll([&] { return probe.Ask(QStringLiteral("panel")) == QLatin1String("failed=1"); }, 15000))
+        << probe.Ask(QStringLiteral("front-panel")).toStdString();
     ASSERT_TRUE(corvane.IsRunning()) << corvane.Diagnostics().toStdString();
 
     // Plugged in again: a radio at its power-on frequency answers under the same name.

@@ -1,9 +1,9 @@
 // FT-817 Corvane as a process when the radio's USB adapter is pulled out
-// and plugged back in: the program says the radio is lost, a command tried
-// meanwhile changes nothing, and once the device is back under its name the
-// program opens it again and polls by itself.
+// and plugged back in: the front panel shows the radio lost (its polls
+// fail), a command tried meanwhile changes nothing, and once the device is
+// back under its name the program opens it again and polls by itself.
 #include "support/CorvaneProcess.h"
-
+#include "support/ProbeClient.h"
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
 
@@ -31,17 +31,22 @@ TEST(LineUnplugged, AdapterPulledOutAndPluggedBackIsSurvived)
     // The radio by a name of its own, as udev names an adapter.
     testsupport::Simulator sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROGRAM), sim.portPath());
+    const QString probeName = QStringLiteral("corvane-unplug-probe");
+    CorvaneProcess corvane(QString::fromUtf8(CORVANE_PROBED_PROGRAM), sim.portPath(),
+                           {{QStringLiteral("CORVANE_PROBE"), probeName}});
+    ProbeClient probe(probeName);
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
+    ASSERT_EQ(probe.Ask(QStringLiteral("panel")), QStringLiteral("failed=0"));
     const QByteArray before = sim.eeprom();
 
     ASSERT_TRUE(sim.unplug());
+    // The panel's polls on the vanished device fail, and it shows so.
+    EXPECT_TRUE(Poll([&] { return probe.Ask(QStringLiteral("panel")) == QLatin1String("failed=1"); }, 15000))
+        << "the panel still shows a radio that is gone: " << probe.Ask(QStringLiteral("front-panel")).toStdString();
     // Remote commands are still answered; a front-panel command meanwhile
     // (noise blanker on) reaches nothing.
-    QThread::msleep(500);
     EXPECT_TRUE(CorvaneProcess::Send(2, 0, 3000).has_value());
     EXPECT_TRUE(CorvaneProcess::Send(12, 0x10, 3000).has_value());
-    QThread::msleep(2500);  // several poll attempts on the vanished device
     ASSERT_TRUE(corvane.IsRunning()) << corvane.Diagnostics().toStdString();
 
     ASSERT_TRUE(sim.plugBack());
@@ -51,6 +56,7 @@ TEST(LineUnplugged, AdapterPulledOutAndPluggedBackIsSurvived)
         << "the radio is back under its name but the program does not poll it: "
         << corvane.Diagnostics().toStdString();
     EXPECT_EQ(CorvaneProcess::Send(2, 0, 2000), std::optional<uint32_t>(14070000u));
+    EXPECT_TRUE(Poll([&] { return probe.Ask(QStringLiteral("panel")) == QLatin1String("failed=0"); }, 15000));
     EXPECT_EQ(sim.eeprom(), before) << "nothing of the command was stored";
     EXPECT_TRUE(corvane.IsRunning());
 }

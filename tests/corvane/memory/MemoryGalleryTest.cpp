@@ -1,6 +1,7 @@
 // The memory tools' windows rendered into the build's gallery (gallery/) on
-// the simulator's memory, so a person can look at them; each picture is also
-// checked for the controls a reader expects to find on it.
+// the simulator's memory, so a person can look at them: the manager once its
+// list holds the radio's 202 channels, the editor and the sort dialog. Each
+// picture is checked only to be saved and to be drawn (not one flat colour).
 #include "MemoryRadioFixture.h"
 #include "MemoryTestSupport.h"
 
