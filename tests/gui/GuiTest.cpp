@@ -216,6 +216,30 @@ QPoint GuiTest::CentreOf(ProbeClient& probe, const QString& spec)
     return r.isValid() ? r.center() : QPoint();
 }
 
+bool GuiTest::HasFocus(ProbeClient& probe, const QString& spec)
+{
+    const QRect widget = ParseRect(probe.Ask(QStringLiteral("locate ") + spec));
+    const QStringList focus = probe.Ask(QStringLiteral("focus")).split(QLatin1Char('|'));
+    if (!widget.isValid() || focus.size() < 4)
+        return false;
+    const QStringList r = focus[3].split(QLatin1Char(','));
+    return r.size() == 4 && QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()) == widget;
+}
+
+bool GuiTest::FocusOn(ProbeClient& probe, const QString& spec)
+{
+    if (HasFocus(probe, spec))
+        return true;
+    if (!ClickOn(probe, spec))
+        return false;
+    if (!WaitFor([&] { return HasFocus(probe, spec); })) {
+        ADD_FAILURE() << "a click on " << spec.toStdString() << " did not give it the keyboard; the focus is on "
+                      << probe.Ask(QStringLiteral("focus")).toStdString();
+        return false;
+    }
+    return true;
+}
+
 bool GuiTest::ClickOn(ProbeClient& probe, const QString& spec, int button, int count)
 {
     const QPoint at = CentreOf(probe, spec);
@@ -228,6 +252,15 @@ bool GuiTest::ClickOn(ProbeClient& probe, const QString& spec, int button, int c
         return false;
     }
     return true;
+}
+
+void GuiTest::ExpectRow(const std::string& row, bool passed, const QString& detail, const char* knownDefect)
+{
+    if (knownDefect)
+        EXPECT_FALSE(passed) << row << " passes now, though marked with the known defect \"" << knownDefect
+                             << "\": the defect is mended, take the mark off";
+    else
+        EXPECT_TRUE(passed) << row << ": " << detail.toStdString();
 }
 
 QList<GuiTest::Window> GuiTest::ParseGeometry(const QString& answer)

@@ -18,8 +18,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QModelIndex>
 #include <QPlainTextEdit>
 #include <QRect>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTextEdit>
@@ -113,8 +115,18 @@ QList<QWidget*> SearchOrder()
     return order;
 }
 
-bool Matches(const QWidget* w, const QString& name)
+bool Matches(const QWidget* w, const QString& spec)
 {
+    const qsizetype mark = spec.indexOf(QRegularExpression(QStringLiteral("[=~]")));
+    const QString name = mark < 0 ? spec : spec.left(mark);
+    if (mark >= 0) {
+        const QString title = spec.mid(mark + 1);
+        const bool matches = spec[mark] == QLatin1Char('=')
+                                 ? w->windowTitle().startsWith(title)
+                                 : QRegularExpression(title).match(w->windowTitle()).hasMatch();
+        if (!matches)
+            return false;
+    }
     return w->objectName() == name || w->inherits(name.toLatin1().constData());
 }
 
@@ -207,6 +219,59 @@ QRect FindAction(const QString& text)
     return {};
 }
 
+QModelIndex FindItem(const QAbstractItemModel* model, const QModelIndex& parent, const QString& text)
+{
+    for (int r = 0; r < model->rowCount(parent); ++r) {
+        for (int c = 0; c < model->columnCount(parent); ++c) {
+            const QModelIndex index = model->index(r, c, parent);
+            if (index.data().toString() == text)
+                return index;
+        }
+        const QModelIndex first = model->index(r, 0, parent);
+        if (model->hasChildren(first))
+            if (const QModelIndex found = FindItem(model, first, text); found.isValid())
+                return found;
+    }
+    return {};
+}
+
+// A cell of a shown item view, "TEXT" or "TEXT/N" (N columns to the right).
+QRect FindItemRect(const QString& spec)
+{
+    QString text = spec;
+    int shift = 0;
+    const qsizetype slash = spec.lastIndexOf(QLatin1Char('/'));
+    if (slash > 0) {
+        bool number = false;
+        const int n = spec.mid(slash + 1).toInt(&number);
+        if (number) {
+            text = spec.left(slash);
+            shift = n;
+        }
+    }
+    for (QWidget* top : SearchOrder()) {
+        QList<QWidget*> candidates{top};
+        candidates += top->findChildren<QWidget*>();
+        for (QWidget* w : std::as_const(candidates)) {
+            auto* view = qobject_cast<QAbstractItemView*>(w);
+            if (!view || !Shown(view) || !view->model())
+                continue;
+            QModelIndex index = FindItem(view->model(), view->rootIndex(), text);
+            if (!index.isValid())
+                continue;
+            if (shift)
+                index = index.sibling(index.row(), index.column() + shift);
+            if (!index.isValid())
+                continue;
+            view->scrollTo(index);
+            const QRect r = view->visualRect(index);
+            if (r.isValid() && view->viewport()->rect().intersects(r))
+                return QRect(view->viewport()->mapToGlobal(r.topLeft()), r.size());
+        }
+    }
+    return {};
+}
+
 QString StatusText(const QStatusBar* bar)
 {
     QStringList parts{bar->currentMessage()};
@@ -235,9 +300,14 @@ QString TextOf(const QWidget* w)
         return StatusText(s);
     if (auto* v = qobject_cast<const QAbstractItemView*>(w)) {
         QStringList rows;
-        if (const QAbstractItemModel* m = v->model())
-            for (int r = 0; r < m->rowCount(v->rootIndex()); ++r)
-                rows << m->index(r, 0, v->rootIndex()).data().toString();
+        if (const QAbstractItemModel* m = v->model()) {
+            for (int r = 0; r < m->rowCount(v->rootIndex()); ++r) {
+                QStringList columns;
+                for (int c = 0; c < m->columnCount(v->rootIndex()); ++c)
+                    columns << m->index(r, c, v->rootIndex()).data().toString();
+                rows << columns.join(QLatin1Char('\t'));
+            }
+        }
         return rows.join(QLatin1Char('\n'));
     }
     return w->windowTitle();
@@ -255,14 +325,17 @@ QString Geometry()
         tops.prepend(main);
     for (QWidget* w : std::as_const(tops))
         entries << Entry(w);
+    // Each window's own children only: a dialog is a child of the main
+    // window too, but its bars are listed with the dialog.
     for (QWidget* top : std::as_const(tops)) {
         for (QMdiSubWindow* sub : top->findChildren<QMdiSubWindow*>())
-            entries << Entry(sub);
+            if (sub->parentWidget() && sub->parentWidget()->window() == top)
+                entries << Entry(sub);
         for (QDockWidget* dock : top->findChildren<QDockWidget*>())
-            if (dock->isVisible() && !dock->isWindow())
+            if (dock->isVisible() && !dock->isWindow() && dock->window() == top)
                 entries << Entry(dock);
         for (QToolBar* bar : top->findChildren<QToolBar*>())
-            if (bar->isVisible() && !bar->isWindow())
+            if (bar->isVisible() && !bar->isWindow() && bar->window() == top)
                 entries << Entry(bar);
     }
     return entries.join(QLatin1Char(';'));
@@ -281,6 +354,8 @@ QString Locate(const QString& spec)
     QRect r;
     if (spec.startsWith(QLatin1String("action:"))) {
         r = FindAction(spec.mid(7));
+    } else if (spec.startsWith(QLatin1String("item:"))) {
+        r = FindItemRect(spec.mid(5));
     } else if (QWidget* w = FindWidget(spec)) {
         r = ScreenRect(w);
     }
@@ -292,7 +367,8 @@ QString Focus()
     const QWidget* focus = QApplication::focusWidget();
     const QWidget* active = QApplication::activeWindow();
     return (focus ? ClassOf(focus) + QLatin1Char('|') + focus->objectName() : QStringLiteral("none|")) +
-           QLatin1Char('|') + (active ? Field(active->windowTitle()) : QString());
+           QLatin1Char('|') + (active ? Field(active->windowTitle()) : QString()) + QLatin1Char('|') +
+           (focus ? RectText(ScreenRect(focus), QLatin1Char(',')) : QString());
 }
 
 QString Text(const QString& spec)
@@ -308,6 +384,35 @@ QString Status()
         return QStringLiteral("none");
     const QStatusBar* bar = main->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
     return bar ? Escaped(StatusText(bar)) : QStringLiteral("none");
+}
+
+QAction* FindMenuAction(const QList<QAction*>& actions, const QString& text)
+{
+    for (QAction* a : actions) {
+        if (a->isSeparator())
+            continue;
+        if (a->menu()) {
+            if (QAction* found = FindMenuAction(a->menu()->actions(), text))
+                return found;
+        } else if (PlainActionText(a) == text) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+QString ActionState(const QString& text)
+{
+    auto* main = qobject_cast<QMainWindow*>(GetMainWindow());
+    QMenuBar* bar = main ? main->findChild<QMenuBar*>() : nullptr;
+    QAction* a = bar ? FindMenuAction(bar->actions(), text) : nullptr;
+    if (!a)
+        return QStringLiteral("none");
+    // Menus bring their items up to date as they open; so does this.
+    for (QAction* top : bar->actions())
+        if (top->menu() && FindMenuAction(top->menu()->actions(), text))
+            emit top->menu()->aboutToShow();
+    return QStringLiteral("enabled=%1 checked=%2").arg(int(a->isEnabled())).arg(int(a->isChecked()));
 }
 
 } // namespace
@@ -326,6 +431,8 @@ QString AnswerCommon(const QString& command, const QString& argument)
         return Text(argument);
     if (command == QLatin1String("status"))
         return Status();
+    if (command == QLatin1String("action"))
+        return ActionState(argument);
     return {};
 }
 
