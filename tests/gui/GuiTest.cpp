@@ -212,7 +212,12 @@ bool GuiTest::WaitUntilActive(ProbeClient& probe, int ms)
 
 QPoint GuiTest::CentreOf(ProbeClient& probe, const QString& spec)
 {
-    const QRect r = ParseRect(probe.Ask(QStringLiteral("locate ") + spec));
+    // What the operator goes for may still be on its way to the screen.
+    QRect r;
+    WaitFor([&] {
+        r = ParseRect(probe.Ask(QStringLiteral("locate ") + spec));
+        return r.isValid();
+    });
     return r.isValid() ? r.center() : QPoint();
 }
 

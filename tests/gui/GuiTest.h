@@ -99,8 +99,8 @@ protected:
     // Until the probe's main window is shown and active.
     bool WaitUntilActive(ProbeClient& probe, int ms = WaitMs());
 
-    // The centre of the widget the probe locates by SPEC (locate), or a null
-    // point; and a click there.
+    // The centre of the widget the probe locates by SPEC (locate), once it
+    // shows (a null point if it does not); and a click there.
     QPoint CentreOf(ProbeClient& probe, const QString& spec);
     // Whether the keyboard focus is in the widget the probe locates by SPEC.
     bool HasFocus(ProbeClient& probe, const QString& spec);

@@ -272,6 +272,15 @@ QRect FindItemRect(const QString& spec)
     return {};
 }
 
+QRect FindButtonRect(const QString& text)
+{
+    for (QWidget* top : SearchOrder())
+        for (QAbstractButton* b : top->findChildren<QAbstractButton*>())
+            if (Shown(b) && QString(b->text()).remove(QLatin1Char('&')) == text)
+                return ScreenRect(b);
+    return {};
+}
+
 QString StatusText(const QStatusBar* bar)
 {
     QStringList parts{bar->currentMessage()};
@@ -356,6 +365,8 @@ QString Locate(const QString& spec)
         r = FindAction(spec.mid(7));
     } else if (spec.startsWith(QLatin1String("item:"))) {
         r = FindItemRect(spec.mid(5));
+    } else if (spec.startsWith(QLatin1String("button:"))) {
+        r = FindButtonRect(spec.mid(7));
     } else if (QWidget* w = FindWidget(spec)) {
         r = ScreenRect(w);
     }

@@ -20,6 +20,7 @@
 //                  action:TEXT an item of an open menu, the menu bar or a toolbar
 //                              whose text (without '&' and the key after a tab)
 //                              is TEXT
+//                  button:TEXT a button whose text (without '&') is TEXT
 //                  item:TEXT   the cell of a list, table or tree that shows TEXT
 //                              (scrolled into view first); item:TEXT/N the cell N
 //                              columns to its right in the same row
