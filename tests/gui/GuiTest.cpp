@@ -261,6 +261,8 @@ bool GuiTest::ClickOn(ProbeClient& probe, const QString& spec, int button, int c
 
 void GuiTest::ExpectRow(const std::string& row, bool passed, const QString& detail, const char* knownDefect)
 {
+    if (knownDefect && !passed)
+        std::cout << "[known defect] " << row << ": " << detail.toStdString() << std::endl;
     if (knownDefect)
         EXPECT_FALSE(passed) << row << " passes now, though marked with the known defect \"" << knownDefect
                              << "\": the defect is mended, take the mark off";

@@ -62,6 +62,7 @@ public:
         QString title;
         QRect rect;
         QString state;
+        bool operator==(const Window&) const = default;
     };
     static QList<Window> ParseGeometry(const QString& answer);
     // "x y w h" (the probe's "locate"); an invalid rectangle for "none".

@@ -180,11 +180,20 @@ QWidget* FindWidget(const QString& spec)
     return found;
 }
 
+// A menu text without its mnemonic marks ("&&" is a plain "&") and the key
+// after a tab.
 QString PlainActionText(const QAction* a)
 {
-    QString text = a->text().section(QLatin1Char('\t'), 0, 0);
-    text.remove(QLatin1Char('&'));
-    return text;
+    const QString text = a->text().section(QLatin1Char('\t'), 0, 0);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        else if (text[i] == QLatin1Char('&'))
+            continue;
+        plain += text[i];
+    }
+    return plain;
 }
 
 // An item of an open menu, of a menu bar or of a toolbar, in screen coordinates.
