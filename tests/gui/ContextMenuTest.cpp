@@ -35,8 +35,7 @@ struct MenuPane {
 };
 
 const MenuPane kPanes[] = {
-    {Pane::Receive, "receive pane", "CFrameRx~^(1|Ch 1:.*)$>CRxTextWindow", "Autoscroll New Text",
-     "the receive pane shows no more text after a right-click: the menu takes the button's release"},
+    {Pane::Receive, "receive pane", "CFrameRx~^(1|Ch 1:.*)$>CRxTextWindow", "Autoscroll New Text", nullptr},
     {Pane::Transmit, "transmit pane", "CFrameRx~^(1|Ch 1:.*)$>CTxTextWindow", "Erase All", nullptr},
     {Pane::Waterfall, "waterfall", "CDisplayCanvas", "Layout", nullptr},
     {Pane::Macros, "macros bar", "CMacrosBar>QListWidget", "Details", nullptr},
@@ -102,10 +101,12 @@ protected:
         }
         return -1;
     }
-    // A value typed into the tags bar's Callsign row.
+    // A value typed into the tags bar's Callsign row, in place of what the
+    // row held.
     bool TypeCallsign(const QString& call)
     {
-        return ClickOn(Probe(), QStringLiteral("item:Callsign/1")) && Input().Type(call) &&
+        return ClickOn(Probe(), QStringLiteral("item:Callsign/1")) && Input().Key(QStringLiteral("ctrl+a")) &&
+               Input().Type(call) &&
                Input().Key(QStringLiteral("Return")) &&
                WaitFor([&] { return Text(kTags).contains(QStringLiteral("Callsign\t") + call); });
     }
