@@ -45,6 +45,16 @@ bool XInput::Key(const QString& chords)
     return Xdotool(arguments);
 }
 
+bool XInput::KeyDown(const QString& chord)
+{
+    return Xdotool({QStringLiteral("keydown"), chord});
+}
+
+bool XInput::KeyUp(const QString& chord)
+{
+    return Xdotool({QStringLiteral("keyup"), chord});
+}
+
 bool XInput::KeyDigit(int digit, const QString& modifiers)
 {
     if (digit < 0 || digit > 9) {

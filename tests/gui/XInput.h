@@ -34,6 +34,10 @@ public:
     // keysym names, "+" between keys pressed together; several chords may be
     // given separated by blanks).
     bool Key(const QString& chords);
+    // One chord pressed and held, and let go: between the two the keyboard
+    // repeats it as a held key does.
+    bool KeyDown(const QString& chord);
+    bool KeyUp(const QString& chord);
     // The key of the digit row that carries the digit (keycodes 10-19 of a
     // PC keyboard), with modifiers such as "ctrl" or "ctrl+shift", as the
     // operator presses it: on a layout whose digits need Shift it sends what

@@ -1,2 +1,2 @@
 corvane_test(platform_tests
-  SOURCES SettingsStoreTest.cpp SerialPortTest.cpp LocalMessagingTest.cpp LocalEndpointAbuseTest.cpp DataFolderTest.cpp)
+  SOURCES SettingsStoreTest.cpp SerialPortTest.cpp LocalMessagingTest.cpp LocalEndpointAbuseTest.cpp DataFolderTest.cpp KeyboardKeysTest.cpp)

@@ -50,23 +50,6 @@ const ButtonRow kButtons[] = {
     {CFormRx::IDC_TX_PANE, 0, 46, 18, 18, 378, ""},
 };
 
-bool IsNavigationKey(int key)
-{
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QTextCharFormat BuildFormat(const QString& strFont, COLORREF colour, bool bTransmitted)
 {
     const CFontDescription font(strFont);
@@ -524,20 +507,18 @@ bool CFormRx::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
-        if (IsNavigationKey(k->key()))
-            m_heldKeys.insert(k->key());
+        m_navigationKeys.OnKeyPress(*k);
         if (SelectMacroByKey(*k))
             return true;
         break;
     }
     case QEvent::KeyRelease: {
         auto* k = static_cast<QKeyEvent*>(event);
-        if (!k->isAutoRepeat())
-            m_heldKeys.remove(k->key());
+        m_navigationKeys.OnKeyRelease(*k);
         break;
     }
     case QEvent::FocusOut:
-        m_heldKeys.clear();
+        m_navigationKeys.Forget();
         break;
     case QEvent::MouseMove:
         // Splitter drags go on over the child windows.
@@ -597,7 +578,7 @@ bool CFormRx::CanInsertNow() const
     // up: a popup menu takes the release of the button that opened it.
     if (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::MiddleButton | Qt::RightButton))
         return false;
-    return m_heldKeys.isEmpty();
+    return !m_navigationKeys.IsHeld();
 }
 
 void CFormRx::RestartQueueTimer()
@@ -641,7 +622,7 @@ void CFormRx::AfterAppend()
     if (m_nSelStart != m_nSelEnd) {
         c.setPosition(m_nSelStart);
         c.setPosition(m_nSelEnd, QTextCursor::KeepAnchor);
-    } else if ((m_nSelStart < m_nOldLength && leftDown) || !m_heldKeys.isEmpty()) {
+    } else if ((m_nSelStart < m_nOldLength && leftDown) || m_navigationKeys.IsHeld()) {
         c.setPosition(m_nSelStart);
     } else {
         c.movePosition(QTextCursor::End);

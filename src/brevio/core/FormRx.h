@@ -7,10 +7,10 @@
 #include "brevio/core/ResizableFormView.h"
 #include "brevio/core/RxAutosave.h"
 #include "brevio/core/RxTextPath.h"
+#include "platform/KeyboardKeys.h"
 
 #include <QList>
 #include <QMdiSubWindow>
-#include <QSet>
 #include <QTimer>
 #include <functional>
 
@@ -240,7 +240,7 @@ private:
     int m_nOldLength = 0;
     bool m_bLastVisible = false;
     bool m_bHeldForTest = false;
-    QSet<int> m_heldKeys;
+    platform::NavigationKeys m_navigationKeys;
 };
 
 class CDocRx {

@@ -11,6 +11,7 @@
 #include "brevio/display/BrowserPopup.h"
 #include "brevio/display/SuperBrowserEngine.h"
 #include "brevio/display/SuperPicture.h"
+#include "platform/KeyboardKeys.h"
 
 #include <QMap>
 #include <QPointer>
@@ -185,6 +186,8 @@ public:
     COwnListCtrl* GetMacroList() const { return m_pMacros; }
     CEditableListCtrl* GetTagList() const { return m_pTags; }
     CBrowserPopup* GetPopup() const { return m_pPopup; }
+    // While a navigation key is held the receive window keeps its place.
+    bool IsNavigationKeyHeld() const { return m_navigationKeys.IsHeld(); }
 
     // Runs a popup menu; tests pick the entry.
     using MenuRunner = std::function<QAction*(QMenu* pMenu, const QPoint& globalPos)>;
@@ -223,6 +226,7 @@ private:
 
     CSuperBrowserEngine m_engine;
     CSuperPicture m_picture;
+    platform::NavigationKeys m_navigationKeys;
 
     CSuperArea* m_pArea = nullptr;
     CSquelchBar* m_pSquelch = nullptr;

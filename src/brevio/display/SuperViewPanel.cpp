@@ -89,29 +89,6 @@ QTextCharFormat BrowserFormat(COLORREF colour)
     return f;
 }
 
-bool IsNavigationKey(int key)
-{
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QSet<int>& HeldKeys()
-{
-    static QSet<int> keys;
-    return keys;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- show and hide
@@ -226,10 +203,7 @@ void CSuperView::AddRxChar(int nChar)
     const bool range = saved.hasSelection();
     const bool caretBefore = saved.position() < length;
     const bool mouseDown = QApplication::mouseButtons() & Qt::LeftButton;
-    bool navigationHeld = false;
-    for (int key : HeldKeys())
-        navigationHeld = navigationHeld || IsNavigationKey(key);
-    if (range || (caretBefore && mouseDown) || navigationHeld) {
+    if (range || (caretBefore && mouseDown) || m_navigationKeys.IsHeld()) {
         m_pRxWindow->setTextCursor(saved);
     } else if (atBottom) {
         bar->setValue(bar->maximum());
@@ -833,19 +807,18 @@ bool CSuperView::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
-        HeldKeys().insert(k->key());
+        m_navigationKeys.OnKeyPress(*k);
         if (OnKeyShortcut(*k))
             return true;
         break;
     }
     case QEvent::KeyRelease: {
         auto* k = static_cast<QKeyEvent*>(event);
-        if (!k->isAutoRepeat())
-            HeldKeys().remove(k->key());
+        m_navigationKeys.OnKeyRelease(*k);
         break;
     }
     case QEvent::FocusOut:
-        HeldKeys().clear();
+        m_navigationKeys.Forget();
         break;
     case QEvent::ContextMenu: {
         auto* e = static_cast<QContextMenuEvent*>(event);

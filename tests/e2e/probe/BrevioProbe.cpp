@@ -24,9 +24,12 @@
 //                         viewport=<width of the list's viewport>
 //   tag TITLE          -> the value cell of the Tags bar's row TITLE: "x y w h|value" (screen
 //                         coordinates), or "none"
-//   browser            -> the Super Browser shown and active, its transmit panel open, the keyboard
-//                         focus in its transmit window; ok or failed (the setting-up only: keys go
-//                         in through the window system)
+//   browser [HZ]       -> the Super Browser shown and active, its transmit panel open, the keyboard
+//                         focus in its transmit window; with HZ, the panel's channel tuned there, as
+//                         a click on the browser's waterfall tunes it; ok or failed (the setting-up
+//                         only: keys go in through the window system)
+//   browser-held       -> 1 while the Super Browser's receive window keeps its place for a navigation
+//                         key it believes held, else 0
 // and the questions both probes answer (geometry, main, locate, focus without
 // a PLACE, text, status: ProbeCommands.h).
 //
@@ -301,7 +304,7 @@ QString Tag(const QString& title)
     return QStringLiteral("none");
 }
 
-QString Browser()
+QString Browser(int frequency)
 {
     CMainFrame* frame = TheApp().GetMainFrame();
     if (!frame)
@@ -314,6 +317,8 @@ QString Browser()
         return QStringLiteral("failed: no Super Browser");
     if (!view->IsTxPanelShown())
         view->OnCommand(CSuperView::IDC_TX_PANEL);
+    if (frequency > 0)
+        view->RetuneSelected(frequency);
     frame->GetMdiArea()->setActiveSubWindow(window);
     // The focus is given here, not by a click: where the panel's transmit
     // window lands on the screen is not what this is for.
@@ -355,7 +360,11 @@ QString Handle(const QString& line)
     if (command == QLatin1String("tag"))
         return Tag(argument);
     if (command == QLatin1String("browser"))
-        return Browser();
+        return Browser(argument.toInt());
+    if (command == QLatin1String("browser-held")) {
+        auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
+        return view ? QString::number(int(view->IsNavigationKeyHeld())) : QStringLiteral("failed: no Super Browser");
+    }
     if (command == QLatin1String("boxes")) {
         const QString text = g_boxes.join(QStringLiteral(" || "));
         g_boxes.clear();
