@@ -200,6 +200,11 @@ void CMainFrame::OnDspStatus(uintptr_t wParam, intptr_t lParam)
         for (CFormRx* form : m_pFormRx)
             if (form)
                 form->SetTxState(true, false);
+        // The Super Browser's transmit window starts sending now as a channel's
+        // does: a "[stop]" it passed over at the start left the engine nothing.
+        if (m_nTxChannel >= 10)
+            if (ISuperView* super = SuperView())
+                super->OnDspStatus(1);
     } else if (code == 6) {
         log = value % 10 == 0;
     }
