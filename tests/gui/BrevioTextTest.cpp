@@ -290,3 +290,64 @@ TEST_F(BrevioText, TagsBarValueColumnFillsTheBarAlsoAfterAResumedSession)
         EXPECT_TRUE(QImage(whole).copy(bar.adjusted(0, 0, 40, 0)).save(docs + QStringLiteral("/brevio-tags-bar-resumed.png")));
     }
 }
+
+// A tags file the program cannot read (here saved by an editor as UTF-16) is
+// told at the start, and neither the operator's edits in the Tags bar nor
+// the end of the program write over it: the first refused save is told in
+// a box, the later ones in the status bar, and the bar's heading says the
+// values are not in the file.
+TEST_F(BrevioText, ATagsFileThatCannotBeReadIsKeptThroughEditsAndTheEnd)
+{
+    QDir().mkpath(BrevioDataFolder());
+    const QString path = BrevioDataFolder() + QStringLiteral("/PSK31 Brevio Tags v2.txt");
+    const QByteArray latin1 = "#\r\n100 Rig\r\n102 1\r\n103 1\r\n104 0\r\n106 FT-817 5 W\r\n-@-\r\n#@filetype=0";
+    QByteArray utf16("\xFF\xFE", 2);
+    for (char c : latin1)
+        utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(utf16);
+    }
+    const auto fileBytes = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QString boxes;
+    const auto boxSaying = [&](const char* text) {
+        return WaitFor([&] {
+            boxes += Ask(QStringLiteral("boxes"));
+            return boxes.contains(QLatin1String(text));
+        });
+    };
+    ASSERT_TRUE(StartBrevio());
+    EXPECT_TRUE(boxSaying("is not a tag definitions file: it holds no tags.")) << boxes.toStdString();
+
+    const auto type = [&](const QString& title, const QString& value) {
+        const QRect cell = TagCell(title);
+        ASSERT_TRUE(cell.isValid()) << Ask(QStringLiteral("tag ") + title).toStdString();
+        ASSERT_TRUE(Input().Click(cell.center()));
+        ASSERT_TRUE(Focused("CInPlaceEdit")) << Ask(QStringLiteral("focus")).toStdString();
+        ASSERT_TRUE(Input().Type(value));
+        ASSERT_TRUE(ClickOn(BrevioProbe(), kTx));
+        EXPECT_TRUE(WaitFor([&] { return TagValue(title) == value; })) << TagValue(title).toStdString();
+    };
+    boxes.clear();
+    type(QStringLiteral("Name"), QStringLiteral("Ann"));
+    EXPECT_TRUE(boxSaying("The tags were not saved")) << boxes.toStdString();
+    EXPECT_TRUE(WaitFor([&] {
+        return Ask(QStringLiteral("tags")).startsWith(QLatin1String("headings=Tag|Value * "));
+    })) << Ask(QStringLiteral("tags")).toStdString();
+
+    boxes.clear();
+    type(QStringLiteral("QTH"), QStringLiteral("Lyon"));
+    EXPECT_TRUE(WaitFor([&] { return Ask(QStringLiteral("status")).startsWith(QLatin1String("The tags were not saved")); }))
+        << Ask(QStringLiteral("status")).toStdString();
+    boxes += Ask(QStringLiteral("boxes"));
+    EXPECT_EQ(boxes, QString());
+    EXPECT_EQ(fileBytes(), utf16);
+
+    ASSERT_TRUE(ProgramProcess::RequestClose(QString::fromLatin1(kBrevioIdentifier)));
+    ASSERT_TRUE(Brevio().WaitForExit(StartMs()));
+    EXPECT_EQ(fileBytes(), utf16);
+}

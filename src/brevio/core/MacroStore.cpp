@@ -2,13 +2,9 @@
 
 #include "platform/DataFolder.h"
 #include "brevio/core/DefinitionFileHeader.h"
-#include "platform/Prompter.h"
-#include "shared/MainWindow.h"
 #include "shared/Registry.h"
 #include "shared/TextFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 void CMacro::Reset()
 {
@@ -191,58 +187,13 @@ void CMacroStore::ReadLines(const QStringList& lines)
 
 bool CMacroStore::IsMacroFile(const QStringList& lines, QString* pstrReason)
 {
-    auto refuse = [pstrReason](const QString& reason) {
-        if (pstrReason)
-            *pstrReason = reason;
-        return false;
-    };
-    static const QString kFileType = QStringLiteral("#@filetype=");
-    bool banner = false;
-    int records = 0, macroLines = 0;
-    for (const QString& line : lines) {
-        if (line.startsWith(kFileType)) {
-            bool ok = false;
-            const int kind = line.mid(kFileType.size()).trimmed().toInt(&ok);
-            if (ok && kind != kFileKind) {
-                const QString contents = CDefinitionFileHeader::ContentsText(kind);
-                return refuse(contents.isEmpty() ? QStringLiteral("it is a definitions file of another kind (%1)").arg(kind)
-                                                 : QStringLiteral("it holds %1").arg(contents.toLower()));
-            }
-            banner = banner || ok;
-            continue;
-        }
-        if (line == QLatin1String("-@-")) {
-            ++records;
-            continue;
-        }
-        // Any other line that is not a record line is skipped when reading,
-        // as a stray byte in an edited file makes it: it loses that line only.
-        const bool code = line.size() >= 3 && line[0].isDigit() && line[1].isDigit() && line[2].isDigit() &&
-                          (line.size() == 3 || line[3] == QLatin1Char(' '));
-        if (code && line.left(3).toInt() >= 100 && line.left(3).toInt() <= 104)
-            ++macroLines;
-    }
-    // Records of some other tagged-line file share the form, not the codes.
-    if ((records == 0 && !banner) || (records > 0 && macroLines == 0))
-        return refuse(QStringLiteral("it holds no macros"));
-    return true;
+    return CMacroStore().m_guard.Recognises(lines, pstrReason);
 }
 
 bool CMacroStore::Load(const QString& strPath, QString* pstrError)
 {
-    CTextFile file(strPath, false);
-    if (!file.Exists() && !QFileInfo::exists(strPath)) {
-        RemoveAll();
-        return true;
-    }
     QStringList lines;
-    file.ReadLines(lines);
-    if (!file.IsOk()) {
-        if (pstrError)
-            pstrError->clear();
-        return false;
-    }
-    if (!IsMacroFile(lines, pstrError))
+    if (m_guard.Read(strPath, lines, pstrError) == CDefinitionFileGuard::Result::kRefused)
         return false;
     RemoveAll();
     ReadLines(lines);
@@ -251,37 +202,16 @@ bool CMacroStore::Load(const QString& strPath, QString* pstrError)
 
 void CMacroStore::LoadDefault()
 {
-    const QString path = DefaultPath();
-    m_bDefaultUnread = false;
-    // An empty file holds nothing that saving could lose.
-    if (QFileInfo(path).isFile() && QFileInfo(path).size() == 0) {
-        RemoveAll();
+    QStringList lines;
+    if (m_guard.ReadDefault(DefaultPath(), lines) == CDefinitionFileGuard::Result::kRefused)
         return;
-    }
-    QString reason;
-    if (Load(path, &reason))
-        return;
-    // Its macros are not here: saving must not put this store in their place.
-    m_bDefaultUnread = true;
-    if (!reason.isEmpty())
-        platform::messageBox(GetMainWindow(),
-                             QStringLiteral("\"%1\" is not a macro definitions file: %2.\nNothing was loaded.")
-                                 .arg(QDir::toNativeSeparators(path), reason),
-                             QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+    RemoveAll();
+    ReadLines(lines);
 }
 
 bool CMacroStore::SaveDefault() const
 {
-    const QString path = DefaultPath();
-    if (m_bDefaultUnread && QFileInfo::exists(path)) {
-        platform::messageBox(GetMainWindow(),
-                             QStringLiteral("The macros were not saved: \"%1\" could not be read when the program "
-                                            "started, and saving would replace the macros it holds.")
-                                 .arg(QDir::toNativeSeparators(path)),
-                             QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
-        return false;
-    }
-    return Save(path);
+    return m_guard.MaySave(DefaultPath()) && Save(DefaultPath());
 }
 
 CMacroStore& Macros()

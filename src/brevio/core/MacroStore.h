@@ -1,6 +1,8 @@
 #pragma once
 // Macros: stored texts with tag placeholders that a channel window sends,
 // and the macro definitions file "PSK31 Brevio Macros v2.txt".
+#include "brevio/core/DefinitionFileGuard.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -115,11 +117,12 @@ public:
     // and is never overwritten by SaveDefault (which says so instead).
     void LoadDefault();
     bool SaveDefault() const;
-    bool IsDefaultUnread() const { return m_bDefaultUnread; }
+    bool IsDefaultUnread() const { return m_guard.IsUnread(); }
+    const CDefinitionFileGuard& Guard() const { return m_guard; }
 
 private:
     std::vector<std::unique_ptr<CMacro>> m_macros;
-    bool m_bDefaultUnread = false;
+    CDefinitionFileGuard m_guard{kFileKind, QStringLiteral("macro"), {100, 101, 102, 103, 104}};
 };
 
 // The application's one macro store.

@@ -213,11 +213,13 @@ QStringList CTagStore::RecordLines() const
     return lines;
 }
 
-void CTagStore::Save(const QString& strPath) const
+bool CTagStore::Save(const QString& strPath) const
 {
     QStringList lines = RecordLines();
     CDefinitionFileHeader().Write(kFileKind, lines);
-    CTextFile(strPath, false).WriteLines(lines, false);
+    CTextFile file(strPath, false);
+    file.WriteLines(lines, false);
+    return file.IsOk();
 }
 
 void CTagStore::ReadLines(const QStringList& lines)
@@ -268,23 +270,32 @@ void CTagStore::ReadLines(const QStringList& lines)
             Add(title, QString(), 1, 1, 0);
 }
 
-void CTagStore::Load(const QString& strPath)
+bool CTagStore::IsTagFile(const QStringList& lines, QString* pstrReason)
 {
-    CTextFile file(strPath, false);
+    return CTagStore().m_guard.Recognises(lines, pstrReason);
+}
+
+bool CTagStore::Load(const QString& strPath, QString* pstrError)
+{
     QStringList lines;
-    if (file.Exists())
-        file.ReadLines(lines);
+    if (m_guard.Read(strPath, lines, pstrError) == CDefinitionFileGuard::Result::kRefused)
+        return false;
     ReadLines(lines);
+    return true;
 }
 
 void CTagStore::LoadDefault()
 {
-    Load(DefaultPath());
+    QStringList lines;
+    // Without the file's tags the session still has the built-in ones.
+    if (m_guard.ReadDefault(DefaultPath(), lines) == CDefinitionFileGuard::Result::kRefused)
+        lines.clear();
+    ReadLines(lines);
 }
 
-void CTagStore::SaveDefault() const
+bool CTagStore::SaveDefault(bool bBoxEveryTime) const
 {
-    Save(DefaultPath());
+    return m_guard.MaySave(DefaultPath(), bBoxEveryTime) && Save(DefaultPath());
 }
 
 bool CTag::HoldsLocator() const

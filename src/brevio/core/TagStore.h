@@ -3,6 +3,8 @@
 // and that make up the logbook record of a contact. Own-station tags ("My
 // Callsign") have one value for every channel; the others may hold one value
 // per channel (0-3 the receive windows, 10-49 the Super Browser slots).
+#include "brevio/core/DefinitionFileGuard.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -82,14 +84,30 @@ public:
 
     // The tags file: the built-in tags, then the file's records (or the
     // default own-station tags when the file has none). A missing file is
-    // no error.
-    void Load(const QString& strPath);
-    void Save(const QString& strPath) const;
+    // no error. False, the store as it was, for a file that cannot be read
+    // or is no tags file; then the reason is given (empty when the text file
+    // has already shown it).
+    bool Load(const QString& strPath, QString* pstrError = nullptr);
+    // Whether the lines can be those of a tags file: a banner of another
+    // kind of definitions, or no tag record at all in a file without the
+    // tags' banner say it is not. Lines that are no record lines are
+    // skipped when reading.
+    static bool IsTagFile(const QStringList& lines, QString* pstrReason = nullptr);
+    // False when the text file could not write it (and has said so).
+    bool Save(const QString& strPath) const;
     // The record lines Save writes, without the comment block around them.
     QStringList RecordLines() const;
     void ReadLines(const QStringList& lines);
+    // The program folder's file. One that is there but cannot be read, or
+    // is no tags file, is told to the operator, gives only the built-in tags,
+    // and is never overwritten by SaveDefault, which says so instead: in a
+    // box every time, or, with bBoxEveryTime false (the saves that follow
+    // the operator's edits), in a box the first time and in the main
+    // window's status bar after that.
     void LoadDefault();
-    void SaveDefault() const;
+    bool SaveDefault(bool bBoxEveryTime = true) const;
+    bool IsDefaultUnread() const { return m_guard.IsUnread(); }
+    const CDefinitionFileGuard& Guard() const { return m_guard; }
 
     // "[imd]" and "[program]" in any letter case; answers the number of lines.
     int ExpandFixedTags(QStringList& lines, int bLessThan, int nImd) const;
@@ -106,6 +124,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<CTag>> m_tags;
+    CDefinitionFileGuard m_guard{kFileKind, QStringLiteral("tag"), {100, 102, 103, 104, 106}};
 };
 
 // The application's one tag store (the built-ins and default own-station

@@ -9,7 +9,6 @@
 #include "shared/ui/OwnFileDialog.h"
 #include "shared/ui/OwnListCtrl.h"
 
-#include <QDir>
 #include <QMenuBar>
 
 namespace {
@@ -380,10 +379,7 @@ void CMacrosManagerDialog::OnLoad()
     QString error;
     if (!m_working.Load(path, &error)) {
         if (!error.isEmpty())
-            platform::messageBox(this,
-                                 QStringLiteral("\"%1\" is not a macro definitions file: %2.\nNothing was loaded.")
-                                     .arg(QDir::toNativeSeparators(path), error),
-                                 QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+            m_working.Guard().TellNotLoaded(path, error, this);
         return;
     }
     Refill(QString());

@@ -200,15 +200,17 @@ void CTagsBar::SaveIfNeeded()
         QCoreApplication::sendPostedEvents(this, int(RegisteredMessage::nMsgSaveNeeded));
     }
     m_saveTimer.stop();
+    bool saved = true;
     if (m_bSavePending) {
         QStringList titles, values;
         GetTitlesAndValues(titles, values);
         Tags().SetValues(titles, values, StoreChannel());
-        Tags().SaveDefault();
+        saved = Tags().SaveDefault(false);
         m_bSavePending = false;
     }
+    // The heading goes on saying when the values are not in the file.
     if (m_pList)
-        m_pList->headerItem()->setText(1, QStringLiteral("Value"));
+        m_pList->headerItem()->setText(1, saved ? QStringLiteral("Value") : QStringLiteral("Value *"));
 }
 
 void CTagsBar::OnNewValue()

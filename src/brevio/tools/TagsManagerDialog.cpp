@@ -340,7 +340,13 @@ void CTagsManagerDialog::OnLoad()
     QString path = CTagStore::DefaultFileName();
     if (!ChooseTextFileToOpen(this, path, QStringLiteral("Load Tag Definitions")))
         return;
-    m_working.Load(path);
+    // A file that is not one leaves the list as it was.
+    QString error;
+    if (!m_working.Load(path, &error)) {
+        if (!error.isEmpty())
+            m_working.Guard().TellNotLoaded(path, error, this);
+        return;
+    }
     FillList(QString());
     SetModified(true);
 }
@@ -362,8 +368,9 @@ void CTagsManagerDialog::Save()
         if (auto* bar = dynamic_cast<CTagsBar*>(frame->GetTagsBar()))
             bar->SaveIfNeeded();
     Tags().CopyFrom(m_working);
-    Tags().SaveDefault();
-    SetModified(false);
+    // Changes not written stay marked, so Save can be tried again.
+    if (Tags().SaveDefault())
+        SetModified(false);
 }
 
 void CTagsManagerDialog::OnOK()
