@@ -44,7 +44,7 @@ Modem::Modem() : m_pttFactory(createSerialPttLine)
 Modem::~Modem()
 {
     stopSoundCard();
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     if (m_ptt)
         m_ptt->close();
     m_ptt.reset();
@@ -52,7 +52,7 @@ Modem::~Modem()
 
 void Modem::setPttLineFactory(PttLineFactory factory)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_pttFactory = factory ? std::move(factory) : PttLineFactory(createSerialPttLine);
 }
 
@@ -130,7 +130,7 @@ int Modem::startSoundCard(const PskMessageSink* sink, int card, int channels, in
         }
     }
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::lock_guard<CallerFirstMutex> lock(m_mutex);
         m_channelCount = channels;
         m_sink = sink;
         m_mode = mode;
@@ -154,7 +154,7 @@ int Modem::stopSoundCard()
     m_input.close();
     m_output.close();
     m_device.close();
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_tx.reset();
     key(false);
     m_sink = nullptr;
@@ -220,7 +220,8 @@ void Modem::run()
         }
 
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
+            m_mutex.lockAfterCallers();
+            std::lock_guard<CallerFirstMutex> lock(m_mutex, std::adopt_lock);
             processBlock(in.data(), out.data(), messages);
         }
         if (endPending && flushLeft <= 0) {
@@ -276,7 +277,7 @@ void Modem::run()
     // A transmission cut off by the stop still ends in receive.
     messages.clear();
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::lock_guard<CallerFirstMutex> lock(m_mutex);
         if (m_tx.active()) {
             m_tx.reset();
             messages.push_back({PSK_MSG_STATUS, uintptr_t(kStatusReceive), 0});
@@ -348,7 +349,7 @@ int Modem::setRxFrequency(int hz, int channel)
         return kErrInvalidParameter;
     if (hz < PskReceiver::kMinFrequency || hz > PskReceiver::kMaxFrequency)
         return fail(kErrInvalidParameter, range("receive frequency", hz, int(PskReceiver::kMinFrequency), int(PskReceiver::kMaxFrequency)));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_channels[channel]->rx.setFrequency(hz);
     return ok();
 }
@@ -360,7 +361,7 @@ int Modem::setRxMode(int mode, int channel)
     if (!validRxMode(mode))
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": receive mode " + std::to_string(mode) +
                                               " (0, 1, 2, 8, 9 or 10)");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_channels[channel]->rx.setMode(mode);
     return ok();
 }
@@ -369,7 +370,7 @@ int Modem::rxFrequency(int channel)
 {
     if (!checkChannel(channel))
         return -1;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const int hz = int(std::lround(m_channels[channel]->rx.frequency()));
     ok();
     return hz;
@@ -381,7 +382,7 @@ int Modem::setAfcLimit(int limit, int channel)
         return kErrInvalidParameter;
     if (limit < 0 || limit > 3000)
         return fail(kErrInvalidParameter, range("AFC limit", limit, 0, 3000));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_channels[channel]->rx.setAfcLimit(limit);
     return ok();
 }
@@ -395,7 +396,7 @@ int Modem::setSquelch(int threshold, int speed, int channel)
     if (!(speed == 0 || speed == 1 || (speed >= 10 && speed <= 200)))
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": squelch speed " + std::to_string(speed) +
                                               " (0 fast, 1 slow, 10 to 200)");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_channels[channel]->rx.setSquelch(threshold, speed);
     return ok();
 }
@@ -404,7 +405,7 @@ int Modem::signalLevel(int channel)
 {
     if (!checkChannel(channel))
         return -1;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const int level = m_channels[channel]->enabled ? m_channels[channel]->rx.level() : 0;
     ok();
     return level;
@@ -416,7 +417,7 @@ int Modem::vectorData(int* buffer, int channel)
         return kErrInvalidParameter;
     if (!buffer)
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": no buffer for the vector data");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_channels[channel]->rx.vectors(buffer);
     return ok();
 }
@@ -425,7 +426,7 @@ int Modem::enableRxChannel(int channel, int enable)
 {
     if (!checkChannel(channel))
         return kErrInvalidParameter;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     Channel& c = *m_channels[channel];
     if (enable && !c.enabled)
         c.rx.reset(); // a fresh start, with frequency and settings kept
@@ -437,7 +438,7 @@ int Modem::isRxChannelActive(int channel)
 {
     if (!checkChannel(channel))
         return 0;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const bool on = m_channels[channel]->enabled;
     ok();
     return on ? 1 : 0;
@@ -445,7 +446,7 @@ int Modem::isRxChannelActive(int channel)
 
 int Modem::activeChannels()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     int n = 0;
     for (const auto& c : m_channels)
         n += c->enabled ? 1 : 0;
@@ -460,7 +461,7 @@ int Modem::setFftMode(int smoothing, int scale, int mode)
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": spectrum smoothing " +
                                               std::to_string(smoothing) + " (1-10), scale " + std::to_string(scale) +
                                               ", mode " + std::to_string(mode) + " (0, 1 or 10-90)");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_spectrum.setMode(smoothing, scale, mode);
     return ok();
 }
@@ -472,7 +473,7 @@ int Modem::fftData(int* buffer, int first, int last)
                                        std::to_string(last) + " (0 to " + std::to_string(Spectrum::kBufferEntries - 1) + ")");
         return 0;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const bool overload = m_spectrum.read(buffer, first, last);
     ok();
     return overload ? 1 : 0;
@@ -486,7 +487,7 @@ int Modem::rawData(int* buffer, int start, int count)
                                        std::to_string(Spectrum::kBufferEntries) + ")");
         return 0;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const bool clipped = m_spectrum.raw(buffer + start, count);
     ok();
     return clipped ? 1 : 0;
@@ -499,7 +500,7 @@ int Modem::closestPeak(int start, int limit)
                                        " to " + std::to_string(limit) + " Hz (0 to 4000)");
         return start;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     const int hz = m_spectrum.closestPeak(start, limit);
     ok();
     return hz;
@@ -514,7 +515,7 @@ int Modem::startTx(int mode)
                                               " (0, 1, 2, 4, 8, 9 or 10)");
     if (!running())
         return fail(kErrNoOutputDevice, statusText(kErrNoOutputDevice) + ": start the sound card before transmitting");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_tx.setSampleRate(effectiveRate());
     m_tx.setFrequency(m_txFrequency);
     m_tx.setCwText(m_cwText);
@@ -525,14 +526,14 @@ int Modem::startTx(int mode)
 
 int Modem::stopTx()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_tx.stop();
     return 0;
 }
 
 int Modem::abortTx()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_tx.abort();
     return 0;
 }
@@ -541,7 +542,7 @@ int Modem::setTxFrequency(int hz)
 {
     if (hz < PskReceiver::kMinFrequency || hz > PskReceiver::kMaxFrequency)
         return fail(kErrInvalidParameter, range("transmit frequency", hz, int(PskReceiver::kMinFrequency), int(PskReceiver::kMaxFrequency)));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_txFrequency = hz;
     m_tx.setFrequency(hz);
     return ok();
@@ -551,7 +552,7 @@ int Modem::setCwIdString(const char* text)
 {
     if (!text)
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": no identification text");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_cwText.assign(text, strnlen(text, 1023));
     m_tx.setCwText(m_cwText);
     return ok();
@@ -561,7 +562,7 @@ int Modem::setCwIdSpeed(int speed)
 {
     if (speed < 1 || speed > 4)
         return fail(kErrInvalidParameter, range("identification speed", speed, 1, 4));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_cwSpeed = speed;
     m_tx.setCwSpeed(speed);
     return ok();
@@ -572,7 +573,7 @@ int Modem::sendTxCharacter(int character)
     // The program widens a signed byte, so 128-255 may arrive as -128..-1.
     if (character < -128 || character > 255)
         return fail(kErrInvalidParameter, range("character", character, -128, 255));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     if (int(m_txQueue.size()) >= kMaxQueue)
         return fail(kErrOutOfRange, statusText(kErrOutOfRange) + ": the transmit queue is full");
     m_txQueue.push_back(uint8_t(character & 0xFF));
@@ -583,7 +584,7 @@ int Modem::sendTxString(const char* text)
 {
     if (!text)
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": no text");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     for (const char* p = text; *p; ++p) {
         if (int(m_txQueue.size()) >= kMaxQueue)
             return fail(kErrOutOfRange, statusText(kErrOutOfRange) + ": the transmit queue is full");
@@ -594,13 +595,13 @@ int Modem::sendTxString(const char* text)
 
 int Modem::txCharsRemaining()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     return int(m_txQueue.size());
 }
 
 int Modem::clearTxBuffer()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_txQueue.clear();
     return 0;
 }
@@ -612,7 +613,7 @@ int Modem::setComPort(int port, int mode)
     if (mode < 0 || mode > 3)
         return fail(kErrInvalidParameter, statusText(kErrInvalidParameter) + ": PTT mode " + std::to_string(mode) +
                                               " (0 off, 1 RTS, 2 DTR, 3 RTS and DTR)");
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     if (m_ptt)
         m_ptt->close();
     m_ptt.reset();
@@ -637,7 +638,7 @@ int Modem::setClockAdjustment(int ppm)
 {
     if (ppm < -kMaxClockPpm || ppm > kMaxClockPpm)
         return fail(kErrInvalidParameter, range("clock adjustment (ppm)", ppm, -kMaxClockPpm, kMaxClockPpm));
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CallerFirstMutex> lock(m_mutex);
     m_clockPpm = ppm;
     for (auto& c : m_channels)
         c->rx.setSampleRate(effectiveRate());

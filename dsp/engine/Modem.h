@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/CallerFirstMutex.h"
 #include "engine/PskReceiver.h"
 #include "engine/PskTransmitter.h"
 #include "engine/PttLine.h"
@@ -101,7 +102,7 @@ private:
     void key(bool on);
     double effectiveRate() const { return kRate * (1.0 + m_clockPpm * 1e-6); }
 
-    std::mutex m_mutex; // everything below, shared with the processing thread
+    CallerFirstMutex m_mutex; // everything below, shared with the processing thread
     std::array<std::unique_ptr<Channel>, kChannels> m_channels;
     int m_channelCount = kChannels;
     Spectrum m_spectrum;

@@ -33,9 +33,6 @@ struct MenuWindow {
     const char* defectMaximised = nullptr;  // ... only with the main window maximised
 };
 
-const char* const kLogbook =
-    "the logbook opens as a window of 120x98 and takes the front panel out of its maximised state";
-const char* const kSuperBrowser = "the Super Browser opens as a bare title bar while no window is maximised";
 const char* const kCorvaneFullScreen =
     "the Full Screen window stays behind the enlarged main window: its button cannot be reached";
 const char* const kBrevioFullScreen = "after full screen the main window is no longer maximised";
@@ -49,7 +46,7 @@ const MenuWindow kCorvaneView[] = {
     {"View > Button Size > Large", Kind::Child, "CDisplayFrame", nullptr, {300, 200}, false, nullptr},
     {"View > I/O Logfile Display", Kind::Child, "CIOLogFrame", nullptr, {300, 150}, false, nullptr},
     {"View > Radio Display", Kind::Child, "CDisplayFrame", nullptr, {300, 200}, false, nullptr},
-    {"View > Logbook Display", Kind::Child, "CLogbookFrame", nullptr, {300, 150}, true, kLogbook},
+    {"View > Logbook Display", Kind::Child, "CLogbookFrame", nullptr, {300, 150}, true, nullptr},
     {"View > Full Screen", Kind::FullScreen, "CFullScreenDialog", nullptr, {20, 20}, false, kCorvaneFullScreen},
 };
 
@@ -99,8 +96,7 @@ const MenuWindow kBrevioBrowser[] = {
     // The browser hidden again, channel 1 no longer maximised (Full Size
     // fills the area with it restored): no window is maximised when the
     // browser opens.
-    {"Browser > Display|View > Full Size|Browser > Display", Kind::Child, "CSuperFrame", nullptr, {300, 200}, false,
-     kSuperBrowser},
+    {"Browser > Display|View > Full Size|Browser > Display", Kind::Child, "CSuperFrame", nullptr, {300, 200}, false, nullptr},
     {"Browser > Options", Kind::Dialog, "CPSK31Options", nullptr, {500, 300}, false, nullptr},
     {"Browser > Define Alarms", Kind::Dialog, "CAlarmsDlg", nullptr, {300, 200}, false, nullptr},
 };

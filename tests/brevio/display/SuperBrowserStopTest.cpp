@@ -170,7 +170,8 @@ protected:
         s.m_strOutputWaveFile = dir + QStringLiteral("/scratch.wav");
         TheApp().GetLogView()->Erase();
         SaveAndBroadcastSettings();
-        EXPECT_TRUE(WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")));
+        EXPECT_TRUE(WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")))
+            << TheApp().GetLogView()->toPlainText().toStdString();
         QCoreApplication::processEvents();
         return received.m_text;
     }
