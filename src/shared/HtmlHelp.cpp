@@ -1,33 +1,10 @@
 #include "shared/HtmlHelp.h"
 
-#include "platform/Prompter.h"
-#include "shared/MainWindow.h"
 #include "shared/ProgramFolders.h"
+#include "shared/ShellOpen.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-CHtmlHelp::Opener& opener()
-{
-    static CHtmlHelp::Opener open = platform::openOnDesktop;
-    return open;
-}
-
-// The same words as every other file or page the programs fail to open.
-void reportFailure(const QString& strPath, const QString& strReason)
-{
-    platform::messageBox(GetMainWindow(),
-                         QStringLiteral("Error starting \"") + QDir::toNativeSeparators(strPath) +
-                             QStringLiteral("\" -\n \n") + strReason,
-                         QStringLiteral("Error"), platform::MB_ICONERROR);
-}
-} // namespace
-
-void CHtmlHelp::SetOpener(Opener open)
-{
-    opener() = open ? std::move(open) : Opener(platform::openOnDesktop);
-}
 
 CHtmlHelp::CHtmlHelp() : m_strPath(GetProgramFolders().GetProgramFolder() + FileName()) {}
 
@@ -45,11 +22,10 @@ void CHtmlHelp::ShowTopic(const QString& strAnchor)
 {
     const QUrl url = TopicUrl(strAnchor);
     if (!url.isValid() || url.isEmpty()) {
-        reportFailure(m_strPath, QStringLiteral("The specified file was not found."));
+        CShellOpen::ReportFailure(QDir::toNativeSeparators(m_strPath), CShellOpen::ErrorText(2));
         return;
     }
-    const QString path = m_strPath;
-    opener()(url, [path](const QString& reason) { reportFailure(path, reason); });
+    CShellOpen::OpenUrl(url, QDir::toNativeSeparators(m_strPath));
 }
 
 void CHtmlHelp::ShowContents()

@@ -1,9 +1,6 @@
 #pragma once
-#include "platform/DesktopOpener.h"
-
 #include <QString>
 #include <QUrl>
-#include <functional>
 
 // The user guide: our own HTML pages shipped beside the program, shown in
 // the default browser at the topic asked for.
@@ -25,11 +22,6 @@ public:
     static QString FileName() { return QStringLiteral("UserGuide.html"); }
     // The address a topic opens at (empty when the guide is missing).
     QUrl TopicUrl(const QString& strAnchor) const;
-
-    // Where pages are handed to the browser (tests record them, or fail).
-    using Opener = std::function<void(const QUrl&, const platform::OpenFailed&)>;
-    // An empty opener restores the desktop's.
-    static void SetOpener(Opener opener);
 
 private:
     QString m_strPath;

@@ -1,5 +1,6 @@
 // Program folders, fonts by point size, image lists from bitmaps, the user
 // guide, the mail hand-over and the speech engine's text rules.
+#include "shared/ShellOpen.h"
 #include "shared/FontFactory.h"
 #include "shared/HtmlHelp.h"
 #include "shared/ImageList.h"
@@ -94,7 +95,7 @@ TEST(ImageListBuilder, EveryBitmapTwice)
 TEST(HtmlHelp, OpensTheGuideAtItsTopics)
 {
     QList<QUrl> opened;
-    CHtmlHelp::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { opened << url; });
+    CShellOpen::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { opened << url; });
     const QString folder = testsupport::dataFolder();
     const QString guide = folder + "/" + CHtmlHelp::FileName();
     CHtmlHelp missing(guide);
@@ -119,7 +120,7 @@ TEST(HtmlHelp, OpensTheGuideAtItsTopics)
     EXPECT_EQ(opened[1].fragment(), "index");
     EXPECT_EQ(opened[2].fragment(), "search");
     EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
-    CHtmlHelp::SetOpener(nullptr);
+    CShellOpen::SetOpener(nullptr);
 
     // The program's guide sits beside the program.
     EXPECT_EQ(CHtmlHelp().GetPath(), GetProgramFolders().GetProgramFolder() + "UserGuide.html");

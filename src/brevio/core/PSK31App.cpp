@@ -12,19 +12,15 @@
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/SplashWindow.h"
+#include "shared/ShellOpen.h"
 #include "shared/Registry.h"
 #include "shared/TextToSpeech.h"
-#include "shared/ui/Win32Error.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QUrl>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -72,62 +68,9 @@ QString CPSK31App::GetDspErrorText()
     return ::GetDspErrorText();
 }
 
-QString CPSK31App::ShellOpenReason(int nCode)
-{
-    switch (nCode) {
-    case 0:
-        return QStringLiteral("The operating system is out of memory or resources.");
-    case 2:
-        return QStringLiteral("The specified file was not found.");
-    case 3:
-        return QStringLiteral("The specified path was not found.");
-    case 5:
-        return QStringLiteral("The operating system denied access to the specified file.");
-    case 8:
-        return QStringLiteral("There was not enough memory to complete the operation.");
-    case 11:
-        return QStringLiteral("The .exe file is invalid (non-Win32\u00AE .exe or error in .exe image).");
-    case 26:
-        return QStringLiteral("A sharing violation occurred.");
-    case 27:
-        return QStringLiteral("The file name association is incomplete or invalid.");
-    case 28:
-        return QStringLiteral("The DDE transaction could not be completed because the request timed out.");
-    case 29:
-        return QStringLiteral("The DDE transaction failed.");
-    case 30:
-        return QStringLiteral(
-            "The DDE transaction could not be completed because other DDE transactions were being processed.");
-    case 31:
-        return QStringLiteral("No program on this desktop is set up to open this kind of file or address.");
-    case 32:
-        return QStringLiteral("The specified dynamic-link library was not found.");
-    default:
-        return CWin32Error(uint32_t(nCode)).GetText();
-    }
-}
-
 bool CPSK31App::ShellOpen(const QString& strTarget)
 {
-    const QUrl url = QUrl::fromUserInput(strTarget);
-    int code = 33;
-    if (url.isLocalFile()) {
-        const QFileInfo info(url.toLocalFile());
-        if (!info.dir().exists())
-            code = 3;
-        else if (!info.exists())
-            code = 2;
-        else if (!info.isReadable())
-            code = 5;
-    }
-    if (code > 32 && !QDesktopServices::openUrl(url))
-        code = 31;
-    if (code > 32)
-        return true;
-    platform::messageBox(m_pMainFrame,
-                         QStringLiteral("Error starting \"%1\" -\n \n%2").arg(strTarget, ShellOpenReason(code)),
-                         QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
-    return false;
+    return CShellOpen::Open(strTarget, m_pMainFrame) > 32;
 }
 
 bool CPSK31App::InitInstance(const QStringList& arguments)

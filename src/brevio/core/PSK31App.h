@@ -39,8 +39,6 @@ public:
     static QString GetDspErrorText();
     // Opens a file or web address; reports a failure in a message box.
     bool ShellOpen(const QString& strTarget);
-    // The reason text of a shell-open failure code.
-    static QString ShellOpenReason(int nCode);
 
     void ActivateView(int n, int nShowCommand);
     void ToggleView(QMdiSubWindow* pFrame);

@@ -13,6 +13,7 @@
 #include "platform/Program.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "shared/ShellOpen.h"
 #include "shared/HtmlHelp.h"
 #include "shared/PrintSetup.h"
 #include "shared/Registry.h"
@@ -22,13 +23,9 @@
 #include "shared/ui/Win32Error.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <cerrno>
 #include <QMdiArea>
 #include <QThread>
-#include <QUrl>
 
 namespace {
 CRadioApp* g_app = nullptr;
@@ -309,51 +306,10 @@ void CRadioApp::ShowTemplateDocument(CMultiDocTemplate* pTemplate, bool bMaximis
 
 // ---------------------------------------------------------------- shell
 
-QString CRadioApp::ShellErrorText(int nCode)
-{
-    switch (nCode) {
-    case 0: return QStringLiteral("The operating system is out of memory or resources.");
-    case 2: return QStringLiteral("The specified file was not found.");
-    case 3: return QStringLiteral("The specified path was not found.");
-    case 5: return QStringLiteral("The operating system denied access to the specified file.");
-    case 8: return QStringLiteral("There was not enough memory to complete the operation.");
-    case 11: return QStringLiteral("The .exe file is invalid (non-Win32\u00AE .exe or error in .exe image).");
-    case 26: return QStringLiteral("A sharing violation occurred.");
-    case 27: return QStringLiteral("The file name association is incomplete or invalid.");
-    case 28: return QStringLiteral("The DDE transaction could not be completed because the request timed out.");
-    case 29: return QStringLiteral("The DDE transaction failed.");
-    case 30:
-        return QStringLiteral(
-            "The DDE transaction could not be completed because other DDE transactions were being processed.");
-    case 31:
-        return QStringLiteral("No program on this desktop is set up to open this kind of file or address.");
-    case 32: return QStringLiteral("The specified dynamic-link library was not found.");
-    default: return CWin32Error(uint32_t(nCode)).GetText();
-    }
-}
-
 int CRadioApp::OpenDocumentOrUrl(const QString& strTarget)
 {
-    QUrl url = QUrl::fromUserInput(strTarget, QString(), QUrl::AssumeLocalFile);
-    int result = 42;  // any value above 32 means started
-    if (url.isLocalFile()) {
-        const QFileInfo info(url.toLocalFile());
-        if (!info.dir().exists())
-            result = 3;
-        else if (!info.exists())
-            result = 2;
-        else if (!info.isReadable())
-            result = 5;
-    }
-    if (result > 32 && !QDesktopServices::openUrl(url))
-        result = 31;
-    if (result > 32)
-        return result;
-    platform::messageBox(GetMainFrame(),
-                         QStringLiteral("Error starting \"") + strTarget + QStringLiteral("\" -\n") +
-                             QStringLiteral(" \n") + ShellErrorText(result),
-                         QStringLiteral("Error"), platform::MB_ICONERROR);
-    return 0;
+    const int code = CShellOpen::Open(strTarget, GetMainFrame());
+    return code > 32 ? code : 0;
 }
 
 QString CRadioApp::MakerWebAddress()

@@ -103,7 +103,6 @@ public:
     // Opens a file or web address with the desktop; above 32 on success,
     // else 0 after an error box.
     int OpenDocumentOrUrl(const QString& strTarget);
-    static QString ShellErrorText(int nCode);
     void StartWorker(CRequestWorker& worker);
     // Queues a stop to both workers and waits for each up to the time-out;
     // FALSE when one did not finish in time.

@@ -4,6 +4,7 @@
 #include "brevio/core/LocatorEdit.h"
 #include "brevio/core/MixerDialog.h"
 #include "brevio/core/ModeToolBar.h"
+#include "shared/ShellOpen.h"
 #include "shared/RegisteredEvent.h"
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RegisteredMessages.h"
@@ -278,11 +279,13 @@ public:
     {
         for (const char* scheme : {"http", "https", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        CShellOpen::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { Open(url); });
     }
     ~DesktopCatcher() override
     {
         for (const char* scheme : {"http", "https", "mailto"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        CShellOpen::SetOpener(nullptr);
     }
     Q_INVOKABLE void Open(const QUrl& url) { m_urls << url; }
     QList<QUrl> m_urls;
@@ -309,7 +312,7 @@ TEST(FrameCommands, HelpItemsOpenThisProgramsGuidePagesAndSupportMail)
 {
     FrameFixture f;
     QList<QUrl> guide;
-    CHtmlHelp::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { guide << url; });
+    CShellOpen::SetOpener([&](const QUrl& url, const platform::OpenFailed&) { guide << url; });
     const QString path = GetProgramFolders().GetProgramFolder() + QStringLiteral("PSK31 Brevio UserGuide.html");
     EXPECT_EQ(CMainFrame::GuideFileName(), QStringLiteral("PSK31 Brevio UserGuide.html"));
     const bool placed = !QFileInfo::exists(path);
@@ -323,7 +326,7 @@ TEST(FrameCommands, HelpItemsOpenThisProgramsGuidePagesAndSupportMail)
         f.frame->OnCommand(command);
     if (placed)
         QFile::remove(path);
-    CHtmlHelp::SetOpener(nullptr);
+    CShellOpen::SetOpener(nullptr);
     EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
     ASSERT_EQ(guide.size(), 3);
     for (const QUrl& url : guide)

@@ -8,6 +8,7 @@
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RadioToolBar.h"
+#include "shared/ShellOpen.h"
 #include "shared/artwork/ToolbarIcons.h"
 #include "shared/Registry.h"
 #include "support/LayoutCheck.h"
@@ -224,7 +225,7 @@ TEST_F(Startup, ShellOpenOfAMissingFileExplains)
         QStringLiteral(" -\n \nThe specified file was not found.")));
     EXPECT_TRUE(testsupport::prompter().m_boxes[0].text.startsWith(QStringLiteral("Error starting \"")));
     EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(CPSK31App::ShellOpenReason(31),
+    EXPECT_EQ(CShellOpen::ErrorText(31),
               QStringLiteral("No program on this desktop is set up to open this kind of file or address."));
 }
 

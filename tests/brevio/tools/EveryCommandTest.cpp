@@ -31,6 +31,7 @@
 #include "brevio/display/DisplayComponents.h"
 #include "brevio/display/SuperView.h"
 #include "brevio/tools/MacrosBar.h"
+#include "shared/ShellOpen.h"
 #include "shared/HtmlHelp.h"
 #include "shared/PrintSetup.h"
 #include "shared/buttons/OXBitmapButton.h"
@@ -194,7 +195,7 @@ protected:
         ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
         dirs.write(QStringLiteral("XDG_DESKTOP_DIR=\"%1\"\n").arg(m_desktop).toUtf8());
         dirs.close();
-        CHtmlHelp::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { m_pages << url; });
+        CShellOpen::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { m_pages << url; });
         CPrintSetup::SetRunner([this](QPageSetupDialog&) {
             ++m_printSetups;
             return int(QDialog::Rejected);
@@ -235,7 +236,7 @@ protected:
         ForgetDspLibrary();
         CTxTextWindow::SetMenuRunner(nullptr);
         CPrintSetup::SetRunner(nullptr);
-        CHtmlHelp::SetOpener(nullptr);
+        CShellOpen::SetOpener(nullptr);
         CDisplayCanvasServices::SetInstance(nullptr);
         platform::Sleeper::setInstance(nullptr);
         qunsetenv("PSKMODEM117_FILE_SPEED");

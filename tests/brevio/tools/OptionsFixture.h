@@ -1,6 +1,7 @@
 #pragma once
 // The options sheet on its own, offscreen, announcing applied settings to a
 // stand-in main window whose registered messages are recorded.
+#include "shared/ShellOpen.h"
 #include "platform/Program.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RegisteredMessages.h"
@@ -63,11 +64,13 @@ public:
     {
         for (const char* scheme : {"file", "http", "https", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        CShellOpen::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { Open(url); });
     }
     ~UrlCatcher() override
     {
         for (const char* scheme : {"file", "http", "https", "mailto"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        CShellOpen::SetOpener(nullptr);
     }
     Q_INVOKABLE void Open(const QUrl& url) { m_opened << (url.isLocalFile() ? url.toLocalFile() : url.toString()); }
     QStringList m_opened;

@@ -12,6 +12,7 @@
 #include "corvane/core/Settings.h"
 #include "corvane/core/Startup.h"
 #include "platform/SettingsStore.h"
+#include "shared/ShellOpen.h"
 #include "shared/MapiMail.h"
 #include "shared/PrintSetup.h"
 #include "shared/Registry.h"
@@ -256,9 +257,9 @@ TEST(RadioAppShell, MissingFileGivesTheJoinedErrorText)
                              "The specified file was not found.");
     EXPECT_EQ(boxes[1].caption, "Error");
     EXPECT_EQ(boxes[1].style & 0xF0, platform::MB_ICONERROR);
-    EXPECT_EQ(CRadioApp::ShellErrorText(26), "A sharing violation occurred.");
+    EXPECT_EQ(CShellOpen::ErrorText(26), "A sharing violation occurred.");
     // Nothing on this desktop opens the file: the text speaks of the desktop, not of Windows file associations.
-    EXPECT_EQ(CRadioApp::ShellErrorText(31), "No program on this desktop is set up to open this kind of file or address.");
+    EXPECT_EQ(CShellOpen::ErrorText(31), "No program on this desktop is set up to open this kind of file or address.");
 }
 
 TEST(RadioAppReset, ResetAsksOnlyWithShiftAndNoKeepsTheSettings)

@@ -3,6 +3,7 @@
 #include "ProgramFixture.h"
 #include "corvane/core/MainFrame.h"
 #include "corvane/frontpanel/FrequencyEntryDialog.h"
+#include "shared/ShellOpen.h"
 #include "shared/HtmlHelp.h"
 #include "support/ScriptedPrompter.h"
 
@@ -16,11 +17,11 @@ protected:
     void SetUp() override
     {
         orgtest::ProgramFixture::SetUp();
-        CHtmlHelp::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { opened << url; });
+        CShellOpen::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { opened << url; });
     }
     void TearDown() override
     {
-        CHtmlHelp::SetOpener(nullptr);
+        CShellOpen::SetOpener(nullptr);
         orgtest::ProgramFixture::TearDown();
     }
     // What F1 brought up since the last call: the guide's page handed to

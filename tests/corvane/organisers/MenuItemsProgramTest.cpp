@@ -12,6 +12,7 @@
 #include "corvane/frontpanel/DisplayFrame.h"
 #include "corvane/frontpanel/SelectionBar.h"
 #include "platform/SettingsStore.h"
+#include "shared/ShellOpen.h"
 #include "shared/HtmlHelp.h"
 #include "shared/MapiMail.h"
 #include "shared/PrintSetup.h"
@@ -106,7 +107,7 @@ protected:
 
         orgtest::ProgramFixture::SetUp();
         CMapiMail::SetMailClient(&mail);
-        CHtmlHelp::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { desktop.Open(url); });
+        CShellOpen::SetOpener([this](const QUrl& url, const platform::OpenFailed&) { desktop.Open(url); });
         CPrintSetup::SetRunner([this](QPageSetupDialog& dialog) {
             modals << QStringLiteral("QPageSetupDialog");
             return int(QDialog::Rejected);
@@ -116,7 +117,7 @@ protected:
     {
         orgtest::ProgramFixture::TearDown();
         CPrintSetup::SetRunner(nullptr);
-        CHtmlHelp::SetOpener(nullptr);
+        CShellOpen::SetOpener(nullptr);
         CMapiMail::SetMailClient(nullptr);
         QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"));
     }
