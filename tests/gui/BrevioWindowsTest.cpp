@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <optional>
 
 namespace {
@@ -327,4 +329,29 @@ TEST_F(BrevioWindows, DocksComeBackToTheirSizeWhenTheWindowGrowsAgain)
     })) << "Tags " << after[docks[0]].width() << " of " << before[docks[0]].width() << ", Macros "
         << after[docks[1]].width() << " of " << before[docks[1]].width() << ", Display " << after[docks[2]].height()
         << " of " << before[docks[2]].height();
+}
+
+// The Super Browser maximised with its transmit panel shown: the view fills
+// the frame from its top, and the status panes (IMD, Tx Lock, ...) run along
+// the frame's bottom edge, not half-way down with the view pushed below.
+TEST_F(BrevioWindows, MaximisedSuperBrowserKeepsItsStatusBarAtTheBottom)
+{
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    ASSERT_EQ(probe.Ask(QStringLiteral("browser")), QStringLiteral("ok"));
+    std::optional<Window> browser;
+    ASSERT_TRUE(WaitFor([&] {
+        browser = Find(probe, QStringLiteral("CSuperFrame"));
+        return browser && browser->state == QLatin1String("max");
+    })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    QRect view, status;
+    EXPECT_TRUE(WaitFor([&] {
+        browser = Find(probe, QStringLiteral("CSuperFrame"));
+        view = ParseRect(probe.Ask(QStringLiteral("locate CSuperView")));
+        status = ParseRect(probe.Ask(QStringLiteral("locate CSuperFrame>QStatusBar")));
+        return browser && view.isValid() && status.isValid() && view.top() <= browser->rect.top() + 4 &&
+               std::abs(status.bottom() - browser->rect.bottom()) <= 4 && view.bottom() < status.top() && status.top() - view.bottom() <= 8;
+    })) << "frame " << browser->rect.x() << "," << browser->rect.y() << " " << browser->rect.width() << "x"
+        << browser->rect.height() << ", view " << view.x() << "," << view.y() << " " << view.width() << "x" << view.height()
+        << ", status bar " << status.x() << "," << status.y() << " " << status.width() << "x" << status.height();
 }

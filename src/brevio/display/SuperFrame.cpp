@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QBoxLayout>
+#include <QEvent>
 #include <QLayout>
 #include <QStatusBar>
 
@@ -42,6 +44,24 @@ CSuperFrame::CSuperFrame(QWidget* parent) : QMdiSubWindow(parent)
 }
 
 CSuperFrame::~CSuperFrame() = default;
+
+bool CSuperFrame::event(QEvent* event)
+{
+    // The view joins the frame's layout after the status bar, which would
+    // then sit above it, half-way down a maximised frame: keep the bar last
+    // and give the view all the height the bar leaves.
+    if (event->type() == QEvent::LayoutRequest) {
+        if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+            if (box->indexOf(m_pStatusBar) >= 0 && box->indexOf(m_pStatusBar) != box->count() - 1) {
+                box->removeWidget(m_pStatusBar);
+                box->addWidget(m_pStatusBar);
+            }
+            if (widget())
+                box->setStretchFactor(widget(), 1);
+        }
+    }
+    return QMdiSubWindow::event(event);
+}
 
 CSuperView* CSuperFrame::View() const
 {
