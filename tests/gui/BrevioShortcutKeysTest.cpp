@@ -255,7 +255,11 @@ TEST_P(BrevioKeys, AltShortcutsDoWhatTheirMenuItemsDo)
         }
         case Does::NextSignal:
         case Does::PreviousSignal: {
-            // The nearest station in that direction.
+            // The nearest station in that direction. Channel 1 decodes first:
+            // a channel window shown again (Alt+1) takes up its stored
+            // frequency once it has settled, over a retune made before.
+            ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("decoding 1")) == QLatin1String("1"); }))
+                << "channel 1 does not decode: " << Ask(QStringLiteral("geometry")).toStdString();
             ASSERT_TRUE(WaitFor([&] { return Frequency() > 0; })) << Ask(QStringLiteral("geometry")).toStdString();
             const int before = Frequency();
             ASSERT_TRUE(Press("alt", row.digit, row.key)) << Input().ErrorText().toStdString();

@@ -28,6 +28,9 @@
 //                         focus in its transmit window; with HZ, the panel's channel tuned there, as
 //                         a click on the browser's waterfall tunes it; ok or failed (the setting-up
 //                         only: keys go in through the window system)
+//   decoding N         -> 1 while channel N's (1-4) DSP channel decodes, else 0: a channel window
+//                         shown again takes up its stored values (its frequency among them) only
+//                         once it has settled, and decodes from then on
 //   browser-held       -> 1 while the Super Browser's receive window keeps its place for a navigation
 //                         key it believes held, else 0
 // and the questions both probes answer (geometry, main, locate, focus without
@@ -39,6 +42,7 @@
 #include "app/brevio_main.cpp"
 #undef main
 
+#include "brevio/core/DspLibrary.h"
 #include "brevio/core/FormRx.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
@@ -361,6 +365,10 @@ QString Handle(const QString& line)
         return Tag(argument);
     if (command == QLatin1String("browser"))
         return Browser(argument.toInt());
+    if (command == QLatin1String("decoding")) {
+        const int n = argument.toInt();
+        return n >= 1 && n <= 4 ? QString::number(int(fnIsRXChannelActive(n - 1) != 0)) : QStringLiteral("failed: no channel %1").arg(argument);
+    }
     if (command == QLatin1String("browser-held")) {
         auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
         return view ? QString::number(int(view->IsNavigationKeyHeld())) : QStringLiteral("failed: no Super Browser");
