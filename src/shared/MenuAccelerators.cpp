@@ -1,8 +1,13 @@
 #include "shared/MenuAccelerators.h"
 
+#include "platform/KeyboardKeys.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QDockWidget>
 #include <QEvent>
 #include <QHash>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +49,61 @@ protected:
 private:
     QHash<QKeySequence, std::function<void()>> m_actions;
 };
+
+// Keys of the table on the digit row, taken by the key's place rather than
+// by what the layout prints on it: Alt+1 is the key marked 1 also where that
+// key gives "&" unless Shift is held, which no shortcut of Qt's would match.
+// The keypad's digits are other keys and are left alone. A key is taken
+// while the window (or one of its floating bars) is the active window, as
+// its shortcuts are.
+class DigitRowKeys : public QObject {
+public:
+    explicit DigitRowKeys(QWidget* pWindow) : QObject(pWindow), m_window(pWindow) { qApp->installEventFilter(this); }
+    void Add(Qt::KeyboardModifiers modifiers, int digit, std::function<void()> run)
+    {
+        m_keys.insert(KeyOf(modifiers, digit), std::move(run));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !InWindow())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int digit = platform::digitRowKey(*key);
+        const auto it = digit < 0 ? m_keys.constEnd() : m_keys.constFind(KeyOf(key->modifiers(), digit));
+        if (it == m_keys.constEnd())
+            return QObject::eventFilter(watched, event);
+        // Claimed before the shortcut map looks at it, so that nothing else
+        // acts on the key; the command runs on the key press itself.
+        key->accept();
+        if (type == QEvent::KeyPress)
+            (*it)();
+        return true;
+    }
+
+private:
+    static int KeyOf(Qt::KeyboardModifiers modifiers, int digit)
+    {
+        const Qt::KeyboardModifiers counted = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        return int((modifiers & counted).toInt()) | digit;
+    }
+    bool InWindow() const
+    {
+        if (!m_window || !m_window->isEnabled() || QApplication::activePopupWidget())
+            return false;
+        QWidget* active = QApplication::activeWindow();
+        if (active == m_window)
+            return true;
+        auto* dock = qobject_cast<QDockWidget*>(active);
+        return dock && dock->isFloating() && dock->parentWidget() == m_window;
+    }
+
+    QPointer<QWidget> m_window;
+    QHash<int, std::function<void()>> m_keys;
+};
+
 constexpr uint8_t kAlt = FVIRTKEY | FNOINVERT | FALT;
 constexpr uint8_t kCtrl = FVIRTKEY | FNOINVERT | FCONTROL;
 constexpr uint8_t kPlain = FVIRTKEY | FNOINVERT;
@@ -260,12 +320,12 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
             delete old;
         m_shortcuts.clear();
         auto* keeper = new AcceleratorKeeper(pWindow);
+        auto* digitRow = new DigitRowKeys(pWindow);
         for (const ACCEL& accel : table) {
             QAction* action = actions.value(accel.cmd);
             const QKeySequence keys = sequenceOf(accel.fVirt, accel.key);
             if (!action || keys.isEmpty())
                 continue;
-            auto* shortcut = new QShortcut(keys, pWindow);
             QPointer<QAction> target(action);
             auto run = [refresh = m_refresh, target] {
                 if (refresh)
@@ -273,6 +333,11 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
                 if (target && target->isEnabled())
                     target->trigger();
             };
+            if (accel.key >= '0' && accel.key <= '9') {
+                digitRow->Add(keys[0].keyboardModifiers(), accel.key - '0', run);
+                continue;
+            }
+            auto* shortcut = new QShortcut(keys, pWindow);
             QObject::connect(shortcut, &QShortcut::activated, pWindow, run);
             // A menu title's mnemonic may use the same Alt key; the table's
             // key is the one that counts, as accelerators come before
@@ -281,7 +346,7 @@ QList<ACCEL> CMenuAccelerators::Build(const QList<QMenu*>& menus, QWidget* pWind
             keeper->Add(keys, run);
             m_shortcuts << shortcut;
         }
-        m_shortcuts << keeper;
+        m_shortcuts << keeper << digitRow;
     }
 
     if (m_keyNames.isEmpty()) {

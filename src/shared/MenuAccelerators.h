@@ -31,7 +31,8 @@ struct ACCEL {
 // The keyboard accelerators of a main window. From a built-in table of keys
 // it writes the key names into the menu items ("&Undo\tCtrl+Z"), makes the
 // keys work, and adds the key to the tooltips of toolbar buttons. Menu items
-// carry their command id as the action property "commandId".
+// carry their command id as the action property "commandId". A digit key
+// of the table is the digit row's key on every layout (not the keypad's).
 class CMenuAccelerators {
 public:
     struct Entry {

@@ -174,17 +174,15 @@ struct AltRow {
     const char* frDefect;    // ... on the French layout
 };
 
-const char* const kAltDigitFr = "Alt with a digit-row key does nothing on a layout whose digits need Shift";
-
 const AltRow kAltRows[] = {
     {-1, "c", "Tags > Clear Values", Does::ClearTags, 0, nullptr, nullptr, nullptr},
     {-1, "o", "Tx > Open File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr},
     {-1, "p", "Tools > Palette Editor", Does::OpenDialog, 0, "CPaletteDesigner", nullptr, nullptr},
     {-1, "y", "Rx > Save To File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr},
-    {1, nullptr, "View > Channel 1", Does::ToggleChannel, 1, nullptr, nullptr, kAltDigitFr},
-    {2, nullptr, "View > Channel 2", Does::ToggleChannel, 2, nullptr, nullptr, kAltDigitFr},
-    {3, nullptr, "View > Channel 3", Does::ToggleChannel, 3, nullptr, nullptr, kAltDigitFr},
-    {4, nullptr, "View > Channel 4", Does::ToggleChannel, 4, nullptr, nullptr, kAltDigitFr},
+    {1, nullptr, "View > Channel 1", Does::ToggleChannel, 1, nullptr, nullptr, nullptr},
+    {2, nullptr, "View > Channel 2", Does::ToggleChannel, 2, nullptr, nullptr, nullptr},
+    {3, nullptr, "View > Channel 3", Does::ToggleChannel, 3, nullptr, nullptr, nullptr},
+    {4, nullptr, "View > Channel 4", Does::ToggleChannel, 4, nullptr, nullptr, nullptr},
     // From 1000 Hz up to the next station (1250 Hz, or 1500 Hz while it
     // calls) and back down.
     {-1, "Right", "Rx > Next Signal", Does::NextSignal, 0, nullptr, nullptr, nullptr},
@@ -277,6 +275,55 @@ TEST_P(BrevioKeys, AltShortcutsDoWhatTheirMenuItemsDo)
         if (!passed)
             Input().Key(QStringLiteral("Escape"));
         ASSERT_TRUE(WaitUntilActive(BrevioProbe())) << Ask(QStringLiteral("geometry")).toStdString();
+    }
+}
+
+// The digit keys that are no channel keys keep what they do: the keypad's
+// digits with Alt (other keys than the digit row's, here with Num Lock on, so
+// that they are digits) and, on the French layout, AltGr with a digit-row
+// key, which types a sign.
+TEST_P(BrevioKeys, OtherDigitKeysLeaveTheChannelsAlone)
+{
+    const auto typed = [&](const QString& text) { return Unescape(Ask(QStringLiteral("text ") + kTxPane)).count(text); };
+    ASSERT_TRUE(FocusOn(BrevioProbe(), kTxPane)) << Ask(QStringLiteral("focus")).toStdString();
+    // With Num Lock on, the keypad's 1 types a 1.
+    ASSERT_TRUE(Input().Key(QStringLiteral("Num_Lock")));
+    const qsizetype ones = typed(QStringLiteral("1"));
+    ASSERT_TRUE(Input().Key(QStringLiteral("87"))) << Input().ErrorText().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return typed(QStringLiteral("1")) > ones; }))
+        << "the keypad's 1 typed no 1: " << Ask(QStringLiteral("text ") + kTxPane).toStdString();
+
+    // A key, then a marker typed after it: once the marker shows, the
+    // program has had the key.
+    const auto pressThenMark = [&](const QString& chord, const QString& marker) {
+        const qsizetype before = typed(marker);
+        return Input().Key(chord) && Input().Type(marker) && WaitFor([&] { return typed(marker) > before; });
+    };
+    const struct {
+        int channel;
+        const char* keypad;  // the keypad key's keycode
+    } keypad[] = {{1, "87"}, {2, "88"}, {3, "89"}, {4, "83"}};
+    for (const auto& key : keypad) {
+        const bool shown = ChannelShown(key.channel);
+        // The marker goes nowhere when the key hid channel 1.
+        const bool marked = pressThenMark(QStringLiteral("alt+") + QLatin1String(key.keypad), QStringLiteral("x"));
+        EXPECT_EQ(ChannelShown(key.channel), shown) << "Alt with the keypad's " << key.channel << " toggled channel " << key.channel;
+        ASSERT_TRUE(marked) << Input().ErrorText().toStdString() << Ask(QStringLiteral("text ") + kTxPane).toStdString();
+        ASSERT_TRUE(WaitUntilActive(BrevioProbe()));
+        ASSERT_TRUE(FocusOn(BrevioProbe(), kTxPane));
+    }
+    if (!French())
+        return;
+    // AltGr with the digit row's 3 and 4 types "#" and "{".
+    for (const auto& [digit, text] : {std::pair{3, "#"}, std::pair{4, "{"}}) {
+        const QString sign = QString::fromLatin1(text);
+        const bool shown = ChannelShown(digit);
+        const qsizetype before = typed(sign);
+        ASSERT_TRUE(Input().KeyDigit(digit, QStringLiteral("ISO_Level3_Shift"))) << Input().ErrorText().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return typed(sign) > before; }))
+            << "AltGr with the digit key " << digit << " typed no " << text << ": "
+            << Ask(QStringLiteral("text ") + kTxPane).toStdString();
+        EXPECT_EQ(ChannelShown(digit), shown) << "AltGr with the digit key " << digit << " toggled channel " << digit;
     }
 }
 

@@ -3,12 +3,15 @@
 #include "shared/MenuAccelerators.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTest>
 #include "support/ShortcutCheck.h"
 #include <gtest/gtest.h>
 
@@ -125,4 +128,60 @@ TEST(MenuAccelerators, ChildWindowsGiveUpTheTablesKeys)
     accelerators.ReleaseKeys(child);
     EXPECT_EQ(close->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_F4)});
     EXPECT_TRUE(testsupport::shortcutClashes(&window).isEmpty());
+}
+
+// A digit key of the table is the digit row's key: it runs its command once
+// wherever the window has the focus, and the keypad's digit, other
+// modifiers or another active window leave it alone.
+TEST(MenuAccelerators, DigitKeysAreTheDigitRowsKeys)
+{
+    QMainWindow window;
+    auto* edit = new QLineEdit;
+    window.setCentralWidget(edit);
+    QAction* channel = command(window.menuBar()->addMenu("&View"), 32777, "Channel &1");
+    CMenuAccelerators::Entry row;
+    row.fVirt = FVIRTKEY | FNOINVERT | FALT;
+    row.key = '1';
+    row.strKeyName = "Alt+1";
+    row.candidates = {32777};
+    CMenuAccelerators accelerators({row});
+    accelerators.Build(window.menuBar(), &window);
+    EXPECT_EQ(channel->text(), "Channel &1\tAlt+1");
+    int runs = 0;
+    QObject::connect(channel, &QAction::triggered, [&] { ++runs; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int runs;
+    } presses[] = {
+        {"Alt+1", Qt::Key_1, Qt::AltModifier, 1},
+        {"Alt with the keypad's 1", Qt::Key_1, Qt::AltModifier | Qt::KeypadModifier, 0},
+        {"Alt+Shift+1", Qt::Key_1, Qt::AltModifier | Qt::ShiftModifier, 0},
+        {"Ctrl+1", Qt::Key_1, Qt::ControlModifier, 0},
+        {"Alt+2", Qt::Key_2, Qt::AltModifier, 0},
+    };
+    for (const auto& press : presses) {
+        runs = 0;
+        edit->clear();
+        QTest::keyClick(edit, press.key, press.modifiers);
+        EXPECT_EQ(runs, press.runs) << press.name;
+        if (press.runs)
+            EXPECT_EQ(edit->text(), "") << press.name << " also reached the focused field";
+    }
+
+    // Another window active: the key is not the window's.
+    QWidget other;
+    auto* otherEdit = new QLineEdit(&other);
+    other.show();
+    QApplication::setActiveWindow(&other);
+    otherEdit->setFocus();
+    runs = 0;
+    QTest::keyClick(otherEdit, Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(runs, 0);
 }
