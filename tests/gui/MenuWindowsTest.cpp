@@ -33,10 +33,6 @@ struct MenuWindow {
     const char* defectMaximised = nullptr;  // ... only with the main window maximised
 };
 
-const char* const kCorvaneFullScreen =
-    "the Full Screen window stays behind the enlarged main window: its button cannot be reached";
-const char* const kBrevioFullScreen = "after full screen the main window is no longer maximised";
-
 const MenuWindow kCorvaneView[] = {
     {"View > Selection Window", Kind::Bar, nullptr, nullptr, {150, 200}, false, nullptr},
     {"View > Quick Save Toolbar", Kind::Bar, nullptr, nullptr, {100, 20}, false, nullptr},
@@ -47,7 +43,7 @@ const MenuWindow kCorvaneView[] = {
     {"View > I/O Logfile Display", Kind::Child, "CIOLogFrame", nullptr, {300, 150}, false, nullptr},
     {"View > Radio Display", Kind::Child, "CDisplayFrame", nullptr, {300, 200}, false, nullptr},
     {"View > Logbook Display", Kind::Child, "CLogbookFrame", nullptr, {300, 150}, true, nullptr},
-    {"View > Full Screen", Kind::FullScreen, "CFullScreenDialog", nullptr, {20, 20}, false, kCorvaneFullScreen},
+    {"View > Full Screen", Kind::FullScreen, "CFullScreenDialog", nullptr, {20, 20}, false, nullptr},
 };
 
 const MenuWindow kCorvaneMemory[] = {
@@ -88,7 +84,7 @@ const MenuWindow kBrevioView[] = {
     {"View > Toolbars > Centre", Kind::Bar, nullptr, nullptr, {20, 20}, false, nullptr},
     {"View > Toolbars > Distance Calculator", Kind::Bar, nullptr, nullptr, {20, 20}, false, nullptr},
     {"View > Channel 2", Kind::Child, "CFrameRx", "^Ch 2:", {300, 200}, false, nullptr},
-    {"View > Full Screen", Kind::FullScreen, "CFullScreenDialog", nullptr, {20, 20}, false, nullptr, kBrevioFullScreen},
+    {"View > Full Screen", Kind::FullScreen, "CFullScreenDialog", nullptr, {20, 20}, false, nullptr},
 };
 
 const MenuWindow kBrevioBrowser[] = {

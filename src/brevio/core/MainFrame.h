@@ -2,6 +2,7 @@
 #include "platform/LocalMessaging.h"
 #include "brevio/core/BarLayout.h"
 #include "shared/MenuAccelerators.h"
+#include "shared/ui/FullScreenPlacement.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -255,7 +256,7 @@ private:
     int m_nPttProgram = 0;        // the program that keyed the radio and has not unkeyed it
     bool m_bFreqAdjust = true;
     bool m_bFullScreen = false;
-    QRect m_rectSaved;
+    CFullScreenPlacement m_fullScreenPlacement;  // the frame before full screen
     bool m_bTransmitting = false;
     bool m_bDataFlowing = false;
     CFormRx* m_pFormRx[4] = {};

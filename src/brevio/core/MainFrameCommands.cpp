@@ -25,6 +25,7 @@
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/SupportMail.h"
+#include "shared/ui/FullScreenPlacement.h"
 #include "shared/VersionInfo.h"
 
 #include <QAction>
@@ -444,24 +445,24 @@ void CMainFrame::OnFullScreen()
 {
     m_bFullScreen = !m_bFullScreen;
     if (m_bFullScreen) {
-        const QRect f = frameGeometry();
-        const QRect m(m_pMdiArea->mapToGlobal(QPoint(0, 0)), m_pMdiArea->size());
-        m_rectSaved = geometry();  // restored exactly on leaving
+        const QRect area(m_pMdiArea->mapToGlobal(QPoint(0, 0)), m_pMdiArea->size());
         const QSize screen = this->screen() ? this->screen()->size() : QSize(1024, 768);
-        const int fx = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-        const int fy = fx;
-        setGeometry(QRect((f.left() - m.left()) - fx / 2, (f.top() - m.top()) - fy / 2,
-                          screen.width() + f.width() - m.width() + fx, screen.height() + f.height() - m.height() + fy));
+        const int frame = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        m_fullScreenPlacement.Enter(
+            this, CFullScreenPlacement::EnlargedRect(geometry(), area, screen, QSize(frame, frame)));
         if (!m_pFullScreenDlg)
             m_pFullScreenDlg = new CFullScreenDialog(this);
+        CFullScreenPlacement::KeepAbove(m_pFullScreenDlg, this);
         m_pFullScreenDlg->showNormal();
         m_pFullScreenDlg->raise();
     } else {
-        setGeometry(m_rectSaved);
+        m_fullScreenPlacement.Leave(this);
         if (m_pFullScreenDlg && m_pFullScreenDlg->isVisible())
             m_pFullScreenDlg->hide();
     }
     update();
+    if (QMdiSubWindow* active = m_pMdiArea->activeSubWindow())
+        active->update();
 }
 
 void CMainFrame::ResetSettings()

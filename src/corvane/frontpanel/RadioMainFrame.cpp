@@ -9,6 +9,7 @@
 #include "corvane/frontpanel/DisplayView.h"
 #include "corvane/frontpanel/FrequencyDisplay.h"
 #include "corvane/frontpanel/FullScreenDialog.h"
+#include "shared/ui/FullScreenPlacement.h"
 #include "corvane/frontpanel/IOLogView.h"
 #include "corvane/frontpanel/MeterStatic.h"
 #include "corvane/frontpanel/PanelFrameServices.h"
@@ -854,26 +855,20 @@ bool CRadioMainFrame::IsFullScreen() const
 
 void CRadioMainFrame::FullScreenOn()
 {
-    m_bSavedMaximised = isMaximized();
-    if (m_bSavedMaximised)
-        showNormal();
-    m_savedRect = geometry();
     QSize screenSize = g_screenForTesting;
     if (screenSize.isEmpty()) {
         const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         screenSize = s ? s->size() : QSize(1024, 768);
     }
-    // Where the MDI area sits inside the window, and how much the window
-    // adds around it: the window grows past the screen so the area fills it.
+    // The window grows past the screen by what it adds around its MDI area.
     QMdiArea* area = GetMdiClient();
-    const QPoint offset = area->mapTo(this, QPoint(0, 0));
-    const int w = screenSize.width() + (width() - area->width());
-    const int h = screenSize.height() + (height() - area->height());
+    const QRect areaRect(area->mapToGlobal(QPoint(0, 0)), area->size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setGeometry(-offset.x(), -offset.y(), w, h);
+    m_placement.Enter(this, CFullScreenPlacement::EnlargedRect(geometry(), areaRect, screenSize));
 
     if (!m_pFullScreen)
         m_pFullScreen = new CFullScreenDialog(this);
+    CFullScreenPlacement::KeepAbove(m_pFullScreen, this);
     m_pFullScreen->showNormal();
     m_pFullScreen->raise();
     if (CDisplayView* view = GetDisplayView()) {
@@ -884,12 +879,7 @@ void CRadioMainFrame::FullScreenOn()
 
 void CRadioMainFrame::OnExitFullScreen()
 {
-    if (m_savedRect.isValid())
-        setGeometry(m_savedRect);
-    if (m_bSavedMaximised) {
-        m_bSavedMaximised = false;
-        showMaximized();
-    }
+    m_placement.Leave(this);
     if (CDisplayView* view = GetDisplayView())
         view->update();
 }

@@ -6,6 +6,7 @@
 // on the radio and on the front panel.
 #include "corvane/core/MainFrame.h"
 #include "corvane/frontpanel/RemoteCommand.h"
+#include "shared/ui/FullScreenPlacement.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -139,7 +140,7 @@ public:
     void FullScreenOn();
     void OnExitFullScreen();
     bool IsFullScreen() const;
-    QRect GetSavedRect() const { return m_savedRect; }
+    QRect GetSavedRect() const { return m_placement.GetSavedRect(); }
     // A screen size other than the window's own (tests).
     static void SetScreenSizeForTesting(QSize size);
 
@@ -175,8 +176,7 @@ private:
     QPointer<COwnComboBox> m_pStepCombo;
     QPointer<QLabel> m_pStepLabel;
     QFont m_toolbarFont;
-    QRect m_savedRect;
-    bool m_bSavedMaximised = false;
+    CFullScreenPlacement m_placement;
     bool m_bMixerFound = false;
     QString m_strAddFaveFolder;
     QMap<unsigned, QPointer<QWidget>> m_toolWindows;
