@@ -18,6 +18,7 @@
 #include "shared/buttons/OXRoundedButton.h"
 #include "shared/ui/OwnComboBox.h"
 #include "support/LayoutCheck.h"
+#include "support/TestEnvironment.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -44,7 +45,8 @@ protected:
         main->resize(1100, 700);
         main->show();
         view->InitialUpdate(false);
-        QTest::qWait(300);  // the first layout shows the form
+        // The first layout shows the form; a loaded machine may take a while.
+        QTest::qWaitFor([this] { return view->Form()->isVisible(); }, testsupport::longestWaitMs() / 2);
     }
     void TearDown() override
     {

@@ -448,7 +448,7 @@ TEST_F(ProgramTest, AmateurBandTestFollowsTheBandPlanOptions)
 
 TEST_F(ProgramTest, FrontPanelCommandsOnTheToolbarsReachThePanel)
 {
-    QTest::qWait(300);
+    QTest::qWaitFor([this] { return view->GetFrequency() == 14070000u; }, testsupport::longestWaitMs() / 2);
     ASSERT_EQ(view->GetFrequency(), 14070000u);
     // Save to location 1 from the Quick Save toolbar.
     EXPECT_TRUE(frame->OnCommand(33009));
@@ -587,13 +587,14 @@ TEST_F(ProgramTest, DigitalModeProgramAlreadyRunningIsBroughtForward)
 TEST_F(ProgramTest, TuningDialHighlightsTheBandThePollFindsTheRadioIn)
 {
     GetSettings().m_bTuningDialHighlightBand = 1;
-    QTest::qWait(300);
-    quietPanel();
     CTuningDial* dial = view->GetTuningDial();
     ASSERT_NE(dial, nullptr);
     auto highlighted = [dial]() -> const CBandPlanEntry* {
         return dial->GetBandPlan().GetEntry(dial->GetDrawing().nHighlighted);
     };
+    // The panel's own polls find the radio's band first.
+    QTest::qWaitFor([&] { return highlighted() != nullptr; }, testsupport::longestWaitMs() / 2);
+    quietPanel();
     ASSERT_NE(highlighted(), nullptr);
     EXPECT_TRUE(highlighted()->Contains(14070000));
     view->SetFrequency(7050000);
