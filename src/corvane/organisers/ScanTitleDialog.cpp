@@ -61,6 +61,14 @@ bool CScanTitleDialog::OnInitDialog()
 void CScanTitleDialog::OnOK()
 {
     const QString title = m_pTitle->currentText().trimmed();
+    // A definition without a name cannot be told apart in the navigator,
+    // nor picked again to overwrite or delete.
+    if (title.isEmpty()) {
+        platform::messageBox(this, QStringLiteral("The title must be entered."), windowTitle(),
+                             platform::MB_OK | platform::MB_ICONERROR);
+        m_pTitle->setFocus();
+        return;
+    }
     for (const QString& existing : m_titles) {
         if (existing != title)
             continue;

@@ -243,12 +243,24 @@ TEST_F(ScanBandWindow, SaveFstAndIdle)
     dialog->ModeList()->SelectByData(1);
     ModalAnswers answers;
     QStringList offered;
+    QString typed = QStringLiteral("  ");
     answers.On<CScanTitleDialog>([&](CScanTitleDialog& d) {
+        offered.clear();
         for (int i = 0; i < d.TitleBox()->count(); ++i)
             offered << d.TitleBox()->itemText(i);
-        d.TitleBox()->setEditText(QStringLiteral(" 80m "));
+        d.TitleBox()->setEditText(typed);
         return true;
     });
+    // Saved without a title: refused, nothing stored.
+    CScanDefinitions before;
+    before.Load();
+    dialog->OnSave();
+    EXPECT_EQ(GetScanDefinitions().GetCount(), 0);
+    CScanDefinitions after;
+    after.Load();
+    EXPECT_EQ(after.GetCount(), before.GetCount());
+    EXPECT_TRUE(dialog->GetTitle().isEmpty());
+    typed = QStringLiteral(" 80m ");
     dialog->OnSave();
     EXPECT_EQ(offered, QStringList({""}));
     ASSERT_EQ(GetScanDefinitions().GetCount(), 1);

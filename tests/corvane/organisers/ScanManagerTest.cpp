@@ -97,12 +97,21 @@ TEST(ScanTitle, OffersTheTitlesInOrderAndConfirmsAnOverwrite)
     EXPECT_FALSE(again.isVisible());
     EXPECT_EQ(again.GetOverwrite(), 1);
 
-    // An empty title is taken as it is.
-    CScanTitleDialog empty(nullptr, {}, QString());
-    empty.show();
-    empty.OnOK();
-    EXPECT_EQ(empty.result(), QDialog::Accepted);
-    EXPECT_TRUE(empty.GetTitle().isEmpty());
+    // An empty title, or one of blanks, is refused and the dialog stays.
+    for (const char* typed : {"", "   "}) {
+        SCOPED_TRACE(std::string("typed \"") + typed + "\"");
+        testsupport::prompter().clear();
+        CScanTitleDialog empty(nullptr, {}, QString());
+        empty.show();
+        empty.TitleBox()->setEditText(QString::fromLatin1(typed));
+        empty.OnOK();
+        ASSERT_EQ(boxes().size(), 1);
+        EXPECT_EQ(boxes()[0].text, "The title must be entered.");
+        EXPECT_EQ(boxes()[0].caption, "Title");
+        EXPECT_EQ(boxes()[0].style, platform::MB_OK | platform::MB_ICONERROR);
+        EXPECT_TRUE(empty.isVisible());
+        EXPECT_NE(empty.result(), QDialog::Accepted);
+    }
 }
 
 TEST_F(ScanManager, DeletesOnItsCopyAndCancelKeepsEverything)
