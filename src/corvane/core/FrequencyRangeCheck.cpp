@@ -1,5 +1,6 @@
 #include "corvane/core/FrequencyRangeCheck.h"
 
+#include "corvane/core/ReceiverCoverage.h"
 #include "corvane/core/Settings.h"
 #include "platform/Prompter.h"
 #include "shared/edit/FrequencyEdit.h"
@@ -42,19 +43,45 @@ QString CFrequencyRangeCheck::ValueText(const CFrequencyEdit& edit)
     return text;
 }
 
+bool CFrequencyRangeCheck::CheckReceivable(QWidget* pOwner, uint32_t nFrequency, const QString& strText,
+                                           const QString& strCaption)
+{
+    if (CReceiverCoverage::Contains(nFrequency))
+        return true;
+    // The message names the unit itself.
+    QString value = strText.trimmed();
+    if (value.endsWith(QLatin1String("MHz")))
+        value = value.chopped(3).trimmed();
+    platform::messageBox(pOwner,
+                         QStringLiteral("The FT-817 cannot receive %1 MHz.\n \nIt receives %2.")
+                             .arg(value, CReceiverCoverage::LimitsText()),
+                         strCaption, platform::MB_ICONERROR);
+    return false;
+}
+
+bool CFrequencyRangeCheck::CheckReceivable(QWidget* pOwner, const CFrequencyEdit& edit, const QString& strCaption)
+{
+    return CheckReceivable(pOwner, edit.GetFrequency(), ValueText(edit), strCaption);
+}
+
 bool CFrequencyRangeCheck::Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx,
                                  int nExpected)
 {
-    const int found = FindRange(nFrequency);
     const QString direction = bTx ? QStringLiteral("Tx") : QStringLiteral("Rx");
+    const QString caption = QStringLiteral("%1 Frequency Out of Range").arg(direction);
+    const int found = FindRange(nFrequency);
     if (found < 0) {
         platform::messageBox(pOwner,
                              QStringLiteral("The value %1 is out of range.\n \nTo define valid %2 frequency ")
                                      .arg(strText, direction) +
                                  QStringLiteral("ranges, select Program Options (F8)."),
-                             QStringLiteral("%1 Frequency Out of Range").arg(direction), platform::MB_ICONERROR);
+                             caption, platform::MB_ICONERROR);
         return false;
     }
+    // Ranges widened past the radio in the options must not let through
+    // what the radio would ignore.
+    if (!CheckReceivable(pOwner, nFrequency, strText, caption))
+        return false;
     m_nRange = found;
     if (nExpected == -1 || nExpected == found)
         return true;

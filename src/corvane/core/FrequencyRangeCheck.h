@@ -24,6 +24,13 @@ public:
     bool CheckTx(QWidget* pOwner, const CFrequencyEdit& edit);
     bool CheckSameRange(QWidget* pOwner, const CFrequencyEdit& first, const CFrequencyEdit& second);
 
+    // A frequency the radio cannot receive: tells the operator the radio's
+    // limits (under the caption given) and returns FALSE.
+    static bool CheckReceivable(QWidget* pOwner, uint32_t nFrequency, const QString& strText,
+                                const QString& strCaption);
+    // The same for a frequency edit, with the edit's text in the message.
+    static bool CheckReceivable(QWidget* pOwner, const CFrequencyEdit& edit, const QString& strCaption);
+
     // The same checks on a frequency and the text it was typed as.
     bool Check(QWidget* pOwner, uint32_t nFrequency, const QString& strText, bool bTx, int nExpected);
 

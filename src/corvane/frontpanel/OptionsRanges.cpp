@@ -1,6 +1,7 @@
 #include "corvane/frontpanel/OptionsRanges.h"
 
 #include "corvane/core/FrequencyRangeCheck.h"
+#include "corvane/core/ReceiverCoverage.h"
 #include "corvane/core/Settings.h"
 #include "corvane/frontpanel/OptionsPageTools.h"
 #include "platform/Prompter.h"
@@ -92,8 +93,22 @@ bool COptionsRanges::CheckRanges(QWidget* pOwner)
     for (int r = 0; r < kRanges; ++r) {
         CFrequencyEdit* low = m_pEdits[r];
         CFrequencyEdit* high = m_pEdits[r + kRanges];
-        if (low->GetFrequency() <= high->GetFrequency())
-            continue;
+        if (low->GetFrequency() <= high->GetFrequency()) {
+            // A range is where typed frequencies are taken: all of it must be
+            // what the radio receives.
+            if (CReceiverCoverage::ContainsRange(low->GetFrequency(), high->GetFrequency()))
+                continue;
+            platform::messageBox(pOwner,
+                                 QStringLiteral("The %1 range (%2 to %3) holds frequencies the FT-817 cannot "
+                                                "receive.\n \nIt receives %4.")
+                                     .arg(QString::fromLatin1(kRangeNames[r]), CFrequencyRangeCheck::ValueText(*low),
+                                          CFrequencyRangeCheck::ValueText(*high), CReceiverCoverage::LimitsText()),
+                                 windowTitle(), platform::MB_ICONERROR);
+            CFrequencyEdit* outside = CReceiverCoverage::Contains(low->GetFrequency()) ? high : low;
+            outside->setFocus();
+            outside->selectAll();
+            return false;
+        }
         platform::messageBox(pOwner,
                              QStringLiteral("The %1 range starts above its end (%2 to %3).\n \n"
                                             "Enter a low edge below the high edge.")

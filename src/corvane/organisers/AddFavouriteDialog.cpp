@@ -1,6 +1,7 @@
 #include "corvane/organisers/AddFavouriteDialog.h"
 
 #include "corvane/core/CatLink.h"
+#include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/core/FrequencyText.h"
 #include "corvane/core/RadioApp.h"
 #include "corvane/frontpanel/DisplayView.h"
@@ -220,6 +221,10 @@ void CAddFavouriteDialog::OnOK()
     if (m_pFrequency->GetFrequency() == 0) {
         platform::messageBox(this, QStringLiteral("The frequency cannot be 0."), windowTitle(),
                              platform::MB_ICONERROR);
+        m_pFrequency->setFocus();
+        return;
+    }
+    if (!CFrequencyRangeCheck::CheckReceivable(this, *m_pFrequency, windowTitle())) {
         m_pFrequency->setFocus();
         return;
     }

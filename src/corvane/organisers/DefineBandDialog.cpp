@@ -1,5 +1,6 @@
 #include "corvane/organisers/DefineBandDialog.h"
 
+#include "corvane/core/FrequencyRangeCheck.h"
 #include "platform/Prompter.h"
 #include "shared/edit/FrequencyEdit.h"
 
@@ -91,6 +92,13 @@ void CDefineBandDialog::OnOK()
     if (from == to) {
         refuse(QStringLiteral("The From: and To: frequencies cannot be the same."));
         return;
+    }
+    // A band the dial tunes across: its edges must be frequencies the radio takes.
+    for (CFrequencyEdit* edge : {m_pFrom, m_pTo}) {
+        if (!CFrequencyRangeCheck::CheckReceivable(this, *edge, windowTitle())) {
+            edge->setFocus();
+            return;
+        }
     }
     m_strTitle = title;
     m_nFrom = from;

@@ -1,5 +1,6 @@
 #include "corvane/organisers/EditFavouriteDialog.h"
 
+#include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/organisers/FavouriteEntry.h"
 #include "corvane/organisers/FavouriteModes.h"
 #include "corvane/organisers/RepeaterDialog.h"
@@ -121,6 +122,10 @@ void CEditFavouriteDialog::OnOK()
         refusal = QStringLiteral("The frequency cannot be 0.");
     if (!refusal.isEmpty()) {
         platform::messageBox(this, refusal, windowTitle(), platform::MB_OK | platform::MB_ICONERROR);
+        return;
+    }
+    if (!CFrequencyRangeCheck::CheckReceivable(this, *m_pFrequency, windowTitle())) {
+        m_pFrequency->setFocus();
         return;
     }
     accept();

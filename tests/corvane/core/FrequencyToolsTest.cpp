@@ -7,6 +7,7 @@
 #include "corvane/core/FrequencyRangeCheck.h"
 #include "corvane/core/FrequencyText.h"
 #include "corvane/core/QuickSave.h"
+#include "corvane/core/ReceiverCoverage.h"
 #include "corvane/core/Settings.h"
 #include "shared/Registry.h"
 #include "shared/edit/FrequencyEdit.h"
@@ -166,6 +167,52 @@ TEST(RangeCheck, RangesAndTheirMessages)
                              "select Program Options (F8).");
     other.SetFrequency(144500000);
     EXPECT_TRUE(check.CheckSameRange(nullptr, edit, other));
+}
+
+// Ranges widened in the options past what the radio receives let nothing
+// through that the radio would ignore: the message names its limits.
+TEST(RangeCheck, AFrequencyTheRadioCannotReceiveIsRefusedWhateverTheRanges)
+{
+    EXPECT_EQ(CReceiverCoverage::LimitsText(), "0.1-56, 76-154 and 420-470 MHz");
+    const struct {
+        uint32_t hz;
+        bool received;
+    } edges[] = {{99990, false}, {100000, true},    {56000000, true},  {56000010, false}, {75999990, false},
+                 {76000000, true}, {154000000, true}, {154000010, false}, {419999990, false}, {420000000, true},
+                 {470000000, true}, {470000010, false}, {999000000, false}};
+    for (const auto& e : edges)
+        EXPECT_EQ(CReceiverCoverage::Contains(e.hz), e.received) << e.hz;
+    EXPECT_TRUE(CReceiverCoverage::ContainsRange(420000000, 470000000));
+    EXPECT_FALSE(CReceiverCoverage::ContainsRange(50000000, 80000000)) << "across the gap above 56 MHz";
+    EXPECT_FALSE(CReceiverCoverage::ContainsRange(470000000, 420000000));
+
+    CSettings& settings = GetSettings();
+    const CSettings saved = settings;
+    settings.m_nFreqRanges[1] = 33000000;
+    settings.m_nFreqRanges[7] = 76000000;   // 6 m over the gap
+    settings.m_nFreqRanges[11] = 999000000; // 70 cms up to 999 MHz
+    CFrequencyEdit edit;
+    edit.SetPromptChar(QLatin1Char('_'));
+    edit.SetMask(QStringLiteral("###\\.###\\.##"));
+    CFrequencyRangeCheck check;
+    auto& boxes = testsupport::prompter().m_boxes;
+    for (uint32_t hz : {600000000u, 60000000u}) {
+        boxes.clear();
+        edit.SetFrequency(hz);
+        edit.Validate();
+        EXPECT_FALSE(check.CheckRx(nullptr, edit)) << hz;
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0].text, QStringLiteral("The FT-817 cannot receive %1 MHz.\n \nIt receives 0.1-56, 76-154 and "
+                                                "420-470 MHz.")
+                                     .arg(CFrequencyRangeCheck::ValueText(edit)));
+        EXPECT_EQ(boxes[0].caption, "Rx Frequency Out of Range");
+        EXPECT_EQ(boxes[0].style & 0xF0, platform::MB_ICONERROR);
+    }
+    boxes.clear();
+    edit.SetFrequency(435000000);
+    EXPECT_TRUE(check.CheckRx(nullptr, edit));
+    EXPECT_TRUE(boxes.isEmpty());
+    settings = saved;
 }
 
 TEST(RangeCheck, MessagesQuoteTheValueNotTheMask)

@@ -209,6 +209,47 @@ TEST_F(OptionsSheet, AnInvertedReceiveRangeIsRefusedWhereItIsEntered)
     EXPECT_EQ(GetSettings().m_nFreqRanges[0], 1800000);
 }
 
+// A receive range that reaches past what the radio receives is refused with
+// the radio's limits: 999 MHz as the 70 cm high edge, a 6 m range into the
+// gap above 56 MHz.
+TEST_F(OptionsSheet, AReceiveRangeBeyondTheRadioIsRefusedWithItsLimits)
+{
+    open();
+    COptionsRanges* ranges = sheet->GetRangesPage();
+    const struct {
+        int edit;
+        uint32_t hz;
+        const char* text;
+    } cases[] = {
+        {11, 999000000, "The 70 cms range (420.000.00 MHz to 999.000.00 MHz) holds frequencies the FT-817 cannot receive.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
+        {7, 60000000, "The 6 m range (33.000.00 MHz to 60.000.00 MHz) holds frequencies the FT-817 cannot receive.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const int stored = GetSettings().m_nFreqRanges[c.edit];
+        ranges->GetEdit(c.edit)->SetFrequency(c.hz);
+        ranges->GetEdit(c.edit)->Validate();
+        ranges->SetModified();
+        testsupport::prompter().m_boxes.clear();
+        button(platform::IDOK)->click();
+        ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+        const auto box = testsupport::prompter().m_boxes.takeFirst();
+        EXPECT_EQ(box.text, QString::fromLatin1(c.text)) << box.text.toStdString();
+        EXPECT_EQ(box.caption, "Rx Ranges");
+        EXPECT_EQ(box.style & 0xF0, platform::MB_ICONERROR);
+        EXPECT_TRUE(sheet->isVisible()) << "the sheet stays open";
+        EXPECT_EQ(GetSettings().m_nFreqRanges[c.edit], stored) << "nothing was stored";
+        ranges->GetEdit(c.edit)->SetFrequency(uint32_t(stored));
+        ranges->GetEdit(c.edit)->Validate();
+    }
+    // The radio's own limits are taken.
+    ranges->GetEdit(5)->SetFrequency(430000000);
+    ranges->GetEdit(5)->Validate();
+    button(platform::IDOK)->click();
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
+    EXPECT_EQ(GetSettings().m_nFreqRanges[5], 430000000);
+}
+
 TEST_F(OptionsSheet, CancelUndoesThePreviewsWrittenStraightIntoTheOptions)
 {
     CSettings saved;

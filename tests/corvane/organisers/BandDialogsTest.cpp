@@ -98,6 +98,8 @@ TEST_F(BandDialogs, DefineBandRefusesUntilTheEntryIsComplete)
         {QStringLiteral("   "), 7000000, 7100000, "The title must be entered."},
         {QStringLiteral("40m"), 0, 7100000, "The From: and To: frequencies cannot be empty."},
         {QStringLiteral("40m"), 7000000, 7000000, "The From: and To: frequencies cannot be the same."},
+        {QStringLiteral("40m"), 7000000, 999000000, "The FT-817 cannot receive 999.000.00 MHz.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
+        {QStringLiteral("40m"), 60000000, 7100000, "The FT-817 cannot receive 60.000.00 MHz.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
     };
     for (const Step& s : steps) {
         testsupport::prompter().clear();

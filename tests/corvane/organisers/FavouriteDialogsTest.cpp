@@ -193,6 +193,16 @@ TEST_F(AddFavourite, RootMeansTopLevelAndAFailedReadGivesZero)
     EXPECT_EQ(testsupport::prompter().m_boxes.size(), 2);
     EXPECT_EQ(dialog.result(), 0);
 
+    // One the radio cannot receive: refused, naming the radio's limits.
+    dialog.FrequencyEdit()->SetFrequency(999000000);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(testsupport::prompter().m_boxes.size(), 3);
+    EXPECT_EQ(testsupport::prompter().m_boxes[2].text, "The FT-817 cannot receive 999.000.00 MHz.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz.");
+    EXPECT_EQ(testsupport::prompter().m_boxes[2].caption, "Add Favourite");
+    EXPECT_EQ(testsupport::prompter().m_boxes[2].style & 0xF0, platform::MB_ICONERROR);
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+
     dialog.FrequencyEdit()->SetFrequency(3650000);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
@@ -336,6 +346,9 @@ TEST(EditFavouriteDialog, RefusesEmptyTitlesTitlesInUseAndZeroFrequencies)
         {"   ", 14200000, "The title cannot be empty."},
         {"Other", 14200000, "This title is in use by another definition."},
         {" Net ", 0, "The frequency cannot be 0."},
+        // Frequencies the radio would ignore.
+        {" Net ", 999000000, "The FT-817 cannot receive 999.000.00 MHz.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
+        {" Net ", 154500000, "The FT-817 cannot receive 154.500.00 MHz.\n \nIt receives 0.1-56, 76-154 and 420-470 MHz."},
     };
     for (const Case& c : cases) {
         testsupport::prompter().clear();
@@ -343,7 +356,8 @@ TEST(EditFavouriteDialog, RefusesEmptyTitlesTitlesInUseAndZeroFrequencies)
         dialog.FrequencyEdit()->SetFrequency(c.hz);
         dialog.OnOK();
         ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1) << c.title;
-        EXPECT_EQ(testsupport::prompter().m_boxes[0].text, c.refusal);
+        EXPECT_EQ(testsupport::prompter().m_boxes[0].text, c.refusal)
+            << testsupport::prompter().m_boxes[0].text.toStdString();
         EXPECT_EQ(testsupport::prompter().m_boxes[0].caption, "Edit");
         EXPECT_EQ(dialog.result(), 0);
     }
