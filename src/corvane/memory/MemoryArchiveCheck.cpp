@@ -6,6 +6,7 @@
 #include "shared/TextFile.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 constexpr int kRecordSize = int(CMemoryChannel::kRecordSize);
@@ -39,21 +40,6 @@ QString CMemoryArchiveCheck::CheckBytes(const QByteArray& raw)
     const uint32_t rx = word32(raw, 10);
     if (rx == kNoData)
         return {};
-    // The limits of the radio's own choices for each field.
-    struct Field {
-        const char* name;
-        int at, shift, width;
-        uint8_t highest;
-    };
-    static const Field fields[] = {
-        {"frequency range code", 1, 0, 3, 5}, {"AM step code", 3, 3, 3, 5}, {"SSB step code", 3, 6, 2, 2},
-        {"CTCSS tone index", 6, 0, 8, 49},    {"DCS code index", 7, 0, 8, 103},
-    };
-    for (const Field& f : fields) {
-        const uint8_t value = bits(raw, f.at, f.shift, f.width);
-        if (value > f.highest)
-            return QStringLiteral("its %1 is %2").arg(QLatin1String(f.name)).arg(value);
-    }
     QString problem = frequencyProblem("receive", rx);
     if (problem.isEmpty() && bits(raw, 1, 6, 2) == CMemoryChannel::kShiftSplit)
         problem = frequencyProblem("transmit", word32(raw, 14));
@@ -72,11 +58,19 @@ QString CMemoryArchiveCheck::CheckBytes(const QByteArray& raw)
     return {};
 }
 
-QString CMemoryArchiveCheck::CheckRecord(const QString& strRaw, const QString& strUsed)
+QString CMemoryArchiveCheck::CheckRecord(const QString& strRaw, const QString& strUsed, bool* pCutShort)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{%1}$").arg(3 * kRecordSize));
-    if (!digits.match(strRaw).hasMatch())
+    static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+    constexpr int kDigits = 3 * kRecordSize;
+    if (pCutShort)
+        *pCutShort = false;
+    if (!digits.match(strRaw).hasMatch() || strRaw.size() > kDigits)
         return QStringLiteral("its bytes are not %1 numbers of three digits").arg(kRecordSize);
+    if (strRaw.size() < kDigits) {
+        if (pCutShort)
+            *pCutShort = true;
+        return QStringLiteral("holds %1 of the %2 digits of its bytes").arg(strRaw.size()).arg(kDigits);
+    }
     QByteArray raw(kRecordSize, '\0');
     for (int i = 0; i < kRecordSize; ++i) {
         const int value = strRaw.mid(3 * i, 3).toInt();
@@ -91,13 +85,19 @@ QString CMemoryArchiveCheck::CheckRecord(const QString& strRaw, const QString& s
 
 QString CMemoryArchiveCheck::Check(const QStringList& lines)
 {
+    auto notChannels = [](int record, const QString& problem) {
+        return QStringLiteral("The file holds something other than memory channels (record %1: %2)")
+            .arg(record)
+            .arg(problem);
+    };
     CTaggedLineReader reader(lines);
     CTaggedLineReader::Line line;
     QString raw, used;
-    bool hasRaw = false, hasUsed = false;
+    bool hasRaw = false, hasUsed = false, open = false;
     int record = 0;
     while (reader.Next(line)) {
         if (line.kind == CTaggedLineReader::KIND_VALUE) {
+            open = true;
             if (line.nCode == CMemoryChannelList::CODE_RAW) {
                 raw = line.strValue;
                 hasRaw = true;
@@ -110,17 +110,29 @@ QString CMemoryArchiveCheck::Check(const QStringList& lines)
         if (line.kind != CTaggedLineReader::KIND_END)
             continue;
         ++record;
-        QString problem;
         if (!hasRaw)
-            problem = QStringLiteral("it holds no record bytes");
-        else
-            problem = CheckRecord(raw, hasUsed ? used : QStringLiteral("1"));
+            return notChannels(record, QStringLiteral("it holds no record bytes"));
+        bool cutShort = false;
+        const QString problem = CheckRecord(raw, hasUsed ? used : QStringLiteral("1"), &cutShort);
+        if (cutShort)
+            return QStringLiteral("The file is cut short: record %1 %2").arg(record).arg(problem);
         if (!problem.isEmpty())
-            return QStringLiteral("record %1: %2").arg(record).arg(problem);
+            return notChannels(record, problem);
         raw.clear();
         used.clear();
-        hasRaw = hasUsed = false;
+        hasRaw = hasUsed = open = false;
     }
+    if (open)
+        return QStringLiteral("The file is cut short: record %1 ends before its end line").arg(record + 1);
+    // The program's own files open with a rule of "#" and close with the
+    // file's kind; one whose closing lines are gone lost what came after the
+    // last record it still holds.
+    static const QRegularExpression rule(QStringLiteral("^#{20,}$"));
+    const bool ownFile = !lines.isEmpty() && rule.match(lines.first()).hasMatch();
+    const bool closed = std::any_of(lines.cbegin(), lines.cend(),
+                                    [](const QString& l) { return l.startsWith(QLatin1String("#@filetype=")); });
+    if (ownFile && !closed && record > 0)
+        return QStringLiteral("The file is cut short: it ends after record %1 without its closing lines").arg(record);
     return {};
 }
 

@@ -982,9 +982,7 @@ bool CMemoryManagerDialog::AcceptArchiveRecords(const QString& strPath)
     const QString problem = CMemoryArchiveCheck::CheckFile(strPath);
     if (problem.isEmpty())
         return true;
-    box(this,
-        QStringLiteral("No entries loaded - check correct file selected.\n \n") +
-            QStringLiteral("The file holds something other than memory channels (%1).").arg(problem),
+    box(this, QStringLiteral("No entries loaded - check correct file selected.\n \n") + problem + QLatin1Char('.'),
         QStringLiteral("Error"), platform::MB_ICONERROR);
     return false;
 }

@@ -11,6 +11,7 @@
 #include "corvane/memory/SaveChangesDialog.h"
 #include "platform/DataFolder.h"
 #include "shared/RegisteredEvent.h"
+#include "shared/TaggedLines.h"
 #include "shared/buttons/OXBitmapButton.h"
 #include "shared/edit/FrequencyEdit.h"
 #include "shared/ui/BaseDialog.h"
@@ -20,6 +21,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include "shared/TaggedLines.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -437,10 +440,11 @@ TEST_F(Manager, LoadingAFileThatIsNoArchiveChangesNothing)
     } files[] = {
         {"the operator's example", {"hello", "119 999999", "120 1"}, ""},
         {"the example with its terminator", {"hello", "119 999999", "120 1", "-@-"}, ""},
-        {"short raw bytes", {"#", "119 999999", "120 1", "-@-", "#@filetype=5"}, "record 1: its bytes are not 26"},
+        {"short raw bytes", {"#", "119 999999", "120 1", "-@-", "#@filetype=5"},
+         "The file is cut short: record 1 holds 6 of the 78 digits of its bytes"},
+        {"letters in the raw bytes", {"#", "119 " + QString(goodRaw).replace(0, 3, "abc"), "120 1", "-@-", "#@filetype=5"},
+         "record 1: its bytes are not 26"},
         {"a byte above 255", {"#", "119 " + rawWith({{20, 300}}), "120 1", "-@-", "#@filetype=5"}, "above 255"},
-        {"a range code 7", {"#", "119 " + rawWith({{1, 0x07}}), "120 1", "-@-", "#@filetype=5"},
-         "frequency range code is 7"},
         {"a second record of 0 Hz",
          {"#", "119 " + goodRaw, "120 1", "-@-", "#", "119 " + rawWith({{10, 0}, {11, 0}, {12, 0}, {13, 0}}), "120 1",
           "-@-", "#@filetype=5"},
@@ -499,6 +503,121 @@ TEST_F(Manager, LoadingAFileThatIsNoArchiveChangesNothing)
     dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
     EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
     EXPECT_EQ(describe(dialog->Model().Live(), 8), "ONE@3573 TWO@7074 - - - - - -");
+}
+
+// A memory list file cut short is refused, naming where it was cut, before
+// anything changes: cut in the middle of a record's bytes, between a
+// record's lines, and after a whole record without the file's closing lines
+// (loading that would erase every channel after it).
+TEST_F(Manager, LoadingAFileCutShortNamesTheRecordAndChangesNothing)
+{
+    start();
+    open();
+    const QString whole = testsupport::dataFolder() + "/whole.txt";
+    ASSERT_TRUE(dialog->Model().Live().SaveRaw(5, whole));
+    QStringList lines;
+    {
+        QFile file(whole);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        lines = TaggedLines::FromBytes(file.readAll());
+    }
+    // Line index of the end of record n (from 1).
+    auto endOf = [&](int n) {
+        int seen = 0;
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i] == "-@-" && ++seen == n)
+                return i;
+        return -1;
+    };
+    ASSERT_GT(endOf(88), 0);
+    const int raw88 = endOf(87) + 2;
+    ASSERT_TRUE(lines[raw88].startsWith("119 "));
+    const struct {
+        const char* what;
+        QStringList lines;
+        const char* reason;
+    } files[] = {
+        {"cut in the bytes of record 88", lines.mid(0, raw88) << lines[raw88].left(44),
+         "The file is cut short: record 88 ends before its end line."},
+        {"cut in the bytes of record 88, then its end", lines.mid(0, raw88) << lines[raw88].left(44) << "120 1" << "-@-",
+         "The file is cut short: record 88 holds 40 of the 78 digits of its bytes."},
+        {"cut before the end line of record 88", lines.mid(0, endOf(88)),
+         "The file is cut short: record 88 ends before its end line."},
+        {"cut after record 87", lines.mid(0, endOf(87) + 1),
+         "The file is cut short: it ends after record 87 without its closing lines."},
+        {"cut after record 87 and its next \"#\"", lines.mid(0, endOf(87) + 2),
+         "The file is cut short: it ends after record 87 without its closing lines."},
+    };
+    select({1});
+    dialog->OnCommand(D::ID_MEMORY_ERASE);  // an unsaved change, to be kept
+    const QString path = testsupport::dataFolder() + "/cut.txt";
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(TaggedLines::ToBytes(f.lines));
+        }
+        for (unsigned command : {unsigned(D::ID_MEMORY_LOAD_FILE), unsigned(D::ID_ARCHIVE_LOAD_FILE)}) {
+            const int entries = dialog->GetArchiveList()->GetItemCount();
+            testsupport::prompter().m_boxes.clear();
+            testsupport::prompter().m_files = {path};
+            newFrames();
+            dialog->OnCommand(command);
+            ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);
+            const auto& box = testsupport::prompter().m_boxes[0];
+            EXPECT_EQ(box.caption, "Error");
+            EXPECT_EQ(box.text, QStringLiteral("No entries loaded - check correct file selected.\n \n") + f.reason);
+            EXPECT_EQ(liveText(1, 1), "*  A-002") << "the erased channel is still erased and marked";
+            EXPECT_EQ(liveText(2, 2), "CALL 2M ");
+            EXPECT_EQ(modifiedIndexes(dialog->Model().Live()), QList<int>({1}));
+            EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), entries);
+            EXPECT_TRUE(newFrames().isEmpty()) << "the radio is not even read";
+        }
+    }
+
+    // The whole file loads without a word.
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {whole};
+    dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty()) << testsupport::prompter().m_boxes.value(0).text.toStdString();
+}
+
+// Codes the program has no name for are the radio's to hold: a record with a
+// range code above 5, unnamed step codes or tone and DCS indexes beyond the
+// tables loads, and shows what it cannot name as "? n".
+TEST_F(Manager, LoadingRecordsWithCodesTheProgramCannotNameTakesThem)
+{
+    start();
+    open();
+    CRadioMemoryList file;
+    while (file.GetCount() > 1)
+        file.RemoveAt(file.GetCount() - 1);
+    CMemoryChannel& record = *file.GetChannel(0);
+    makeRecord(record, "ODD", 7074000);
+    record.SetRawByte(1, uint8_t((record.GetRawByte(1) & ~0x07) | 0x07));  // range code 7
+    record.SetRawByte(3, 0xFF);                                            // FM 7, AM 7, SSB 3
+    record.SetRawByte(6, 63);                                              // CTCSS index 63
+    record.SetRawByte(7, 127);                                             // DCS index 127
+    record.Decode();
+    const QString path = testsupport::dataFolder() + "/odd.txt";
+    ASSERT_TRUE(file.SaveRaw(5, path));
+    testsupport::prompter().m_boxes.clear();
+    testsupport::prompter().m_files = {path};
+    dialog->OnCommand(D::ID_MEMORY_LOAD_FILE);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty()) << testsupport::prompter().m_boxes.value(0).text.toStdString();
+    const CMemoryChannel& channel = *dialog->Model().Live().GetChannel(0);
+    EXPECT_TRUE(channel.IsSameRaw(record));
+    EXPECT_EQ(channel.GetRange(), 7);
+    EXPECT_EQ(channel.GetText(CMemoryChannel::TEXT_RANGE), "? 7");
+    EXPECT_EQ(liveText(0, 2), "ODD     ");
+    EXPECT_EQ(liveText(0, 3), "7.074.000");
+
+    // The archive takes it too.
+    testsupport::prompter().m_files = {path};
+    dialog->OnCommand(D::ID_ARCHIVE_LOAD_FILE);
+    EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty()) << testsupport::prompter().m_boxes.value(0).text.toStdString();
+    EXPECT_EQ(dialog->GetArchiveList()->GetItemCount(), 1);
 }
 
 // A memory list saved whole holds its empty channels as records of FF: the
