@@ -7,6 +7,7 @@
 #include "shared/Registry.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr int kAttempts = 3;
@@ -261,6 +262,9 @@ bool CCatLink::SetFrequency(uint32_t nTenHz)
         SetClarifier(false);
     uint8_t bcd[4];
     PackBcd(nTenHz, bcd);
+    // Also when no acknowledgement comes: the radio may have heard it.
+    m_bFrequencySent = true;
+    m_nSentTenHz = nTenHz;
     return SetCommand(bcd[0], bcd[1], bcd[2], bcd[3], 0x01,
                       QStringLiteral("Set frequency %1 Hz").arg(uint64_t(nTenHz) * 10));
 }
@@ -277,7 +281,15 @@ bool CCatLink::SetOtherVfoFrequency(uint32_t nHz)
     ToggleVfo();
     const bool ok = SetFrequency(nHz / 10);
     ToggleVfo();
+    // The poll reads the VFO in use, not this one.
+    m_bFrequencySent = false;
     return ok;
+}
+
+bool CCatLink::TakeSentFrequency(uint32_t& nTenHz)
+{
+    nTenHz = m_nSentTenHz;
+    return std::exchange(m_bFrequencySent, false);
 }
 
 bool CCatLink::SetFrequencyInMode(uint32_t nHz, uint8_t nMode)

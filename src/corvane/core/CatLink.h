@@ -88,6 +88,10 @@ public:
     bool SetFrequencyHz(uint32_t nHz);
     bool SetOtherVfoFrequency(uint32_t nHz);
     bool SetFrequencyInMode(uint32_t nHz, uint8_t nMode);
+    // The frequency (10 Hz units) last sent to the VFO in use, once: the
+    // next poll tells whether the radio took it. FALSE when none was sent
+    // since the last call.
+    bool TakeSentFrequency(uint32_t& nTenHz);
     bool SetClarifier(bool bOn);
     // Offset in 10 Hz units, -999 to 999.
     bool SetClarifierOffset(int nTenHz);
@@ -190,6 +194,8 @@ private:
     void ClearMemoryClarifiers();
 
     bool m_bClarifierOn = false;
+    bool m_bFrequencySent = false;
+    uint32_t m_nSentTenHz = 0;
     bool m_bTraceAll = false;
     int m_nUnconfirmedWrites = 0;
     // Exchanges that failed one after another, across calls: a radio that has

@@ -34,6 +34,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QStatusBar>
 #include <QUrl>
 #include "platform/DataFolder.h"
 #include <QContextMenuEvent>
@@ -640,6 +641,14 @@ void CDisplayView::EndWaitCursor()
         QApplication::restoreOverrideCursor();
 }
 
+void CDisplayView::FrequencyNotTaken(uint32_t nSentHz, uint32_t nReadHz)
+{
+    // The display stays on the old frequency; without a word the operator
+    // would take the radio as tuned.
+    if (CMainFrame* frame = GetMainFrame())
+        frame->statusBar()->showMessage(CRadioPanel::NotTakenText(nSentHz, nReadHz));
+}
+
 void CDisplayView::TuningSizeChanged(int)
 {
     ApplyLooks();
@@ -790,6 +799,7 @@ void CDisplayView::SetTuningRange(int nRange)
     m_pDial->SetTitle(plan.GetTitle());
     m_pDial->Rebuild();
     GetRegistry().WriteInt(QStringLiteral("Tuning Range"), nRange);
+    emit tuningRangeChanged();
 }
 
 void CDisplayView::SetTuningRangeToBand(int nSet)
@@ -802,6 +812,7 @@ void CDisplayView::SetTuningRangeToBand(int nSet)
     m_pDial->Rebuild();
     GetRegistry().WriteInt(QStringLiteral("Tuning Range"), int(uint32_t(nSet) | 0x80000000u));
     m_nTuningRange = nSet + 4;
+    emit tuningRangeChanged();
 }
 
 void CDisplayView::RefreshMarkers()

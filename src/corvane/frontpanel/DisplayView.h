@@ -129,6 +129,7 @@ public:
     void SetTuningRange(int nRange);
     void SetTuningRangeToBand(int nSet);
     void RestoreTuningRange();
+    // 0-3 a built-in plan, 4 + n the custom band set n.
     int GetTuningRange() const { return m_nTuningRange; }
     // The band sets of the application (titled bands); set by the program.
     using BandSetSource = std::function<bool(int nSet, CBandPlan& plan)>;
@@ -164,6 +165,11 @@ public:
     void SpeakMode() override;
     void SpeakText(const QString& strText) override;
     void OutOfBandWarning(bool bInBand) override;
+    void FrequencyNotTaken(uint32_t nSentHz, uint32_t nReadHz) override;
+
+signals:
+    // The dial took another range (GetTuningRange), whoever chose it.
+    void tuningRangeChanged();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "corvane/frontpanel/RadioPanel.h"
 
+#include "corvane/core/FrequencyText.h"
 #include "corvane/core/RegisteredMessages.h"
 #include "corvane/core/Settings.h"
 #include "corvane/frontpanel/PanelForm.h"
@@ -113,20 +114,24 @@ void CRadioPanel::ReadRadioStatus(CRadioStatus& status)
 void CRadioPanel::ApplyRadioStatus(const CRadioStatus& status)
 {
     if (status.m_bFailed && status.FrequencyWord() == 0) {
+        CheckSentFrequency(status, false);
         m_model.Blank();
         m_pHost->BlankPanel();
         return;
     }
     if (status.m_bTxStateChanged) {
+        CheckSentFrequency(status, false);
         m_pollTimer.start(CSettings::GetPollInterval());
         return;
     }
     if (status.m_bNotifyFailure && m_settings.m_bNotifyCommsLost) {
         if (!m_pHost->RunCommsErrorDialog()) {
+            CheckSentFrequency(status, false);
             m_pollTimer.start(CSettings::GetSlowPollInterval());
             return;
         }
     }
+    CheckSentFrequency(status, !status.m_bFailed);
     const CPanelUpdate update = m_model.Render(status, m_settings, platform::Sleeper::instance().nowMs());
     m_samples.append(update.nSValue);
     ++m_nRenderedPolls;
@@ -137,6 +142,26 @@ void CRadioPanel::ApplyRadioStatus(const CRadioStatus& status)
             PostRegisteredMessage(listener, RegisteredMessage::nMsgScanning, update.nScanWParam,
                                   intptr_t(int32_t(update.nScanLParam)));
     }
+}
+
+void CRadioPanel::CheckSentFrequency(const CRadioStatus& status, bool bRendered)
+{
+    uint32_t sent = 0;
+    if (!m_link.TakeSentFrequency(sent) || !bRendered)
+        return;
+    // A scanning radio moves on by itself, and one that transmits reads
+    // its transmit frequency: neither says anything about the frequency sent.
+    if (!status.m_bReceiving || m_model.IsScanning())
+        return;
+    const uint32_t read = status.FrequencyHz();
+    if (read / 10 != sent)
+        m_pHost->FrequencyNotTaken(sent * 10, read);
+}
+
+QString CRadioPanel::NotTakenText(uint32_t nSentHz, uint32_t nReadHz)
+{
+    return QStringLiteral("The FT-817 did not take %1 MHz: it stays on %2 MHz.")
+        .arg(CFrequencyText::Format(nSentHz), CFrequencyText::Format(nReadHz));
 }
 
 void CRadioPanel::OnRadioData(CRadioStatus* pStatus)

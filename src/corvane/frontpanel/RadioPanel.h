@@ -45,6 +45,9 @@ public:
     virtual void OutOfBandWarning(bool bInBand) {}
     virtual bool IsInAmateurBand(uint32_t nHz);
     virtual void TuningSizeChanged(int nSize) {}
+    // The poll after a frequency was sent found the radio elsewhere: it did
+    // not take the frequency (Hz, as sent and as read).
+    virtual void FrequencyNotTaken(uint32_t nSentHz, uint32_t nReadHz) {}
 };
 
 // Switches Dual Watch off for its lifetime when it was on.
@@ -152,8 +155,12 @@ public:
     bool IsInAmateurBandState() const { return m_bInAmateurBand; }
     void SetInAmateurBandState(bool bIn) { m_bInAmateurBand = bIn; }
 
+    // The text the operator is given when the radio did not take a frequency.
+    static QString NotTakenText(uint32_t nSentHz, uint32_t nReadHz);
+
 private:
     void ReadOutChecks(uint32_t f0, uint8_t m0);
+    void CheckSentFrequency(const CRadioStatus& status, bool bRendered);
     void BandCheck(uint32_t nHz);
     void LeaveMemoryIfConfigured();
     uint32_t CurrentTenHz(bool& bKnown) const;

@@ -42,6 +42,7 @@
 #include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <QTemporaryDir>
@@ -79,6 +80,9 @@ protected:
         testsupport::Simulator::Options o;
         o.sMeter = 5;
         o.extraArguments << "--alc" << "9";
+        // A set-frequency frame the radio does not hear, once armed.
+        o.faults << "no-answer:op=01,count=1";
+        o.faultsDisarmed = true;
         sim = std::make_unique<testsupport::Simulator>(o);
         ASSERT_TRUE(sim->isRunning()) << sim->errorText().toStdString();
         qputenv("CORVANE_EXTRA_PORTS", sim->portPath().toLocal8Bit());
@@ -159,8 +163,8 @@ TEST_F(ProgramTest, MainWindowCarriesItsBarsMenusAndTheIoLog)
     QStringList menus;
     for (QAction* a : frame->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "Favo&urites", "&Bands", "&Memory", "&Scanning", "&Tools",
-                                  "S&peech", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "Favo&urites", "&Bands", "&Memory", "Scann&ing", "&Tools",
+                                  "&Speech", "&Help"}));
     EXPECT_NE(frame->GetCommandAction(CRadioMainFrame::ID_TRANSVERTER), nullptr);
     // Windows of parts the program does not have yet have no menu item.
     EXPECT_EQ(frame->GetCommandAction(CRadioMainFrame::ID_DX_CLUSTER), nullptr);
@@ -603,4 +607,37 @@ TEST_F(ProgramTest, TuningDialHighlightsTheBandThePollFindsTheRadioIn)
     EXPECT_TRUE(highlighted()->Contains(7050000));
     EXPECT_TRUE(dial->IsMarkerDrawn());
     EXPECT_EQ(dial->GetMarkerEntry(), dial->GetDrawing().nHighlighted);
+}
+
+// A frequency the radio does not take (one it cannot receive, or a frame it
+// did not hear) is told in the status bar once the next poll finds the
+// radio where it was; one it takes, and a poll after nothing was sent,
+// leave the status bar alone.
+TEST_F(ProgramTest, AFrequencyTheRadioDidNotTakeIsToldInTheStatusBar)
+{
+    QTest::qWait(300);
+    quietPanel();
+    QStatusBar* status = frame->statusBar();
+    const QString ready = CMainFrame::IdleMessage();
+    status->showMessage(ready);
+    view->SetFrequency(7050000);
+    view->PollRadio(false);
+    ASSERT_EQ(view->GetFrequency(), 7050000u);
+    EXPECT_EQ(status->currentMessage(), ready);
+
+    // A favourite or a remote program may still send what the radio cannot receive.
+    view->SetFrequency(999000000);
+    EXPECT_TRUE(newFrames().contains(hex("99 90 00 00 01")));
+    view->PollRadio(false);
+    EXPECT_EQ(view->GetFrequency(), 7050000u);
+    EXPECT_EQ(status->currentMessage(), "The FT-817 did not take 999.000.000 MHz: it stays on 7.050.000 MHz.");
+
+    status->showMessage(ready);
+    view->PollRadio(false);
+    EXPECT_EQ(status->currentMessage(), ready) << "said once, for the poll after the frequency was sent";
+
+    ASSERT_TRUE(sim->setFaultsArmed(true));
+    view->SetFrequency(14200000);
+    view->PollRadio(false);
+    EXPECT_EQ(status->currentMessage(), "The FT-817 did not take 14.200.000 MHz: it stays on 7.050.000 MHz.");
 }
