@@ -128,6 +128,11 @@ void CFrequencyEdit::OnChar(QChar c)
     }
     if (c == QLatin1Char(' '))
         c = GetPromptChar();
+    // Where the keyboard's decimal sign is a comma, the operator types one
+    // for the point between the groups; the mask takes no comma, and
+    // dropping it would run the groups together (7,1 read as 71).
+    if (m_nReformat && c == QLatin1Char(','))
+        c = QLatin1Char('.');
     const bool selection = hasSelectedText();
     const int caret = cursorPosition();
     const QString shown = text();
