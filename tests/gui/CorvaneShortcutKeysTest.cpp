@@ -4,7 +4,7 @@
 // the one that carries the letter). Each does what its menu item does: a
 // window opens (and closes again where the command toggles it), a tick
 // changes and comes back, or the radio gets the command's frame. Alt+P
-// brings PSK31 Brevio forward.
+// brings PSK31 Brevio forward. A menu title's key opens its menu.
 #include "GuiTest.h"
 
 #include <QByteArray>
@@ -16,13 +16,13 @@
 
 namespace {
 
-enum class Does { Window, Toggles, Ticks, Frames };
+enum class Does { Window, Toggles, Ticks, Frames, Menu };
 
 struct CorvaneKey {
     const char* keys;     // xdotool's names
     const char* command;  // the menu item
     Does does;
-    const char* what;  // the window's class, the menu item's text, or the frames (hex) of two presses
+    const char* what;  // the window's class, the menu item's text, the frames (hex) of two presses, or an item of the menu
     const char* defect;
 };
 
@@ -40,6 +40,8 @@ const CorvaneKey kKeys[] = {
     {"alt+F11", "Speech > Full Frequency", Does::Ticks, "Full Frequency", nullptr},
     {"ctrl+b", "Bands > Manager", Does::Window, "CCustomBandsManagerDialog", nullptr},
     {"ctrl+w", "Tools > CW Settings", Does::Toggles, "CCWSettingsDialog", nullptr},
+    {"alt+s", "Speech", Does::Menu, "Frequency + Mode", nullptr},
+    {"alt+i", "Scanning", Does::Menu, "Band", nullptr},
 };
 
 class CorvaneKeys : public GuiTest, public ::testing::WithParamInterface<const char*> {
@@ -112,6 +114,24 @@ TEST_P(CorvaneKeys, KeysDoWhatTheirMenuItemsDo)
             passed = changed && back;
             detail = QStringLiteral("%1 was %2, %3").arg(QLatin1String(row.what), before ? QStringLiteral("ticked") : QStringLiteral("clear"),
                                                        changed ? QStringLiteral("did not come back") : QStringLiteral("did not change"));
+            break;
+        }
+        case Does::Menu: {
+            // The menu opens with its items (the probe finds an open menu's
+            // item before a toolbar's button of the same command), and Escape
+            // closes it.
+            const QString item = QStringLiteral("locate action:") + QLatin1String(row.what);
+            const QString before = Ask(item);
+            ASSERT_TRUE(Input().Key(keys)) << Input().ErrorText().toStdString();
+            const bool opened = WaitFor([&] { return Ask(item) != before; }, wait);
+            bool closed = false;
+            if (opened) {
+                ASSERT_TRUE(Input().Key(QStringLiteral("Escape Escape")));
+                closed = WaitFor([&] { return Ask(item) == before; }, wait);
+            }
+            passed = opened && closed;
+            detail = !opened ? QStringLiteral("no menu with %1 opened").arg(QLatin1String(row.what))
+                             : QStringLiteral("the menu stays open");
             break;
         }
         case Does::Frames: {

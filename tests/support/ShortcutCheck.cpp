@@ -85,14 +85,30 @@ void commandsOf(QWidget* window, bool bPassedOn, Claims& claims)
     }
 }
 
+// The underlined letters of the titles of `window`'s own menu bars.
+void menuTitlesOf(QWidget* window, Claims& claims)
+{
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        if (bar->window() != window)
+            continue;
+        for (QAction* title : bar->actions())
+            if (title->isVisible() && !title->isSeparator())
+                claims.Command(QKeySequence::mnemonic(title->text()), describe(bar, title->text()));
+    }
+}
+
 } // namespace
 
 QStringList shortcutClashes(QWidget* window)
 {
     Claims claims;
     commandsOf(window, false, claims);
-    // Underlined letters of the window's own controls (a menu bar's titles
-    // are the accelerator table's own business in the window it belongs to).
+    // The titles of the window's menu bars open their menus with Alt and the
+    // underlined letter wherever the focus is, as a shortcut does; a table
+    // key with the same Alt key comes first, and the menu can no longer be
+    // opened from the keyboard.
+    menuTitlesOf(window, claims);
+    // Underlined letters of the window's own controls.
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !w->isVisible())
             continue;
@@ -108,14 +124,7 @@ QStringList shortcutClashes(QWidget* window)
         QWidget* owner = window->parentWidget()->window();
         Claims passed;
         commandsOf(owner, true, passed);
-        // A menu title whose key the owner's shortcuts hold as well is one
-        // of those the accelerator table takes back (the same command).
-        for (QMenuBar* bar : owner->findChildren<QMenuBar*>())
-            for (QAction* title : bar->actions()) {
-                const QString k = QKeySequence::mnemonic(title->text()).toString(QKeySequence::PortableText);
-                if (title->isVisible() && !passed.commands.contains(k))
-                    passed.Command(QKeySequence::mnemonic(title->text()), describe(bar, title->text()));
-            }
+        menuTitlesOf(owner, passed);
         for (auto it = passed.commands.cbegin(); it != passed.commands.cend(); ++it)
             for (const QString& who : it.value())
                 if (!claims.commands[it.key()].contains(who))

@@ -130,7 +130,7 @@ void CMainFrame::BuildMenus()
     for (int n = 0; n < 4; ++n)
         AddCommand(view, 32777 + n, QStringLiteral("Channel &%1").arg(n + 1), true);
 
-    QMenu* sound = bar->addMenu(QStringLiteral("&Soundcard"));
+    QMenu* sound = bar->addMenu(QStringLiteral("So&undcard"));
     AddCommand(sound, 32771, QStringLiteral("&Start"), true);
     AddCommand(sound, 32785, QStringLiteral("&Rewind"));
     sound->addSeparator();
@@ -184,7 +184,7 @@ void CMainFrame::BuildMenus()
     AddCommand(macros, 33522, QStringLiteral("List"), true);
     AddCommand(macros, 33523, QStringLiteral("Details"), true);
 
-    QMenu* tags = bar->addMenu(QStringLiteral("T&ags"));
+    QMenu* tags = bar->addMenu(QStringLiteral("Ta&gs"));
     AddCommand(tags, 33339, QStringLiteral("&Manager"));
     AddCommand(tags, 33538, QStringLiteral("&Clear Values"));
     AddCommand(tags, 33514, QStringLiteral("&Per-channel Tags"), true);
@@ -193,7 +193,7 @@ void CMainFrame::BuildMenus()
     AddCommand(m_pFavouritesMenu, 32820, QStringLiteral("&Manager"))
         ->setToolTip(QStringLiteral("Start the favourites manager"));
 
-    QMenu* tools = bar->addMenu(QStringLiteral("T&ools"));
+    QMenu* tools = bar->addMenu(QStringLiteral("Tool&s"));
     AddCommand(tools, 32784, QStringLiteral("&Options"), true)->setStatusTip(QStringLiteral("Program options"));
     AddCommand(tools, 32789, QStringLiteral("Add Desktop Icon"));
     AddCommand(tools, 33512, QStringLiteral("&Palette Editor"));

@@ -32,6 +32,7 @@
 #include "shared/ui/BaseDialog.h"
 #include "shared/ui/OwnComboBox.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
@@ -43,6 +44,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
@@ -319,7 +322,7 @@ void CRadioMainFrame::CreateMenus()
     Command(memory, ID_MEMORY_RELOAD, QStringLiteral("&Reload"));
     Command(memory, ID_MEMORY_ANALYSER, QStringLiteral("Mem&ory Analyser"));
     Command(memory, ID_MEMORY_BROWSER, QStringLiteral("Memory &Browser"));
-    QMenu* scanning = AddMenu(QStringLiteral("&Scanning"));
+    QMenu* scanning = AddMenu(QStringLiteral("Scann&ing"));
     Command(scanning, ID_SCAN_BAND, QStringLiteral("&Band"), true);
     Command(scanning, ID_SCAN_MEMORY, QStringLiteral("&Memory"), true);
     Command(scanning, ID_SCAN_STOP, QStringLiteral("&Stop"));
@@ -349,7 +352,7 @@ void CRadioMainFrame::CreateMenus()
         Command(tools, ID_PROGRAM_OPTIONS, QStringLiteral("Program &Options..."));
         Command(tools, CRadioApp::ID_STRESS_TEST, QStringLiteral("&Stress Test"));
     }
-    QMenu* speech = AddMenu(QStringLiteral("S&peech"));
+    QMenu* speech = AddMenu(QStringLiteral("&Speech"));
     Command(speech, ID_SPEECH_FREQUENCY, QStringLiteral("Frequency"));
     Command(speech, ID_SPEECH_FREQUENCY_MODE, QStringLiteral("Frequency + Mode"));
     speech->addSeparator();
@@ -771,6 +774,7 @@ void CRadioMainFrame::ToggleToolWindow(unsigned nId)
     // keys and menu titles would meet the dialog's own underlined letters
     // (the Bands window's "&Custom Bands" is Alt+C, as Calibration is) and
     // take turns with them.
+    bool created = false;
     if (!w) {
         if (nId == ID_TRANSVERTER) {
             auto* display = new CTransverterDisplay(this);
@@ -783,12 +787,37 @@ void CRadioMainFrame::ToggleToolWindow(unsigned nId)
         if (!w)
             return;
         m_toolWindows.insert(nId, w);
+        created = true;
     } else if (!w->isVisible() && spec != registered().windows.end() && spec->second.beforeShow) {
         spec->second.beforeShow(w);
     }
     w->showNormal();
+    // (its controls are all there once it has been shown)
+    if (created)
+        GiveToggleKeys(w, nId);
     w->raise();
     w->activateWindow();
+}
+
+void CRadioMainFrame::GiveToggleKeys(QWidget* pWindow, unsigned nId)
+{
+    // The key that opened the window closes it again also while the window
+    // has the keyboard, as it does from the main window: the frame's keys
+    // do not reach a window of its own.
+    // An underlined letter of the window's own keeps its key.
+    QList<QKeySequence> own;
+    for (const QAbstractButton* button : pWindow->findChildren<QAbstractButton*>())
+        own << QKeySequence::mnemonic(button->text());
+    for (const QLabel* label : pWindow->findChildren<QLabel*>())
+        if (label->buddy())
+            own << QKeySequence::mnemonic(label->text());
+    for (const ACCEL& accel : GetAccelerators()) {
+        const QKeySequence keys(CMenuAccelerators::KeySequenceText(accel.fVirt, accel.key));
+        if (accel.cmd != nId || own.contains(keys))
+            continue;
+        auto* key = new QShortcut(keys, pWindow);
+        connect(key, &QShortcut::activated, this, [this, nId] { OnCommand(nId); });
+    }
 }
 
 CTransverterDisplay* CRadioMainFrame::GetTransverterDisplay() const

@@ -164,6 +164,8 @@ private:
     QAction* Command(QMenu* pMenu, unsigned nId, const QString& strText, bool bCheckable = false);
     bool IsAvailable(unsigned nId) const;
     void ToggleToolWindow(unsigned nId);
+    // The table keys of a window's command, given to the window itself.
+    void GiveToggleKeys(QWidget* pWindow, unsigned nId);
     void SetButtonSize(int nSize);
     void ActivateChild(CMDIChildWnd* pFrame);
     void StartDigitalModeProgram();

@@ -195,8 +195,7 @@ TEST_F(ShortcutKeys, EveryRowReachesItsCommandFromTheChannelWindow)
 
 TEST_F(ShortcutKeys, AltOOpensATextFileRightAfterStartUp)
 {
-    // The first key of the session, before any menu was opened; "T&ools"
-    // has the same key as its mnemonic.
+    // The first key of the session, before any menu was opened.
     testsupport::prompter().clear();
     Press(m_form->GetTxWindow(), Qt::ALT | Qt::Key_O);
     EXPECT_EQ(testsupport::prompter().m_chooserCaptions, QStringList{QStringLiteral("Open Text File")});
