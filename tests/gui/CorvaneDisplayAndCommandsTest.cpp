@@ -115,6 +115,72 @@ TEST_F(CorvaneDisplayAndCommands, CtrlWOpensAndHidesCwSettingsEveryTime)
         << Corvane().Diagnostics().toStdString();
 }
 
+// CW Settings takes the keyboard when Ctrl+W opens it; Ctrl+W pressed there
+// hides it again, as it does from the main window, every time.
+TEST_F(CorvaneDisplayAndCommands, CtrlWInCwSettingsHidesIt)
+{
+    ASSERT_TRUE(Start());
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_TRUE(ClickThePanel());
+        ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("main")).endsWith(QLatin1String("|active=1")); }));
+        ASSERT_TRUE(Input().Key(QStringLiteral("ctrl+w")));
+        ASSERT_TRUE(WaitFor([&] { return Shown(QStringLiteral("CCWSettingsDialog")).has_value(); }, 10000))
+            << Ask(QStringLiteral("geometry")).toStdString();
+        ASSERT_TRUE(WaitFor([&] { return ActiveTitle() == QLatin1String("CW Settings"); }))
+            << Ask(QStringLiteral("focus")).toStdString();
+        ASSERT_TRUE(Input().Key(QStringLiteral("ctrl+w")));
+        EXPECT_TRUE(WaitFor([&] { return !Shown(QStringLiteral("CCWSettingsDialog")).has_value(); }, 10000))
+            << "CW Settings stays open with the keyboard in it";
+    }
+    EXPECT_FALSE(Corvane().Diagnostics().contains(QLatin1String("Ambiguous shortcut")))
+        << Corvane().Diagnostics().toStdString();
+}
+
+// The Bands window shows the range the dial uses and changes it only when
+// the operator picks a row: opening it (the first time too) keeps the
+// range, its arrow keys move on from that range's row, and a range chosen in
+// the navigator moves its highlight along.
+TEST_F(CorvaneDisplayAndCommands, TheBandsWindowShowsTheRangeTheDialUses)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitFor([&] { return DialShows(QStringLiteral("160m - 70cm")); }, 10000))
+        << Ask(QStringLiteral("dial")).toStdString();
+
+    ASSERT_TRUE(ClickAt(Control(1394)));
+    ASSERT_TRUE(WaitFor([&] { return Shown(QStringLiteral("CBandsDialog")).has_value(); }));
+    const qulonglong bands = Input().WaitForWindow(Corvane().Pid(), QStringLiteral("^Bands$"));
+    ASSERT_NE(bands, 0u);
+    ASSERT_TRUE(Input().Move(bands, QPoint(0, 500)));
+    ASSERT_TRUE(WaitFor([&] { return ActiveTitle() == QLatin1String("Bands"); })) << Ask(QStringLiteral("focus")).toStdString();
+    ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("focus")).startsWith(QLatin1String("QListWidget|")); }))
+        << Ask(QStringLiteral("focus")).toStdString();
+    EXPECT_TRUE(DialShows(QStringLiteral("160m - 70cm"))) << "opening the window changed the range: "
+                                                         << Ask(QStringLiteral("dial")).toStdString();
+    // Down from the highlighted row: the one after the range in use.
+    ASSERT_TRUE(Input().Key(QStringLiteral("Down")));
+    EXPECT_TRUE(WaitFor([&] { return DialShows(QStringLiteral("VHF - UHF")); }, 5000))
+        << Ask(QStringLiteral("dial")).toStdString();
+
+    // The navigator's Bands group chooses Shortwave.
+    ASSERT_TRUE(ClickThePanel());
+    ASSERT_TRUE(Input().Key(QStringLiteral("alt+b")));
+    ASSERT_TRUE(WaitFor([&] { return ParseRect(Ask(QStringLiteral("locate action:Display"))).isValid(); }));
+    ASSERT_TRUE(Input().Key(QStringLiteral("y")));
+    ASSERT_TRUE(WaitFor([&] { return NavigatorItem(QStringLiteral("Shortwave")).isValid(); }));
+    ASSERT_TRUE(ClickAt(NavigatorItem(QStringLiteral("Shortwave"))));
+    ASSERT_TRUE(WaitFor([&] { return DialShows(QStringLiteral("Shortwave")); }, 5000))
+        << Ask(QStringLiteral("dial")).toStdString();
+
+    // Back in the Bands window, Up goes on from Shortwave's row.
+    ASSERT_TRUE(Input().Activate(bands)) << Input().ErrorText().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return ActiveTitle() == QLatin1String("Bands"); })) << Ask(QStringLiteral("focus")).toStdString();
+    EXPECT_TRUE(DialShows(QStringLiteral("Shortwave"))) << Ask(QStringLiteral("dial")).toStdString();
+    ASSERT_TRUE(Input().Key(QStringLiteral("Up")));
+    EXPECT_TRUE(WaitFor([&] { return DialShows(QStringLiteral("VHF - UHF")); }, 5000))
+        << "the window did not follow the navigator: " << Ask(QStringLiteral("dial")).toStdString();
+}
+
 // In the Bands window Alt+C is its "&Custom Bands" button, not the main
 // window's Calibration, each time it is pressed.
 TEST_F(CorvaneDisplayAndCommands, AltCInTheBandsWindowIsItsOwnButton)

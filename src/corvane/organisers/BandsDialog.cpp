@@ -47,10 +47,15 @@ CBandsDialog::CBandsDialog(QWidget* pParent) : CBaseDialog(IDD, pParent)
     SetDlgCtrlID(m_pList, IDC_LIST);
     SetDlgCtrlID(m_pBandPlans, IDC_BAND_PLANS);
     SetDlgCtrlID(m_pCustomBands, IDC_CUSTOM_BANDS);
-    connect(m_pList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_bFilling)
-            OnSelect(row);
+    // Only a row the operator selects (click, arrow keys) chooses a range:
+    // the list making a row current as it takes the focus chooses nothing.
+    connect(m_pList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = m_pList->selectedItems();
+        if (!m_bFilling && !selected.isEmpty())
+            OnSelect(m_pList->row(selected.first()));
     });
+    if (CDisplayView* view = GetDisplayView())
+        connect(view, &CDisplayView::tuningRangeChanged, this, &CBandsDialog::ShowRangeInUse);
     connect(m_pList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OnDoubleClick(m_pList->row(item)); });
     connect(m_pBandPlans, &QPushButton::clicked, this, [this] { OnBandPlans(); });
@@ -83,7 +88,33 @@ void CBandsDialog::FillList()
     for (int i = 0; i < sets.GetCount(); ++i)
         if (sets.GetAt(i)->GetEnabled())
             m_pList->addItem(sets.GetAt(i)->GetTitle());
-    m_pList->setCurrentRow(-1);
+    m_bFilling = false;
+    ShowRangeInUse();
+}
+
+int CBandsDialog::RowForRange(int nRange)
+{
+    if (nRange >= 0 && nRange < kBuiltInPlans)
+        return nRange;
+    const CBandSetList& sets = GetBandSets();
+    const int set = nRange - kBuiltInPlans;
+    if (set < 0 || set >= sets.GetCount() || !sets.GetAt(set)->GetEnabled())
+        return -1;
+    int row = kBuiltInPlans;
+    for (int i = 0; i < set; ++i)
+        if (sets.GetAt(i)->GetEnabled())
+            ++row;
+    return row;
+}
+
+void CBandsDialog::ShowRangeInUse()
+{
+    const CDisplayView* view = GetDisplayView();
+    const int row = view ? RowForRange(view->GetTuningRange()) : -1;
+    m_bFilling = true;
+    m_pList->setCurrentRow(row);
+    if (row < 0)
+        m_pList->clearSelection();
     m_bFilling = false;
 }
 

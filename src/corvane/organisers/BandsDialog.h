@@ -29,6 +29,10 @@ public:
     QListWidget* List() const { return m_pList; }
     // The custom band set a row shows, -1 for none.
     static int SetIndexForRow(int nRow);
+    // The row of a tuning range (the front panel's numbering), -1 for none.
+    static int RowForRange(int nRange);
+    // Highlights the range the dial uses, without choosing it.
+    void ShowRangeInUse();
 
 private:
     QListWidget* m_pList;
