@@ -6,6 +6,7 @@
 #include "brevio/core/DspCalls.h"
 #include "brevio/core/EmoticonReplacer.h"
 #include "brevio/core/FontDescription.h"
+#include "brevio/core/MacroKeys.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
@@ -534,21 +535,10 @@ bool CFormRx::eventFilter(QObject* watched, QEvent* event)
     return CResizableFormView::eventFilter(watched, event);
 }
 
-int CFormRx::MacroSlotOf(const QKeyEvent& event)
-{
-    if (!(event.modifiers() & Qt::ControlModifier))
-        return -1;
-    // The digit key itself: with Shift a layout names it after its other sign.
-    const int digit = platform::digitRowKey(event);
-    if (digit < 0)
-        return -1;
-    return digit + ((event.modifiers() & Qt::ShiftModifier) ? 10 : 0);
-}
-
 bool CFormRx::SelectMacroByKey(const QKeyEvent& event)
 {
     // Ctrl+digit picks a macro of the macros bar (Shift for 10-19).
-    const int slot = MacroSlotOf(event);
+    const int slot = MacroSlotOfKey(event);
     if (slot < 0)
         return false;
     if (CMainFrame* frame = GetMainFrame())

@@ -157,9 +157,6 @@ public:
     void SetInputHeldForTest(bool bHeld) { m_bHeldForTest = bHeld; }
 
     CFrameRx* GetFrame() const;
-    // The macros bar slot of a key: Ctrl with a digit key is 0-9, with Shift
-    // as well 10-19; -1 for every other key.
-    static int MacroSlotOf(const QKeyEvent& event);
 
 signals:
     void TitleChanged(const QString& strTitle);

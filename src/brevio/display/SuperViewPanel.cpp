@@ -8,6 +8,7 @@
 #include "brevio/core/Components.h"
 #include "brevio/core/FontDescription.h"
 #include "brevio/core/LogbookFile.h"
+#include "brevio/core/MacroKeys.h"
 #include "brevio/core/MacroStore.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
@@ -784,21 +785,11 @@ void CSuperView::mouseReleaseEvent(QMouseEvent* event)
 
 bool CSuperView::OnKeyShortcut(const QKeyEvent& event)
 {
-    if (!(event.modifiers() & Qt::ControlModifier))
+    const int slot = MacroSlotOfKey(event);
+    if (slot < 0)
         return false;
-    // The digit key itself: with Shift a layout names it after its other sign.
-    const int digit = platform::digitRowKey(event);
-    if (digit < 0)
-        return false;
-    const bool shift = event.modifiers() & Qt::ShiftModifier;
-    for (int i = 0; i < m_pMacros->GetItemCount(); ++i) {
-        if (digit != i % 10)
-            continue;
-        if ((i <= 9 && !shift) || (i > 9 && shift)) {
-            PostRegisteredMessage(this, RegisteredMessage::nMsgSelectMacro, 0, i);
-            break;
-        }
-    }
+    if (slot < m_pMacros->GetItemCount())
+        PostRegisteredMessage(this, RegisteredMessage::nMsgSelectMacro, 0, slot);
     return true;
 }
 
