@@ -2,10 +2,12 @@
 
 #include "platform/Prompter.h"
 #include "brevio/core/Components.h"
+#include "brevio/core/Locator.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RegisteredMessages.h"
+#include "brevio/core/TagStore.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/SupportMail.h"
@@ -27,6 +29,8 @@
 
 namespace {
 const QString kStartedOnce = QStringLiteral("Started at least once");
+// Where a tag row keeps the value it was shown with.
+constexpr int kShownValue = Qt::UserRole;
 
 QLabel* SectionLabel(const QString& text, int id, QWidget* parent)
 {
@@ -95,13 +99,7 @@ CCustomiseDialog::CCustomiseDialog(QWidget* pParent) : QDialog(pParent)
     m_pTagList->setRootIsDecorated(false);
     m_pTagList->header()->setStretchLastSection(true);
     layout->addWidget(m_pTagList, 2, 0, 1, 2);
-    QStringList names, values;
-    if (ITagsBar* tags = TagsBar(pParent))
-        tags->GetOwnTags(names, values);
-    for (int i = 0; i < names.size(); ++i) {
-        auto* item = new QTreeWidgetItem(m_pTagList, {names[i], values.value(i)});
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-    }
+    FillTagList();
     m_pTagList->resizeColumnToContents(0);
 
     layout->addWidget(SectionLabel(QStringLiteral("-  PTT  -"), 1060, this), 3, 0, 1, 2);
@@ -158,14 +156,7 @@ CCustomiseDialog::CCustomiseDialog(QWidget* pParent) : QDialog(pParent)
         if (auto* frame = qobject_cast<CMainFrame*>(pParent))
             if (auto* bar = dynamic_cast<IMacrosBar*>(frame->GetMacrosBar()))
                 bar->OpenTagManager();
-        m_pTagList->clear();
-        QStringList n, v;
-        if (ITagsBar* tags = TagsBar(pParent))
-            tags->GetOwnTags(n, v);
-        for (int i = 0; i < n.size(); ++i) {
-            auto* item = new QTreeWidgetItem(m_pTagList, {n[i], v.value(i)});
-            item->setFlags(item->flags() | Qt::ItemIsEditable);
-        }
+        FillTagList();
         QApplication::restoreOverrideCursor();
     });
     connect(soundcard, &QPushButton::clicked, this,
@@ -213,6 +204,41 @@ bool CCustomiseDialog::IsComGroupEnabled() const
     return m_comGroup.first()->isEnabled();
 }
 
+void CCustomiseDialog::FillTagList()
+{
+    m_pTagList->clear();
+    QStringList names, values;
+    if (ITagsBar* tags = TagsBar(parentWidget()))
+        tags->GetOwnTags(names, values);
+    for (int i = 0; i < names.size(); ++i) {
+        auto* item = new QTreeWidgetItem(m_pTagList, {names[i], values.value(i)});
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        item->setData(1, kShownValue, values.value(i));
+    }
+}
+
+bool CCustomiseDialog::TakeTagEntries()
+{
+    for (int i = 0; i < m_pTagList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_pTagList->topLevelItem(i);
+        // A value as the tag held it is not the operator's entry.
+        const QString typed = item->text(1);
+        if (typed == item->data(1, kShownValue).toString())
+            continue;
+        QString value = typed;
+        if (!Tags().CheckValueFor(item->text(0), value)) {
+            platform::messageBox(this, LocatorRefusal(typed), QStringLiteral("Tags"),
+                                 platform::MB_OK | int(platform::MB_ICONWARNING));
+            m_pTagList->setCurrentItem(item, 1);
+            m_pTagList->editItem(item, 1);
+            return false;
+        }
+        if (value != typed)
+            item->setText(1, value);
+    }
+    return true;
+}
+
 void CCustomiseDialog::UpdateControls()
 {
     const bool com = m_pPtt->checkedId() == 0;
@@ -224,6 +250,9 @@ void CCustomiseDialog::UpdateControls()
 
 void CCustomiseDialog::accept()
 {
+    // Nothing is taken while an own-station value cannot be.
+    if (!TakeTagEntries())
+        return;
     const int mode = m_pStartMode->checkedId();
     const int layout = mode == 0 ? 1 : mode == 1 ? 0 : 2;
     CRegistry registry;

@@ -37,6 +37,12 @@ public slots:
 
 private:
     void UpdateControls();
+    // The own-station tags of the tags bar.
+    void FillTagList();
+    // The values typed into the tag list, as their tags keep them; false,
+    // with the operator told and the value to mend in edit, for one that
+    // its tag cannot take.
+    bool TakeTagEntries();
 
     QButtonGroup* m_pPtt = nullptr;
     QButtonGroup* m_pComMode = nullptr;

@@ -42,6 +42,22 @@ bool IsValidLocator(const QString& strLocator)
     return true;
 }
 
+bool TakeLocatorEntry(QString& strText)
+{
+    const QString locator = strText.trimmed().toUpper();
+    if (!locator.isEmpty() && !IsValidLocator(locator))
+        return false;
+    strText = locator;
+    return true;
+}
+
+QString LocatorRefusal(const QString& strText)
+{
+    return QStringLiteral("\"%1\" is not a locator: a locator is two letters from A to R, two digits and, when it "
+                          "has six characters, two letters from A to X (such as JO01AA).")
+        .arg(strText.trimmed());
+}
+
 void LocatorToLatLong(const QString& strLocator, double& dLongitude, double& dLatitude)
 {
     const QString s = SixCharacters(strLocator);

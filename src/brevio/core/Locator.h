@@ -6,6 +6,15 @@
 #include <QString>
 
 bool IsValidLocator(const QString& strLocator);
+// The one rule of every field that takes a locator (the Locator and My
+// Locator tags wherever they are typed, the own locator of the options): it
+// may be left empty, or hold a locator of IsValidLocator's form once the
+// blanks around it are gone and its letters are in upper case, the form in
+// which the field then keeps it. Anything else is refused: false, the text
+// left as it was.
+bool TakeLocatorEntry(QString& strText);
+// What such a field tells the operator about a text it refuses.
+QString LocatorRefusal(const QString& strText);
 // No check of its own: callers test the locator with IsValidLocator first.
 void LocatorToLatLong(const QString& strLocator, double& dLongitude, double& dLatitude);
 // The six upper-case characters of the sub-square holding the position and

@@ -16,7 +16,8 @@ QValidator::State CLocatorValidator::Check(const QString& strText)
         if (!fits)
             return Invalid;
     }
-    return IsValidLocator(strText) ? Acceptable : Intermediate;
+    QString whole = strText;
+    return TakeLocatorEntry(whole) ? Acceptable : Intermediate;
 }
 
 QValidator::State CLocatorValidator::validate(QString& input, int& pos) const

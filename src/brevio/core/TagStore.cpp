@@ -307,21 +307,16 @@ bool CTag::HoldsLocator() const
 
 bool CTagStore::CheckValue(const CTag& tag, QString& strValue)
 {
-    if (!tag.HoldsLocator())
-        return true;
     // The logbook and the distance tools take only a real locator.
-    const QString locator = strValue.trimmed().toUpper();
-    if (!locator.isEmpty() && !IsValidLocator(locator))
-        return false;
-    strValue = locator;
-    return true;
+    return !tag.HoldsLocator() || TakeLocatorEntry(strValue);
 }
 
-QString CTagStore::LocatorRefusal(const QString& strValue)
+bool CTagStore::CheckValueFor(const QString& strName, QString& strValue) const
 {
-    return QStringLiteral("\"%1\" is not a locator: a locator is two letters from A to R, two digits and, when it "
-                          "has six characters, two letters from A to X (such as JO01AA).")
-        .arg(strValue.trimmed());
+    for (const auto& tag : m_tags)
+        if (tag->m_strTitle.compare(strName, Qt::CaseInsensitive) == 0 && !CheckValue(*tag, strValue))
+            return false;
+    return true;
 }
 
 bool CTagStore::SetValue(const QString& strTitle, const QString& strValue, int nChannel)

@@ -79,8 +79,9 @@ public:
     QList<int> SetValues(const QStringList& titles, const QStringList& values, int nChannel);
     // The value as the tag keeps it; false when the tag cannot take it.
     static bool CheckValue(const CTag& tag, QString& strValue);
-    // What the operator is told about a refused locator.
-    static QString LocatorRefusal(const QString& strValue);
+    // The same for a value entered for a macro's tag name, which fills every
+    // tag of that name in any letter case.
+    bool CheckValueFor(const QString& strName, QString& strValue) const;
 
     // The tags file: the built-in tags, then the file's records (or the
     // default own-station tags when the file has none). A missing file is

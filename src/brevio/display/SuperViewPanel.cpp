@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "brevio/core/Components.h"
 #include "brevio/core/FontDescription.h"
+#include "brevio/core/Locator.h"
 #include "brevio/core/LogbookFile.h"
 #include "brevio/core/MacroKeys.h"
 #include "brevio/core/MacroStore.h"
@@ -501,7 +502,7 @@ void CSuperView::OnTagEditEnded(int nRow, int nColumn, const QString& strInitial
         // The value of before the edit comes back; the operator is told
         // where it does not take the keyboard away.
         value = strInitial;
-        SetStatusText(CTagStore::LocatorRefusal(typed));
+        SetStatusText(LocatorRefusal(typed));
     }
     if (value == typed)
         return;
@@ -516,7 +517,7 @@ void CSuperView::SetTagValue(const QString& strTitle, const QString& strValue)
     const CTag* tag = Tags().FindByTitle(strTitle);
     QString checked = strValue;
     if (tag && !CTagStore::CheckValue(*tag, checked)) {
-        platform::messageBox(this, CTagStore::LocatorRefusal(strValue), QStringLiteral("Tags"),
+        platform::messageBox(this, LocatorRefusal(strValue), QStringLiteral("Tags"),
                              platform::MB_OK | int(platform::MB_ICONWARNING));
         return;
     }

@@ -1,5 +1,7 @@
 #include "brevio/tools/MacroInputDialog.h"
 
+#include "platform/Prompter.h"
+#include "brevio/core/Locator.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
@@ -99,6 +101,7 @@ bool CMacroInputDialog::OnInitDialog()
             row = m_pList->InsertItem(int(m_rowNames.size()), name, image);
             m_pList->SetItemText(row, 1, value);
             m_rowNames.append(name);
+            m_shownValues.append(value);
         }
         m_occurrence.insert(name, row);
     }
@@ -167,6 +170,24 @@ void CMacroInputDialog::OnOK()
     QStringList names, values;
     m_pList->GetColumnTexts(names, 0);
     m_pList->GetColumnTexts(values, 1);
+    // A value typed for a locator tag is a locator, or nothing goes out: not
+    // the text, not the tags bar's values. A value shown as the tag held it
+    // is not the operator's entry and goes as it is.
+    for (int row = 0; row < values.size(); ++row) {
+        if (values[row] == m_shownValues.value(row))
+            continue;
+        QString value = values[row];
+        if (!Tags().CheckValueFor(names.value(row), value)) {
+            platform::messageBox(this, LocatorRefusal(values[row]), QStringLiteral("Tags"),
+                                 platform::MB_OK | int(platform::MB_ICONWARNING));
+            m_pList->EditSubLabel(row, 1);
+            return;
+        }
+        if (value != values[row]) {
+            values[row] = value;
+            m_pList->SetItemText(row, 1, value);
+        }
+    }
     if (CMainFrame* frame = GetMainFrame())
         if (auto* bar = dynamic_cast<CTagsBar*>(frame->GetTagsBar()))
             bar->SetValuesFromMacro(names, values, true);

@@ -46,6 +46,8 @@ private:
     int m_nChannel;
     QStringList m_names;
     QStringList m_rowNames;
+    // Each row's value as the dialog showed it.
+    QStringList m_shownValues;
     QMap<QString, int> m_occurrence;
     QStringList m_definition;
     QStringList m_values;

@@ -243,7 +243,7 @@ void CTagsBar::OnEditEnded(int nRow, int nColumn, const QString& strInitial)
         // operator is told where it does not take the keyboard away.
         value = strInitial;
         if (CMainFrame* frame = GetMainFrame())
-            frame->statusBar()->showMessage(CTagStore::LocatorRefusal(typed));
+            frame->statusBar()->showMessage(LocatorRefusal(typed));
     }
     if (value == typed)
         return;
@@ -265,7 +265,7 @@ void CTagsBar::OnSaveNeeded()
 void CTagsBar::SetTagValue(const QString& strTitle, const QString& strValue)
 {
     if (!Tags().SetValue(strTitle, strValue, StoreChannel())) {
-        platform::messageBox(this, CTagStore::LocatorRefusal(strValue), QStringLiteral("Tags"),
+        platform::messageBox(this, LocatorRefusal(strValue), QStringLiteral("Tags"),
                              platform::MB_OK | int(platform::MB_ICONWARNING));
         return;
     }

@@ -21,6 +21,27 @@ TEST(Locator, ValidityOfFormsAndSlashedZero)
     EXPECT_TRUE(IsValidLocator(QStringLiteral("JO") + QChar(0xD8) + QStringLiteral("1AA")));
 }
 
+// The one rule of every locator field: empty, or a locator in any case with
+// blanks around it, kept in upper case without them; nothing else.
+TEST(Locator, WhatALocatorFieldTakesAndKeeps)
+{
+    const struct {
+        const char* entered;
+        bool taken;
+        const char* kept;
+    } cases[] = {
+        {"", true, ""},           {"  ", true, ""},         {" jo01aa ", true, "JO01AA"}, {"Jn18Du", true, "JN18DU"},
+        {"io91", true, "IO91"},   {"ZZ12", false, "ZZ12"},  {"HELLO", false, "HELLO"},    {"JO01A", false, "JO01A"},
+        {"XX99zz", false, "XX99zz"}, {"JO01AY", false, "JO01AY"},
+    };
+    for (const auto& c : cases) {
+        QString text = QString::fromLatin1(c.entered);
+        EXPECT_EQ(TakeLocatorEntry(text), c.taken) << c.entered;
+        EXPECT_EQ(text, QString::fromLatin1(c.kept)) << c.entered;
+    }
+    EXPECT_TRUE(LocatorRefusal(QStringLiteral(" ZZ12")).startsWith(QStringLiteral("\"ZZ12\" is not a locator: ")));
+}
+
 TEST(Locator, FieldsTakeOnlyWhatCanBecomeALocator)
 {
     struct Case {
@@ -71,7 +92,7 @@ TEST(TagStore, LocatorTagsTakeOnlyLocators)
     EXPECT_TRUE(adif.contains(QStringLiteral("<gridsquare:6>JO01AA"))) << adif.toStdString();
     EXPECT_TRUE(store.SetValue(QStringLiteral("Locator"), QString(), -1));
     EXPECT_EQ(store.GetValue(QStringLiteral("Locator"), -1), QString());
-    EXPECT_TRUE(CTagStore::LocatorRefusal(QStringLiteral(" ZZ99zz")).startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")));
+    EXPECT_TRUE(LocatorRefusal(QStringLiteral(" ZZ99zz")).startsWith(QStringLiteral("\"ZZ99zz\" is not a locator")));
 }
 
 TEST(Locator, CentreOfSubSquareAndFourCharacterForm)

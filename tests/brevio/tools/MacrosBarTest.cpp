@@ -258,12 +258,7 @@ TEST_F(MacrosBarTest, MacroFromTheBarThroughTheInputDialogIntoTheTransmitText)
     Tags().SetValue(QStringLiteral("My Callsign"), QStringLiteral("QT9XVK"), -1);
     Macros().Add(QStringLiteral("Reply"), QString(), {QStringLiteral("<Callsign> de <My Callsign> pse k")}, false, false,
                  false, false, 1, false);
-    auto* form = new CFormRx;
-    QMdiSubWindow* sub = Frame()->GetMdiArea()->addSubWindow(form);
-    form->SetChannel(0);
-    Frame()->SetChannelWindow(form, 0);
-    sub->show();
-    Frame()->GetMdiArea()->setActiveSubWindow(sub);
+    CFormRx* form = ActiveChannel();
     Bar()->FillList();
 
     QString previewBefore, previewAfter;

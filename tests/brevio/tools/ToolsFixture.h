@@ -3,6 +3,7 @@
 // bars are the real ones), offscreen, and a recorder of registered messages.
 #include "platform/Program.h"
 #include "brevio/core/Components.h"
+#include "brevio/core/FormRx.h"
 #include "brevio/core/MacroStore.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31Settings.h"
@@ -15,6 +16,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -102,6 +105,17 @@ protected:
             QCoreApplication::processEvents();
         }
         return m_frame;
+    }
+    // Channel 1's window, the active window of the frame.
+    CFormRx* ActiveChannel()
+    {
+        auto* form = new CFormRx;
+        QMdiSubWindow* sub = Frame()->GetMdiArea()->addSubWindow(form);
+        form->SetChannel(0);
+        Frame()->SetChannelWindow(form, 0);
+        sub->show();
+        Frame()->GetMdiArea()->setActiveSubWindow(sub);
+        return form;
     }
     static void Process()
     {

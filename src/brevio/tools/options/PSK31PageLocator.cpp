@@ -1,5 +1,6 @@
 #include "brevio/tools/options/PSK31PageLocator.h"
 
+#include "brevio/core/Locator.h"
 #include "brevio/core/LocatorValidator.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/tools/options/OptionsLogic.h"
@@ -195,9 +196,9 @@ void CPSK31PageLocator::StoreToSettings(CPSK31Settings& settings)
     UpdateData(true);
     // A locator still being typed (or not one at all) leaves the stored one
     // as it was, and the status line says so.
-    const bool whole = CLocatorValidator::Check(m_strLocator.toUpper()) == QValidator::Acceptable;
-    if (whole) {
-        settings.m_strLocator = m_strLocator.toUpper();
+    QString locator = m_strLocator;
+    if (TakeLocatorEntry(locator)) {
+        settings.m_strLocator = locator;
         if (m_pStatus->text() == kLocatorInvalid)
             m_pStatus->clear();
     } else {
