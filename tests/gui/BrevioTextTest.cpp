@@ -266,6 +266,40 @@ TEST_F(BrevioText, LocatorIsTypedIntoTheTagsBarAndCheckedWhenTheEditEnds)
     EXPECT_EQ(Ask(QStringLiteral("boxes")), QString());
 }
 
+// A locator typed into the Tags bar and kept with Enter, then something that
+// is no locator typed over it (Ctrl+A) and Enter: once the operator goes on
+// elsewhere, the locator kept comes back, not the value the edit began with.
+TEST_F(BrevioText, ARefusedLocatorGivesBackTheLocatorLastKept)
+{
+    ASSERT_TRUE(StartBrevio());
+    Ask(QStringLiteral("boxes"));
+    const struct {
+        const char* typed;
+        const char* kept;
+    } cases[] = {{"JN18du", "JN18DU"}, {"JO01aa", "JO01AA"}};  // from empty, then over the first
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QRect cell = TagCell(QStringLiteral("Locator"));
+        ASSERT_TRUE(cell.isValid()) << Ask(QStringLiteral("tag Locator")).toStdString();
+        ASSERT_TRUE(Input().Click(cell.center()));
+        ASSERT_TRUE(Focused("CInPlaceEdit")) << Ask(QStringLiteral("focus")).toStdString();
+        ASSERT_TRUE(Input().Type(QLatin1String(c.typed)) && Input().Key(QStringLiteral("Return")));
+        EXPECT_TRUE(WaitFor([&] { return TagValue(QStringLiteral("Locator")) == QLatin1String(c.kept); }))
+            << TagValue(QStringLiteral("Locator")).toStdString();
+        ASSERT_TRUE(Input().Key(QStringLiteral("ctrl+a")) && Input().Type(QStringLiteral("XX99zz")) &&
+                    Input().Key(QStringLiteral("Return")));
+        ASSERT_TRUE(WaitFor([&] { return TagValue(QStringLiteral("Locator")) == QLatin1String("XX99zz"); }))
+            << TagValue(QStringLiteral("Locator")).toStdString();
+        ASSERT_TRUE(ClickOn(BrevioProbe(), kTx));
+        ASSERT_TRUE(Focused("CTxTextWindow"));
+        EXPECT_TRUE(WaitFor([&] { return TagValue(QStringLiteral("Locator")) == QLatin1String(c.kept); }))
+            << TagValue(QStringLiteral("Locator")).toStdString();
+        EXPECT_TRUE(Ask(QStringLiteral("status")).startsWith(QLatin1String("\"XX99zz\" is not a locator")))
+            << Ask(QStringLiteral("status")).toStdString();
+    }
+    EXPECT_EQ(Ask(QStringLiteral("boxes")), QString());
+}
+
 // "Value" takes what "Tag" leaves of the bar, in a fresh session and after
 // "Resume previous session"; its cells are there to be typed into.
 TEST_F(BrevioText, TagsBarValueColumnFillsTheBarAlsoAfterAResumedSession)

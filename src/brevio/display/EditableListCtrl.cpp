@@ -102,13 +102,17 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
         return list->EditSubLabel(row, m_nColumn) != nullptr;
     };
     switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // The box stays; its owner may keep what was typed.
+        event->accept();
+        list->OnEditKept(m_nRow, m_nColumn);
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        // Enter means nothing here; paging moves the box when the key comes up.
+        // Paging moves the box when the key comes up.
         event->accept();
         return;
     case Qt::Key_Escape:
@@ -250,6 +254,16 @@ void CEditableListCtrl::OnEndEdit(int nRow, int nColumn, const QString* pstrText
     if (!alive)
         return;
     TheApp().SaveTagValues();
+}
+
+void CEditableListCtrl::OnEditKept(int nRow, int nColumn)
+{
+    emit ValueKept(nRow, nColumn);
+}
+
+int CEditableListCtrl::EditingRow() const
+{
+    return m_pEditor && !m_pEditor->IsFinished() ? m_pEditor->GetRow() : -1;
 }
 
 void CEditableListCtrl::scrollContentsBy(int dx, int dy)

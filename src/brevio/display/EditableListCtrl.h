@@ -3,6 +3,7 @@
 // a value opens an edit box over it, every typed change goes into the cell
 // at once and is announced to the notify window (nMsgNewValue), Up and Down
 // move the box to the next editable row, Escape and losing the focus end it.
+// Enter leaves the box open and tells the owner (ValueKept).
 #include "shared/ui/OwnListCtrl.h"
 
 #include <QLineEdit>
@@ -19,6 +20,7 @@ public:
     int GetColumn() const { return m_nColumn; }
     // Ends the edit: the cell keeps what was typed (Escape sends no text).
     void Finish();
+    bool IsFinished() const { return m_bFinished; }
 
 protected:
     bool event(QEvent* event) override;
@@ -56,18 +58,24 @@ public:
     // Rows fully shown at once.
     int RowsPerPage() const;
     CInPlaceEdit* GetEditor() const { return m_pEditor; }
+    // The row of an edit that goes on (-1 none).
+    int EditingRow() const;
     // The row under a point of the viewport (-1 none) and its column.
     int HitTestEx(const QPoint& point, int* pnColumn) const;
 
     // From the edit box.
     void OnEditChanged(int nRow, int nColumn, const QString& strText);
     void OnEndEdit(int nRow, int nColumn, const QString* pstrText, const QString& strInitial = QString());
+    void OnEditKept(int nRow, int nColumn);
 
 signals:
     // An edit has ended (focus gone or Escape); the cell holds what was
     // typed, strInitial what it held when the edit began. Emitted before the
     // tags bar commits its values, so an owner can still check the cell.
     void EditEnded(int nRow, int nColumn, const QString& strInitial);
+    // Enter in an edit that goes on: the cell holds what was typed, which
+    // its owner may keep.
+    void ValueKept(int nRow, int nColumn);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

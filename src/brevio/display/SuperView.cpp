@@ -172,7 +172,7 @@ CSuperView::CSuperView(QWidget* parent) : CResizableFormView(IDD, QSize(640, 480
     m_pTags = new CEditableListCtrl(QString(), this);
     place(m_pTags, IDC_TAGS, QRect(522, 294, 114, 184));
     m_pTags->SetNotifyWindow(this);
-    connect(m_pTags, &CEditableListCtrl::EditEnded, this, &CSuperView::OnTagEditEnded);
+    WatchTagEdits();
 
     m_pMacros->setHeaderHidden(true);
     m_pMacros->SetColumns({{QStringLiteral("Macro"), LVCFMT_LEFT}});

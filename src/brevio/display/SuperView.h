@@ -167,7 +167,7 @@ public:
     void FillMacroList();
     void FillTagList();
     void StoreTagValues();
-    void OnTagEditEnded(int nRow, int nColumn, const QString& strInitial);
+    void WatchTagEdits();
     void AddToLogbook();
     void UpdatePanelButtons();
     void LayoutLowerPanel(bool bRedraw);

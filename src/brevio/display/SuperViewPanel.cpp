@@ -23,6 +23,7 @@
 #include "brevio/display/EditableListCtrl.h"
 #include "brevio/display/SuperFrame.h"
 #include "brevio/display/SuperMacroText.h"
+#include "brevio/display/TagValueKeeper.h"
 #include "shared/RegisteredEvent.h"
 #include "shared/Registry.h"
 #include "shared/artwork/Artwork.h"
@@ -480,34 +481,24 @@ void CSuperView::FillTagList()
 void CSuperView::StoreTagValues()
 {
     const int channel = CurrentSettings().m_bTagsPerChannel ? m_nSelected + CSuperBrowserEngine::kFirstDspId : -1;
-    // A locator still being typed is refused silently here; its edit's end
-    // checks it (OnTagEditEnded).
+    // A locator still being typed waits until it is kept (WatchTagEdits).
     for (int r = 0; r < m_pTags->GetItemCount(); ++r)
-        Tags().SetValue(m_pTags->GetItemText(r, 0), m_pTags->GetItemText(r, 1), channel);
+        if (CTagValueKeeper::TakesTyping(*m_pTags, r))
+            Tags().SetValue(m_pTags->GetItemText(r, 0), m_pTags->GetItemText(r, 1), channel);
     if (CMainFrame* frame = GetMainFrame())
         if (auto* tags = dynamic_cast<ITagsBar*>(frame->GetTagsBar()))
             tags->Reload();
 }
 
-void CSuperView::OnTagEditEnded(int nRow, int nColumn, const QString& strInitial)
+void CSuperView::WatchTagEdits()
 {
-    if (nColumn != 1 || nRow < 0 || nRow >= m_pTags->GetItemCount())
-        return;
-    const CTag* tag = Tags().FindByTitle(m_pTags->GetItemText(nRow, 0));
-    if (!tag)
-        return;
-    const QString typed = m_pTags->GetItemText(nRow, 1);
-    QString value = typed;
-    if (!CTagStore::CheckValue(*tag, value)) {
-        // The value of before the edit comes back; the operator is told
-        // where it does not take the keyboard away.
-        value = strInitial;
-        SetStatusText(LocatorRefusal(typed));
-    }
-    if (value == typed)
-        return;
-    m_pTags->SetItemText(nRow, 1, value);
-    PostRegisteredMessage(this, RegisteredMessage::nMsgNewValue, 0, 0);
+    auto* keeper = new CTagValueKeeper(m_pTags, [this] {
+        return CurrentSettings().m_bTagsPerChannel ? m_nSelected + CSuperBrowserEngine::kFirstDspId : -1;
+    });
+    connect(keeper, &CTagValueKeeper::Taken, this,
+            [this] { PostRegisteredMessage(this, RegisteredMessage::nMsgNewValue, 0, 0); });
+    // Told where it does not take the keyboard away.
+    connect(keeper, &CTagValueKeeper::Refused, this, [this](const QString& strText) { SetStatusText(strText); });
 }
 
 void CSuperView::SetTagValue(const QString& strTitle, const QString& strValue)

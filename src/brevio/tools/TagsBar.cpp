@@ -7,6 +7,7 @@
 #include "brevio/core/RegisteredMessages.h"
 #include "brevio/core/TagStore.h"
 #include "brevio/display/EditableListCtrl.h"
+#include "brevio/display/TagValueKeeper.h"
 #include "brevio/tools/ListImages.h"
 #include "platform/Prompter.h"
 #include "shared/RegisteredEvent.h"
@@ -73,7 +74,14 @@ int CTagsBar::OnCreate()
     m_pList = new CEditableListCtrl(QString(), this);
     m_pList->setProperty("controlId", kListId);
     m_pList->SetNotifyWindow(this);
-    connect(m_pList, &CEditableListCtrl::EditEnded, this, &CTagsBar::OnEditEnded);
+    auto* keeper = new CTagValueKeeper(m_pList, [this] { return StoreChannel(); });
+    connect(keeper, &CTagValueKeeper::Taken, this,
+            [this] { PostRegisteredMessage(this, RegisteredMessage::nMsgNewValue, 0, 0); });
+    // Told where it does not take the keyboard away.
+    connect(keeper, &CTagValueKeeper::Refused, this, [](const QString& strText) {
+        if (CMainFrame* frame = GetMainFrame())
+            frame->statusBar()->showMessage(strText);
+    });
     m_pList->SetColumns({{QStringLiteral("Tag"), LVCFMT_LEFT}, {QStringLiteral("Value"), LVCFMT_LEFT}});
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->SetFullRowSelect();
@@ -202,9 +210,7 @@ void CTagsBar::SaveIfNeeded()
     m_saveTimer.stop();
     bool saved = true;
     if (m_bSavePending) {
-        QStringList titles, values;
-        GetTitlesAndValues(titles, values);
-        Tags().SetValues(titles, values, StoreChannel());
+        StoreListedValues();
         saved = Tags().SaveDefault(false);
         m_bSavePending = false;
     }
@@ -216,40 +222,19 @@ void CTagsBar::SaveIfNeeded()
 void CTagsBar::OnNewValue()
 {
     PostRegisteredMessage(this, RegisteredMessage::nMsgSaveNeeded, 0, 0);
-    QStringList titles, values;
-    GetTitlesAndValues(titles, values);
-    // Stored as typed; a locator still being typed is checked when its edit
-    // ends (OnEditEnded), never while the operator types it.
-    Tags().SetValues(titles, values, StoreChannel());
+    StoreListedValues();
     if (ISuperView* super = TheApp().GetSuperView())
         SendRegisteredMessage(super->GetWidget(), RegisteredMessage::nMsgReloadTags, 0, 0);
 }
 
-void CTagsBar::OnEditEnded(int nRow, int nColumn, const QString& strInitial)
+void CTagsBar::StoreListedValues()
 {
-    // What was typed reaches the store first.
-    QCoreApplication::sendPostedEvents(this, int(RegisteredMessage::nMsgNewValue));
-    if (!m_pList || nColumn != 1 || nRow < 0 || nRow >= m_pList->GetItemCount() ||
-        RowData(m_pList, nRow) == kMyStationRow)
-        return;
-    const QString title = m_pList->GetItemText(nRow, 0);
-    const CTag* tag = Tags().FindByTitle(title);
-    if (!tag)
-        return;
-    const QString typed = m_pList->GetItemText(nRow, 1);
-    QString value = typed;
-    if (!CTagStore::CheckValue(*tag, value)) {
-        // Not a locator: the value of before the edit comes back, and the
-        // operator is told where it does not take the keyboard away.
-        value = strInitial;
-        if (CMainFrame* frame = GetMainFrame())
-            frame->statusBar()->showMessage(LocatorRefusal(typed));
-    }
-    if (value == typed)
-        return;
-    m_pList->SetItemText(nRow, 1, value);
-    Tags().SetValue(title, value, StoreChannel());
-    OnSaveNeeded();
+    // Stored as typed, but for a locator still being typed: the keeper
+    // takes that once it is kept.
+    const int channel = StoreChannel();
+    for (int row = 0; m_pList && row < m_pList->GetItemCount(); ++row)
+        if (RowData(m_pList, row) != kMyStationRow && CTagValueKeeper::TakesTyping(*m_pList, row))
+            Tags().SetValue(m_pList->GetItemText(row, 0), m_pList->GetItemText(row, 1), channel);
 }
 
 void CTagsBar::OnSaveNeeded()

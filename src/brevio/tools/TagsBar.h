@@ -82,7 +82,8 @@ private:
     void SizeColumns();
     void OnNewValue();
     void OnSaveNeeded();
-    void OnEditEnded(int nRow, int nColumn, const QString& strInitial);
+    // The listed values into the store for the channel shown.
+    void StoreListedValues();
 
     CEditableListCtrl* m_pList = nullptr;
     bool m_bShowOwn = false;

@@ -292,6 +292,25 @@ TEST_F(PanelFixture, TagsListEditsGoToTheStore)
     view->OnTimer(105);
     EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("JO01AA"));
     EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), 12), QStringLiteral("JO01AA"));
+    // Kept with Enter, then something that is no locator typed over it: the
+    // edit's end gives back the one kept.
+    locator = tags->EditSubLabel(3, 1);
+    ASSERT_NE(locator, nullptr);
+    QTest::keyClicks(locator, QStringLiteral("in88ab"));
+    QTest::keyClick(locator, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(locator->text(), QStringLiteral("IN88AB"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), 12), QStringLiteral("IN88AB"));
+    QTest::keyClick(locator, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(locator, QStringLiteral("XX99zz"));
+    QTest::keyClick(locator, Qt::Key_Return);
+    locator->Finish();
+    QCoreApplication::processEvents();
+    view->OnTimer(105);
+    EXPECT_EQ(tags->GetItemText(3, 1), QStringLiteral("IN88AB"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Locator"), 12), QStringLiteral("IN88AB"));
+    view->SetTagValue(QStringLiteral("Locator"), QStringLiteral("JO01AA"));
+    view->OnTimer(105);
     // A word picked from the received text that is no locator is refused.
     view->SetTagValue(QStringLiteral("Locator"), QStringLiteral("hello"));
     ASSERT_EQ(testsupport::prompter().m_boxes.size(), 1);

@@ -220,6 +220,65 @@ TEST_F(TagsBarTest, ALocatorTagRefusesWhatIsNoLocator)
     EXPECT_TRUE(testsupport::prompter().m_boxes.isEmpty());
 }
 
+// Typed in place: a locator kept with Enter is the one a refused value
+// gives back, and a locator half typed never reaches the store.
+TEST_F(TagsBarTest, ARefusedLocatorGivesBackTheLocatorLastKept)
+{
+    const struct {
+        const char* title;
+        const char* before;
+        const char* kept;     // typed, then Enter
+        const char* refused;  // typed over it (Ctrl+A), then Enter
+        const char* after;    // once the edit has ended
+    } cases[] = {
+        {"Locator", "IO91WM", "JO01aa", "XX99zz", "JO01AA"},
+        {"Locator", "", "JN18du", "XX99zz", "JN18DU"},
+        {"My Locator", "IO91WM", "JO01aa", "XX99zz", "JO01AA"},
+    };
+    SendRegisteredMessage(Bar(), RegisteredMessage::nMsgTag, 0, -1);
+    ASSERT_TRUE(Bar()->IsShowOwn());
+    for (const auto& c : cases) {
+        const QString title = QString::fromLatin1(c.title);
+        SCOPED_TRACE(QStringLiteral("%1: %2, %3, %4").arg(title, QLatin1String(c.before), QLatin1String(c.kept),
+                                                          QLatin1String(c.refused)).toStdString());
+        ASSERT_TRUE(Tags().SetValue(title, QString::fromLatin1(c.before), -1));
+        Bar()->RefreshValues();
+        Type(title, QString::fromLatin1(c.kept));
+        QPointer<CInPlaceEdit> editor = List()->GetEditor();
+        QTest::keyClick(editor, Qt::Key_Return);
+        Process();
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(Tags().GetValue(title, -1), QString::fromLatin1(c.after));
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, QString::fromLatin1(c.refused));
+        QTest::keyClick(editor, Qt::Key_Return);
+        Process();
+        List()->setFocus();
+        Process();
+        EXPECT_FALSE(editor);
+        EXPECT_EQ(List()->GetItemText(Row(title), 1), QString::fromLatin1(c.after));
+        EXPECT_EQ(Tags().GetValue(title, -1), QString::fromLatin1(c.after));
+        EXPECT_TRUE(Frame()->statusBar()->currentMessage().startsWith(
+            QStringLiteral("\"%1\" is not a locator").arg(QLatin1String(c.refused))))
+            << Frame()->statusBar()->currentMessage().toStdString();
+    }
+    // "IO91" on the way to something that is no locator: neither the store
+    // nor the file ever holds it, and the locator kept before comes back.
+    Type(QStringLiteral("My Locator"), QStringLiteral("IO91"));
+    Process();
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("My Locator"), -1), QStringLiteral("JO01AA"));
+    Bar()->SaveIfNeeded();
+    CTagStore saved;
+    saved.Load(TagsFile());
+    EXPECT_EQ(saved.GetValue(QStringLiteral("My Locator"), -1), QStringLiteral("JO01AA"));
+    QTest::keyClicks(List()->GetEditor(), QStringLiteral("ZZ"));
+    List()->setFocus();
+    Process();
+    EXPECT_EQ(List()->GetItemText(Row(QStringLiteral("My Locator")), 1), QStringLiteral("JO01AA"));
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("My Locator"), -1), QStringLiteral("JO01AA"));
+}
+
 TEST_F(TagsBarTest, OwnStationValuePickedFromTextReachesTheFile)
 {
     Bar()->SetTagValue(QStringLiteral("My Locator"), QStringLiteral("IO91WM"));
