@@ -7,10 +7,9 @@
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -18,22 +17,6 @@ namespace {
 
 constexpr const char* kBrevioIdentifier = "PSK31-Brevio-QT9XVK-Application";
 const QString kPttThroughCorvane = QStringLiteral("PSK31Options 2.2 PSK31 m_bPTTFT817 .............:");
-
-void WriteSilence(const QString& path, int seconds)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(seconds) * 8000 * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    f.write(QByteArray(int(data), '\0'));
-}
 
 template <typename F>
 bool Poll(F condition, int ms)
@@ -56,7 +39,7 @@ TEST(BothProcesses, BrevioComesUpByItselfAndUnkeysTheRadioThroughCorvaneAsItClos
     ASSERT_TRUE(corvane.WaitUntilServing()) << corvane.Diagnostics().toStdString();
 
     const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");
-    WriteSilence(recording, 2);
+    ASSERT_TRUE(testsupport::WriteSilence(recording, 2 * 8000));
     ProgramProcess brevio(QString::fromUtf8(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
                           QStringLiteral("BREVIO_DATA_DIR"));
     brevio.SetStoredValue(kPttThroughCorvane, 1);

@@ -18,13 +18,12 @@
 #include "support/ScriptedPrompter.h"
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <functional>
@@ -49,22 +48,6 @@ bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
         QThread::msleep(2);
     }
     return true;
-}
-
-void WriteSilence(const QString& path, int seconds)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(seconds) * 8000 * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    f.write(QByteArray(int(data), '\0'));
 }
 
 QByteArray Frame(const char* hex)
@@ -113,7 +96,7 @@ protected:
         qputenv("PSKMODEM117_FILE_SPEED", "1");  // real time: a transmission lasts as on air
         platform::setProgram(platform::brevioIdentity());
         const QString dir = testsupport::dataFolder();
-        WriteSilence(dir + QStringLiteral("/silence.wav"), 30);
+        ASSERT_TRUE(testsupport::WriteSilence(dir + QStringLiteral("/silence.wav"), 30 * 8000));
         CPSK31Settings& s = CurrentSettings();
         s.SetDefaults();
         s.m_bPTTFT817 = 1;

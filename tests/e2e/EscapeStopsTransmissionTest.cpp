@@ -12,10 +12,9 @@
 
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
@@ -45,22 +44,6 @@ bool Poll(const std::function<bool()>& condition, int ms)
     return true;
 }
 
-void WriteSilence(const QString& path, int seconds)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(seconds) * 8000 * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    f.write(QByteArray(int(data), '\0'));
-}
-
 class EscapeStopsTransmission : public ::testing::Test {
 protected:
     // The radio the programs find.
@@ -74,7 +57,7 @@ protected:
         ASSERT_TRUE(corvane->WaitUntilServing()) << corvane->Diagnostics().toStdString();
 
         const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");
-        WriteSilence(recording, 2);
+        ASSERT_TRUE(testsupport::WriteSilence(recording, 2 * 8000));
         brevio = std::make_unique<ProgramProcess>(QString::fromUtf8(BREVIO_PROBED_PROGRAM), QStringLiteral("PSK31 Brevio"),
                                                   QStringLiteral("BREVIO_DATA_DIR"));
         brevio->SetStoredValue(kPttThroughCorvane, 1);

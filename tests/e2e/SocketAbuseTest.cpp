@@ -9,10 +9,9 @@
 #include "platform/LocalMessaging.h"
 #include "support/Simulator.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLocalSocket>
 #include <QRandomGenerator>
 #include <QThread>
@@ -36,22 +35,6 @@ bool Poll(const std::function<bool()>& condition, int ms)
         QThread::msleep(50);
     }
     return true;
-}
-
-void WriteSilence(const QString& path, int seconds)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(seconds) * 8000 * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    f.write(QByteArray(int(data), '\0'));
 }
 
 QByteArray Request(uint32_t message, uint32_t wParam, int32_t lParam)
@@ -176,7 +159,7 @@ TEST(SocketAbuse, RadioProgramStaysResponsiveAndActsOnNothingMalformed)
 TEST(SocketAbuse, DigitalModeProgramStaysResponsive)
 {
     const QString recording = testsupport::dataFolder() + QStringLiteral("/silence.wav");
-    WriteSilence(recording, 2);
+    ASSERT_TRUE(testsupport::WriteSilence(recording, 2 * 8000));
     ProgramProcess brevio(QString::fromUtf8(BREVIO_PROGRAM), QStringLiteral("PSK31 Brevio"),
                           QStringLiteral("BREVIO_DATA_DIR"));
     ASSERT_TRUE(brevio.Start({{QStringLiteral("BREVIO_AUTOSTART"), QStringLiteral("1")},

@@ -5,6 +5,7 @@
 // under way, which takes every key event); once the key is up the text
 // comes again.
 #include "GuiTest.h"
+#include "support/BrevioPanes.h"
 
 #include <QPoint>
 #include <QRect>
@@ -14,33 +15,13 @@
 
 namespace {
 
-const QString kTx = QStringLiteral("CFrameRx:1>CTxTextWindow");
-const QString kRx = QStringLiteral("CFrameRx:1>CRxTextWindow");
-const QString kBrowserTx = QStringLiteral("CSuperView>CTxTextWindow");
 const QString kBrowserRx = QStringLiteral("CSuperView>CRxTextWindow");
-// Channel 1's receive frequency (value 1006 of form 137), on the
-// demonstration's station at 1500 Hz, which sends most of the time.
-const QString kChannelOneFrequency = QStringLiteral("00000089 000003EE 00000000");
 
 // Where the key's release goes.
 enum class Route { ContextMenu, Dialog, Drag };
 
-class BrevioHeldKeys : public GuiTest {
+class BrevioHeldKeys : public testsupport::BrevioPanes<GuiTest> {
 protected:
-    QString Ask(const QString& command) { return BrevioProbe().Ask(command); }
-    int RxLength() { return ProbeClient::Field(Ask(QStringLiteral("rx")), QStringLiteral("length")).toInt(); }
-    int RxQueued() { return ProbeClient::Field(Ask(QStringLiteral("rx")), QStringLiteral("queued")).toInt(); }
-    bool Focused(const char* className)
-    {
-        return WaitFor([&] { return Ask(QStringLiteral("focus")).startsWith(QLatin1String(className) + QLatin1Char('|')); });
-    }
-    bool MenuOpen()
-    {
-        for (const Window& w : ParseGeometry(Ask(QStringLiteral("geometry"))))
-            if (w.className == QLatin1String("QMenu"))
-                return true;
-        return false;
-    }
     bool MainActive() { return Ask(QStringLiteral("main")).endsWith(QLatin1String("active=1")); }
 
     // Text typed into the transmit pane that has the focus, all of it

@@ -5,12 +5,12 @@
 // Ctrl+Shift+digit (10-19) in a channel's transmit and receive panes. A
 // digit key is the key of the digit row, whatever the layout prints on it.
 #include "GuiTest.h"
+#include "support/MacroFiles.h"
 
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>
 #include <QDataStream>
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QString>
@@ -31,23 +31,10 @@ const QString kRxPane = QStringLiteral("CFrameRx~^(1|Ch 1:.*)$>CRxTextWindow");
 const QString kTags = QStringLiteral("CTagsBar>CEditableListCtrl");
 
 // What the macro with the shortcut n puts into the transmit pane.
+const QString kToken = QStringLiteral("qm%1q");
 QString Token(int n)
 {
-    return QStringLiteral("qm%1q").arg(n);
-}
-
-// Twenty enabled macros, the n-th sending its token.
-bool WriteMacros(const QString& folder)
-{
-    QStringList lines{QStringLiteral("# Macro definitions")};
-    for (int n = 0; n < 20; ++n)
-        lines << QStringLiteral("#") << QStringLiteral("100 Macro %1").arg(n) << QStringLiteral("104 M%1").arg(n)
-              << QStringLiteral("102 0") << QStringLiteral("103 1") << QStringLiteral("101 ") + Token(n)
-              << QStringLiteral("-@-");
-    lines << QStringLiteral("#") << QStringLiteral("#@filetype=1");
-    QDir().mkpath(folder);
-    QFile file(folder + QStringLiteral("/PSK31 Brevio Macros v2.txt"));
-    return file.open(QIODevice::WriteOnly) && file.write(lines.join(QStringLiteral("\r\n")).toLatin1()) > 0;
+    return kToken.arg(n);
 }
 
 // The demonstration recording (16-bit mono at 8000 Hz) with steady carriers
@@ -105,7 +92,8 @@ protected:
         if (HasFatalFailure())
             return;
         ASSERT_TRUE(X().SetLayout(QString::fromLatin1(GetParam()))) << X().ErrorText().toStdString();
-        ASSERT_TRUE(WriteMacros(BrevioDataFolder()));
+        // Twenty enabled macros, the n-th sending its token.
+        ASSERT_TRUE(testsupport::WriteMacros(BrevioDataFolder(), 20, kToken));
         // Stations that never pause, and channel 1 without AFC: it stays
         // where a command puts it.
         QString error;

@@ -6,6 +6,8 @@
 // without a box breaking in; the Tags bar's Value column fills the bar,
 // also after a resumed session.
 #include "GuiTest.h"
+#include "support/BrevioPanes.h"
+#include "support/MacroFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,45 +19,16 @@
 
 namespace {
 
-const QString kTx = QStringLiteral("CFrameRx:1>CTxTextWindow");
-const QString kRx = QStringLiteral("CFrameRx:1>CRxTextWindow");
-const QString kBrowserTx = QStringLiteral("CSuperView>CTxTextWindow");
-// Channel 1's receive frequency (value 1006 of form 137), on the
-// demonstration's station at 1500 Hz, which sends most of the time.
-const QString kChannelOneFrequency = QStringLiteral("00000089 000003EE 00000000");
-
-class BrevioText : public GuiTest {
+class BrevioText : public testsupport::BrevioPanes<GuiTest> {
 protected:
-    QString Ask(const QString& command) { return BrevioProbe().Ask(command); }
     QString Text(const QString& spec) { return Unescape(Ask(QStringLiteral("text ") + spec)); }
     QString State() { return Ask(QStringLiteral("state")); }
-    int RxLength() { return ProbeClient::Field(Ask(QStringLiteral("rx")), QStringLiteral("length")).toInt(); }
-    int RxQueued() { return ProbeClient::Field(Ask(QStringLiteral("rx")), QStringLiteral("queued")).toInt(); }
-    bool Focused(const char* className)
-    {
-        return WaitFor([&] { return Ask(QStringLiteral("focus")).startsWith(QLatin1String(className) + QLatin1Char('|')); });
-    }
-    bool MenuOpen()
-    {
-        for (const Window& w : ParseGeometry(Ask(QStringLiteral("geometry"))))
-            if (w.className == QLatin1String("QMenu"))
-                return true;
-        return false;
-    }
     // The Tags bar's value cell of a row, and its text.
     QRect TagCell(const QString& title) { return ParseRect(Ask(QStringLiteral("tag ") + title).section(QLatin1Char('|'), 0, 0)); }
     QString TagValue(const QString& title) { return Ask(QStringLiteral("tag ") + title).section(QLatin1Char('|'), 1); }
 
-    // Twenty macros, "M0" to "M19", each sending "macro N".
-    void WriteMacros()
-    {
-        QDir().mkpath(BrevioDataFolder());
-        QFile file(BrevioDataFolder() + QStringLiteral("/PSK31 Brevio Macros v2.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        for (int n = 0; n < 20; ++n)
-            file.write(QStringLiteral("#\r\n100 M%1\r\n104 \r\n102 0\r\n103 1\r\n101 macro %1\r\n-@-\r\n").arg(n).toLatin1());
-        file.write("#@filetype=1");
-    }
+    // Twenty macros, the n-th sending "macro n".
+    void WriteMacros() { ASSERT_TRUE(testsupport::WriteMacros(BrevioDataFolder(), 20, QStringLiteral("macro %1"))); }
 
     // The digit-row key with the modifiers, and the macro whose text it
     // adds to the pane (-1: none; Ctrl+Alt is AltGr on Windows, which types

@@ -6,13 +6,11 @@
 // the channel on a click, the macros bar sends a clicked macro, the tags bar
 // takes a typed value, FT-817 Corvane's front panel works its buttons.
 #include "GuiTest.h"
+#include "support/MacroFiles.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QString>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -55,19 +53,6 @@ const QString kTags = QStringLiteral("CTagsBar>CEditableListCtrl");
 // Channel 1 on the demonstration's station at 1500 Hz, which calls for most
 // of the recording's loop (control 1006 of form 137: the receive frequency).
 const QString kChannelOneFrequency = QStringLiteral("00000089 000003EE 00000000");
-
-bool WriteMacros(const QString& folder)
-{
-    QStringList lines{QStringLiteral("# Macro definitions")};
-    for (int n = 0; n < 5; ++n)
-        lines << QStringLiteral("#") << QStringLiteral("100 Macro %1").arg(n) << QStringLiteral("104 M%1").arg(n)
-              << QStringLiteral("102 0") << QStringLiteral("103 1") << QStringLiteral("101 qm%1q").arg(n)
-              << QStringLiteral("-@-");
-    lines << QStringLiteral("#") << QStringLiteral("#@filetype=1");
-    QDir().mkpath(folder);
-    QFile file(folder + QStringLiteral("/PSK31 Brevio Macros v2.txt"));
-    return file.open(QIODevice::WriteOnly) && file.write(lines.join(QStringLiteral("\r\n")).toLatin1()) > 0;
-}
 
 class ContextMenus : public GuiTest, public ::testing::WithParamInterface<MenuPane> {
 protected:
@@ -280,7 +265,7 @@ TEST_P(ContextMenus, ClosedWithEscapeOrAChoiceThePaneStillWorks)
     if (IsCorvane()) {
         ASSERT_TRUE(StartCorvane());
     } else {
-        ASSERT_TRUE(WriteMacros(BrevioDataFolder()));
+        ASSERT_TRUE(testsupport::WriteMacros(BrevioDataFolder(), 5, QStringLiteral("qm%1q")));
         Brevio().SetStoredValue(kChannelOneFrequency, 1500);
         ASSERT_TRUE(StartBrevio());
     }

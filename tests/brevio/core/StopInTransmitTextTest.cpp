@@ -8,12 +8,11 @@
 #include "brevio/core/DspCalls.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "shared/RegisteredEvent.h"
+#include "support/BrevioLog.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
@@ -23,36 +22,6 @@ namespace {
 
 constexpr int kTransmit = 32801;          // "&Transmit", F1
 constexpr int kTransmitAutostop = 32799;  // "Transmit with &Autostop", F2
-
-void WriteSilence(const QString& path, int samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < samples; ++i)
-        s << qint16(0);
-}
-
-// Pumps the program's events until the log holds the line n times.
-bool WaitForLog(const QString& line, int times = 1, int ms = 30000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (TheApp().GetLogView() && TheApp().GetLogView()->toPlainText().count(line) >= times)
-            return true;
-    }
-    return false;
-}
 
 class StopInTransmitText : public ::testing::Test {
 protected:
@@ -73,7 +42,7 @@ protected:
         channel = frame->GetChannelWindow(0);
         tx = channel->GetTxWindow();
         dir = testsupport::dataFolder();
-        WriteSilence(dir + QStringLiteral("/silence.wav"), 800);
+        ASSERT_TRUE(testsupport::WriteSilence(dir + QStringLiteral("/silence.wav"), 800));
         // Every status text of the channel, in order, and still shown in its frame.
         auto* frameRx = dynamic_cast<CFrameRx*>(TheApp().GetChannelFrame(0));
         tx->SetStatusSink([this, frameRx](const QString& text) {
@@ -125,7 +94,7 @@ protected:
         s.m_strOutputWaveFile = dir + QStringLiteral("/scratch.wav");
         TheApp().GetLogView()->Erase();
         SaveAndBroadcastSettings();
-        EXPECT_TRUE(WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")));
+        EXPECT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")));
         QCoreApplication::processEvents();
         QString decoded;
         for (const auto& m : received.Of(RegisteredMessage::nMsgCharRdy))
@@ -163,7 +132,7 @@ TEST_F(StopInTransmitText, WordsBeforeStopGoOutAndTheRestWaitsForTheNextStart)
 
     // F1: no autostop, so only "[stop]" can end this transmission.
     channel->OnCommand(kTransmit);
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
         << TheApp().GetLogView()->toPlainText().toStdString();
     QCoreApplication::processEvents();
     EXPECT_FALSE(frame->IsTransmitting());
@@ -189,7 +158,7 @@ TEST_F(StopInTransmitText, WordsBeforeStopGoOutAndTheRestWaitsForTheNextStart)
     statuses.clear();
     testsupport::MessageRecorder echoes2(channel);
     channel->OnCommand(kTransmitAutostop);
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
         << TheApp().GetLogView()->toPlainText().toStdString();
     QCoreApplication::processEvents();
     EXPECT_FALSE(tx->HasUnsent());
@@ -210,7 +179,7 @@ TEST_F(StopInTransmitText, AStopAtTheBoundaryWhenStartingIsPassedOver)
     fnSetRXFrequency(1200, 0, 0);  // the channel transmits where it listens
     testsupport::MessageRecorder echoes(channel);
     channel->OnCommand(kTransmitAutostop);
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
         << TheApp().GetLogView()->toPlainText().toStdString();
     QCoreApplication::processEvents();
     EXPECT_FALSE(tx->HasUnsent());
@@ -235,7 +204,7 @@ TEST_F(StopInTransmitText, IdentificationAfterTheStopTakesNoTextAlong)
     fnSetRXFrequency(1200, 0, 0);  // the channel transmits where it listens
     channel->OnCommand(kTransmit);
     // The first status 0 starts the identification; its own ends it all.
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode")))
         << TheApp().GetLogView()->toPlainText().toStdString();
     QCoreApplication::processEvents();
     EXPECT_FALSE(frame->IsTransmitting());

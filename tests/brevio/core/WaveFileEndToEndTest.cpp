@@ -6,12 +6,12 @@
 #include "platform/Sleeper.h"
 #include "brevio/core/RegisteredMessages.h"
 #include "shared/RegisteredEvent.h"
+#include "support/BrevioLog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
@@ -19,36 +19,6 @@
 #ifdef DSP_LIBRARY_REAL
 
 namespace {
-
-void WriteSilence(const QString& path, int samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < samples; ++i)
-        s << qint16(0);
-}
-
-// Pumps the program's events until the frame has logged a status line.
-bool WaitForLog(const QString& line, int ms = 30000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (TheApp().GetLogView() && TheApp().GetLogView()->toPlainText().contains(line))
-            return true;
-    }
-    return false;
-}
 
 TEST(WaveFileEndToEnd, ChannelOneDecodesTheTextOfAWaveFile)
 {
@@ -71,7 +41,7 @@ TEST(WaveFileEndToEnd, ChannelOneDecodesTheTextOfAWaveFile)
     const QString dir = testsupport::dataFolder();
     const QString silence = dir + QStringLiteral("/silence.wav");
     const QString signal = dir + QStringLiteral("/signal.wav");
-    WriteSilence(silence, 800);
+    ASSERT_TRUE(testsupport::WriteSilence(silence, 800));
 
     // Transmit: silence in, the signal out to a file, as the options set it.
     CPSK31Settings& s = CurrentSettings();
@@ -93,7 +63,7 @@ TEST(WaveFileEndToEnd, ChannelOneDecodesTheTextOfAWaveFile)
     frame->SetTxChannel(0);
     tx->SendNext();
     frame->StartTransmit(true);
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [0] In Receive mode")));
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode")));
     EXPECT_FALSE(tx->HasUnsent());
     EXPECT_TRUE(QFile(signal).size() > 44 + 8000);
 
@@ -109,7 +79,7 @@ TEST(WaveFileEndToEnd, ChannelOneDecodesTheTextOfAWaveFile)
     TheApp().GetLogView()->Erase();
     SaveAndBroadcastSettings();
     ASSERT_TRUE(TheApp().GetLogView()->toPlainText().contains(QStringLiteral("Starting .....: OK")));
-    ASSERT_TRUE(WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")));
+    ASSERT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")));
     QCoreApplication::processEvents();
     QString decoded;
     for (const auto& m : received.Of(RegisteredMessage::nMsgCharRdy))

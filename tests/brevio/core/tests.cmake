@@ -1,7 +1,7 @@
 # Every *Test.cpp in this folder (and below) goes into one test program.
 file(GLOB_RECURSE pskcore_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 if(pskcore_tests_sources AND TARGET brevio_core)
-  corvane_test(brevio_core_tests SOURCES ${pskcore_tests_sources} LIBS brevio_core)
+  corvane_test(brevio_core_tests SOURCES ${pskcore_tests_sources} LIBS brevio_core brevio_testsupport)
 
   # Stand-in DSP libraries for the binding's failure paths: a complete one and
   # one that lacks two entry points.

@@ -20,14 +20,12 @@
 #include "brevio/core/TxTextWindow.h"
 #include "brevio/display/DisplayCanvasServices.h"
 #include "shared/RegisteredEvent.h"
+#include "support/BrevioLog.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <gtest/gtest.h>
 
 #ifdef DSP_LIBRARY_REAL
@@ -35,36 +33,6 @@
 namespace {
 
 constexpr int kFrequency = 1200;
-
-void WriteSilence(const QString& path, int samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < samples; ++i)
-        s << qint16(0);
-}
-
-// Pumps the program's events until the log holds the line n times.
-bool WaitForLog(const QString& line, int times = 1, int ms = 15000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (TheApp().GetLogView() && TheApp().GetLogView()->toPlainText().count(line) >= times)
-            return true;
-    }
-    return false;
-}
 
 // The received characters the main frame hands a channel window.
 class Received : public QObject {
@@ -106,7 +74,7 @@ protected:
         ASSERT_TRUE(view->IsTxPanelShown());
         tx = view->GetTxWindow();
         dir = testsupport::dataFolder();
-        WriteSilence(dir + QStringLiteral("/silence.wav"), 800);
+        ASSERT_TRUE(testsupport::WriteSilence(dir + QStringLiteral("/silence.wav"), 800));
     }
 
     void TearDown() override
@@ -149,7 +117,8 @@ protected:
     bool Transmit(int nCommand)
     {
         view->OnCommand(nCommand);
-        const bool ended = WaitForLog(QStringLiteral("Status: [0] In Receive mode"));
+        // Two waits in a case: each within half of what one may take.
+        const bool ended = testsupport::WaitForLog(QStringLiteral("Status: [0] In Receive mode"), testsupport::longestWaitMs() / 2);
         QCoreApplication::processEvents();
         return ended && !frame->IsTransmitting();
     }
@@ -170,7 +139,8 @@ protected:
         s.m_strOutputWaveFile = dir + QStringLiteral("/scratch.wav");
         TheApp().GetLogView()->Erase();
         SaveAndBroadcastSettings();
-        EXPECT_TRUE(WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading.")))
+        EXPECT_TRUE(testsupport::WaitForLog(QStringLiteral("Status: [4] Input wave file finished reading."),
+                                            testsupport::longestWaitMs() / 2))
             << TheApp().GetLogView()->toPlainText().toStdString();
         QCoreApplication::processEvents();
         return received.m_text;

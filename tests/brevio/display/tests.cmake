@@ -1,7 +1,7 @@
 # Every *Test.cpp in this folder (and below) goes into one test program.
 file(GLOB_RECURSE pskdisplay_tests_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 if(pskdisplay_tests_sources AND TARGET brevio_display)
-  corvane_test(brevio_display_tests SOURCES ${pskdisplay_tests_sources} LIBS brevio_display)
+  corvane_test(brevio_display_tests SOURCES ${pskdisplay_tests_sources} LIBS brevio_display brevio_testsupport)
   # Scripted display data through the program's DSP binding (the stand-in
   # library is built with the core's tests), and the real engine end to end.
   if(TARGET dspscripted)

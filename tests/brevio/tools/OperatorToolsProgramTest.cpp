@@ -44,9 +44,9 @@
 #include "support/MnemonicGuard.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
 #include <QApplication>
-#include <QDataStream>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,7 +54,6 @@
 #include <QTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,23 +64,6 @@
 #ifdef DSP_LIBRARY_REAL
 
 namespace {
-
-void WriteSilence(const QString& path, int nSamples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(nSamples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < nSamples; ++i)
-        s << qint16(0);
-}
 
 bool WaitFor(const std::function<bool()>& done, int ms)
 {
@@ -117,7 +99,7 @@ protected:
         });
         m_dir = testsupport::dataFolder();
         QDir().mkpath(m_dir);
-        WriteSilence(m_dir + QStringLiteral("/silence.wav"), 800);
+        ASSERT_TRUE(testsupport::WriteSilence(m_dir + QStringLiteral("/silence.wav"), 800));
         CurrentSettings().m_strLocator = QStringLiteral("IO91WM");
         CurrentSettings().Save();
     }

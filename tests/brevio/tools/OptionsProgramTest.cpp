@@ -19,10 +19,9 @@
 #include "shared/ui/OwnSpinButtonCtrl.h"
 #include "shared/ui/PageSelectorList.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 #ifdef DSP_LIBRARY_REAL
@@ -30,23 +29,6 @@
 using testsupport::prompter;
 
 namespace {
-
-void WriteSilence(const QString& path, int nSamples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(nSamples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < nSamples; ++i)
-        s << qint16(0);
-}
 
 // Records the registered messages a window is sent.
 class Listener : public QObject {
@@ -70,8 +52,8 @@ protected:
         QDir().mkpath(testsupport::dataFolder());
         m_card = testsupport::dataFolder() + QStringLiteral("/card.wav");
         m_input = testsupport::dataFolder() + QStringLiteral("/input.wav");
-        WriteSilence(m_card, 80000);
-        WriteSilence(m_input, 8000);
+        ASSERT_TRUE(testsupport::WriteSilence(m_card, 80000));
+        ASSERT_TRUE(testsupport::WriteSilence(m_input, 8000));
         // A recording stands in for the sound card.
         qputenv("PSKMODEM117_SOUNDCARD_FILE", m_card.toLocal8Bit());
         InstallToolComponents();
