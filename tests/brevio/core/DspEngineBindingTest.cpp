@@ -4,12 +4,11 @@
 
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <gtest/gtest.h>
 
 #ifdef DSP_LIBRARY_REAL
@@ -46,23 +45,6 @@ public:
     std::vector<Message> m_messages;
 };
 
-void writeSilentWave(const QString& path, int samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (int i = 0; i < samples; ++i)
-        s << qint16(0);
-}
-
 TEST(DspEngineBinding, TransmitsToAFileAndDecodesItBackThroughTheWrappers)
 {
     qputenv("PSKMODEM117_FILE_SPEED", "0");
@@ -74,7 +56,7 @@ TEST(DspEngineBinding, TransmitsToAFileAndDecodesItBackThroughTheWrappers)
     const QByteArray silence = (dir + "/silence.wav").toLocal8Bit();
     const QByteArray signal = (dir + "/signal.wav").toLocal8Bit();
     const QByteArray scratch = (dir + "/scratch.wav").toLocal8Bit();
-    writeSilentWave(QString::fromLocal8Bit(silence), 800);
+    ASSERT_TRUE(testsupport::WriteSilence(QString::fromLocal8Bit(silence), 800));
 
     Receiver receiver;
     DspMessageSink sink(&receiver);

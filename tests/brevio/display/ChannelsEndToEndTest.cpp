@@ -21,8 +21,8 @@
 #include "brevio/core/TxTextWindow.h"
 #include "shared/RegisteredEvent.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -61,23 +61,6 @@ std::vector<int16_t> ReadWave(const QString& path)
         pos += 8 + int(size) + (size & 1);
     }
     return {};
-}
-
-void WriteWave(const QString& path, const std::vector<double>& samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples.size()) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (double v : samples)
-        s << qint16(std::lround(std::clamp(v, -1.0, 1.0) * 32000));
 }
 
 bool WaitFor(const std::function<bool()>& done, int ms)
@@ -166,7 +149,7 @@ TEST_F(ChannelsEndToEnd, TwoChannelsDecodeTheirOwnStationsAndAClickTunesTheThird
 
     const QString dir = testsupport::dataFolder();
     QDir().mkpath(dir);
-    WriteWave(dir + QStringLiteral("/silence.wav"), std::vector<double>(800, 0.0));
+    ASSERT_TRUE(testsupport::WriteSilence(dir + QStringLiteral("/silence.wav"), 800));
     CPSK31Settings& s = CurrentSettings();
     s.m_nTxDelay = 0;
     s.m_bInputEnable = 1;
@@ -214,7 +197,7 @@ TEST_F(ChannelsEndToEnd, TwoChannelsDecodeTheirOwnStationsAndAClickTunesTheThird
         for (size_t n = 0; n < r.size(); ++n)
             mixed[n] += r[n] / 32768.0 / 3.0;
     const QString recording = dir + QStringLiteral("/three-stations.wav");
-    WriteWave(recording, mixed);
+    ASSERT_TRUE(testsupport::WriteWave(recording, mixed));
 
     // Channels 1 and 2 open on the first two stations.
     TheApp().ActivateView(1, CDisplayCanvasServices::kShowRestore);

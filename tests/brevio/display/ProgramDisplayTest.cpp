@@ -19,11 +19,10 @@
 #include "brevio/core/stub/ScriptedDspControl.h"
 #include "shared/RegisteredEvent.h"
 #include "support/TestEnvironment.h"
+#include "support/WaveFiles.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -230,23 +229,6 @@ void AddPsk31(std::vector<double>& samples, double frequency, uint32_t seed)
     }
 }
 
-void WriteWave(const QString& path, const std::vector<double>& samples)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 data = quint32(samples.size()) * 2;
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + data);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << data;
-    for (double v : samples)
-        s << qint16(std::lround(std::clamp(v, -1.0, 1.0) * 32000));
-}
-
 // Mean brightness (r + g + b) of a waterfall column over its rows.
 double ColumnBrightness(const QImage& image, int x, int rows)
 {
@@ -277,7 +259,7 @@ TEST_F(ProgramDisplay, RealEngineShowsBothSignalsOfAWaveFileAsTraces)
         v = (noise.generateDouble() - 0.5) * 0.02;
     AddPsk31(samples, 1000.0, 1);
     AddPsk31(samples, 2200.0, 2);
-    WriteWave(dir + QStringLiteral("/two-signals.wav"), samples);
+    ASSERT_TRUE(testsupport::WriteWave(dir + QStringLiteral("/two-signals.wav"), samples));
 
     CPSK31Settings& s = CurrentSettings();
     s.SetInputEnable(1);
@@ -386,7 +368,7 @@ TEST_F(ProgramDisplay, DesignerOkRecoloursTheRunningWaterfallAndCancelPutsItBack
     for (double& v : samples)
         v = (noise.generateDouble() - 0.5) * 0.05;
     AddPsk31(samples, 1500.0, 3);
-    WriteWave(dir + QStringLiteral("/station.wav"), samples);
+    ASSERT_TRUE(testsupport::WriteWave(dir + QStringLiteral("/station.wav"), samples));
     CPSK31Settings& s = CurrentSettings();
     s.SetInputEnable(1);
     s.SetInputRepeat(1);
