@@ -447,7 +447,7 @@ void CPaletteDesigner::OnLoad()
             entries = CPaletteFile::Entries();
     }
     if (entries.size() < 2) {
-        platform::messageBox(this, QStringLiteral("This is not a valis PSK31 Brevio palette file."),
+        platform::messageBox(this, QStringLiteral("This is not a valid PSK31 Brevio palette file."),
                              QStringLiteral("Error"), platform::MB_OK | platform::MB_ICONERROR);
         return;
     }

@@ -330,7 +330,7 @@ TEST_F(PaletteDesignerTest, OneEntryAndForeignFilesAreRefusedWithTheMessage)
         prompter().m_files.push_back(Path(name));
         Click(CPaletteDesigner::IDC_LOAD);
         ASSERT_EQ(prompter().m_boxes.size(), 1) << name;
-        EXPECT_EQ(prompter().m_boxes[0].text, QStringLiteral("This is not a valis PSK31 Brevio palette file."));
+        EXPECT_EQ(prompter().m_boxes[0].text, QStringLiteral("This is not a valid PSK31 Brevio palette file."));
         EXPECT_EQ(prompter().m_boxes[0].caption, QStringLiteral("Error"));
         EXPECT_EQ(prompter().m_boxes[0].style, platform::MB_OK | platform::MB_ICONERROR);
         EXPECT_EQ(Gradient().MakeEntries(256), kept) << name;
