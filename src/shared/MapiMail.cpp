@@ -127,7 +127,10 @@ bool CMapiMail::Logon(QWidget*)
 {
     if (g_loggedOn)
         return true;
-    if (!m_bLoaded || !client().HasEntry(QStringLiteral("MAPILogon"))) {
+    // Without a mail program the constructor has told the operator already.
+    if (!m_bLoaded)
+        return false;
+    if (!client().HasEntry(QStringLiteral("MAPILogon"))) {
         EntryPointMessage(QStringLiteral("MAPILogon"));
         return false;
     }

@@ -7,6 +7,7 @@
 #include "shared/ImageListBuilder.h"
 #include "shared/MapiMail.h"
 #include "shared/ProgramFolders.h"
+#include "shared/SupportMail.h"
 #include "shared/TextToSpeech.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringList>
 #include <QUrlQuery>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -172,19 +174,22 @@ namespace {
 class RecordingMail : public CMapiMail::MailClient {
 public:
     QString Unavailable() override { return missing; }
-    bool HasEntry(const QString& name) override { return name == "MAPISendMail" || name == "MAPILogon"; }
+    bool HasEntry(const QString& name) override { return entries.contains(name); }
     bool Open(const QUrl& url) override
     {
         urls << url;
         return opens;
     }
+    QStringList entries{"MAPISendMail", "MAPILogon"};
     QString missing;
     bool opens = true;
     QList<QUrl> urls;
 };
 } // namespace
 
-TEST(MapiMail, WithoutAMailProgramOnlyTheCommandFails)
+// Without a mail program the operator is told so once: the session that
+// cannot start for want of a mail program adds no box of its own.
+TEST(MapiMail, WithoutAMailProgramOnlyTheCommandFailsWithOneBox)
 {
     RecordingMail client;
     client.missing = "The desktop names no default e-mail program.";
@@ -196,21 +201,38 @@ TEST(MapiMail, WithoutAMailProgramOnlyTheCommandFails)
         EXPECT_EQ(mail.GetError(), CMapiMail::ERR_LIBRARY);
         EXPECT_EQ(mail.GetError(), CMapiMail::ERR_NONE) << "reading the code resets it";
     }
-    const auto& boxes = testsupport::prompter().m_boxes;
-    ASSERT_EQ(boxes.size(), 2);
+    auto& boxes = testsupport::prompter().m_boxes;
+    ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0].caption, "Send E-Mail");
-    // The texts speak of what this desktop has: a mail program for mailto: links.
+    // The text speaks of what this desktop has: a mail program for mailto: links.
     EXPECT_EQ(boxes[0].text, "Error starting the mail program - The desktop names no default e-mail program.\n \n"
                              "No mail program is set up for mailto: links. Choose a default e-mail program in "
                              "the desktop's settings.");
     EXPECT_EQ(boxes[0].style & 0xF0, platform::MB_ICONERROR);
-    EXPECT_EQ(boxes[1].text, "The mail program cannot be asked to start a session.\n \n"
-                             "No mail program is set up for mailto: links.");
-    for (const auto& box : boxes) {
-        EXPECT_FALSE(box.text.contains("MAPI")) << box.text.toStdString();
-        EXPECT_FALSE(box.text.contains("Outlook")) << box.text.toStdString();
+    EXPECT_FALSE(boxes[0].text.contains("MAPI")) << boxes[0].text.toStdString();
+    EXPECT_FALSE(boxes[0].text.contains("Outlook")) << boxes[0].text.toStdString();
+
+    // The Help menu's support mail, twice: one box each time, nothing composed.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        testsupport::prompter().clear();
+        support::SendSupportMail(nullptr);
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0].text.startsWith("Error starting the mail program - ")) << boxes[0].text.toStdString();
     }
     EXPECT_TRUE(client.urls.isEmpty());
+
+    // A mail program that lacks a step is still told by that step's box.
+    client.missing.clear();
+    client.entries = {"MAPISendMail"};
+    testsupport::prompter().clear();
+    {
+        CMapiMail mail;
+        EXPECT_FALSE(mail.Logon(nullptr));
+    }
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, "The mail program cannot be asked to start a session.\n \n"
+                             "A mail program reached through a mailto: link offers no such step.");
     CMapiMail::SetMailClient(nullptr);
 }
 
