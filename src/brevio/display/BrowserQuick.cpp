@@ -10,6 +10,46 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
+#include <QString>
+#include <QStringView>
+
+#include <algorithm>
+
+namespace {
+// Numbered macros in the order of their numbers ("Macro 2" before "Macro
+// 10"), whatever their letter case: runs of digits compare by value, the
+// text between them without regard to case.
+int TitleOrder(const QString& a, const QString& b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digitA = a[i].isDigit(), digitB = b[j].isDigit();
+        qsizetype endA = i, endB = j;
+        while (endA < a.size() && a[endA].isDigit() == digitA)
+            ++endA;
+        while (endB < b.size() && b[endB].isDigit() == digitB)
+            ++endB;
+        QStringView runA = QStringView(a).mid(i, endA - i), runB = QStringView(b).mid(j, endB - j);
+        int order = 0;
+        if (digitA && digitB) {
+            while (runA.size() > 1 && runA.front() == QLatin1Char('0'))
+                runA = runA.mid(1);
+            while (runB.size() > 1 && runB.front() == QLatin1Char('0'))
+                runB = runB.mid(1);
+            order = runA.size() != runB.size() ? (runA.size() < runB.size() ? -1 : 1) : runA.compare(runB);
+        } else {
+            order = runA.compare(runB, Qt::CaseInsensitive);
+        }
+        if (order != 0)
+            return order;
+        i = endA;
+        j = endB;
+    }
+    if (i < a.size() || j < b.size())
+        return i < a.size() ? 1 : -1;
+    return a.compare(b);
+}
+} // namespace
 
 CBrowserQuick::CBrowserQuick(QWidget* pParent) : CBaseDialog(IDD, pParent)
 {
@@ -72,7 +112,7 @@ bool CBrowserQuick::OnInitDialog()
     for (int i = 0; i < Macros().GetCount(); ++i)
         if (Macros().GetAt(i)->IsEnabled())
             titles.append(Macros().GetAt(i)->GetFullTitle());
-    titles.sort();
+    std::stable_sort(titles.begin(), titles.end(), [](const QString& a, const QString& b) { return TitleOrder(a, b) < 0; });
     for (const QString& title : titles)
         m_pList->AddItem(title, 0);
     if (!titles.isEmpty()) {

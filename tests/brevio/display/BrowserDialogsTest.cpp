@@ -1,6 +1,8 @@
-// The larger channel-and-macro selection and the popup channel window,
-// components the running program keeps but does not open.
+// The quick channel selection's list of macros, and the larger
+// channel-and-macro selection and the popup channel window, components the
+// running program keeps but does not open.
 #include "brevio/display/BrowserPopup.h"
+#include "brevio/display/BrowserQuick.h"
 #include "brevio/display/BrowserToChannel.h"
 
 #include "platform/Program.h"
@@ -8,6 +10,7 @@
 #include "brevio/core/MacroStore.h"
 #include "brevio/core/PSK31Settings.h"
 #include "shared/Registry.h"
+#include "shared/ui/OwnComboBox.h"
 #include "shared/ui/OwnListCtrl.h"
 
 #include <QCheckBox>
@@ -31,6 +34,25 @@ protected:
     }
 };
 } // namespace
+
+// The operator numbers macros: "Macro 2" comes before "Macro 10", and
+// letter case does not split the list.
+TEST_F(BrowserDialogs, QuickSelectionListsTheEnabledMacrosInTheOrderOfTheirNumbers)
+{
+    for (const char* title : {"Macro 10", "macro 3", "Macro 2", "Macro 19", "Off 1", "Macro 1", "CQ", "Macro 11"})
+        Macros().Add(QString::fromLatin1(title), QString(), {QStringLiteral("x")}, false, false, false, false,
+                     QLatin1String(title) != QLatin1String("Off 1"), false);
+    CRegistry().WriteString(QStringLiteral("CBrowserQuick::m_strMacro"), QStringLiteral("Macro 11"));
+    CBrowserQuick dialog(nullptr);
+    ASSERT_TRUE(dialog.OnInitDialog());
+    QStringList listed;
+    for (int i = 0; i < dialog.MacroList()->count(); ++i)
+        listed << dialog.MacroList()->itemText(i);
+    EXPECT_EQ(listed, QStringList({QStringLiteral("CQ"), QStringLiteral("Macro 1"), QStringLiteral("Macro 2"),
+                                   QStringLiteral("macro 3"), QStringLiteral("Macro 10"), QStringLiteral("Macro 11"),
+                                   QStringLiteral("Macro 19")}));
+    EXPECT_EQ(dialog.MacroList()->currentText(), QStringLiteral("Macro 11"));
+}
 
 TEST_F(BrowserDialogs, ChannelAndMacroSelection)
 {
