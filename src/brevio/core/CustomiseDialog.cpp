@@ -274,8 +274,14 @@ void CCustomiseDialog::accept()
     }
     auto* frame = qobject_cast<CMainFrame*>(parentWidget());
     if (ITagsBar* tags = TagsBar(parentWidget())) {
-        tags->SetOwnTags(names, values);
-        PostRegisteredMessage(frame->GetTagsBar(), RegisteredMessage::nMsgSaveNeeded, 0, 0);
+        // Only values the operator changed here are saved: a start with a
+        // tags file that could not be read must not be told it was not saved.
+        QStringList ownNames, ownValues;
+        tags->GetOwnTags(ownNames, ownValues);
+        if (ownNames != names || ownValues != values) {
+            tags->SetOwnTags(names, values);
+            PostRegisteredMessage(frame->GetTagsBar(), RegisteredMessage::nMsgSaveNeeded, 0, 0);
+        }
     }
     CPSK31Settings& s = CurrentSettings();
     s.m_nPTTMode = m_pComMode->checkedId();

@@ -70,7 +70,8 @@ CDefinitionFileGuard::Result CDefinitionFileGuard::Read(const QString& strPath, 
     return Recognises(lines, pstrReason) ? Result::kRead : Result::kRefused;
 }
 
-CDefinitionFileGuard::Result CDefinitionFileGuard::ReadDefault(const QString& strPath, QStringList& lines)
+CDefinitionFileGuard::Result CDefinitionFileGuard::ReadDefault(const QString& strPath, QStringList& lines,
+                                                               QStringList* pUnread)
 {
     m_bUnread = false;
     m_bToldUnsaved = false;
@@ -78,14 +79,43 @@ CDefinitionFileGuard::Result CDefinitionFileGuard::ReadDefault(const QString& st
     QFile blank(strPath);
     if (QFileInfo(strPath).isFile() && blank.open(QIODevice::ReadOnly) && blank.readAll().trimmed().isEmpty())
         return Result::kMissing;
-    QString reason;
-    const Result result = Read(strPath, lines, &reason);
-    if (result != Result::kRefused)
+    if (!pUnread) {
+        QString reason;
+        const Result result = Read(strPath, lines, &reason);
+        if (result != Result::kRefused)
+            return result;
+        m_bUnread = true;
+        if (!reason.isEmpty())
+            TellNotLoaded(strPath, reason);
         return result;
+    }
+    if (!QFileInfo::exists(strPath))
+        return Result::kMissing;
+    // Quiet: the caller tells every file the start could not read at once.
+    CTextFile file(strPath, true);
+    file.ReadLines(lines);
+    QString reason;
+    if (!file.IsOk()) {
+        pUnread->append(QStringLiteral("\"%1\" could not be read: %2.")
+                            .arg(QDir::toNativeSeparators(strPath), file.GetLastError()));
+    } else if (!Recognises(lines, &reason)) {
+        pUnread->append(NotThisKind(strPath, reason));
+    } else {
+        return Result::kRead;
+    }
+    lines.clear();
     m_bUnread = true;
-    if (!reason.isEmpty())
-        TellNotLoaded(strPath, reason);
-    return result;
+    return Result::kRefused;
+}
+
+void CDefinitionFileGuard::TellUnread(const QStringList& unread, QWidget* pParent)
+{
+    if (unread.isEmpty())
+        return;
+    const QString nothing = unread.size() == 1 ? QStringLiteral("Nothing was loaded.")
+                                               : QStringLiteral("Nothing was loaded from these files.");
+    platform::messageBox(pParent ? pParent : GetMainWindow(), unread.join(QLatin1Char('\n')) + QLatin1Char('\n') + nothing,
+                         QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
 }
 
 bool CDefinitionFileGuard::MaySave(const QString& strPath, bool bBoxEveryTime) const
@@ -104,10 +134,13 @@ bool CDefinitionFileGuard::MaySave(const QString& strPath, bool bBoxEveryTime) c
     return false;
 }
 
+QString CDefinitionFileGuard::NotThisKind(const QString& strPath, const QString& strReason) const
+{
+    return QStringLiteral("\"%1\" is not a %2 definitions file: %3.")
+        .arg(QDir::toNativeSeparators(strPath), m_strNoun, strReason);
+}
+
 void CDefinitionFileGuard::TellNotLoaded(const QString& strPath, const QString& strReason, QWidget* pParent) const
 {
-    platform::messageBox(pParent ? pParent : GetMainWindow(),
-                         QStringLiteral("\"%1\" is not a %2 definitions file: %3.\nNothing was loaded.")
-                             .arg(QDir::toNativeSeparators(strPath), m_strNoun, strReason),
-                         QStringLiteral("Error"), platform::MB_OK | int(platform::MB_ICONERROR));
+    TellUnread({NotThisKind(strPath, strReason)}, pParent);
 }

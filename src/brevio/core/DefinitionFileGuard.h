@@ -30,8 +30,12 @@ public:
     Result Read(const QString& strPath, QStringList& lines, QString* pstrReason = nullptr) const;
 
     // The program folder's file: a blank one counts as missing; one refused
-    // is told to the operator and remembered, so MaySave refuses it.
-    Result ReadDefault(const QString& strPath, QStringList& lines);
+    // is remembered, so MaySave refuses it, and told to the operator: at
+    // once, or, with pUnread, added there (one line naming the file and what
+    // is wrong) for one box about every file the start could not read.
+    Result ReadDefault(const QString& strPath, QStringList& lines, QStringList* pUnread = nullptr);
+    // One box for the lines ReadDefault collected; none when there are none.
+    static void TellUnread(const QStringList& unread, QWidget* pParent = nullptr);
     // Whether a save may write strPath. When not, says so: in a box every
     // time, or with bBoxEveryTime false (saves that follow each edit) in a
     // box the first time and in the main window's status bar after that.
@@ -42,6 +46,8 @@ public:
     void TellNotLoaded(const QString& strPath, const QString& strReason, QWidget* pParent = nullptr) const;
 
 private:
+    QString NotThisKind(const QString& strPath, const QString& strReason) const;
+
     int m_nKind;
     QString m_strNoun;
     QList<int> m_recordCodes;

@@ -200,10 +200,10 @@ bool CMacroStore::Load(const QString& strPath, QString* pstrError)
     return true;
 }
 
-void CMacroStore::LoadDefault()
+void CMacroStore::LoadDefault(QStringList* pUnread)
 {
     QStringList lines;
-    if (m_guard.ReadDefault(DefaultPath(), lines) == CDefinitionFileGuard::Result::kRefused)
+    if (m_guard.ReadDefault(DefaultPath(), lines, pUnread) == CDefinitionFileGuard::Result::kRefused)
         return;
     RemoveAll();
     ReadLines(lines);

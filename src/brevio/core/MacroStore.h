@@ -115,7 +115,8 @@ public:
     // The program folder's file. One that is there but cannot be read, or
     // is no macro file, is told to the operator, leaves the store as it was,
     // and is never overwritten by SaveDefault (which says so instead).
-    void LoadDefault();
+    // With pUnread the file is not told but added there (TellUnread).
+    void LoadDefault(QStringList* pUnread = nullptr);
     bool SaveDefault() const;
     bool IsDefaultUnread() const { return m_guard.IsUnread(); }
     const CDefinitionFileGuard& Guard() const { return m_guard; }

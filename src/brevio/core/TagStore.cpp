@@ -284,11 +284,11 @@ bool CTagStore::Load(const QString& strPath, QString* pstrError)
     return true;
 }
 
-void CTagStore::LoadDefault()
+void CTagStore::LoadDefault(QStringList* pUnread)
 {
     QStringList lines;
     // Without the file's tags the session still has the built-in ones.
-    if (m_guard.ReadDefault(DefaultPath(), lines) == CDefinitionFileGuard::Result::kRefused)
+    if (m_guard.ReadDefault(DefaultPath(), lines, pUnread) == CDefinitionFileGuard::Result::kRefused)
         lines.clear();
     ReadLines(lines);
 }

@@ -105,7 +105,8 @@ public:
     // box every time, or, with bBoxEveryTime false (the saves that follow
     // the operator's edits), in a box the first time and in the main
     // window's status bar after that.
-    void LoadDefault();
+    // With pUnread the file is not told but added there (TellUnread).
+    void LoadDefault(QStringList* pUnread = nullptr);
     bool SaveDefault(bool bBoxEveryTime = true) const;
     bool IsDefaultUnread() const { return m_guard.IsUnread(); }
     const CDefinitionFileGuard& Guard() const { return m_guard; }

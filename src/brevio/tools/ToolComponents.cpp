@@ -2,6 +2,7 @@
 
 #include "platform/Prompter.h"
 #include "brevio/core/Components.h"
+#include "brevio/core/DefinitionFileGuard.h"
 #include "brevio/core/MacroStore.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/TagStore.h"
@@ -18,6 +19,8 @@
 #include "brevio/tools/TagsBar.h"
 #include "brevio/tools/ToolDialogs.h"
 #include "brevio/tools/options/PSK31Options.h"
+
+#include <QStringList>
 
 #include <functional>
 
@@ -36,8 +39,11 @@ void LoadStores()
     if (loading)
         return;
     loading = true;
-    Macros().LoadDefault();
-    Tags().LoadDefault();
+    // One box names every file that could not be read, not one box each.
+    QStringList unread;
+    Macros().LoadDefault(&unread);
+    Tags().LoadDefault(&unread);
+    CDefinitionFileGuard::TellUnread(unread);
     if (OtherStores())
         OtherStores()();
     loading = false;

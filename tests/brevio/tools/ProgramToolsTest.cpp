@@ -23,9 +23,12 @@
 #include "brevio/tools/TagsManagerDialog.h"
 #include "shared/Registry.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -145,6 +148,66 @@ TEST_F(ProgramTools, StartUpLoadsBothFilesIntoTheBars)
                                ? frame->screen()->grabWindow(frame->winId())
                                : frame->grab();
     window.save(gallery + QStringLiteral("/brevio-macros-tags.png"));
+}
+
+// The operator's macros file where a folder stands, and the tags file saved
+// by an editor as UTF-16: the start tells both in one box, asks nothing of
+// the tags before they were edited, and leaves both files as they were.
+TEST_F(ProgramTools, StartWithMacrosAndTagsItCannotReadShowsOneBoxNamingBoth)
+{
+    const QString macrosPath = CMacroStore::DefaultPath();
+    const QString tagsPath = CTagStore::DefaultPath();
+    QFile::remove(macrosPath);
+    ASSERT_TRUE(QDir().mkpath(macrosPath));
+    const QByteArray latin1 = "#\r\n100 Rig\r\n102 1\r\n103 1\r\n104 0\r\n106 FT-817 5 W\r\n-@-\r\n#@filetype=0";
+    QByteArray utf16("\xFF\xFE", 2);
+    for (char c : latin1)
+        utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+    {
+        QFile file(tagsPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(utf16);
+    }
+    const auto tagsBytes = [&] {
+        QFile file(tagsPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    testsupport::ScriptedDsp dsp(DSP_SCRIPTED);
+    ASSERT_TRUE(dsp.IsLoaded());
+    TheApp().SetDspLibraryPath(QString::fromUtf8(DSP_SCRIPTED));
+    // The start-up dialog itself, taking its choices as a launcher script does.
+    qputenv("BREVIO_AUTOSTART", "1");
+    testsupport::prompter().clear();
+    const bool started = TheApp().InitInstance({QStringLiteral("brevio")});
+    qunsetenv("BREVIO_AUTOSTART");
+    ASSERT_TRUE(started);
+    auto* tagsBar = dynamic_cast<CTagsBar*>(TheApp().GetMainFrame()->GetTagsBar());
+    ASSERT_NE(tagsBar, nullptr);
+    // What the start left for the Tags bar to save, saved now.
+    tagsBar->SaveIfNeeded();
+
+    const auto& boxes = testsupport::prompter().m_boxes;
+    ASSERT_EQ(boxes.size(), 1) << boxes.value(boxes.size() - 1).text.toStdString();
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("\"%1\" could not be read: ").arg(QDir::toNativeSeparators(macrosPath))))
+        << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.endsWith(
+        QStringLiteral("\n\"%1\" is not a tag definitions file: it holds no tags.\nNothing was loaded from these files.")
+            .arg(QDir::toNativeSeparators(tagsPath))))
+        << boxes[0].text.toStdString();
+    EXPECT_EQ(Macros().GetCount(), 0);
+    EXPECT_EQ(Tags().GetValue(QStringLiteral("Rig"), -1), QString());
+
+    // Saves later still leave both alone, and say so.
+    testsupport::prompter().clear();
+    EXPECT_FALSE(Macros().SaveDefault());
+    EXPECT_FALSE(Tags().SaveDefault());
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(QFileInfo(macrosPath).isDir());
+    EXPECT_EQ(tagsBytes(), utf16);
+    ASSERT_TRUE(QDir().rmdir(macrosPath));
+    QFile::remove(tagsPath);
 }
 
 // Under a real display with CORVANE_SCREENSHOT_DIR set, the macro, tag and
