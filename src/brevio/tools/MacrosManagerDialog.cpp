@@ -120,8 +120,6 @@ bool CMacrosManagerDialog::OnInitDialog()
     RegisterManagerToolbar();
     // The toolbar sits above the list, under the menu.
     LoadToolbar(IDR_TOOLBAR, {}, {IDC_LIST}, true);
-    if (CBaseDialogToolBar* bar = GetToolBar())
-        bar->move(0, m_pMenuBar->height());
     CBaseDialog::OnInitDialog();
     m_strCaption = windowTitle();
     m_pSave->LoadBitmapResource(218, false, RGB(255, 0, 0));

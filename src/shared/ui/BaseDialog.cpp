@@ -248,10 +248,19 @@ void CBaseDialog::resizeEvent(QResizeEvent* event)
         RepositionControls();
 }
 
+int CBaseDialog::ToolbarTop() const
+{
+    // A dialog with a menu bar of its own has its toolbar right under it.
+    const QMenuBar* menu = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return menu && !menu->isHidden() ? menu->height() : 0;
+}
+
 void CBaseDialog::RepositionControls()
 {
+    if (auto* menu = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        menu->setGeometry(0, 0, width(), menu->height());
     if (m_toolbar)
-        m_toolbar->setGeometry(0, 0, width(), m_toolbar->sizeHint().height());
+        m_toolbar->setGeometry(0, ToolbarTop(), width(), m_toolbar->sizeHint().height());
     const QSize client = ClientSize();
     const QPoint delta = Deltas(client.width(), client.height(), m_recordWindow.right - m_recordWindow.left,
                                 m_recordWindow.bottom - m_recordWindow.top, m_nFrameWidth, m_nFrameHeight, m_nCaption);
@@ -332,7 +341,7 @@ bool CBaseDialog::CreateToolbar(unsigned nResourceId, bool bBottomBorder, bool)
     if (bBottomBorder)
         toolbar->setStyleSheet(QStringLiteral("QToolBar { border-bottom: 1px solid palette(mid); }"));
     connect(toolbar, &CBaseDialogToolBar::command, this, [this](unsigned id) { OnCommand(id); });
-    toolbar->setGeometry(0, 0, width(), toolbar->sizeHint().height());
+    toolbar->setGeometry(0, ToolbarTop(), width(), toolbar->sizeHint().height());
     toolbar->show();
     m_toolbar = toolbar;
     m_nToolbarOffset = toolbar->sizeHint().height() + 4;

@@ -87,6 +87,8 @@ public:
     void LoadToolbar(unsigned nResourceId, unsigned nTopDownId, bool bBottomBorder);
     bool LoadToolbarAndGrow(unsigned nResourceId, bool bBottomBorder);
     CBaseDialogToolBar* GetToolBar() const { return m_toolbar; }
+    // Where the toolbar's top edge goes: below the dialog's own menu bar.
+    int ToolbarTop() const;
     int GetToolbarOffset() const { return m_nToolbarOffset; }
 
     void RepositionControls();

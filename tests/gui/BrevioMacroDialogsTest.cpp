@@ -1,0 +1,162 @@
+// PSK31 Brevio's Macros Manager under real clicks and keys: it shows its
+// menu bar above its toolbar and the list right below, at every opening;
+// Escape in a manager with unsaved changes asks first.
+#include "GuiTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+const QString kManager = QStringLiteral("CMacrosManagerDialog");
+const QString kManagerList = QStringLiteral("CMacrosManagerDialog>COwnListCtrl");
+
+// Three macros, "Macro 1" to "Macro 3", each sending "text N". (The same
+// kind of file as the shortcut tests write; kept here until the tests share
+// one.)
+bool WriteMacros(const QString& folder)
+{
+    QStringList lines{QStringLiteral("# Macro definitions")};
+    for (int n = 1; n <= 3; ++n)
+        lines << QStringLiteral("#") << QStringLiteral("100 Macro %1").arg(n) << QStringLiteral("104 M%1").arg(n)
+              << QStringLiteral("102 0") << QStringLiteral("103 1") << QStringLiteral("101 text %1").arg(n)
+              << QStringLiteral("-@-");
+    lines << QStringLiteral("#") << QStringLiteral("#@filetype=1");
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/PSK31 Brevio Macros v2.txt"));
+    return file.open(QIODevice::WriteOnly) && file.write(lines.join(QStringLiteral("\r\n")).toLatin1()) > 0;
+}
+
+class BrevioMacroDialogs : public GuiTest {
+protected:
+    QString Ask(const QString& question) { return BrevioProbe().Ask(question); }
+    QString Text(const QString& spec) { return Unescape(Ask(QStringLiteral("text ") + spec)); }
+    QRect Rect(const QString& spec) { return ParseRect(Ask(QStringLiteral("locate ") + spec)); }
+    std::optional<Window> Shown(const QString& cls)
+    {
+        for (const Window& w : ParseGeometry(Ask(QStringLiteral("geometry"))))
+            if (w.className == cls && w.state != QLatin1String("hidden"))
+                return w;
+        return std::nullopt;
+    }
+    bool MenuOpen() { return Shown(QStringLiteral("QMenu")).has_value(); }
+    // The items of a path clicked in turn, as the operator does.
+    bool Choose(const QString& path)
+    {
+        for (const QString& item : path.split(QStringLiteral(" > ")))
+            if (!ClickOn(BrevioProbe(), QStringLiteral("action:") + item))
+                return false;
+        return WaitFor([&] { return !MenuOpen(); });
+    }
+    // The focus widget's class, once it is CLS (or what it is after the wait).
+    QString FocusOn(const QString& cls)
+    {
+        QString focus;
+        WaitFor([&] {
+            focus = Ask(QStringLiteral("focus")).section(QLatin1Char('|'), 0, 0);
+            return focus == cls;
+        });
+        return focus;
+    }
+    QString Boxes() { return Ask(QStringLiteral("boxes")); }
+
+    void StartWithMacros()
+    {
+        ASSERT_TRUE(WriteMacros(BrevioDataFolder()));
+        ASSERT_TRUE(StartBrevio());
+    }
+    void OpenManager()
+    {
+        ASSERT_TRUE(Choose(QStringLiteral("Macros > Manager")));
+        ASSERT_TRUE(WaitFor([&] { return Shown(kManager).has_value(); })) << Ask(QStringLiteral("geometry")).toStdString();
+        ASSERT_TRUE(WaitFor([&] { return Text(kManagerList).contains(QLatin1String("Macro 1")); }))
+            << Text(kManagerList).toStdString();
+    }
+};
+
+} // namespace
+
+// The menu bar along the top, the toolbar right below it, the list right
+// below the toolbar; the first opening and the next one, when the manager
+// comes back at the size the operator left it.
+TEST_F(BrevioMacroDialogs, ManagerShowsItsMenuBarAboveItsToolbarAtEveryOpening)
+{
+    StartWithMacros();
+    if (HasFatalFailure())
+        return;
+    for (int opening = 1; opening <= 3; ++opening) {
+        SCOPED_TRACE(opening);
+        OpenManager();
+        if (HasFatalFailure())
+            return;
+        const std::optional<Window> dialog = Shown(kManager);
+        ASSERT_TRUE(dialog.has_value());
+        QRect menu, tools, list;
+        const bool placed = WaitFor([&] {
+            menu = Rect(kManager + QStringLiteral(">QMenuBar"));
+            tools = Rect(kManager + QStringLiteral(">CBaseDialogToolBar"));
+            list = Rect(kManagerList);
+            return menu.isValid() && tools.isValid() && list.isValid() && tools.top() >= menu.bottom() &&
+                   tools.top() - menu.bottom() <= 3 && list.top() >= tools.bottom() && list.top() - tools.bottom() <= 12 &&
+                   menu.width() >= dialog->rect.width() - 2;
+        });
+        EXPECT_TRUE(placed) << "menu bar " << menu.y() << "-" << menu.bottom() << " w " << menu.width() << ", toolbar "
+                            << tools.y() << "-" << tools.bottom() << ", list from " << list.y() << ", dialog "
+                            << dialog->rect.y() << " w " << dialog->rect.width();
+        // Each menu of the bar is there to be clicked, above the toolbar.
+        for (const char* title : {"File", "Edit", "Layout"}) {
+            const QRect item = Rect(QStringLiteral("action:") + QLatin1String(title));
+            EXPECT_TRUE(item.isValid() && item.bottom() <= tools.top() + 1) << title << " at " << item.y();
+        }
+        if (opening == 2) {
+            // The operator makes it larger; the next opening comes back so.
+            const qulonglong window = Input().WaitForWindow(Brevio().Pid(), QStringLiteral("^Macros Manager"));
+            ASSERT_NE(window, 0u) << Input().ErrorText().toStdString();
+            ASSERT_TRUE(Input().Resize(window, dialog->rect.size() + QSize(120, 90))) << Input().ErrorText().toStdString();
+            ASSERT_TRUE(WaitFor([&] { return Shown(kManager).value_or(Window{}).rect.width() >= dialog->rect.width() + 100; }));
+        }
+        ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+        ASSERT_TRUE(WaitFor([&] { return !Shown(kManager).has_value(); }));
+    }
+    EXPECT_EQ(Boxes(), QString());
+}
+
+// A change the manager has not saved ("*" in its title) is not lost to
+// Escape without a question; the question's Yes closes it.
+TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
+{
+    StartWithMacros();
+    if (HasFatalFailure())
+        return;
+    OpenManager();
+    if (HasFatalFailure())
+        return;
+    // Unchanged, Escape closes it without a word.
+    ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+    ASSERT_TRUE(WaitFor([&] { return !Shown(kManager).has_value(); }));
+    EXPECT_EQ(Boxes(), QString());
+
+    OpenManager();
+    if (HasFatalFailure())
+        return;
+    // The toolbar's button is enabled within a heartbeat of the list
+    // filling: clicked until the manager takes it.
+    ASSERT_TRUE(WaitFor([&] {
+        if (!ClickOn(BrevioProbe(), QStringLiteral("action:Sort Alphabetically")))
+            return false;
+        return WaitFor([&] { return Shown(kManager).value_or(Window{}).title == QLatin1String("Macros Manager *"); }, 500);
+    })) << Shown(kManager).value_or(Window{}).title.toStdString();
+    ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+    QString boxes;
+    EXPECT_TRUE(WaitFor([&] {
+        boxes += Boxes();
+        return boxes.contains(QLatin1String("You have outstanding changes - really cancel ?"));
+    })) << boxes.toStdString();
+    EXPECT_TRUE(WaitFor([&] { return !Shown(kManager).has_value(); }));
+}
