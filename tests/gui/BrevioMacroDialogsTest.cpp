@@ -1,6 +1,7 @@
-// PSK31 Brevio's Macros Manager under real clicks and keys: it shows its
-// menu bar above its toolbar and the list right below, at every opening;
-// Escape in a manager with unsaved changes asks first.
+// PSK31 Brevio's macro windows under real clicks and keys: the Macros
+// Manager shows its menu bar above its toolbar and the list right below, at
+// every opening; Escape in a manager with unsaved changes asks first; in the
+// Macro Editor Tab goes from the short title to the definition.
 #include "GuiTest.h"
 
 #include <QDir>
@@ -159,4 +160,29 @@ TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
         return boxes.contains(QLatin1String("You have outstanding changes - really cancel ?"));
     })) << boxes.toStdString();
     EXPECT_TRUE(WaitFor([&] { return !Shown(kManager).has_value(); }));
+}
+
+// Full title, Tab, short title, Tab, and the text typed goes into the
+// definition: a blank in it no longer unticks "Enable".
+TEST_F(BrevioMacroDialogs, TabFromTheShortTitleGoesToTheDefinition)
+{
+    StartWithMacros();
+    if (HasFatalFailure())
+        return;
+    OpenManager();
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(Choose(QStringLiteral("File > New")));
+    ASSERT_TRUE(WaitFor([&] { return Shown(QStringLiteral("CMacroEditorDialog")).has_value(); }));
+    ASSERT_EQ(FocusOn(QStringLiteral("QLineEdit")), QStringLiteral("QLineEdit"));
+    ASSERT_TRUE(Input().Type(QStringLiteral("Calling CQ")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Tab")));
+    ASSERT_TRUE(Input().Type(QStringLiteral("CQ")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Tab")));
+    EXPECT_EQ(FocusOn(QStringLiteral("QPlainTextEdit")), QStringLiteral("QPlainTextEdit"));
+    ASSERT_TRUE(Input().Type(QStringLiteral("cq cq de g4tst")));
+    const QString definition = QStringLiteral("CMacroEditorDialog>QPlainTextEdit");
+    EXPECT_TRUE(WaitFor([&] { return Text(definition) == QLatin1String("cq cq de g4tst"); })) << Text(definition).toStdString();
+    EXPECT_EQ(Text(QStringLiteral("CMacroEditorDialog>QLineEdit")), QStringLiteral("Calling CQ"));
+    EXPECT_EQ(Text(QStringLiteral("CMacroEditorDialog>QLineEdit:2")), QStringLiteral("CQ"));
 }

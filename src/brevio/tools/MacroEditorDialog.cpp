@@ -134,6 +134,13 @@ void CMacroEditorDialog::Build()
     connect(m_pShortTitle, &QLineEdit::textChanged, this, [this] { UpdateOkState(); });
     connect(m_pDefinition, &QPlainTextEdit::textChanged, this, [this] { UpdateOkState(); });
     connect(m_pSend, &QCheckBox::clicked, this, [this] { UpdateOkState(); });
+    // The operator goes from the titles on to the text, not to "Enable",
+    // which a typed blank would untick.
+    QWidget::setTabOrder(m_pShortTitle, m_pDefinition);
+    QWidget::setTabOrder(m_pDefinition, m_pErase);
+    QWidget::setTabOrder(m_pErase, m_pSend);
+    QWidget::setTabOrder(m_pSend, m_pPrompt);
+    QWidget::setTabOrder(m_pPrompt, m_pEnable);
     for (COwnListCtrl* list : {m_pCustomTags, m_pFixedTags})
         connect(list, &QTreeWidget::itemDoubleClicked, this,
                 [this](QTreeWidgetItem* item) { InsertTag(item ? item->text(0) : QString()); });
