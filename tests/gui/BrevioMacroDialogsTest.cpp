@@ -1,7 +1,8 @@
 // PSK31 Brevio's macro windows under real clicks and keys: the Macros
 // Manager shows its menu bar above its toolbar and the list right below, at
 // every opening; Escape in a manager with unsaved changes asks first; in the
-// Macro Editor Tab goes from the short title to the definition.
+// Macro Editor Tab goes from the short title to the definition; Enter
+// presses OK in the Macro Bulk Editor.
 #include "GuiTest.h"
 
 #include <QDir>
@@ -185,4 +186,27 @@ TEST_F(BrevioMacroDialogs, TabFromTheShortTitleGoesToTheDefinition)
     EXPECT_TRUE(WaitFor([&] { return Text(definition) == QLatin1String("cq cq de g4tst"); })) << Text(definition).toStdString();
     EXPECT_EQ(Text(QStringLiteral("CMacroEditorDialog>QLineEdit")), QStringLiteral("Calling CQ"));
     EXPECT_EQ(Text(QStringLiteral("CMacroEditorDialog>QLineEdit:2")), QStringLiteral("CQ"));
+}
+
+// Find and replace typed, Enter: the editor closes as OK does and the
+// titles are changed.
+TEST_F(BrevioMacroDialogs, EnterPressesOkInTheBulkEditor)
+{
+    StartWithMacros();
+    if (HasFatalFailure())
+        return;
+    OpenManager();
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(Choose(QStringLiteral("Edit > Bulk Edit")));
+    const QString bulk = QStringLiteral("CMacroBulkEdit");
+    ASSERT_TRUE(WaitFor([&] { return Shown(bulk).has_value(); }));
+    ASSERT_EQ(FocusOn(QStringLiteral("QLineEdit")), QStringLiteral("QLineEdit"));
+    ASSERT_TRUE(Input().Type(QStringLiteral("Macro")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Tab")));
+    ASSERT_TRUE(Input().Type(QStringLiteral("Call")));
+    ASSERT_TRUE(WaitFor([&] { return Text(bulk + QStringLiteral(">QLineEdit:2")) == QLatin1String("Call"); }));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Return")));
+    EXPECT_TRUE(WaitFor([&] { return !Shown(bulk).has_value(); })) << "the bulk editor stays open";
+    EXPECT_TRUE(WaitFor([&] { return Text(kManagerList).contains(QLatin1String("Call 2")); })) << Text(kManagerList).toStdString();
 }

@@ -64,6 +64,8 @@ CMacroBulkEdit::CMacroBulkEdit(QWidget* pParent, bool bHasSelection) : CBaseDial
     auto* ok = new COXBitmapButton(this);
     SetDlgCtrlID(ok, 1);
     ok->SetButtonText(QStringLiteral("OK"));
+    // Enter in the find or replace text presses OK.
+    ok->setDefault(true);
     ok->setGeometry(298, 8, 86, 28);
     auto* cancel = new COXBitmapButton(this);
     SetDlgCtrlID(cancel, 2);
