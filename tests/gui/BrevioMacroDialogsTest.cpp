@@ -1,8 +1,9 @@
-// PSK31 Brevio's macro windows under real clicks and keys: the Macros
-// Manager shows its menu bar above its toolbar and the list right below, at
-// every opening; Escape in a manager with unsaved changes asks first; in the
-// Macro Editor Tab goes from the short title to the definition; Enter
-// presses OK in the Macro Bulk Editor.
+// PSK31 Brevio's macro windows and the Distance Calculator under real clicks
+// and keys: the Macros Manager shows its menu bar above its toolbar and the
+// list right below, at every opening; Escape in a manager with unsaved
+// changes asks first; in the Macro Editor Tab goes from the short title to
+// the definition; Enter presses OK in the Macro Bulk Editor; the Distance
+// Calculator computes when Tab takes the focus out of a grid square.
 #include "GuiTest.h"
 
 #include <QDir>
@@ -209,4 +210,30 @@ TEST_F(BrevioMacroDialogs, EnterPressesOkInTheBulkEditor)
     ASSERT_TRUE(Input().Key(QStringLiteral("Return")));
     EXPECT_TRUE(WaitFor([&] { return !Shown(bulk).has_value(); })) << "the bulk editor stays open";
     EXPECT_TRUE(WaitFor([&] { return Text(kManagerList).contains(QLatin1String("Call 2")); })) << Text(kManagerList).toStdString();
+}
+
+// Two squares typed, each left with Tab: heading and distances are there
+// without a press of OK or Enter.
+TEST_F(BrevioMacroDialogs, DistanceCalculatorComputesWhenTabLeavesASquare)
+{
+    ASSERT_TRUE(StartBrevio());
+    ASSERT_TRUE(Choose(QStringLiteral("Tools > Distance Calculator")));
+    const QString calculator = QStringLiteral("CDistanceCalculator");
+    ASSERT_TRUE(WaitFor([&] { return Shown(calculator).has_value(); }));
+    const QString square1 = calculator + QStringLiteral(">QLineEdit");
+    const QString square2 = calculator + QStringLiteral(">QLineEdit:2");
+    const QString kilometres = calculator + QStringLiteral(">QLineEdit:4");
+    ASSERT_TRUE(ClickOn(BrevioProbe(), square1));
+    ASSERT_TRUE(Input().Type(QStringLiteral("jo01aa")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Tab")));
+    // Square 1 alone gives its position and says square 2 is not one yet.
+    EXPECT_TRUE(WaitFor([&] { return Text(calculator + QStringLiteral(">QLabel:2")) == QLatin1String("51.0208 N, 0.0417 E"); }))
+        << Text(calculator).toStdString();
+    ASSERT_EQ(FocusOn(QStringLiteral("QLineEdit")), QStringLiteral("QLineEdit"));
+    ASSERT_TRUE(Input().Type(QStringLiteral("io91wm")));
+    ASSERT_TRUE(Input().Key(QStringLiteral("Tab")));
+    EXPECT_TRUE(WaitFor([&] { return !Text(kilometres).isEmpty(); })) << "nothing computed";
+    EXPECT_EQ(Text(square1), QStringLiteral("JO01AA"));
+    EXPECT_EQ(Text(square2), QStringLiteral("IO91WM"));
+    EXPECT_EQ(Boxes(), QString());
 }

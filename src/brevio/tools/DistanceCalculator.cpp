@@ -76,6 +76,9 @@ CDistanceCalculator::CDistanceCalculator(QWidget* pParent) : CBaseDialog(IDD, pP
         if (!row.readOnly) {
             edit->setMaxLength(6);
             label->setBuddy(edit);
+            // A square the operator leaves with Tab counts as entered, as
+            // one ended with Enter does.
+            connect(edit, &QLineEdit::editingFinished, this, [this] { OnOK(); });
         }
         if (row.position) {
             auto* position = new QLabel(this);
