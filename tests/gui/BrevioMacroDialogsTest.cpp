@@ -81,6 +81,14 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return Text(kManagerList).contains(QLatin1String("Macro 1")); }))
             << Text(kManagerList).toStdString();
     }
+    // Started on the macros with the manager open; false after a failure.
+    bool StartInTheManager()
+    {
+        StartWithMacros();
+        if (!HasFatalFailure())
+            OpenManager();
+        return !HasFatalFailure();
+    }
 };
 
 } // namespace
@@ -134,11 +142,7 @@ TEST_F(BrevioMacroDialogs, ManagerShowsItsMenuBarAboveItsToolbarAtEveryOpening)
 // Escape without a question; the question's Yes closes it.
 TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
 {
-    StartWithMacros();
-    if (HasFatalFailure())
-        return;
-    OpenManager();
-    if (HasFatalFailure())
+    if (!StartInTheManager())
         return;
     // Unchanged, Escape closes it without a word.
     ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
@@ -168,11 +172,7 @@ TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
 // definition: a blank in it no longer unticks "Enable".
 TEST_F(BrevioMacroDialogs, TabFromTheShortTitleGoesToTheDefinition)
 {
-    StartWithMacros();
-    if (HasFatalFailure())
-        return;
-    OpenManager();
-    if (HasFatalFailure())
+    if (!StartInTheManager())
         return;
     ASSERT_TRUE(Choose(QStringLiteral("File > New")));
     ASSERT_TRUE(WaitFor([&] { return Shown(QStringLiteral("CMacroEditorDialog")).has_value(); }));
@@ -193,11 +193,7 @@ TEST_F(BrevioMacroDialogs, TabFromTheShortTitleGoesToTheDefinition)
 // titles are changed.
 TEST_F(BrevioMacroDialogs, EnterPressesOkInTheBulkEditor)
 {
-    StartWithMacros();
-    if (HasFatalFailure())
-        return;
-    OpenManager();
-    if (HasFatalFailure())
+    if (!StartInTheManager())
         return;
     ASSERT_TRUE(Choose(QStringLiteral("Edit > Bulk Edit")));
     const QString bulk = QStringLiteral("CMacroBulkEdit");
