@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QPointer>
 #include <QRect>
+#include <QString>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -205,6 +206,11 @@ private:
     void ToggleToolWindow(QWidget* pWindow);
     void ApplyDecodedStatus(uint32_t nWord);
     void LoseRadioLink();
+    static QString RadioProgramName(int nProgram);
+    // A transmission keyed through a radio program whose link was lost.
+    void StopTransmissionWithoutRadio();
+    // The status bar's word on such a stop goes once the next transmission starts.
+    void ClearTxStopNote();
     std::optional<uint32_t> SendRemote(const QString& strClass, uint32_t nCommand, int32_t nArgument);
     void ResetSettings();
     class ISuperView* SuperView() const;
@@ -254,6 +260,7 @@ private:
     bool m_bRadioLinked = false;
     bool m_bPttPrepared = false;  // keyed by KeyRadioForTransmit for the next start
     int m_nPttProgram = 0;        // the program that keyed the radio and has not unkeyed it
+    QString m_strTxStopNote;      // why the last transmission was stopped, while the status bar shows it
     bool m_bFreqAdjust = true;
     bool m_bFullScreen = false;
     CFullScreenPlacement m_fullScreenPlacement;  // the frame before full screen

@@ -262,6 +262,7 @@ bool CMainFrame::StartTransmit(bool bStart)
     if (!prepared && !KeyRadioForTransmit())
         return false;
     m_bPttPrepared = false;  // KeyRadioForTransmit sets it for a later start
+    ClearTxStopNote();
     m_bCWIdPending = m_bSendCWId;
     CPSK31App::LogPrintf("Switching radio to Tx");
     m_nTxMode = TxModeCode(s.m_eSpeed, m_pModeBar ? m_pModeBar->GetMode() : 0);

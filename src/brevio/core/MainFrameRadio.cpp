@@ -2,6 +2,7 @@
 // map program (1091) and the external logbook's notification.
 #include "brevio/core/MainFrame.h"
 
+#include "brevio/core/DspCalls.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/RadioToolBar.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <cstring>
 
 std::optional<uint32_t> CMainFrame::SendRemote(const QString& strClass, uint32_t nCommand, int32_t nArgument)
@@ -80,6 +82,39 @@ void CMainFrame::LoseRadioLink()
         m_pRadioBar->SetMeter(0, false);
         m_pRadioBar->SetAgc(-1);
     }
+    if (m_nPttProgram)
+        StopTransmissionWithoutRadio();
+}
+
+QString CMainFrame::RadioProgramName(int nProgram)
+{
+    return nProgram == 1 ? QStringLiteral("FT-817 Corvane") : QStringLiteral("Ravelin");
+}
+
+void CMainFrame::StopTransmissionWithoutRadio()
+{
+    // The program that keyed the radio is gone or closing (it unkeys the
+    // radio itself then): going on would only pretend to transmit. Ended as
+    // Escape ends it; the unsent text stays, and the end of the transmission
+    // still asks that program to unkey. What the engine reported during the
+    // transmit delay came before its stop, and may have ended it already.
+    const int program = m_nPttProgram;
+    EndTxDelay();
+    if (!m_nPttProgram)
+        return;
+    m_bCWIdPending = false;
+    fnAbortTX();
+    fnClearTXBuffer();
+    m_strTxStopNote = QStringLiteral("Transmission stopped: the link to %1 was lost").arg(RadioProgramName(program));
+    CPSK31App::LogPrintf("%s", m_strTxStopNote.toLocal8Bit().constData());
+    statusBar()->showMessage(m_strTxStopNote);
+}
+
+void CMainFrame::ClearTxStopNote()
+{
+    if (!m_strTxStopNote.isEmpty() && statusBar()->currentMessage() == m_strTxStopNote)
+        statusBar()->clearMessage();
+    m_strTxStopNote.clear();
 }
 
 void CMainFrame::RadioCommand(int nCommand, int nArgument)
@@ -126,7 +161,7 @@ bool CMainFrame::KeyRadioForTransmit()
         SendRemote(program == 1 ? RadioProgramClass() : RavelinClass(), 4, 0);
     }
     // Nothing would key the radio: sending now would only pretend to.
-    const QString name = program == 1 ? QStringLiteral("FT-817 Corvane") : QStringLiteral("Ravelin");
+    const QString name = RadioProgramName(program);
     CPSK31App::LogPrintf("Switching radio to Tx failed: %s did not key the radio", name.toLocal8Bit().constData());
     platform::messageBox(this,
                          QStringLiteral("%1 could not switch the radio to transmit: it is not running or it has "

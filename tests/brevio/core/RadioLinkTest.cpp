@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMutex>
+#include <QStatusBar>
 #include <QTest>
 #include <QThread>
 #include <atomic>
@@ -357,6 +358,96 @@ TEST(RadioLink, ALinkLostWhileKeyedStillUnkeysTheRadio)
     // Once unkeyed, a later end of transmission sends nothing more.
     f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
     EXPECT_EQ(Commands(radio.Requests()).count(4u), 1);
+}
+
+// The radio program that keyed the radio goes away (or starts closing, and
+// answers 0) while the text is being sent: the transmission ends as Escape
+// ends it, the text not yet sent stays, and the status bar says why. A
+// transmission the COM port keys does not depend on the link and goes on.
+TEST(RadioLink, ALinkLostDuringATransmissionEndsItAndSaysWhy)
+{
+    const struct {
+        const char* name;
+        bool ravelin;       // PTT through Ravelin instead of FT-817 Corvane
+        bool comPortOnly;   // PTT through the COM port; the link only reads the radio
+        int txDelay;        // lost while the transmit delay runs, before the engine reports transmit
+        const char* note;   // the status bar's word, or nullptr: the transmission goes on
+    } cases[] = {
+        {"FT-817 Corvane", false, false, 0, "Transmission stopped: the link to FT-817 Corvane was lost"},
+        {"Ravelin", true, false, 0, "Transmission stopped: the link to Ravelin was lost"},
+        {"in the transmit delay", false, false, 1000, "Transmission stopped: the link to FT-817 Corvane was lost"},
+        {"PTT by the COM port", false, true, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrameFixture f;
+        RadioProgram radio(c.ravelin ? CMainFrame::RavelinClass() : CMainFrame::RadioProgramClass());
+        CPSK31Settings& s = CurrentSettings();
+        s.m_bPTTFT817 = !c.ravelin && !c.comPortOnly;
+        s.m_bPTTRVL = c.ravelin;
+        s.m_nPTTMode = c.comPortOnly ? 1 : 0;
+        s.m_nTxDelay = c.txDelay;
+        s.m_strCWString = QStringLiteral("QT9XVK");
+        f.frame->SetSendCWId(true);
+        f.frame->ProbeRadioProgram();
+        ASSERT_TRUE(f.frame->IsRadioLinked());
+        CFormRx* form = f.forms[0];
+        CTxTextWindow* tx = form->GetTxWindow();
+        tx->setPlainText(QStringLiteral("CQ CQ DE QT9XVK"));
+        form->ToggleTransmit();
+        ASSERT_TRUE(f.frame->IsCWIdPending());
+        f.Engine(CMainFrame::WM_DSP_STATUS, 1, 0);  // held while the transmit delay runs
+        ASSERT_EQ(f.frame->IsTransmitting(), !c.txDelay);
+        f.dsp.Clear();
+
+        radio.m_frequency = 0;  // closing, or gone
+        f.frame->OnTimer(104);
+        ASSERT_FALSE(f.frame->IsRadioLinked());
+        const QString message = f.frame->statusBar()->currentMessage();
+        if (!c.note) {
+            EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnAbortTX")).isEmpty());
+            EXPECT_TRUE(f.frame->IsCWIdPending());
+            EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+            continue;
+        }
+        // As Escape: no identification follows, the engine drops what it
+        // holds and is handed nothing more; the delay is over.
+        EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnAbortTX")).size(), 1);
+        EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnClearTXBuffer")).size(), 1);
+        EXPECT_FALSE(f.frame->IsCWIdPending());
+        EXPECT_FALSE(f.frame->IsInTxDelay());
+        EXPECT_EQ(message, QString::fromLatin1(c.note));
+        EXPECT_TRUE(f.LogLines().contains(QString::fromLatin1(c.note)));
+        const int sent = tx->GetSentCount();
+        EXPECT_GT(sent, 0);
+        EXPECT_LT(sent, int(tx->toPlainText().size()));
+        // The engine's return to receive: the rest of the text stays unsent,
+        // and the program is still asked to unkey.
+        f.Engine(CMainFrame::WM_DSP_STATUS, 0, 0);
+        EXPECT_FALSE(f.frame->IsTransmitting());
+        EXPECT_TRUE(f.dsp.Calls(QStringLiteral("fnStartTX")).isEmpty()) << "no CW identification";
+        const auto lastCall = [&](const char* name) {
+            const QStringList calls = f.dsp.Calls();
+            for (qsizetype i = calls.size() - 1; i >= 0; --i)
+                if (calls[i].startsWith(QLatin1String(name)))
+                    return i;
+            return qsizetype(-1);
+        };
+        EXPECT_LT(lastCall("fnSendTXCharacter"), lastCall("fnAbortTX")) << "nothing handed over after the stop";
+        EXPECT_EQ(tx->GetSentCount(), sent);
+        EXPECT_EQ(tx->toPlainText(), QStringLiteral("CQ CQ DE QT9XVK"));
+        EXPECT_EQ(Commands(radio.Requests()).last(), 4u);
+        EXPECT_EQ(f.frame->statusBar()->currentMessage(), QString::fromLatin1(c.note)) << "the word stays";
+
+        // Back again: the next transmission keys the radio, and the word goes.
+        radio.m_frequency = 14070150;
+        f.frame->OnTimer(102);
+        ASSERT_TRUE(f.frame->IsRadioLinked());
+        form->ToggleTransmit();
+        EXPECT_EQ(Commands(radio.Requests()).last(), 3u);
+        EXPECT_EQ(f.dsp.Calls(QStringLiteral("fnStartTX")).size(), 1);
+        EXPECT_TRUE(f.frame->statusBar()->currentMessage().isEmpty());
+    }
 }
 
 TEST(RadioLink, StatusZeroBeforeAnyTransmitLeavesTheRadioKeyedAlone)
