@@ -40,12 +40,22 @@ void CRemoteCommand::ReleasePtt()
         return;
     m_link.SetPtt(false);
     m_bKeyedForRemote = false;
+    m_bReleaseUntold = true;
 }
 
 uint32_t CRemoteCommand::Handle(uint32_t wParam, int32_t lParam)
 {
-    if (m_hooks.closing && m_hooks.closing())
+    if (m_hooks.closing && m_hooks.closing()) {
+        // A 0 is the loss of the link to the other program.
+        m_bReleaseUntold = false;
         return 0;
+    }
+    if (m_bReleaseUntold) {
+        // A close cancelled before the other program asked anything: it
+        // still believes the radio keyed for it.
+        m_bReleaseUntold = false;
+        return 0;
+    }
     CRemotePanel* panel = m_hooks.panel ? m_hooks.panel() : nullptr;
     bool bStatus = false;
     switch (wParam) {

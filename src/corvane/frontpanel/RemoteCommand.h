@@ -69,7 +69,9 @@ public:
     // The transmitter keyed for another program and not yet unkeyed by it.
     bool IsKeyedForRemote() const { return m_bKeyedForRemote; }
     // Unkeys that transmitter: once closing has begun the other program's
-    // PTT-off is answered 0 and never reaches the radio.
+    // PTT-off is answered 0 and never reaches the radio. Should the close be
+    // cancelled before the other program was answered 0, its next command
+    // is, so that it knows.
     void ReleasePtt();
 
     // 1 without a panel; bit 0 always set so a status reply is never 0.
@@ -81,4 +83,5 @@ private:
     CCatLink& m_link;
     Hooks m_hooks;
     bool m_bKeyedForRemote = false;
+    bool m_bReleaseUntold = false;  // unkeyed by ReleasePtt, the other program not yet answered 0
 };

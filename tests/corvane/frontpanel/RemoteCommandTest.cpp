@@ -267,3 +267,41 @@ TEST_F(RemoteCommandTest, ClosingUnkeysOnlyATransmitterKeyedForAnotherProgram)
     EXPECT_EQ(newFrames(), hexList({"00 00 00 00 88"}));
     EXPECT_FALSE(handler->IsKeyedForRemote());
 }
+
+// A close cancelled after it unkeyed the radio: the other program still
+// believes it transmits unless it has been answered 0 meanwhile, so its next
+// command is answered 0 (it takes that as the loss of the link and ends its
+// transmission), and nothing is done for that command.
+TEST_F(RemoteCommandTest, ACancelledCloseThatUnkeyedTheRadioIsTold)
+{
+    const struct {
+        const char* name;
+        bool keyed;              // the other program had the radio keyed
+        bool askedWhileClosing;  // it sent a command while the closing box was open
+        uint32_t firstAfter;     // the answer to its first command after the close was cancelled
+    } cases[] = {
+        {"keyed, not told while closing", true, false, 0u},
+        {"keyed, told while closing", true, true, 7040000u},
+        {"not keyed", false, false, 7040000u},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        panel->frequency = 7040000;
+        closing = false;
+        if (c.keyed)
+            handler->Handle(CRemoteCommand::REMOTE_PTT_ON, 0);
+        newFrames();
+        closing = true;
+        handler->ReleasePtt();
+        if (c.askedWhileClosing)
+            EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_GET_STATUS, 0), 0u);
+        closing = false;  // Cancel
+        newFrames();
+        EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_SET_FREQUENCY, 14070000), c.firstAfter);
+        if (c.firstAfter == 0)
+            EXPECT_TRUE(newFrames().isEmpty()) << "nothing done for the command answered 0";
+        else
+            EXPECT_EQ(newFrames(), hexList({"01 40 70 00 01"}));
+        EXPECT_EQ(handler->Handle(CRemoteCommand::REMOTE_GET_FREQUENCY, 0), 7040000u) << "told once";
+    }
+}
