@@ -13,6 +13,7 @@ endif()
 if(TARGET e2e_tests AND TARGET corvane_organisers)
   add_executable(corvane-probed ${CMAKE_CURRENT_LIST_DIR}/probe/CorvaneProbe.cpp
     ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h
+    ${CMAKE_CURRENT_LIST_DIR}/probe/BoxPrompter.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/BoxPrompter.h
     ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.cpp ${PROJECT_SOURCE_DIR}/tests/support/LayoutCheck.h)
   target_include_directories(corvane-probed PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(corvane-probed PRIVATE platform shared corvane_core corvane_memory corvane_frontpanel
@@ -27,7 +28,8 @@ endif()
 # program does.
 if(TARGET e2e_tests AND TARGET brevio_display AND TARGET brevio_tools)
   add_executable(brevio-probed ${CMAKE_CURRENT_LIST_DIR}/probe/BrevioProbe.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h)
+    ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/ProbeCommands.h
+    ${CMAKE_CURRENT_LIST_DIR}/probe/BoxPrompter.cpp ${CMAKE_CURRENT_LIST_DIR}/probe/BoxPrompter.h)
   target_include_directories(brevio-probed PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(brevio-probed PRIVATE platform shared brevio_core brevio_display brevio_tools
     Qt6::Widgets Qt6::Test)

@@ -160,13 +160,15 @@ struct AltRow {
     const char* dialog;      // OpenDialog: the class of the window it opens
     const char* usDefect;    // a known defect that makes the row fail on US
     const char* frDefect;    // ... on the French layout
+    const char* chooser = nullptr;  // OpenDialog: the file chooser it shows, its caption
+    const char* filter = nullptr;   // ... and its file types
 };
 
 const AltRow kAltRows[] = {
     {-1, "c", "Tags > Clear Values", Does::ClearTags, 0, nullptr, nullptr, nullptr},
-    {-1, "o", "Tx > Open File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr},
+    {-1, "o", "Tx > Open File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr, "Open Text File", "Text Files (*.TXT *.txt)"},
     {-1, "p", "Tools > Palette Editor", Does::OpenDialog, 0, "CPaletteDesigner", nullptr, nullptr},
-    {-1, "y", "Rx > Save To File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr},
+    {-1, "y", "Rx > Save To File", Does::OpenDialog, 0, "QFileDialog", nullptr, nullptr, "", "Rich Text Files (*.RTF *.rtf)"},
     {1, nullptr, "View > Channel 1", Does::ToggleChannel, 1, nullptr, nullptr, nullptr},
     {2, nullptr, "View > Channel 2", Does::ToggleChannel, 2, nullptr, nullptr, nullptr},
     {3, nullptr, "View > Channel 3", Does::ToggleChannel, 3, nullptr, nullptr, nullptr},
@@ -227,6 +229,8 @@ TEST_P(BrevioKeys, AltShortcutsDoWhatTheirMenuItemsDo)
             ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("action ") + item).startsWith(QLatin1String("enabled=1")); }))
                 << "the menu item is " << Ask(QStringLiteral("action ") + item).toStdString();
             ASSERT_FALSE(Shows(row.dialog));
+            if (row.chooser)
+                ExpectBox(BrevioProbe(), QString::fromLatin1(row.chooser), QString::fromLatin1(row.filter));
             ASSERT_TRUE(Press("alt", row.digit, row.key)) << Input().ErrorText().toStdString();
             passed = WaitFor([&] { return Shows(row.dialog); }, wait);
             detail = QStringLiteral("no %1 among %2; the menu item is %3, the focus on %4")

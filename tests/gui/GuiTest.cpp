@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QThread>
+#include <QUrl>
 
 #include <iostream>
 #include <mutex>
@@ -51,6 +53,7 @@ void GuiTest::SetUp()
     // that its current_test_info() takes.
     if (const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info())
         m_name = SafeName(QString::fromUtf8(info->test_suite_name()) + QLatin1Char('.') + QString::fromUtf8(info->name()));
+    m_boxLogs = std::make_unique<QTemporaryDir>(testsupport::rootFolder() + QStringLiteral("/boxes-XXXXXX"));
     m_x = std::make_unique<XServer>();
     m_input = std::make_unique<XInput>(*m_x);
     ASSERT_TRUE(m_x->Start()) << m_x->ErrorText().toStdString();
@@ -59,6 +62,8 @@ void GuiTest::SetUp()
 
 void GuiTest::TearDown()
 {
+    // Read while a box nobody expected is still on the screen.
+    ExpectNoUnexpectedBoxes();
     // The programs go before their display.
     m_brevio.reset();
     m_corvane.reset();
@@ -133,6 +138,18 @@ ProgramProcess& GuiTest::Brevio()
 
 bool GuiTest::StartBrevio(const QStringList& arguments, const QString& recording)
 {
+    if (!LaunchBrevio(arguments, recording))
+        return false;
+    if (!WaitUntilActive(m_brevioProbe, StartMs()) || !Brevio().IsRunning()) {
+        ADD_FAILURE() << "PSK31 Brevio's main window did not come up active: " << m_brevioProbe.Ask(QStringLiteral("main")).toStdString()
+                      << "\n" << Brevio().Diagnostics().toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool GuiTest::LaunchBrevio(const QStringList& arguments, const QString& recording)
+{
     QString error;
     const QString sound = recording.isEmpty() ? DemoRecording(&error) : recording;
     if (sound.isEmpty()) {
@@ -144,14 +161,11 @@ bool GuiTest::StartBrevio(const QStringList& arguments, const QString& recording
                        {QStringLiteral("DISPLAY"), m_x->Display()},
                        {QStringLiteral("BREVIO_AUTOSTART"), QStringLiteral("1")},
                        {QStringLiteral("PSKMODEM117_SOUNDCARD_FILE"), sound},
-                       {QStringLiteral("BREVIO_PROBE"), m_brevioProbe.Name()}},
+                       {QStringLiteral("BREVIO_PROBE"), m_brevioProbe.Name()},
+                       {QStringLiteral("PROBE_SHOW_BOXES"), QStringLiteral("1")},
+                       {QStringLiteral("PROBE_BOX_LOG"), BoxLog(m_brevioProbe)}},
                       QStringList{QStringLiteral("-nologo")} + arguments)) {
         ADD_FAILURE() << "PSK31 Brevio did not start: " << brevio.Diagnostics().toStdString();
-        return false;
-    }
-    if (!WaitUntilActive(m_brevioProbe, StartMs()) || !brevio.IsRunning()) {
-        ADD_FAILURE() << "PSK31 Brevio's main window did not come up active: " << m_brevioProbe.Ask(QStringLiteral("main")).toStdString()
-                      << "\n" << brevio.Diagnostics().toStdString();
         return false;
     }
     return true;
@@ -175,7 +189,9 @@ bool GuiTest::StartCorvane(const QMap<QString, QVariant>& stored)
         QString::fromUtf8(CORVANE_PROBED_PROGRAM), radio.portPath(),
         QMap<QString, QString>{{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
                                {QStringLiteral("DISPLAY"), m_x->Display()},
-                               {QStringLiteral("CORVANE_PROBE"), m_corvaneProbe.Name()}},
+                               {QStringLiteral("CORVANE_PROBE"), m_corvaneProbe.Name()},
+                               {QStringLiteral("PROBE_SHOW_BOXES"), QStringLiteral("1")},
+                               {QStringLiteral("PROBE_BOX_LOG"), BoxLog(m_corvaneProbe)}},
         stored);
     if (!m_corvane->WaitUntilServing(StartMs())) {
         ADD_FAILURE() << "FT-817 Corvane does not serve the radio: " << m_corvane->Diagnostics().toStdString();
@@ -255,6 +271,141 @@ bool GuiTest::ClickOn(ProbeClient& probe, const QString& spec, int button, int c
     if (!m_input->Click(at, button, count)) {
         ADD_FAILURE() << m_input->ErrorText().toStdString();
         return false;
+    }
+    return true;
+}
+
+QString GuiTest::BoxLog(const ProbeClient& probe) const
+{
+    return m_boxLogs->filePath(&probe == &m_corvaneProbe ? QStringLiteral("corvane.log") : QStringLiteral("brevio.log"));
+}
+
+QList<GuiTest::Box> GuiTest::Boxes(ProbeClient& probe)
+{
+    QList<Box> boxes;
+    QMap<QString, qsizetype> index;
+    QFile log(BoxLog(probe));
+    if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
+        return boxes;
+    const auto decoded = [](const QString& field) { return QUrl::fromPercentEncoding(field.toLatin1()); };
+    for (const QByteArray& line : log.readAll().split('\n')) {
+        const QStringList f = QString::fromUtf8(line).split(QLatin1Char('\t'));
+        if (f.size() == 5 && f[0] == QLatin1String("shown")) {
+            index.insert(f[1], boxes.size());
+            boxes.append({f[1], f[2], decoded(f[3]), decoded(f[4]), {}, false});
+        } else if (f.size() == 3 && f[0] == QLatin1String("answered") && index.contains(f[1])) {
+            Box& box = boxes[index.value(f[1])];
+            box.answer = decoded(f[2]);
+            box.answered = true;
+        }
+    }
+    return boxes;
+}
+
+bool GuiTest::Matches(const Box& box, const QString& caption, const QString& textPart)
+{
+    return box.caption == caption && box.text.contains(textPart);
+}
+
+bool GuiTest::Expected(const ProbeClient& probe, const Box& box) const
+{
+    for (const ExpectedBox& e : m_expectedBoxes)
+        if ((!e.probe || e.probe == &probe) && Matches(box, e.caption, e.textPart))
+            return true;
+    return false;
+}
+
+void GuiTest::ExpectBox(ProbeClient& probe, const QString& caption, const QString& textPart)
+{
+    m_expectedBoxes.append({&probe, caption, textPart});
+}
+
+void GuiTest::ExpectBox(const QString& caption, const QString& textPart)
+{
+    m_expectedBoxes.append({nullptr, caption, textPart});
+}
+
+std::optional<GuiTest::Box> GuiTest::AnswerBox(ProbeClient& probe, const QString& caption, const QString& textPart,
+                                               const QString& keys)
+{
+    ExpectBox(probe, caption, textPart);
+    const auto open = [&]() -> std::optional<Box> {
+        for (const Box& box : Boxes(probe))
+            if (!box.answered && Matches(box, caption, textPart))
+                return box;
+        return std::nullopt;
+    };
+    std::optional<Box> box;
+    // Shown and with the keyboard: the program's active window is a modal
+    // one of that caption.
+    const bool ready = WaitFor([&] {
+        box = open();
+        return box && probe.Ask(QStringLiteral("modal")) != QLatin1String("none") &&
+               probe.Ask(QStringLiteral("focus")).section(QLatin1Char('|'), 2, 2) == caption;
+    });
+    if (!ready) {
+        QStringList shown;
+        for (const Box& b : Boxes(probe))
+            shown << b.caption + QStringLiteral(": ") + b.text + (b.answered ? QStringLiteral(" (") + b.answer + QLatin1Char(')') : QStringLiteral(" (shown)"));
+        ADD_FAILURE() << "no box \"" << caption.toStdString() << "\" saying \"" << textPart.toStdString()
+                      << "\" waits for an answer" << (box ? " with the keyboard: " + probe.Ask(QStringLiteral("focus")).toStdString() : std::string())
+                      << "; the boxes: " << shown.join(QStringLiteral(" || ")).toStdString();
+        return std::nullopt;
+    }
+    if (!m_input->Key(keys)) {
+        ADD_FAILURE() << m_input->ErrorText().toStdString();
+        return std::nullopt;
+    }
+    const QString id = box->id;
+    const bool answered = WaitFor([&] {
+        for (const Box& b : Boxes(probe))
+            if (b.id == id && b.answered) {
+                box = b;
+                return true;
+            }
+        return false;
+    });
+    if (!answered) {
+        ADD_FAILURE() << "the box \"" << caption.toStdString() << ": " << box->text.toStdString() << "\" stays after "
+                      << keys.toStdString();
+        return std::nullopt;
+    }
+    return box;
+}
+
+void GuiTest::ExpectNoUnexpectedBoxes()
+{
+    for (ProbeClient* probe : {&m_brevioProbe, &m_corvaneProbe}) {
+        const char* program = probe == &m_corvaneProbe ? "FT-817 Corvane" : "PSK31 Brevio";
+        for (const Box& box : Boxes(*probe)) {
+            if (Expected(*probe, box) || m_toldBoxes.contains(box.id))
+                continue;
+            m_toldBoxes << box.id;
+            ADD_FAILURE() << program << " showed a box the test did not expect (" << box.kind.toStdString() << "): \""
+                          << box.caption.toStdString() << "\" saying \"" << box.text.toStdString() << "\", "
+                          << (box.answered ? "answered " + box.answer.toStdString() : std::string("still shown"))
+                          << " (declare it with ExpectBox or AnswerBox where the test expects it)";
+        }
+    }
+}
+
+bool GuiTest::ChooseMenu(ProbeClient& probe, const QString& path)
+{
+    const auto menus = [&] {
+        int open = 0;
+        for (const Window& w : ParseGeometry(probe.Ask(QStringLiteral("geometry"))))
+            open += w.className == QLatin1String("QMenu") && w.state != QLatin1String("hidden");
+        return open;
+    };
+    const QStringList items = path.split(QStringLiteral(" > "));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const int before = menus();
+        if (!ClickOn(probe, QStringLiteral("action:") + items[i]))
+            return false;
+        if (i + 1 < items.size() && !WaitFor([&] { return menus() > before; })) {
+            ADD_FAILURE() << items[i].toStdString() << " opened no menu: " << probe.Ask(QStringLiteral("geometry")).toStdString();
+            return false;
+        }
     }
     return true;
 }

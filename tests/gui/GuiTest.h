@@ -9,6 +9,13 @@
 // the display at that moment is saved to <build>/gui-failures/<Suite>.<Test>.png
 // and its path printed.
 //
+// Every message box and every file, folder, colour or font chooser that a
+// program opens is really shown and recorded (tests/e2e/probe/BoxPrompter.h).
+// A test declares each box it expects (ExpectBox, or AnswerBox, which answers
+// it with real keys); it fails at its end for every other box that showed.
+// Such a box is left open, so the picture of the failure shows it, and goes
+// with the program.
+//
 //   class MyTest : public GuiTest {};
 //   TEST_F(MyTest, TypingShowsInTheTransmitPane)
 //   {
@@ -16,6 +23,13 @@
 //       ASSERT_TRUE(ClickOn(BrevioProbe(), "CFrameRx:1>CTxTextWindow"));
 //       ASSERT_TRUE(Input().Type("cq de g4tst"));
 //       EXPECT_TRUE(WaitFor([&] { return BrevioProbe().Ask("text CFrameRx:1>CTxTextWindow") == "cq de g4tst"; }));
+//   }
+//   TEST_F(MyTest, AWebPageNobodyCanShowIsTold)
+//   {
+//       ...                                               // the click that opens the page
+//       const auto box = AnswerBox(BrevioProbe(), "Error", "Error starting");  // Return pressed in it
+//       ASSERT_TRUE(box);
+//       EXPECT_EQ(box->answer, "OK");
 //   }
 #include "XInput.h"
 #include "XServer.h"
@@ -32,9 +46,11 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <ostream>
@@ -65,6 +81,16 @@ public:
         bool operator==(const Window&) const = default;
     };
     static QList<Window> ParseGeometry(const QString& answer);
+
+    // A message box or chooser a program showed.
+    struct Box {
+        QString id;       // the same for no two boxes of a test
+        QString kind;     // message, open file, open files, save file, folder, colour, font
+        QString caption;
+        QString text;     // a message box's text; a file chooser's filter, ...
+        QString answer;   // the button (OK, Cancel, Yes, No, ...), the path chosen, or Cancel
+        bool answered = false;  // false while it is still shown
+    };
     // "x y w h" (the probe's "locate"); an invalid rectangle for "none".
     static QRect ParseRect(const QString& answer);
     // The probe's escaped one-line text back into its lines.
@@ -85,6 +111,9 @@ protected:
     // and waits until its main window shows and is active, channel 1's
     // transmit pane shown. Fails the test with the program's output if not.
     bool StartBrevio(const QStringList& arguments = {}, const QString& recording = {});
+    // The same, without waiting for the main window: for a test that meets a
+    // box on the way (AnswerBox, then WaitUntilActive).
+    bool LaunchBrevio(const QStringList& arguments = {}, const QString& recording = {});
     ProbeClient& BrevioProbe() { return m_brevioProbe; }
 
     // FT-817 Corvane, probed, on a simulator of its own.
@@ -94,6 +123,26 @@ protected:
     bool StartCorvane(const QMap<QString, QVariant>& stored = {});
     CorvaneProcess& Corvane() { return *m_corvane; }
     ProbeClient& CorvaneProbe() { return m_corvaneProbe; }
+
+    // Boxes. Every box the program behind the probe has shown in this test
+    // (across its restarts), oldest first.
+    QList<Box> Boxes(ProbeClient& probe);
+    // Declares a box the test expects from the program behind the probe, or
+    // from either program: its caption exactly, its text containing textPart
+    // ("" for any text). Declared before the action that shows it; it may show
+    // any number of times, or not at all (AnswerBox checks that it shows).
+    void ExpectBox(ProbeClient& probe, const QString& caption, const QString& textPart = {});
+    void ExpectBox(const QString& caption, const QString& textPart = {});
+    // Declares the box, waits until one that matches and is not yet answered
+    // shows with the keyboard, presses the keys in it ("Return" for its default
+    // button, "Escape", "n": xdotool's names) and waits until it is gone. The
+    // box with its answer; nullopt, with the test failed, when it did not show
+    // or stayed.
+    std::optional<Box> AnswerBox(ProbeClient& probe, const QString& caption, const QString& textPart = {},
+                                 const QString& keys = QStringLiteral("Return"));
+    // Fails the test for every box shown so far that it did not declare, each
+    // told once. TearDown checks this too, while the programs still run.
+    void ExpectNoUnexpectedBoxes();
 
     // Until the condition holds (polled), at most ms.
     static bool WaitFor(const std::function<bool()>& condition, int ms = WaitMs());
@@ -109,6 +158,10 @@ protected:
     // keyboard already (two clicks in a row would make a double click).
     bool FocusOn(ProbeClient& probe, const QString& spec);
     bool ClickOn(ProbeClient& probe, const QString& spec, int button = XInput::kLeft, int count = 1);
+    // Menu items clicked in turn ("Help > QT9XVK on the Web"), each once the
+    // menu before it shows, so that an item is not taken for a toolbar
+    // button of the same text.
+    bool ChooseMenu(ProbeClient& probe, const QString& path);
 
     // One row of a table of cases. A row passes when its check passed; a row
     // marked with a known defect (the defect in a few words) must still fail,
@@ -126,6 +179,18 @@ protected:
 private:
     friend class GuiFailureShots;
     void ShootFailure();
+    QString BoxLog(const ProbeClient& probe) const;
+    bool Expected(const ProbeClient& probe, const Box& box) const;
+    static bool Matches(const Box& box, const QString& caption, const QString& textPart);
+
+    struct ExpectedBox {
+        const ProbeClient* probe;  // nullptr: either program
+        QString caption;
+        QString textPart;
+    };
+    QList<ExpectedBox> m_expectedBoxes;
+    QStringList m_toldBoxes;
+    std::unique_ptr<QTemporaryDir> m_boxLogs;
 
     std::unique_ptr<XServer> m_x;
     std::unique_ptr<XInput> m_input;

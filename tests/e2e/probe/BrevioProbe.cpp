@@ -36,8 +36,9 @@
 // and the questions both probes answer (geometry, main, locate, focus without
 // a PLACE, text, status: ProbeCommands.h).
 //
-// A message box that opens is read and acknowledged with its default button,
-// as the operator would, so a key whose handling shows one still returns.
+// Message boxes and file choosers are recorded, and shown or answered at once
+// (BoxPrompter.h), so a key whose handling shows one still returns where
+// nobody can answer it.
 #define main BrevioMain
 #include "app/brevio_main.cpp"
 #undef main
@@ -53,17 +54,15 @@
 #include "brevio/display/SuperView.h"
 #include "brevio/tools/TagsBar.h"
 #include "platform/LocalMessaging.h"
+#include "BoxPrompter.h"
 #include "ProbeCommands.h"
 
-#include <QAbstractButton>
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMdiArea>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -198,30 +197,8 @@ QString State()
         .arg(channel ? channel->GetStatusText() : QString());
 }
 
-QStringList g_boxes;
-
-// Every 50 ms: a message box not seen before is read and acknowledged.
-void WatchMessageBoxes()
-{
-    auto* timer = new QTimer(QCoreApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, [] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible() || box->property("probeRead").toBool())
-                continue;
-            box->setProperty("probeRead", true);
-            g_boxes << box->windowTitle() + QStringLiteral(": ") + box->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
-            QAbstractButton* button = box->defaultButton();
-            if (!button)
-                button = box->buttons().value(0);
-            if (button)
-                button->click();
-            else
-                box->close();
-        }
-    });
-    timer->start(50);
-}
+// Set once the probe listens.
+probe::BoxPrompter* g_prompter = nullptr;
 
 QString DialogEscape(int command)
 {
@@ -373,11 +350,8 @@ QString Handle(const QString& line)
         auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
         return view ? QString::number(int(view->IsNavigationKeyHeld())) : QStringLiteral("failed: no Super Browser");
     }
-    if (command == QLatin1String("boxes")) {
-        const QString text = g_boxes.join(QStringLiteral(" || "));
-        g_boxes.clear();
-        return text;
-    }
+    if (command == QLatin1String("boxes"))
+        return g_prompter->TakeBoxes();
     return QStringLiteral("unknown command");
 }
 
@@ -386,7 +360,7 @@ void StartProbe()
     const QString name = qEnvironmentVariable("BREVIO_PROBE");
     if (name.isEmpty())
         return;
-    WatchMessageBoxes();
+    g_prompter = &probe::BoxPrompter::Install();
     auto* server = new QLocalServer(QCoreApplication::instance());
     QLocalServer::removeServer(platform::LocalEndpoint::socketPath(name));
     server->listen(platform::LocalEndpoint::socketPath(name));

@@ -1,12 +1,11 @@
 // FT-817 Corvane with a probe: the program's own main, unchanged, plus a
 // local socket (named by CORVANE_PROBE) through which a test performs the
 // operator's actions in the running process and asks what the program shows.
-// Message boxes go to a recording prompter that answers as the operator
-// would (the first button, the file the test named), so nothing blocks.
+// Message boxes and file choosers are recorded, and shown or answered at once
+// (BoxPrompter.h); a command's own file or answer is given without showing.
 //
 // One command per line, one answer line each:
 //   ping                     -> ok
-//   modal                    -> class|title of the active modal window, or none
 //   windows                  -> class|title of each visible window, ";" between
 //   boxes                    -> the message boxes shown since the last ask ("caption: text", " || " between)
 //   paint                    -> the main window painted into an image: WxH, or failed
@@ -65,6 +64,7 @@
 #include "corvane/memory/MenuPages.h"
 #include "corvane/memory/SaveChangesDialog.h"
 #include "platform/LocalMessaging.h"
+#include "BoxPrompter.h"
 #include "ProbeCommands.h"
 #include "platform/Prompter.h"
 #include "shared/shortcutbar/OXSHBListCtrl.h"
@@ -90,62 +90,12 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <deque>
 #include <functional>
 
 namespace {
 
-class RecordingPrompter final : public platform::Prompter {
-public:
-    int messageBox(QWidget*, const QString& text, const QString& caption, int style) override
-    {
-        boxes << caption + QStringLiteral(": ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (!answers.empty()) {
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        switch (style & 0x0F) {
-        case platform::MB_YESNO:
-        case platform::MB_YESNOCANCEL: return platform::IDYES;
-        case platform::MB_ABORTRETRYIGNORE: return platform::IDIGNORE;
-        case platform::MB_RETRYCANCEL: return platform::IDCANCEL;
-        default: return platform::IDOK;
-        }
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
-    {
-        return TakeFile();
-    }
-    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&, QString*) override
-    {
-        const QString f = TakeFile();
-        return f.isEmpty() ? QStringList() : QStringList{f};
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
-    {
-        return TakeFile();
-    }
-    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> colour(QWidget*, const QColor&, const QString&) override { return std::nullopt; }
-    std::optional<QFont> font(QWidget*, const QFont&, const QString&) override { return std::nullopt; }
-
-    QString TakeFile()
-    {
-        if (files.empty())
-            return {};
-        const QString f = files.front();
-        files.pop_front();
-        return f;
-    }
-
-    QStringList boxes;
-    std::deque<QString> files;
-    // Answers for the next questions, before the first button is taken.
-    std::deque<int> answers;
-};
-
-RecordingPrompter g_prompter;
+// Set once the probe listens.
+probe::BoxPrompter* g_prompter = nullptr;
 
 QString Describe(const QWidget* w)
 {
@@ -238,9 +188,9 @@ QString MemoryErase(int row)
         const QString answer =
             QStringLiteral("written=%1 title=%2").arg(int(manager->WasMemoryWritten())).arg(manager->windowTitle());
         // What the radio did not take stays to be saved: closing, it is let go.
-        g_prompter.answers.push_back(platform::IDNO);
+        g_prompter->answers.push_back(platform::IDNO);
         manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
-        g_prompter.answers.clear();
+        g_prompter->answers.clear();
         return answer;
     });
 }
@@ -339,12 +289,12 @@ QString MemoryCommand(const QString& command, const QString& argument)
         return ManagerTitle(manager);
     }
     if (command == QLatin1String("memory-load")) {
-        g_prompter.files.push_back(argument);
+        g_prompter->files.push_back(argument);
         manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_LOAD_FILE);
         return ManagerTitle(manager);
     }
     if (command == QLatin1String("memory-save-file")) {
-        g_prompter.files.push_back(argument);
+        g_prompter->files.push_back(argument);
         manager->OnCommand(CMemoryManagerDialog::ID_MEMORY_SAVE_FILE);
         return QStringLiteral("ok");
     }
@@ -358,9 +308,9 @@ QString MemoryCommand(const QString& command, const QString& argument)
         return ManagerTitle(manager);
     }
     if (command == QLatin1String("memory-close")) {
-        g_prompter.answers.push_back(platform::IDNO);
+        g_prompter->answers.push_back(platform::IDNO);
         manager->OnCommand(CMemoryManagerDialog::ID_CLOSE);
-        g_prompter.answers.clear();
+        g_prompter->answers.clear();
         return QStringLiteral("ok");
     }
     return QStringLiteral("unknown command");
@@ -391,7 +341,7 @@ QString CloneRestore(const QString& path)
 {
     return InModal<CCloneLoadDialog>(CRadioMainFrame::ID_CLONE_LOAD, [path](CCloneLoadDialog* dialog) {
         QPointer<CCloneLoadDialog> guard(dialog);
-        g_prompter.files.push_back(path);
+        g_prompter->files.push_back(path);
         dialog->ParseFile();
         dialog->OnOK();
         if (!guard)
@@ -555,8 +505,6 @@ QString Handle(const QString& line)
         return common;
     if (command == QLatin1String("ping"))
         return QStringLiteral("ok");
-    if (command == QLatin1String("modal"))
-        return Describe(QApplication::activeModalWidget());
     if (command == QLatin1String("windows")) {
         QStringList list;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -565,9 +513,7 @@ QString Handle(const QString& line)
         return list.join(QLatin1Char(';'));
     }
     if (command == QLatin1String("boxes")) {
-        const QString text = g_prompter.boxes.join(QStringLiteral(" || "));
-        g_prompter.boxes.clear();
-        return text;
+        return g_prompter->TakeBoxes();
     }
     if (command == QLatin1String("paint")) {
         CMainFrame* frame = GetMainFrame();
@@ -616,7 +562,7 @@ void StartProbe()
     const QString name = qEnvironmentVariable("CORVANE_PROBE");
     if (name.isEmpty())
         return;
-    platform::Prompter::setInstance(&g_prompter);
+    g_prompter = &probe::BoxPrompter::Install();
     auto* server = new QLocalServer(QCoreApplication::instance());
     QLocalServer::removeServer(platform::LocalEndpoint::socketPath(name));
     server->listen(platform::LocalEndpoint::socketPath(name));

@@ -453,6 +453,10 @@ QString AnswerCommon(const QString& command, const QString& argument)
         return Status();
     if (command == QLatin1String("action"))
         return ActionState(argument);
+    if (command == QLatin1String("modal")) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return modal ? ClassOf(modal) + QLatin1Char('|') + Field(modal->windowTitle()) : QStringLiteral("none");
+    }
     return {};
 }
 

@@ -36,6 +36,8 @@
 //                widget's window title; "none" when no widget matches
 //   status       the main window's status bar: its message, then each pane's text
 //                ("" for a hidden or disabled pane), "|" between
+//   modal        class|title of the active modal window (a message box, a
+//                dialog), or none
 //   action TEXT  the state of the main window's menu item whose text (without
 //                '&' and the key after a tab) is TEXT, in any of its menus:
 //                enabled=0|1 checked=0|1, or "none"
