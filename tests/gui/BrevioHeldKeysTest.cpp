@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -121,15 +122,21 @@ TEST_F(BrevioHeldKeys, ChannelReceivesAgainAfterADragTookTheRelease)
     ChannelReceivesAgainAfterTheKeyGoesUpBy(Route::Drag);
 }
 
-// The Super Browser's transmit panel: its receive window follows the
+// The Super Browser's transmit panel (the browser opened with F7, the panel
+// with its button, its channel tuned with a click on the browser's
+// waterfall): its receive window follows the
 // selected channel's text again once the key is up, after a dialog and
 // after a drag took the release. The keys go to the receive window, which
 // shows the channel's text to drag.
 TEST_F(BrevioHeldKeys, SuperBrowserFollowsItsTextAgainAfterTheKeyGoesUp)
 {
     ASSERT_TRUE(StartBrevio());
-    // The panel's channel on the demonstration's station at 1500 Hz.
-    ASSERT_EQ(Ask(QStringLiteral("browser 1500")), QStringLiteral("ok"));
+    ASSERT_TRUE(OpenSuperBrowser());
+    // The panel's channel on the demonstration's station at 1500 Hz: a click
+    // there on the browser's waterfall.
+    const QStringList at = Ask(QStringLiteral("browser-point 1500")).split(QLatin1Char(' '));
+    ASSERT_EQ(at.size(), 2) << at.join(QLatin1Char(' ')).toStdString();
+    ASSERT_TRUE(Input().Click(QPoint(at[0].toInt(), at[1].toInt())));
     ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("text ") + kBrowserRx).size() > 20; }))
         << "the Super Browser's receive window shows nothing";
     const auto held = [&] { return Ask(QStringLiteral("browser-held")) == QLatin1String("1"); };

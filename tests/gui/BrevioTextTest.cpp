@@ -45,8 +45,8 @@ protected:
                               {0, "ctrl+alt", -1}};
         const struct {
             const char* name;
-            QString click;  // where the operator clicks before the keys (the probe
-                            // puts the focus into the Super Browser's panel)
+            QString click;  // where the operator clicks before the keys (the Super
+                            // Browser opened first with F7, its panel with its button)
             const char* focus;
             QString pane;  // where the macro's text goes
         } places[] = {{"transmit pane", kTx, "CTxTextWindow", kTx},
@@ -55,9 +55,8 @@ protected:
         for (const auto& place : places) {
             SCOPED_TRACE(place.name);
             if (place.click == kBrowserTx)
-                ASSERT_EQ(Ask(QStringLiteral("browser")), QStringLiteral("ok"));
-            else
-                ASSERT_TRUE(ClickOn(BrevioProbe(), place.click));
+                ASSERT_TRUE(OpenSuperBrowser());
+            ASSERT_TRUE(ClickOn(BrevioProbe(), place.click));
             ASSERT_TRUE(Focused(place.focus)) << Ask(QStringLiteral("focus")).toStdString();
             for (const Case& c : cases) {
                 SCOPED_TRACE(QStringLiteral("%1+digit %2").arg(QLatin1String(c.modifiers)).arg(c.digit).toStdString());

@@ -331,14 +331,15 @@ TEST_F(BrevioWindows, DocksComeBackToTheirSizeWhenTheWindowGrowsAgain)
         << " of " << before[docks[2]].height();
 }
 
-// The Super Browser maximised with its transmit panel shown: the view fills
+// The Super Browser opened with F7 while channel 1 is maximised, and its
+// transmit panel with its button: maximised with the panel shown, the view fills
 // the frame from its top, and the status panes (IMD, Tx Lock, ...) run along
 // the frame's bottom edge, not half-way down with the view pushed below.
 TEST_F(BrevioWindows, MaximisedSuperBrowserKeepsItsStatusBarAtTheBottom)
 {
     ASSERT_TRUE(StartBrevio());
     ProbeClient& probe = BrevioProbe();
-    ASSERT_EQ(probe.Ask(QStringLiteral("browser")), QStringLiteral("ok"));
+    ASSERT_TRUE(OpenSuperBrowser());
     std::optional<Window> browser;
     ASSERT_TRUE(WaitFor([&] {
         browser = Find(probe, QStringLiteral("CSuperFrame"));

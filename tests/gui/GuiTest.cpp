@@ -389,6 +389,34 @@ void GuiTest::ExpectNoUnexpectedBoxes()
     }
 }
 
+bool GuiTest::OpenSuperBrowser(bool txPanel)
+{
+    ProbeClient& probe = m_brevioProbe;
+    // F7 hides it again once it shows.
+    const bool shown = ParseRect(probe.Ask(QStringLiteral("locate CSuperView"))).isValid();
+    if (!shown && !m_input->Key(QStringLiteral("F7"))) {
+        ADD_FAILURE() << m_input->ErrorText().toStdString();
+        return false;
+    }
+    if (!WaitFor([&] { return ParseRect(probe.Ask(QStringLiteral("locate CSuperView"))).isValid(); })) {
+        ADD_FAILURE() << "F7 did not show the Super Browser: " << probe.Ask(QStringLiteral("geometry")).toStdString();
+        return false;
+    }
+    if (!txPanel)
+        return true;
+    const QString panel = QStringLiteral("CSuperView>CTxTextWindow");
+    if (ParseRect(probe.Ask(QStringLiteral("locate ") + panel)).isValid())
+        return true;
+    // The "Show / hide the TX window" button.
+    if (!ClickOn(probe, QStringLiteral("CSuperView>#1182")))
+        return false;
+    if (!WaitFor([&] { return ParseRect(probe.Ask(QStringLiteral("locate ") + panel)).isValid(); })) {
+        ADD_FAILURE() << "the Super Browser's transmit panel did not show: " << probe.Ask(QStringLiteral("geometry")).toStdString();
+        return false;
+    }
+    return true;
+}
+
 bool GuiTest::ChooseMenu(ProbeClient& probe, const QString& path)
 {
     const auto menus = [&] {

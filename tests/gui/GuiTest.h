@@ -144,6 +144,13 @@ protected:
     // told once. TearDown checks this too, while the programs still run.
     void ExpectNoUnexpectedBoxes();
 
+    // The Super Browser opened as the operator opens it, with F7 in PSK31
+    // Brevio's main window, and with txPanel its transmit panel shown with a
+    // click on its button (each left as it is when it shows already). True
+    // once it shows (and with txPanel the panel's transmit window); the test
+    // failed otherwise.
+    bool OpenSuperBrowser(bool txPanel = true);
+
     // Until the condition holds (polled), at most ms.
     static bool WaitFor(const std::function<bool()>& condition, int ms = WaitMs());
     // Until the probe's main window is shown and active.

@@ -24,13 +24,12 @@
 //                         viewport=<width of the list's viewport>
 //   tag TITLE          -> the value cell of the Tags bar's row TITLE: "x y w h|value" (screen
 //                         coordinates), or "none"
-//   browser [HZ]       -> the Super Browser shown and active, its transmit panel open, the keyboard
-//                         focus in its transmit window; with HZ, the panel's channel tuned there, as
-//                         a click on the browser's waterfall tunes it; ok or failed (the setting-up
-//                         only: keys go in through the window system)
 //   decoding N         -> 1 while channel N's (1-4) DSP channel decodes, else 0: a channel window
 //                         shown again takes up its stored values (its frequency among them) only
 //                         once it has settled, and decodes from then on
+//   browser-point HZ   -> the screen point "x y" of the Super Browser's waterfall where a click
+//                         tunes the transmit panel's channel to HZ (the nearest the canvas has),
+//                         or "none" while the waterfall does not show
 //   browser-held       -> 1 while the Super Browser's receive window keeps its place for a navigation
 //                         key it believes held, else 0
 // and the questions both probes answer (geometry, main, locate, focus without
@@ -50,6 +49,7 @@
 #include "brevio/core/RadioToolBar.h"
 #include "brevio/core/RxTextWindow.h"
 #include "brevio/core/TxTextWindow.h"
+#include "brevio/display/DisplayCanvas.h"
 #include "brevio/display/EditableListCtrl.h"
 #include "brevio/display/SuperView.h"
 #include "brevio/tools/TagsBar.h"
@@ -65,6 +65,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -285,33 +286,34 @@ QString Tag(const QString& title)
     return QStringLiteral("none");
 }
 
-QString Browser(int frequency)
+QString BrowserPoint(int frequency)
 {
-    CMainFrame* frame = TheApp().GetMainFrame();
-    if (!frame)
-        return QStringLiteral("failed: no main window");
-    if (!TheApp().GetSuperFrame() || !TheApp().GetSuperFrame()->isVisible())
-        frame->OnCommand(33490);  // Browser > Display
-    QMdiSubWindow* window = TheApp().GetSuperFrame();
-    auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
-    if (!window || !view)
-        return QStringLiteral("failed: no Super Browser");
-    if (!view->IsTxPanelShown())
-        view->OnCommand(CSuperView::IDC_TX_PANEL);
-    if (frequency > 0)
-        view->RetuneSelected(frequency);
-    frame->GetMdiArea()->setActiveSubWindow(window);
-    // The focus is given here, not by a click: where the panel's transmit
-    // window lands on the screen is not what this is for.
-    CTxTextWindow* tx = view->GetTxWindow();
-    return RunUntil([&] {
-        if (window->isVisible() && tx->isVisible() && QApplication::focusWidget() != tx)
-            tx->setFocus(Qt::OtherFocusReason);
-        return QApplication::focusWidget() == tx;
-    }, 3000)
-               ? QStringLiteral("ok")
-               : QStringLiteral("failed: the Super Browser's transmit window has no focus (%1)")
-                     .arg(ClassOf(QApplication::focusWidget()));
+    CDisplayCanvas* canvas = nullptr;
+    if (ISuperView* view = TheApp().GetSuperView())
+        for (CDisplayCanvas* c : view->GetWidget()->findChildren<CDisplayCanvas*>())
+            if (c->IsBrowserMode() && c->isVisible())
+                canvas = c;
+    if (!canvas)
+        return QStringLiteral("none");
+    // Asked of the canvas's own mapping, so that the click lands where the
+    // canvas reads the frequency.
+    const QRect plot = canvas->GetPlotRect();
+    QPoint best;
+    int bestError = -1;
+    for (int y = plot.top(); y <= plot.bottom(); ++y) {
+        const QPoint at(plot.left() + plot.width() / 2, y);
+        int f = 0;
+        if (!canvas->GetMarkers().FrequencyAt(at, f))
+            continue;
+        if (bestError < 0 || std::abs(f - frequency) < bestError) {
+            bestError = std::abs(f - frequency);
+            best = at;
+        }
+    }
+    if (bestError < 0)
+        return QStringLiteral("none");
+    const QPoint screen = canvas->mapToGlobal(best);
+    return QStringLiteral("%1 %2").arg(screen.x()).arg(screen.y());
 }
 
 QString Handle(const QString& line)
@@ -340,12 +342,12 @@ QString Handle(const QString& line)
         return Tags();
     if (command == QLatin1String("tag"))
         return Tag(argument);
-    if (command == QLatin1String("browser"))
-        return Browser(argument.toInt());
     if (command == QLatin1String("decoding")) {
         const int n = argument.toInt();
         return n >= 1 && n <= 4 ? QString::number(int(fnIsRXChannelActive(n - 1) != 0)) : QStringLiteral("failed: no channel %1").arg(argument);
     }
+    if (command == QLatin1String("browser-point"))
+        return BrowserPoint(argument.toInt());
     if (command == QLatin1String("browser-held")) {
         auto* view = dynamic_cast<CSuperView*>(TheApp().GetSuperView());
         return view ? QString::number(int(view->IsNavigationKeyHeld())) : QStringLiteral("failed: no Super Browser");

@@ -127,6 +127,8 @@ bool Matches(const QWidget* w, const QString& spec)
         if (!matches)
             return false;
     }
+    if (name.startsWith(QLatin1Char('#')))
+        return w->property("controlId").toUInt() == name.mid(1).toUInt();
     return w->objectName() == name || w->inherits(name.toLatin1().constData());
 }
 

@@ -12,6 +12,8 @@
 //                SPEC names, or "none":
 //                  Class       an instance of the class (or of a subclass)
 //                  name        a widget of that objectName
+//                  #ID         a widget of that control id (a dialog's or form's
+//                              control)
 //                  Class=Title such a widget whose window title begins with Title
 //                  Class~RE    such a widget whose window title matches the
 //                              regular expression RE (without '>')
