@@ -114,15 +114,22 @@ int BoxPrompter::messageBox(QWidget* parent, const QString& text, const QString&
     return answer;
 }
 
+QString BoxPrompter::ChooseFile(const QString& kind, const QString& caption, const QString& filter,
+                               const std::function<QString()>& show)
+{
+    const QString id = Shown(kind, caption, filter);
+    QString path = TakeFile();
+    if (path.isEmpty() && m_show)
+        path = show();
+    Answered(id, path.isEmpty() ? QStringLiteral("Cancel") : path);
+    return path;
+}
+
 QString BoxPrompter::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                   const QString& filter, QString* selectedFilter)
 {
-    const QString id = Shown(QStringLiteral("open file"), caption, filter);
-    QString path = TakeFile();
-    if (path.isEmpty() && m_show)
-        path = m_shower.openFileName(parent, caption, folder, filter, selectedFilter);
-    Answered(id, path.isEmpty() ? QStringLiteral("Cancel") : path);
-    return path;
+    return ChooseFile(QStringLiteral("open file"), caption, filter,
+                      [&] { return m_shower.openFileName(parent, caption, folder, filter, selectedFilter); });
 }
 
 QStringList BoxPrompter::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
@@ -141,12 +148,8 @@ QStringList BoxPrompter::openFileNames(QWidget* parent, const QString& caption, 
 QString BoxPrompter::saveFileName(QWidget* parent, const QString& caption, const QString& path,
                                   const QString& filter, QString* selectedFilter)
 {
-    const QString id = Shown(QStringLiteral("save file"), caption, filter);
-    QString chosen = TakeFile();
-    if (chosen.isEmpty() && m_show)
-        chosen = m_shower.saveFileName(parent, caption, path, filter, selectedFilter);
-    Answered(id, chosen.isEmpty() ? QStringLiteral("Cancel") : chosen);
-    return chosen;
+    return ChooseFile(QStringLiteral("save file"), caption, filter,
+                      [&] { return m_shower.saveFileName(parent, caption, path, filter, selectedFilter); });
 }
 
 QString BoxPrompter::existingFolder(QWidget* parent, const QString& caption, const QString& folder)

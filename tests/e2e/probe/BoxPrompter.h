@@ -28,9 +28,13 @@
 // font chosen, or Cancel.
 #include "platform/Prompter.h"
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <optional>
 
 namespace probe {
 
@@ -66,6 +70,10 @@ private:
     void Answered(const QString& id, const QString& answer);
     void Log(const QStringList& fields);
     QString TakeFile();
+    // A file chooser: the file a command queued, else the one chosen where it
+    // is shown; noted as it opens and as it is answered.
+    QString ChooseFile(const QString& kind, const QString& caption, const QString& filter,
+                       const std::function<QString()>& show);
 
     platform::Prompter& m_shower;
     bool m_show;
