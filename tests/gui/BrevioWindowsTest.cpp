@@ -113,11 +113,7 @@ protected:
     // A menu of the menu bar, then one of its items, clicked.
     bool ChooseMenu(ProbeClient& probe, const QString& menu, const QString& item)
     {
-        if (!ClickOn(probe, QStringLiteral("action:") + menu))
-            return false;
-        if (!WaitFor([&] { return !ParseRect(probe.Ask(QStringLiteral("locate action:") + item)).isEmpty(); }))
-            return false;
-        return ClickOn(probe, QStringLiteral("action:") + item);
+        return GuiTest::ChooseMenu(probe, menu + QStringLiteral(" > ") + item);
     }
     qulonglong BrevioWindow()
     {

@@ -57,13 +57,7 @@ protected:
                 return true;
         return false;
     }
-    bool Choose(const QString& path)
-    {
-        for (const QString& item : path.split(QStringLiteral(" > ")))
-            if (!ClickOn(Probe(), QStringLiteral("action:") + item))
-                return false;
-        return true;
-    }
+    bool Choose(const QString& path) { return ChooseMenu(Probe(), path); }
     // The main window in the state and place the case starts from.
     void SetUpProgram()
     {

@@ -181,11 +181,7 @@ protected:
     // The items of a path clicked in turn, as the operator does.
     bool Choose(const QString& path)
     {
-        for (const QString& item : path.split(QStringLiteral(" > "))) {
-            if (!ClickOn(Probe(), QStringLiteral("action:") + item))
-                return false;
-        }
-        return WaitFor([&] { return !MenuOpen(); });
+        return ChooseMenu(Probe(), path) && WaitFor([&] { return !MenuOpen(); });
     }
     // Windows the row opened besides the child windows and bars: dialogs,
     // tool windows, menus.
