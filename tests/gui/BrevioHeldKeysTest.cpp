@@ -134,9 +134,7 @@ TEST_F(BrevioHeldKeys, SuperBrowserFollowsItsTextAgainAfterTheKeyGoesUp)
     ASSERT_TRUE(OpenSuperBrowser());
     // The panel's channel on the demonstration's station at 1500 Hz: a click
     // there on the browser's waterfall.
-    const QStringList at = Ask(QStringLiteral("browser-point 1500")).split(QLatin1Char(' '));
-    ASSERT_EQ(at.size(), 2) << at.join(QLatin1Char(' ')).toStdString();
-    ASSERT_TRUE(Input().Click(QPoint(at[0].toInt(), at[1].toInt())));
+    ASSERT_TRUE(TuneSuperBrowser(1500));
     ASSERT_TRUE(WaitFor([&] { return Ask(QStringLiteral("text ") + kBrowserRx).size() > 20; }))
         << "the Super Browser's receive window shows nothing";
     const auto held = [&] { return Ask(QStringLiteral("browser-held")) == QLatin1String("1"); };

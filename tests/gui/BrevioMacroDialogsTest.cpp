@@ -139,7 +139,8 @@ TEST_F(BrevioMacroDialogs, ManagerShowsItsMenuBarAboveItsToolbarAtEveryOpening)
 }
 
 // A change the manager has not saved ("*" in its title) is not lost to
-// Escape without a question; the question's Yes closes it.
+// Escape without a question, answered in a box the operator sees: No keeps
+// the manager open with its change, Yes closes it.
 TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
 {
     if (!StartInTheManager())
@@ -159,12 +160,18 @@ TEST_F(BrevioMacroDialogs, EscapeInAModifiedManagerAsksBeforeClosing)
             return false;
         return WaitFor([&] { return Shown(kManager).value_or(Window{}).title == QLatin1String("Macros Manager *"); }, 500);
     })) << Shown(kManager).value_or(Window{}).title.toStdString();
+    // No keeps the manager and its change; Yes lets it go.
+    const QString question = QStringLiteral("You have outstanding changes - really cancel ?");
     ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
-    QString boxes;
-    EXPECT_TRUE(WaitFor([&] {
-        boxes += Boxes();
-        return boxes.contains(QLatin1String("You have outstanding changes - really cancel ?"));
-    })) << boxes.toStdString();
+    const std::optional<Box> kept = AnswerBox(BrevioProbe(), QStringLiteral("Cancel"), question, QStringLiteral("n"));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->answer, QStringLiteral("No"));
+    EXPECT_TRUE(WaitFor([&] { return Shown(kManager).value_or(Window{}).title == QLatin1String("Macros Manager *"); }))
+        << Ask(QStringLiteral("geometry")).toStdString();
+    ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+    const std::optional<Box> left = AnswerBox(BrevioProbe(), QStringLiteral("Cancel"), question, QStringLiteral("y"));
+    ASSERT_TRUE(left.has_value());
+    EXPECT_EQ(left->answer, QStringLiteral("Yes"));
     EXPECT_TRUE(WaitFor([&] { return !Shown(kManager).has_value(); }));
 }
 

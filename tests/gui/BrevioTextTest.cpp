@@ -338,11 +338,8 @@ TEST_F(BrevioText, ATagsFileThatCannotBeReadIsKeptThroughEditsAndTheEnd)
     ASSERT_TRUE(LaunchBrevio());
     EXPECT_TRUE(AnswerBox(BrevioProbe(), QStringLiteral("Error"), QStringLiteral("is not a tag definitions file: it holds no tags.")));
     ASSERT_TRUE(WaitUntilActive(BrevioProbe(), StartMs())) << Ask(QStringLiteral("main")).toStdString();
-    EXPECT_TRUE(AnswerBox(BrevioProbe(), QStringLiteral("Error"), QStringLiteral("The tags were not saved")));
-    EXPECT_TRUE(WaitFor([&] {
-        return Ask(QStringLiteral("tags")).startsWith(QLatin1String("headings=Tag|Value * "));
-    })) << Ask(QStringLiteral("tags")).toStdString();
-    ASSERT_TRUE(WaitUntilActive(BrevioProbe())) << Ask(QStringLiteral("main")).toStdString();
+    // Nothing edited yet: no word of a save (a box then would fail the test).
+    EXPECT_FALSE(Ask(QStringLiteral("status")).startsWith(QLatin1String("The tags were not saved")));
     EXPECT_EQ(fileBytes(), utf16);
 
     const auto type = [&](const QString& title, const QString& value) {
@@ -355,19 +352,28 @@ TEST_F(BrevioText, ATagsFileThatCannotBeReadIsKeptThroughEditsAndTheEnd)
         EXPECT_TRUE(WaitFor([&] { return TagValue(title) == value; })) << TagValue(title).toStdString();
     };
     const auto told = [&] { return Ask(QStringLiteral("status")).startsWith(QLatin1String("The tags were not saved")); };
-    Ask(QStringLiteral("boxes"));
+    // The first refused save is told in a box, the later ones in the status
+    // bar, and the file stays as it was.
+    bool first = true;
     for (const auto& [title, value] : {std::pair{"Name", "Ann"}, std::pair{"QTH", "Lyon"}}) {
         SCOPED_TRACE(title);
         ASSERT_FALSE(told());
         type(QLatin1String(title), QLatin1String(value));
-        EXPECT_TRUE(WaitFor(told)) << Ask(QStringLiteral("status")).toStdString();
-        EXPECT_EQ(Ask(QStringLiteral("boxes")), QString());
+        if (first)
+            EXPECT_TRUE(AnswerBox(BrevioProbe(), QStringLiteral("Error"), QStringLiteral("The tags were not saved")));
+        else
+            EXPECT_TRUE(WaitFor(told)) << Ask(QStringLiteral("status")).toStdString();
+        EXPECT_TRUE(Ask(QStringLiteral("tags")).startsWith(QLatin1String("headings=Tag|Value * ")))
+            << Ask(QStringLiteral("tags")).toStdString();
         EXPECT_EQ(fileBytes(), utf16);
-        // A menu opened and closed: the status bar's message goes, so that
-        // the next edit's refusal shows anew.
-        ASSERT_TRUE(Input().Key(QStringLiteral("alt+f")));
-        ASSERT_TRUE(Input().Key(QStringLiteral("Escape Escape")));
-        EXPECT_TRUE(WaitFor([&] { return !told(); })) << Ask(QStringLiteral("status")).toStdString();
+        if (!first) {
+            // A menu opened and closed: the status bar's message goes, so
+            // that the next edit's refusal shows anew.
+            ASSERT_TRUE(Input().Key(QStringLiteral("alt+f")));
+            ASSERT_TRUE(Input().Key(QStringLiteral("Escape Escape")));
+            EXPECT_TRUE(WaitFor([&] { return !told(); })) << Ask(QStringLiteral("status")).toStdString();
+        }
+        first = false;
     }
 
     ASSERT_TRUE(ProgramProcess::RequestClose(QString::fromLatin1(kBrevioIdentifier)));

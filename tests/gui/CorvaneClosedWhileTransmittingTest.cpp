@@ -100,8 +100,10 @@ protected:
     // The keyboard into the transmit pane of the row.
     void FocusTxPane()
     {
-        if (GetParam().browser && Ask(QStringLiteral("text ") + kBrowserTx) == QLatin1String("none"))
-            ASSERT_EQ(Ask(QStringLiteral("browser 1500")), QStringLiteral("ok"));
+        if (GetParam().browser && Ask(QStringLiteral("text ") + kBrowserTx) == QLatin1String("none")) {
+            ASSERT_TRUE(OpenSuperBrowser());
+            ASSERT_TRUE(TuneSuperBrowser(1500));
+        }
         ASSERT_TRUE(FocusOn(BrevioProbe(), TxPane()));
     }
 };

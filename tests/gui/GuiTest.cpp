@@ -417,6 +417,20 @@ bool GuiTest::OpenSuperBrowser(bool txPanel)
     return true;
 }
 
+bool GuiTest::TuneSuperBrowser(int hz)
+{
+    const QStringList at = m_brevioProbe.Ask(QStringLiteral("browser-point %1").arg(hz)).split(QLatin1Char(' '));
+    if (at.size() != 2) {
+        ADD_FAILURE() << "no point for " << hz << " Hz on the Super Browser: " << at.join(QLatin1Char(' ')).toStdString();
+        return false;
+    }
+    if (!m_input->Click(QPoint(at[0].toInt(), at[1].toInt()))) {
+        ADD_FAILURE() << m_input->ErrorText().toStdString();
+        return false;
+    }
+    return true;
+}
+
 bool GuiTest::ChooseMenu(ProbeClient& probe, const QString& path)
 {
     const auto menus = [&] {

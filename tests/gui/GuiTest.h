@@ -150,6 +150,9 @@ protected:
     // once it shows (and with txPanel the panel's transmit window); the test
     // failed otherwise.
     bool OpenSuperBrowser(bool txPanel = true);
+    // The Super Browser's panel channel tuned to HZ as the operator tunes
+    // it: a click on the browser's waterfall at that frequency.
+    bool TuneSuperBrowser(int hz);
 
     // Until the condition holds (polled), at most ms.
     static bool WaitFor(const std::function<bool()>& condition, int ms = WaitMs());
