@@ -49,14 +49,16 @@ bool CSuperFrame::event(QEvent* event)
 {
     // The view joins the frame's layout after the status bar, which would
     // then sit above it, half-way down a maximised frame: keep the bar last
-    // and give the view all the height the bar leaves.
+    // and give the view all the height the bar leaves. Only a change is
+    // made: every change asks for the next layout, and an unconditional one
+    // would keep the program busy for as long as the frame is shown.
     if (event->type() == QEvent::LayoutRequest) {
         if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
             if (box->indexOf(m_pStatusBar) >= 0 && box->indexOf(m_pStatusBar) != box->count() - 1) {
                 box->removeWidget(m_pStatusBar);
                 box->addWidget(m_pStatusBar);
             }
-            if (widget())
+            if (const int view = widget() ? box->indexOf(widget()) : -1; view >= 0 && box->stretch(view) != 1)
                 box->setStretchFactor(widget(), 1);
         }
     }
