@@ -352,3 +352,61 @@ TEST_F(BrevioWindows, MaximisedSuperBrowserKeepsItsStatusBarAtTheBottom)
         << browser->rect.height() << ", view " << view.x() << "," << view.y() << " " << view.width() << "x" << view.height()
         << ", status bar " << status.x() << "," << status.y() << " " << status.width() << "x" << status.height();
 }
+
+// F7 opens the Super Browser over a channel window and F7 closes it again:
+// the channel window is never minimised on the way, comes back in the state
+// it had (maximised, or restored by the operator) as the active window, also
+// when another channel window was made before it, and what the operator types
+// straight afterwards goes into its transmit pane.
+TEST_F(BrevioWindows, SuperBrowserOpenedAndClosedWithF7LeavesTheChannelAsItWas)
+{
+    // Channel 2's transmit pane open as well (control 1056 of form 137).
+    Brevio().SetStoredValue(QStringLiteral("00000089 00000420 00000001"), 1);
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    const auto channel = [&](int n) { return Find(probe, QStringLiteral("CFrameRx"), QStringLiteral("Ch %1").arg(n)); };
+    const auto browserShown = [&] {
+        const auto w = Find(probe, QStringLiteral("CSuperFrame"));
+        return w && w->state != QLatin1String("hidden");
+    };
+    ASSERT_TRUE(WaitFor([&] { return channel(1).has_value(); })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    struct Row {
+        int channel;
+        const char* state;  // its window's before F7
+        const char* typed;
+    };
+    // Channel 2's window opens in front of channel 1's, both restored.
+    const Row rows[] = {{1, "max", "cq de g4tst"}, {1, "normal", " de g4tst k"}, {2, "normal", "qrz?"}};
+    QMap<int, QString> expected;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("channel ") + std::to_string(row.channel) + " " + row.state);
+        const QString pane = QStringLiteral("CFrameRx=Ch %1>CTxTextWindow").arg(row.channel);
+        if (!channel(row.channel))
+            ASSERT_TRUE(Input().KeyDigit(row.channel, QStringLiteral("alt"))) << Input().ErrorText().toStdString();
+        ASSERT_TRUE(WaitFor([&] { return channel(row.channel).has_value(); })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+        if (channel(row.channel)->state != QLatin1String(row.state)) {
+            // The maximised window's buttons stand at the right end of the
+            // menu bar, 20 pixels apart: minimise, restore, close.
+            const QRect menuBar = ParseRect(probe.Ask(QStringLiteral("locate QMenuBar")));
+            ASSERT_TRUE(menuBar.isValid());
+            ASSERT_TRUE(Input().Click(QPoint(menuBar.right() - 30, menuBar.center().y())));
+        }
+        ASSERT_TRUE(WaitFor([&] { return channel(row.channel)->state == QLatin1String(row.state); }))
+            << probe.Ask(QStringLiteral("geometry")).toStdString();
+        ASSERT_TRUE(FocusOn(probe, pane));
+
+        ASSERT_TRUE(Input().Key(QStringLiteral("F7")));
+        ASSERT_TRUE(WaitFor(browserShown)) << probe.Ask(QStringLiteral("geometry")).toStdString();
+        EXPECT_NE(channel(row.channel)->state, QStringLiteral("min")) << "F7 opening the browser minimised the channel";
+        ASSERT_TRUE(Input().Key(QStringLiteral("F7")));
+        ASSERT_TRUE(WaitFor([&] { return !browserShown(); })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+
+        EXPECT_TRUE(WaitFor([&] { return channel(row.channel)->state == QLatin1String(row.state); }))
+            << "after F7 twice the channel is " << channel(row.channel)->state.toStdString();
+        ASSERT_TRUE(Input().Type(QString::fromLatin1(row.typed)));
+        expected[row.channel] += QString::fromLatin1(row.typed);
+        EXPECT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("text ") + pane) == expected[row.channel]; }))
+            << "the channel's transmit pane holds \"" << probe.Ask(QStringLiteral("text ") + pane).toStdString()
+            << "\"; the keyboard is in " << probe.Ask(QStringLiteral("focus")).toStdString();
+    }
+}

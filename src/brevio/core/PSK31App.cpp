@@ -323,11 +323,16 @@ void CPSK31App::HideView(QMdiSubWindow* pFrame)
     }
     QMdiArea* mdi = m_pMainFrame->GetMdiArea();
     if (mdi->activeSubWindow() == pFrame) {
-        const bool wasMaximised = pFrame->isMaximized();
-        mdi->activateNextSubWindow();
-        QMdiSubWindow* next = mdi->activeSubWindow();
-        if (wasMaximised && next && next != pFrame)
-            next->showMinimized();
+        // The window the operator had in front before this one comes back
+        // as it was, taking over a maximised frame's state as MDI windows
+        // do, never minimised: it keeps the keyboard and its commands.
+        const QList<QMdiSubWindow*> history = mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = history.crbegin(); it != history.crend(); ++it) {
+            if (*it != pFrame && (*it)->isVisible()) {
+                mdi->setActiveSubWindow(*it);
+                break;
+            }
+        }
     }
     pFrame->hide();
 }
