@@ -410,3 +410,48 @@ TEST_F(BrevioWindows, SuperBrowserOpenedAndClosedWithF7LeavesTheChannelAsItWas)
             << "\"; the keyboard is in " << probe.Ask(QStringLiteral("focus")).toStdString();
     }
 }
+
+// Tx > Beacon while the Super Browser is the active window, chosen with the
+// mouse and from the keyboard (Alt+T, then N): the Beacon window opens, or
+// the item is disabled; the choice is never taken only to do nothing.
+TEST_F(BrevioWindows, TxBeaconWithTheSuperBrowserActiveOpensTheBeaconOrIsDisabled)
+{
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    const auto shown = [&](const char* className) {
+        for (const Window& w : ParseGeometry(probe.Ask(QStringLiteral("geometry"))))
+            if (w.className == QLatin1String(className) && w.state != QLatin1String("hidden"))
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(FocusOn(probe, kTxPane));
+    ASSERT_TRUE(Input().Key(QStringLiteral("F7")));
+    // In front of channel 1, maximised as channel 1 was.
+    ASSERT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("main")).contains(QLatin1String(" - [Super Browser")); }))
+        << probe.Ask(QStringLiteral("geometry")).toStdString();
+
+    for (const bool mouse : {true, false}) {
+        const char* route = mouse ? "by mouse" : "by Alt+T, N";
+        SCOPED_TRACE(route);
+        if (mouse) {
+            ASSERT_TRUE(ClickOn(probe, QStringLiteral("action:Tx")));
+            ASSERT_TRUE(WaitFor([&] { return ParseRect(probe.Ask(QStringLiteral("locate action:Beacon"))).isValid(); }));
+            ASSERT_TRUE(ClickOn(probe, QStringLiteral("action:Beacon")));
+        } else {
+            ASSERT_TRUE(Input().Key(QStringLiteral("alt+t")));
+            ASSERT_TRUE(WaitFor([&] { return ParseRect(probe.Ask(QStringLiteral("locate action:Beacon"))).isValid(); }))
+                << "Alt+T opens no Tx menu: " << probe.Ask(QStringLiteral("geometry")).toStdString();
+            ASSERT_TRUE(Input().Key(QStringLiteral("n")));
+        }
+        const QString item = probe.Ask(QStringLiteral("action Beacon"));
+        const bool disabled = item.startsWith(QLatin1String("enabled=0"));
+        const bool opened = !disabled && WaitFor([&] { return shown("CBeaconDlg"); }, 3000);
+        EXPECT_TRUE(opened || disabled) << route << ": no Beacon window, and the item is " << item.toStdString();
+        // The menu or the window closed again, as the operator does.
+        for (int i = 0; i < 3 && (shown("QMenu") || shown("CBeaconDlg")); ++i) {
+            ASSERT_TRUE(Input().Key(QStringLiteral("Escape")));
+            WaitFor([&] { return !shown("QMenu") && !shown("CBeaconDlg"); }, 3000);
+        }
+        ASSERT_FALSE(shown("QMenu") || shown("CBeaconDlg")) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    }
+}

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -240,6 +241,8 @@ private:
     QMap<int, QPointer<QWidget>> m_toolWindows;
 
     QMap<int, QAction*> m_commands;
+    // The Tx, Rx and Edit items that only a channel window carries out.
+    QSet<int> m_channelCommands;
     CMenuAccelerators m_accelerators;
     QList<ACCEL> m_accelTable;
     QMenu* m_pFavouritesMenu = nullptr;

@@ -146,6 +146,7 @@ void CMainFrame::BuildMenus()
     QMenu* rx = bar->addMenu(QStringLiteral("&Rx"));
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     AddChannelMenus(tx, rx, edit, [this](QMenu* menu, int nCommand, const QString& strText, bool bCheckable) {
+        m_channelCommands.insert(nCommand);
         return AddCommand(menu, nCommand, strText, bCheckable);
     });
 
@@ -580,6 +581,10 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         if (super->UpdateCommand(nCommand, enabled, checked))
             return enabled;
     }
+    // With no channel window active (the Super Browser in front, or no
+    // window at all) nothing would carry out a channel's command.
+    if (m_channelCommands.contains(nCommand))
+        return false;
     if (FavouriteIndex(nCommand) >= 0)
         return m_bRadioLinked;
     switch (nCommand) {
