@@ -54,7 +54,7 @@ void GuiTest::SetUp()
     if (const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info())
         m_name = SafeName(QString::fromUtf8(info->test_suite_name()) + QLatin1Char('.') + QString::fromUtf8(info->name()));
     m_boxLogs = std::make_unique<QTemporaryDir>(testsupport::rootFolder() + QStringLiteral("/boxes-XXXXXX"));
-    m_x = std::make_unique<XServer>();
+    m_x = std::make_unique<XServer>(ScreenSize());
     m_input = std::make_unique<XInput>(*m_x);
     ASSERT_TRUE(m_x->Start()) << m_x->ErrorText().toStdString();
     ASSERT_TRUE(m_x->SetLayout(QStringLiteral("us"))) << m_x->ErrorText().toStdString();

@@ -43,6 +43,7 @@
 #include <QList>
 #include <QMap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -100,6 +101,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The display's size: a test of a smaller screen gives its own.
+    virtual QSize ScreenSize() const { return QSize(XServer::kWidth, XServer::kHeight); }
     XServer& X() { return *m_x; }
     XInput& Input() { return *m_input; }
 

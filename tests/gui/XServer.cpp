@@ -64,7 +64,10 @@ void Stop(QProcess& process)
 
 } // namespace
 
-XServer::XServer() : m_dir(testsupport::rootFolder() + QStringLiteral("/xserver-XXXXXX")) {}
+XServer::XServer(QSize screen)
+    : m_screen(screen), m_dir(testsupport::rootFolder() + QStringLiteral("/xserver-XXXXXX"))
+{
+}
 
 XServer::~XServer()
 {
@@ -106,7 +109,7 @@ bool XServer::StartServer()
                    {QStringLiteral("-c"), QStringLiteral("f=$1; shift; exec \"$@\" 3>\"$f\""), QStringLiteral("sh"),
                     numberFile, Find(QStringLiteral("Xvfb")), QStringLiteral("-displayfd"), QStringLiteral("3"),
                     QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("%1x%2x24").arg(kWidth).arg(kHeight), QStringLiteral("-nolisten"),
+                    QStringLiteral("%1x%2x24").arg(m_screen.width()).arg(m_screen.height()), QStringLiteral("-nolisten"),
                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!m_server.waitForStarted(5000)) {
         m_error = QStringLiteral("Xvfb did not start: %1").arg(m_server.errorString());

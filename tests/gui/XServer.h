@@ -1,14 +1,15 @@
 #pragma once
-// An X server of the test's own (Xvfb, 1280x1024, 24 bits, a free display
-// number it picks itself) with a small window manager (openbox), so that
-// maximising, activation and focus behave as on a desktop. Both end with the
-// object, or with the test process.
+// An X server of the test's own (Xvfb, 1280x1024 or the size asked for, 24
+// bits, a free display number it picks itself) with a small window manager
+// (openbox), so that maximising, activation and focus behave as on a desktop.
+// Both end with the object, or with the test process.
 //
-//   XServer x;
+//   XServer x;                                 // or x(QSize(1024, 768))
 //   ASSERT_TRUE(x.Start()) << x.ErrorText();   // names what is missing
 //   ASSERT_TRUE(x.SetLayout("fr")) << x.ErrorText();
 //   env["DISPLAY"] = x.Display();              // ":N"
 #include <QProcess>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ public:
     static constexpr int kWidth = 1280;
     static constexpr int kHeight = 1024;
 
-    XServer();
+    explicit XServer(QSize screen = QSize(kWidth, kHeight));
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -28,6 +29,7 @@ public:
     bool Start();
     bool IsRunning() const;
     QString Display() const { return m_display; }
+    QSize ScreenSize() const { return m_screen; }
     QString ErrorText() const { return m_error; }
 
     // The keyboard layout of this display ("us", "fr"), through setxkbmap.
@@ -45,6 +47,7 @@ private:
     bool StartServer();
     bool StartWindowManager();
 
+    QSize m_screen;
     QTemporaryDir m_dir;
     QProcess m_server;
     QProcess m_manager;

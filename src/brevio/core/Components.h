@@ -59,7 +59,8 @@ public:
     virtual int GetSquelchThreshold() const { return 50; }
     // A tag value picked from its received text.
     virtual void SetTagValue(const QString& strTitle, const QString& strValue) { (void)strTitle, (void)strValue; }
-    // Its MDI frame, made by the view (nullptr: a plain sub-window).
+    // Its MDI frame, made by the view and holding it (nullptr: a plain
+    // sub-window).
     virtual QMdiSubWindow* CreateFrame() { return nullptr; }
     // Commands of the view's menus and buttons: true when the view has the
     // command (and then its state).

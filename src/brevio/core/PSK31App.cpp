@@ -154,7 +154,8 @@ void CPSK31App::OpenWindows()
         m_pSuperView = PskComponents().createSuperView(nullptr);
         if (m_pSuperView && m_pSuperView->GetWidget()) {
             if (QMdiSubWindow* frame = m_pSuperView->CreateFrame()) {
-                frame->setWidget(m_pSuperView->GetWidget());
+                if (!frame->widget())
+                    frame->setWidget(m_pSuperView->GetWidget());
                 m_pSuperFrame = mdi->addSubWindow(frame);
             } else {
                 m_pSuperFrame = mdi->addSubWindow(m_pSuperView->GetWidget());

@@ -1,5 +1,6 @@
 #include "brevio/display/SuperFrame.h"
 
+#include "brevio/core/FormScroller.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
@@ -67,6 +68,8 @@ bool CSuperFrame::event(QEvent* event)
 
 CSuperView* CSuperFrame::View() const
 {
+    if (auto* scroller = qobject_cast<CFormScroller*>(widget()))
+        return qobject_cast<CSuperView*>(scroller->View());
     return qobject_cast<CSuperView*>(widget());
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "brevio/core/DspCalls.h"
 #include "brevio/core/FormRx.h"
+#include "brevio/core/FormScroller.h"
 #include "brevio/core/MainFrame.h"
 #include "brevio/core/PSK31App.h"
 #include "brevio/core/PSK31Settings.h"
@@ -211,6 +212,7 @@ CSuperView::~CSuperView()
 QMdiSubWindow* CSuperView::CreateFrame()
 {
     auto* frame = new CSuperFrame;
+    frame->setWidget(new CFormScroller(this));
     // The title the initial update gave the view before the frame existed.
     frame->setWindowTitle(TitleText());
     return frame;
@@ -218,7 +220,10 @@ QMdiSubWindow* CSuperView::CreateFrame()
 
 CSuperFrame* CSuperView::GetFrame() const
 {
-    return qobject_cast<CSuperFrame*>(parentWidget());
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* frame = qobject_cast<CSuperFrame*>(w))
+            return frame;
+    return nullptr;
 }
 
 IDisplayCanvas* CSuperView::GetCanvas()

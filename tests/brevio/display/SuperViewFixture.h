@@ -51,7 +51,6 @@ protected:
         auto* view = new CSuperView;
         view->OnInitialUpdate();
         m_frame.reset(static_cast<CSuperFrame*>(view->CreateFrame()));
-        m_frame->setWidget(view);
         m_frame->resize(size);
         m_frame->show();
         QCoreApplication::processEvents();
