@@ -455,3 +455,39 @@ TEST_F(BrevioWindows, TxBeaconWithTheSuperBrowserActiveOpensTheBeaconOrIsDisable
         ASSERT_FALSE(shown("QMenu") || shown("CBeaconDlg")) << probe.Ask(QStringLiteral("geometry")).toStdString();
     }
 }
+
+// Channel windows 1 to 3 open and maximised, channel 3 in front: View >
+// Channel ticks channel 3 alone, the one shown, also once FT-817 Corvane is
+// made the active program, and the channel's commands (Tx > Transmit, its
+// toolbar button) stay enabled there as they are with PSK31 Brevio in front.
+TEST_F(BrevioWindows, ChannelMarksFollowTheWindowShownAlsoWithAnotherProgramInFront)
+{
+    ASSERT_TRUE(StartCorvane());
+    ASSERT_TRUE(StartBrevio());
+    ProbeClient& probe = BrevioProbe();
+    const auto maximised = [&](int n) {
+        const auto w = Find(probe, QStringLiteral("CFrameRx"), QStringLiteral("Ch %1").arg(n));
+        return w && w->state == QLatin1String("max");
+    };
+    const auto marks = [&] {
+        QString ticked;
+        for (int n = 1; n <= 4; ++n)
+            ticked += probe.Ask(QStringLiteral("action Channel %1").arg(n)).contains(QLatin1String("checked=1")) ? u'1' : u'0';
+        return ticked;
+    };
+    ASSERT_TRUE(FocusOn(probe, kTxPane));
+    for (int n : {2, 3}) {
+        ASSERT_TRUE(Input().KeyDigit(n, QStringLiteral("alt"))) << Input().ErrorText().toStdString();
+        ASSERT_TRUE(WaitFor([&] { return maximised(n); })) << probe.Ask(QStringLiteral("geometry")).toStdString();
+    }
+    EXPECT_TRUE(WaitFor([&] { return marks() == QLatin1String("0010"); })) << "ticked: " << marks().toStdString();
+
+    const QList<qulonglong> corvane = Input().Windows(Corvane().Pid(), QStringLiteral("^FT-817 Corvane"));
+    ASSERT_FALSE(corvane.isEmpty());
+    ASSERT_TRUE(Input().Activate(corvane.first())) << Input().ErrorText().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return probe.Ask(QStringLiteral("main")).endsWith(QLatin1String("|active=0")); }))
+        << probe.Ask(QStringLiteral("main")).toStdString();
+    EXPECT_EQ(marks(), QStringLiteral("0010")) << "with FT-817 Corvane in front; " << probe.Ask(QStringLiteral("geometry")).toStdString();
+    EXPECT_TRUE(probe.Ask(QStringLiteral("action Transmit")).startsWith(QLatin1String("enabled=1")))
+        << "Tx > Transmit with FT-817 Corvane in front: " << probe.Ask(QStringLiteral("action Transmit")).toStdString();
+}

@@ -83,6 +83,13 @@ int FavouriteIndex(int nCommand)
     return index;
 }
 
+// The active child window as the operator knows it: the MDI area reports
+// none while another program is in front, but keeps it as its current one.
+QMdiSubWindow* ActiveChild(const QMdiArea* area)
+{
+    return area ? area->currentSubWindow() : nullptr;
+}
+
 CHtmlHelp Guide()
 {
     return CHtmlHelp(GetProgramFolders().GetProgramFolder() + CMainFrame::GuideFileName());
@@ -438,7 +445,7 @@ void CMainFrame::LogLocator(const QString& strLocator, const QString& strDistanc
 
 CFormRx* CMainFrame::GetActiveChannel() const
 {
-    QMdiSubWindow* active = m_pMdiArea ? m_pMdiArea->activeSubWindow() : nullptr;
+    QMdiSubWindow* active = ActiveChild(m_pMdiArea);
     return active ? qobject_cast<CFormRx*>(active->widget()) : nullptr;
 }
 
@@ -493,7 +500,7 @@ void CMainFrame::UpdateStatusPanes()
 QString CMainFrame::GetPaneText(int nPane) const
 {
     const CPSK31Settings& s = CurrentSettings();
-    QMdiSubWindow* active = m_pMdiArea ? m_pMdiArea->activeSubWindow() : nullptr;
+    QMdiSubWindow* active = ActiveChild(m_pMdiArea);
     auto askActive = [active](uint32_t msg, int& value) {
         int valid = 0;
         if (active && active->widget())
@@ -564,7 +571,7 @@ ISuperView* CMainFrame::CommandSuperView(int nCommand) const
     // commands reach it while its window is the active one.
     const bool browserMenu = (nCommand >= 33491 && nCommand <= 33501) || nCommand == 33535 || nCommand == 33536 ||
                              (nCommand >= 33539 && nCommand <= 33541);
-    const bool active = m_pMdiArea && TheApp().GetSuperFrame() && m_pMdiArea->activeSubWindow() == TheApp().GetSuperFrame();
+    const bool active = TheApp().GetSuperFrame() && ActiveChild(m_pMdiArea) == TheApp().GetSuperFrame();
     return browserMenu || active ? super : nullptr;
 }
 
@@ -623,7 +630,7 @@ bool CMainFrame::IsCommandEnabled(int nCommand)
         return macros && macros->HasSelectedMacro();
     }
     case 33626:
-        return m_pMdiArea && m_pMdiArea->activeSubWindow() && m_pMdiArea->activeSubWindow()->isVisible();
+        return ActiveChild(m_pMdiArea) && ActiveChild(m_pMdiArea)->isVisible();
     case 33472:
         return TheApp().GetLogView() != nullptr;
     case 33564:
@@ -660,7 +667,7 @@ bool CMainFrame::IsCommandChecked(int nCommand)
     auto viewChecked = [this](QMdiSubWindow* frame) {
         if (!frame)
             return false;
-        QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+        QMdiSubWindow* active = ActiveChild(m_pMdiArea);
         if (active && active->isMaximized())
             return frame == active && frame->isVisible();
         return frame->isVisible();
@@ -1003,7 +1010,7 @@ void CMainFrame::OnCommand(int nCommand)
         PskComponents().runFavouritesManager(this);
         break;
     case 33626: {
-        QMdiSubWindow* child = m_pMdiArea->activeSubWindow();
+        QMdiSubWindow* child = ActiveChild(m_pMdiArea);
         if (!child)
             break;
         const QRect r = m_pMdiArea->viewport()->rect();
