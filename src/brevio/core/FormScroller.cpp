@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QFrame>
 
+#include <cstdint>
+
 CFormScroller::CFormScroller(CResizableFormView* pView, QWidget* parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);

@@ -48,11 +48,11 @@ CSuperFrame::~CSuperFrame() = default;
 
 bool CSuperFrame::event(QEvent* event)
 {
-    // The view joins the frame's layout after the status bar, which would
-    // then sit above it, half-way down a maximised frame: keep the bar last
-    // and give the view all the height the bar leaves. Only a change is
-    // made: every change asks for the next layout, and an unconditional one
-    // would keep the program busy for as long as the frame is shown.
+    // The view (in its scroller) joins the frame's layout after the status
+    // bar, which would then sit above it, half-way down a maximised frame:
+    // keep the bar last and give the view all the height the bar leaves.
+    // Only a change is made: every change asks for the next layout, and an
+    // unconditional one would keep the program busy while the frame shows.
     if (event->type() == QEvent::LayoutRequest) {
         if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
             if (box->indexOf(m_pStatusBar) >= 0 && box->indexOf(m_pStatusBar) != box->count() - 1) {
