@@ -98,11 +98,12 @@ public:
     static QString Unescape(const QString& text);
 
 protected:
+    // The size of the test's screen; a test class gives another by
+    // overriding it.
+    virtual QSize ScreenSize() const { return QSize(XServer::kWidth, XServer::kHeight); }
     void SetUp() override;
     void TearDown() override;
 
-    // The display's size: a test of a smaller screen gives its own.
-    virtual QSize ScreenSize() const { return QSize(XServer::kWidth, XServer::kHeight); }
     XServer& X() { return *m_x; }
     XInput& Input() { return *m_input; }
 

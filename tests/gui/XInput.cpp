@@ -220,6 +220,20 @@ QRect XInput::Geometry(qulonglong window)
     return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
 }
 
+QMargins XInput::FrameExtents(qulonglong window)
+{
+    QString output;
+    if (!Tool(QStringLiteral("xprop"), {QStringLiteral("-id"), Number(window), QStringLiteral("_NET_FRAME_EXTENTS")},
+              &output, 10000))
+        return {};
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const qsizetype equals = output.indexOf(QLatin1Char('='));
+    const QStringList f = equals < 0 ? QStringList() : output.mid(equals + 1).split(QLatin1Char(','));
+    if (f.size() != 4)
+        return {};
+    return QMargins(f[0].trimmed().toInt(), f[2].trimmed().toInt(), f[1].trimmed().toInt(), f[3].trimmed().toInt());
+}
+
 QStringList XInput::State(qulonglong window)
 {
     QString output;

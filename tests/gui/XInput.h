@@ -14,6 +14,7 @@
 //   const qulonglong w = input.MainWindow(program.Pid(), "Brevio");
 //   ASSERT_TRUE(input.Maximise(w, false));
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -73,6 +74,9 @@ public:
     bool Minimise(qulonglong window);
     // The client area in screen coordinates, as the window manager placed it.
     QRect Geometry(qulonglong window);
+    // What the window manager draws around the client area (title bar and
+    // borders); null margins while it has not framed the window.
+    QMargins FrameExtents(qulonglong window);
     // The window manager's state atoms of the window, shortened:
     // "maximized_vert", "maximized_horz", "hidden", "fullscreen", "focused"...
     QStringList State(qulonglong window);

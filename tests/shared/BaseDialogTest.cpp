@@ -101,6 +101,23 @@ TEST(DialogGeometry, RectangleOnAScreenThatIsGone)
     EXPECT_EQ(BringOntoScreens(RECT{-5000, 0, -2000, 2000}, screens), (RECT{0, 0, 3000, 2000}));
 }
 
+TEST(DialogGeometry, RectangleBroughtInsideTheScreen)
+{
+    const QList<QRect> screens{QRect(0, 0, 1024, 738), QRect(1024, 0, 1600, 1000)};
+    // Inside already: left alone.
+    EXPECT_EQ(FitOnScreens(RECT{100, 100, 500, 400}, screens, true), (RECT{100, 100, 500, 400}));
+    // Taller than the small screen it lies on: as tall as its area, at its top.
+    EXPECT_EQ(FitOnScreens(RECT{100, 40, 922, 1140}, screens, true), (RECT{100, 0, 922, 738}));
+    // Over the bottom edge: moved up, kept whole.
+    EXPECT_EQ(FitOnScreens(RECT{200, 600, 500, 800}, screens, true), (RECT{200, 538, 500, 738}));
+    // Mostly on the second screen: brought inside that one.
+    EXPECT_EQ(FitOnScreens(RECT{900, 900, 1500, 1100}, screens, true), (RECT{1024, 800, 1624, 1000}));
+    // On no screen: centred on the first, made to fit.
+    EXPECT_EQ(FitOnScreens(RECT{-5000, 0, -2000, 2000}, screens, true), (RECT{0, 0, 1024, 738}));
+    // A window of fixed size larger than the area keeps its size at the corner.
+    EXPECT_EQ(FitOnScreens(RECT{300, 300, 1400, 1100}, screens, false), (RECT{0, 0, 1100, 800}));
+}
+
 namespace {
 
 enum : unsigned { kList = 1000, kOk = 1, kBottom = 1001, kHalf = 1002 };
@@ -232,6 +249,17 @@ TEST(BaseDialog, MaximisedCloseAndScreensThatAreGone)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.contains(dlg.frameGeometry())) << dlg.frameGeometry().x() << "," << dlg.frameGeometry().y();
     EXPECT_EQ(dlg.size(), QSize(300, 200));
+}
+
+TEST(BaseDialog, StoredLargerThanTheScreenOpensInsideIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    CRegistry().WriteString("Window Geometry 000000CB 00000000",
+                            QStringLiteral("40,%1,30,%2,0").arg(40 + screen.width() + 300).arg(30 + screen.height() + 200));
+    AnchoredDialog dlg;
+    dlg.show();
+    EXPECT_TRUE(screen.contains(dlg.frameGeometry())) << dlg.frameGeometry().width() << "x" << dlg.frameGeometry().height();
+    EXPECT_EQ(dlg.frameGeometry().height(), screen.height());
 }
 
 TEST(BaseDialog, NoSaveWithoutRestoreAndOneSaveAfterAMove)

@@ -11,7 +11,6 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QTimerEvent>
 
 using namespace DialogGeometry;
@@ -159,9 +158,60 @@ QWidget* CBaseDialog::GetDlgItem(unsigned nId) const
     return nullptr;
 }
 
+namespace {
+
+// The frame the window manager last gave a dialog of this program: dialogs
+// are framed alike, so a new one is placed with it before it has its own.
+QMargins& LastFrame()
+{
+    static QMargins margins;
+    return margins;
+}
+
+QMargins MarginsOf(const QWidget* w)
+{
+    const QRect outer = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// How long after showing a window waits for the window manager's frame.
+constexpr int kFrameCheckMs = 25;
+constexpr int kFrameChecks = 80;
+// No window manager draws a wider edge or a taller title bar than this.
+constexpr int kMostFrame = 100;
+
+} // namespace
+
+bool CBaseDialog::HasKnownFrame() const
+{
+    if (!isVisible() || frameGeometry() == geometry())
+        return false;
+    // While the window manager is still building the frame, the window
+    // system can report one of no size around the client area.
+    const QMargins m = MarginsOf(this);
+    const auto plausible = [](int side) { return side >= 0 && side <= kMostFrame; };
+    return plausible(m.left()) && plausible(m.top()) && plausible(m.right()) && plausible(m.bottom());
+}
+
+QMargins CBaseDialog::FrameMargins() const
+{
+    if (HasKnownFrame()) {
+        LastFrame() = MarginsOf(this);
+        return LastFrame();
+    }
+    if (!LastFrame().isNull())
+        return LastFrame();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && owner->isVisible() && !owner->isMaximized() && owner->frameGeometry() != owner->geometry())
+        return MarginsOf(owner);
+    return {};
+}
+
 RECT CBaseDialog::WindowRect() const
 {
-    const QRect r = frameGeometry();
+    const QRect r = geometry().marginsAdded(FrameMargins());
     return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
@@ -172,16 +222,28 @@ void CBaseDialog::showEvent(QShowEvent* event)
         OnInitDialog();
     }
     QDialog::showEvent(event);
-    if (m_bPlacedBeforeFrame) {
-        // The window manager gives the frame only once the window is shown:
-        // place it again so the stored outer rectangle holds.
-        m_bPlacedBeforeFrame = false;
-        const RECT placed = m_placedRect;
-        QTimer::singleShot(0, this, [this, placed] {
-            if (frameGeometry().size() != geometry().size())
-                PlaceWindow(placed, m_bResizable);
-        });
+    if (m_bPlacePending) {
+        // The window manager frames the window only once it shows.
+        m_nFrameChecks = 0;
+        m_frameCheck.start(kFrameCheckMs, this);
     }
+}
+
+void CBaseDialog::CheckFrame()
+{
+    if (!HasKnownFrame()) {
+        if (++m_nFrameChecks >= kFrameChecks || !isVisible()) {
+            m_frameCheck.stop();
+            m_bPlacePending = false;
+        }
+        return;
+    }
+    m_frameCheck.stop();
+    m_bPlacePending = false;
+    if (isMaximized() || isMinimized() || FrameMargins() == m_placedMargins)
+        return;
+    PlaceWindow(m_placedRect, m_bPlacedSize);
+    SaveGeometry();
 }
 
 bool CBaseDialog::OnInitDialog()
@@ -200,21 +262,25 @@ bool CBaseDialog::OnInitDialog()
     return true;
 }
 
+RECT CBaseDialog::ClientRect() const
+{
+    const QRect r = geometry();
+    return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 void CBaseDialog::MeasureFrame()
 {
+    // The anchors are worked out on the client area: the window manager's
+    // frame is not there yet while a dialog is laid out, and it changes
+    // nothing that the controls get.
     if (m_initialWindow.bottom - m_initialWindow.top == 0) {
-        m_initialWindow = WindowRect();
+        m_initialWindow = ClientRect();
         m_nMinHeight = m_initialWindow.bottom - m_initialWindow.top;
         m_nMinWidth = m_initialWindow.right - m_initialWindow.left;
     }
     if (m_initialClient.isEmpty())
         m_initialClient = ClientSize();
-    if (m_bHasFrame) {
-        m_nFrameWidth = geometry().left() - frameGeometry().left();
-        m_nFrameHeight = frameGeometry().bottom() - geometry().bottom();
-    } else {
-        m_nFrameWidth = m_nFrameHeight = 0;
-    }
+    m_nFrameWidth = m_nFrameHeight = 0;
     m_nCaption = m_nMinHeight - m_initialClient.height() - 2 * m_nFrameHeight - m_nToolbarOffset;
     m_bMeasured = true;
     // The dialog cannot be made smaller than it was first laid out.
@@ -225,15 +291,12 @@ void CBaseDialog::MeasureFrame()
 void CBaseDialog::RecordControlRects(bool bTakeWindowRect)
 {
     if (bTakeWindowRect)
-        m_recordWindow = WindowRect();
-    const QPoint client = mapToGlobal(QPoint(0, 0));
-    const QPoint clientOffset = isWindow() ? geometry().topLeft() - frameGeometry().topLeft() : QPoint(0, 0);
-    (void)client;
+        m_recordWindow = ClientRect();
     for (AnchorEntry& e : m_anchors) {
         const QWidget* control = GetDlgItem(unsigned(e.nId));
         if (!control)
             continue;
-        const QRect g = control->geometry().translated(clientOffset);
+        const QRect g = control->geometry();
         e.left = g.left();
         e.top = g.top();
         e.right = g.left() + g.width();
@@ -280,14 +343,30 @@ void CBaseDialog::RepositionControls()
 
 void CBaseDialog::PlaceWindow(const RECT& rect, bool bSize)
 {
-    const QSize extra = frameGeometry().size() - geometry().size();
-    move(rect.left, rect.top);
+    const QMargins m = FrameMargins();
+    QRect client(QPoint(rect.left + m.left(), rect.top + m.top()), size());
     if (bSize)
-        resize(rect.right - rect.left - extra.width(), rect.bottom - rect.top - extra.height());
+        client.setSize(QSize(rect.right - rect.left - m.left() - m.right(), rect.bottom - rect.top - m.top() - m.bottom()));
+    // The client rectangle, not a position of the frame: a frame position
+    // given before the window manager has framed the window leaves the
+    // program with a client area other than the one on the screen.
+    setGeometry(client);
     raise();
     m_placedRect = rect;
-    m_bPlacedBeforeFrame = !isVisible();
+    m_bPlacedSize = bSize;
+    m_placedMargins = m;
+    m_bPlacePending = !HasKnownFrame();
 }
+
+namespace {
+QList<QRect> AvailableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+} // namespace
 
 void CBaseDialog::SaveRestoreGeometry(int nMode)
 {
@@ -312,14 +391,14 @@ void CBaseDialog::SaveRestoreGeometry(int nMode)
         else if (const QScreen* screen = (owner ? owner->screen() : QGuiApplication::primaryScreen()))
             area = screen->availableGeometry();
         if (!area.isEmpty()) {
-            const QRect r = frameGeometry();
-            move(area.center() - QPoint(r.width() / 2, r.height() / 2));
+            QRect r(QPoint(0, 0), geometry().marginsAdded(FrameMargins()).size());
+            r.moveCenter(area.center());
+            PlaceWindow(FitOnScreens(RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
+                                     AvailableAreas(), m_bResizable),
+                        m_bResizable);
         }
     } else if (result.action == Restore::Place) {
-        QList<QRect> screens;
-        for (const QScreen* screen : QGuiApplication::screens())
-            screens << screen->availableGeometry();
-        PlaceWindow(BringOntoScreens(result.rect, screens), m_bResizable);
+        PlaceWindow(FitOnScreens(result.rect, AvailableAreas(), m_bResizable), m_bResizable);
     }
     m_bGeometryLoaded = true;
 }
@@ -447,6 +526,10 @@ void CBaseDialog::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_heartbeat.timerId()) {
         Heartbeat();
+        return;
+    }
+    if (event->timerId() == m_frameCheck.timerId()) {
+        CheckFrame();
         return;
     }
     if (event->timerId() == m_moveSave.timerId()) {

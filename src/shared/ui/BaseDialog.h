@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QList>
+#include <QMargins>
 #include <QPointer>
 #include <QToolBar>
 #include <functional>
@@ -148,13 +149,25 @@ protected:
     void UpdateMenuCmdUI();
 
 private:
+    // The outer rectangle: the client area with the window manager's frame
+    // around it, as far as it is known (see FrameMargins).
     RECT WindowRect() const;
+    RECT ClientRect() const;
     QSize ClientSize() const { return size(); }
+    // What the window manager adds around the client area: this window's own
+    // frame once the window manager has given it one, until then the frame
+    // last seen around a dialog of the program or around its owner.
+    QMargins FrameMargins() const;
+    bool HasKnownFrame() const;
+    // Puts the window's outer rectangle at rect (keeping the client size
+    // unless bSize). The client area is what is placed, so the window system
+    // and the program agree on where it is; a frame that turns out other
+    // than assumed is allowed for once it is known (CheckFrame).
     void PlaceWindow(const RECT& rect, bool bSize);
+    void CheckFrame();
     bool CreateToolbar(unsigned nResourceId, bool bBottomBorder, bool bGrowStyle);
     void ShiftControl(unsigned nId, bool bWhole);
 
-    bool m_bHasFrame = true;
     bool m_bMeasured = false;
     bool m_bNoSizeGrip = false;
     bool m_bResizable = true;
@@ -180,6 +193,10 @@ private:
     unsigned m_nPeriodicMessage = 0;
     QBasicTimer m_heartbeat; // the design's timer 1003
     QBasicTimer m_moveSave;  // the design's timer 1002
+    QBasicTimer m_frameCheck;
+    int m_nFrameChecks = 0;
     RECT m_placedRect;
-    bool m_bPlacedBeforeFrame = false;
+    bool m_bPlacedSize = false;
+    QMargins m_placedMargins;
+    bool m_bPlacePending = false;
 };

@@ -92,4 +92,31 @@ RECT BringOntoScreens(const RECT& rect, const QList<QRect>& screens)
     return RECT{x, y, x + w, y + h};
 }
 
+RECT FitOnScreens(const RECT& rect, const QList<QRect>& screens, bool bResizable)
+{
+    if (screens.isEmpty())
+        return rect;
+    QRect r(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    const QRect* area = nullptr;
+    qint64 most = 0;
+    for (const QRect& s : screens) {
+        const QRect common = s.intersected(r);
+        const qint64 shared = qint64(common.width()) * common.height();
+        if (shared > most) {
+            most = shared;
+            area = &s;
+        }
+    }
+    const bool onNone = area == nullptr;
+    if (onNone)
+        area = &screens.first();
+    if (bResizable)
+        r.setSize(r.size().boundedTo(area->size()));
+    if (onNone)
+        r.moveCenter(area->center());
+    r.moveLeft(std::max(area->left(), std::min(r.left(), area->left() + area->width() - r.width())));
+    r.moveTop(std::max(area->top(), std::min(r.top(), area->top() + area->height() - r.height())));
+    return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 } // namespace DialogGeometry

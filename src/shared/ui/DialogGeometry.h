@@ -68,4 +68,11 @@ RestoreResult Restored(const QList<uint32_t>& values, const RECT& current, bool 
 // at least partly on a screen is left where it is.
 RECT BringOntoScreens(const RECT& rect, const QList<QRect>& screens);
 
+// A window rectangle brought wholly inside the available area of the screen
+// it lies on most (centred on the first screen when it lies on none): moved
+// in, and made smaller where it is larger than the area and bResizable (a
+// fixed-size window larger than the area keeps its size at the area's
+// top-left corner).
+RECT FitOnScreens(const RECT& rect, const QList<QRect>& screens, bool bResizable);
+
 } // namespace DialogGeometry
