@@ -13,6 +13,7 @@
 #include "brevio/core/PSK31Settings.h"
 #include "brevio/core/SplashWindow.h"
 #include "shared/ShellOpen.h"
+#include "shared/ui/FocusReturn.h"
 #include "shared/Registry.h"
 #include "shared/TextToSpeech.h"
 
@@ -79,6 +80,7 @@ bool CPSK31App::InitInstance(const QStringList& arguments)
     // need the frame; every failure before the frame shows ends the program.
     if (!CheckSingleInstance(HasMultiOk(arguments), true))
         return false;
+    CFocusReturn::Install();
     if (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier) {
         if (platform::messageBox(nullptr, QStringLiteral("Really reset this program's settings?"),
                                  platform::program().name,

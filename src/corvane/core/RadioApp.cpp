@@ -19,6 +19,7 @@
 #include "shared/Registry.h"
 #include "shared/SupportMail.h"
 #include "shared/ui/BaseDialog.h"
+#include "shared/ui/FocusReturn.h"
 #include "shared/ui/HelpKey.h"
 #include "shared/ui/Win32Error.h"
 
@@ -136,6 +137,7 @@ bool CRadioApp::InitInstance()
     const bool multiOk = HasMultiOk(QCoreApplication::arguments());
     if (!CheckSingleInstance(multiOk, false))
         return false;
+    CFocusReturn::Install();
 
     ResetSettingsIfShift(QStringLiteral("Software/%1/%2").arg(QLatin1String(platform::kOrganisation),
                                                               platform::program().name),
