@@ -849,7 +849,8 @@ void CMemoryManagerDialog::ReloadLive()
         box(this, QStringLiteral("You have outstanding Memory changes which will be lost.\n \nContinue ?"),
             QStringLiteral("Reload"), platform::MB_YESNO) != platform::IDYES)
         return;
-    LoadLive(true, false);
+    // The radio's texts may be longer than those the columns were fitted to.
+    LoadLive(true, true);
     m_model.SetLiveModified(false);
     UpdateTitle();
 }
@@ -1047,7 +1048,7 @@ void CMemoryManagerDialog::AfterMemoryWrite()
     const QList<int> failed = CMemoryTransfer::GetFailedChannels();
     if (failed.isEmpty()) {
         m_model.SetLiveModified(false);
-        LoadLive(true, false);
+        LoadLive(true, true);
         return;
     }
     // Reading the radio now would throw away what it did not take.

@@ -18,6 +18,7 @@
 #include "shared/ui/BarMeter.h"
 #include "shared/ui/ColourStatic.h"
 #include "shared/ui/OwnListCtrl.h"
+#include "support/LayoutCheck.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -310,6 +311,23 @@ TEST_F(Manager, AnUnreadMemoryCannotBeChanged)
     EXPECT_FALSE(dialog->IsCommandEnabled(D::ID_MEMORY_NEW));
     EXPECT_TRUE(dialog->IsCommandEnabled(D::ID_MEMORY_RELOAD));
     EXPECT_FALSE(dialog->GetButton(D::IDC_ALL_TO_ARCHIVE)->IsEnabled());
+}
+
+// Labels changed on the radio while the manager is open (longer than any it
+// showed) come with Reload, and the columns make room for them.
+TEST_F(Manager, ReloadFitsTheColumnsToWhatItRead)
+{
+    start();
+    open();
+    EXPECT_EQ(testsupport::layoutProblems(dialog.get()).join(" || "), QString()) << "as it opens";
+    // Channel 1's label, bytes 18 to 25 of its record, programmed on the radio.
+    const QByteArray label("WWWWWWWW");
+    for (int i = 0; i < label.size(); ++i)
+        ASSERT_TRUE(app->GetCatLink().WriteEepromByte(uint16_t(0x0484 + 18 + i), uint8_t(label[i])));
+
+    dialog->OnCommand(D::ID_MEMORY_RELOAD);
+    ASSERT_EQ(liveText(0, 2).trimmed(), QString::fromLatin1(label));
+    EXPECT_EQ(testsupport::layoutProblems(dialog.get()).join(" || "), QString());
 }
 
 namespace {
