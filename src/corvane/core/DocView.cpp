@@ -2,6 +2,7 @@
 
 #include "shared/MenuAccelerators.h"
 
+#include <QChildEvent>
 #include <QMdiArea>
 #include <QEvent>
 #include <QShowEvent>
@@ -140,6 +141,62 @@ bool CMDIChildWnd::OnCreateClient(CView* pView)
     m_pView = pView;
     setWidget(pView);
     return true;
+}
+
+// ---------------------------------------------------------------- icons
+
+CMdiIconWatcher::CMdiIconWatcher(QMdiArea* pArea, std::function<void()> changed, QObject* pParent)
+    : QObject(pParent), m_pArea(pArea), m_changed(std::move(changed))
+{
+    if (!pArea)
+        return;
+    pArea->viewport()->installEventFilter(this);
+    for (QMdiSubWindow* w : pArea->subWindowList())
+        Watch(w);
+}
+
+void CMdiIconWatcher::Watch(QObject* pChild)
+{
+    if (qobject_cast<QMdiSubWindow*>(pChild))
+        pChild->installEventFilter(this);
+}
+
+int CMdiIconWatcher::IconBand(const QMdiArea* pArea, const QRect& rect, const QMdiSubWindow* pExcept)
+{
+    int band = 0;
+    if (!pArea)
+        return band;
+    for (const QMdiSubWindow* w : pArea->subWindowList()) {
+        if (w == pExcept || !w->isVisible() || !w->isMinimized() || !w->geometry().intersects(rect))
+            continue;
+        band = std::max(band, rect.bottom() - w->geometry().top() + 1);
+    }
+    return band;
+}
+
+bool CMdiIconWatcher::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+    case QEvent::ChildRemoved:
+        if (m_pArea && watched == m_pArea->viewport()) {
+            if (event->type() == QEvent::ChildAdded)
+                Watch(static_cast<QChildEvent*>(event)->child());
+            m_changed();
+        }
+        break;
+    case QEvent::WindowStateChange:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (qobject_cast<QMdiSubWindow*>(watched))
+            m_changed();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- template

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 #include <functional>
@@ -88,6 +89,27 @@ private:
     bool m_bStartMinimised = false;
     bool m_bShown = false;
     bool m_bRestored = false;
+};
+
+// The icons of the minimised frames of an MDI area, which lie along its
+// bottom edge: how far they reach into a rectangle, and a call whenever
+// they may have changed (a frame minimised, restored, shown, hidden, moved,
+// added or gone).
+class CMdiIconWatcher : public QObject {
+public:
+    CMdiIconWatcher(QMdiArea* pArea, std::function<void()> changed, QObject* pParent);
+
+    // How far up from the bottom of rect (in the area's viewport) the icons
+    // of frames other than pExcept reach; 0 when none lies in it.
+    static int IconBand(const QMdiArea* pArea, const QRect& rect, const QMdiSubWindow* pExcept);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Watch(QObject* pChild);
+    QPointer<QMdiArea> m_pArea;
+    std::function<void()> m_changed;
 };
 
 // Makes documents of one kind with their frame and view.

@@ -40,6 +40,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -419,6 +421,16 @@ void CDisplayView::InitialUpdate(bool bStartTimers)
     ApplyFaceplateColours();
     ApplyLooks();
 
+    if (!m_pIconWatcher) {
+        QMdiSubWindow* frame = nullptr;
+        for (QWidget* w = parentWidget(); w && !frame; w = w->parentWidget())
+            frame = qobject_cast<QMdiSubWindow*>(w);
+        if (frame && frame->mdiArea())
+            m_pIconWatcher = new CMdiIconWatcher(frame->mdiArea(), [this] {
+                if (m_bInitialised)
+                    m_layoutTimer.start(kLayoutTimerMs);
+            }, this);
+    }
     Relayout();
     m_form->setUpdatesEnabled(true);
     // Shown by the first layout after a size change.
@@ -884,10 +896,26 @@ void CDisplayView::OnLayoutTimer()
     Relayout();
 }
 
+int CDisplayView::IconBand() const
+{
+    const QMdiSubWindow* frame = nullptr;
+    for (QWidget* w = parentWidget(); w && !frame; w = w->parentWidget())
+        frame = qobject_cast<QMdiSubWindow*>(w);
+    const QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+    if (!area)
+        return 0;
+    const QWidget* viewport = m_pScroll->viewport();
+    const QRect rect(viewport->mapTo(area->viewport(), QPoint(0, 0)), viewport->size());
+    return CMdiIconWatcher::IconBand(area, rect, frame);
+}
+
 void CDisplayView::Relayout()
 {
     m_layoutTimer.stop();
-    const QSize client = m_pScroll->viewport()->size();
+    QSize client = m_pScroll->viewport()->size();
+    // The icons of minimised windows (the I/O log, the logbook) lie along
+    // the area's bottom edge: the controls stay clear of them.
+    client.setHeight(std::max(0, client.height() - IconBand()));
     const QSize extra = CFormLayout::ExtraSpace(client, m_layout.FormSize());
     m_form->resize(QSize(std::max(client.width(), m_layout.FormSize().width()),
                          std::max(client.height(), m_layout.FormSize().height())));

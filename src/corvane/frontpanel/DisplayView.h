@@ -186,6 +186,8 @@ private:
     void ApplyDisplay(const CPanelUpdate* pUpdate);
     void ShowClarifierGroup(bool bShow);
     void OnLayoutTimer();
+    // The height at the bottom of the view that minimised windows' icons take.
+    int IconBand() const;
     void OnClarifierSpin(int nId, int nDelta);
     void ToggleFineTuning();
     void ApplyFaceplateColours();
@@ -214,6 +216,7 @@ private:
     QFont m_buttonFont;
     QFont m_clarifierFont;
     QTimer m_layoutTimer;  // 101
+    QObject* m_pIconWatcher = nullptr;
     bool m_bShown = false;
     bool m_bInitialised = false;
     bool m_bClarifierShown = true;
