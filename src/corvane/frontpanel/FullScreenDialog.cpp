@@ -7,14 +7,25 @@
 #include "shared/RegisteredEvent.h"
 #include "shared/buttons/OXRoundedButton.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
+
 CFullScreenDialog::CFullScreenDialog(QObject* pMainFrame) : CBaseDialog(IDD, nullptr), m_pMainFrame(pMainFrame)
 {
     setWindowTitle(QStringLiteral("Full Screen"));
     setWindowFlag(Qt::Tool);
-    resize(160, 50);
+    // Wide enough for the window manager to show the whole title beside the
+    // icon and the buttons of the title bar, each about as wide as the bar
+    // is high, in a title font that may be bold.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const int width = std::max(160, title.horizontalAdvance(windowTitle()) + 4 * (title.height() + 8) + 16);
+    resize(width, 50);
     m_pButton = new COXRoundedButton(this);
     SetDlgCtrlID(m_pButton, platform::IDOK);
-    m_pButton->setGeometry(8, 8, 144, 34);
+    m_pButton->setGeometry((width - 144) / 2, 8, 144, 34);
     m_pButton->SetButtonText(QStringLiteral("Close Full Screen"));
     connect(m_pButton, &QAbstractButton::clicked, this, &CFullScreenDialog::Close);
     SetNoSizeGrip();
