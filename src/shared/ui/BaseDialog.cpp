@@ -341,7 +341,7 @@ void CBaseDialog::RepositionControls()
     SaveRestoreGeometry(0);
 }
 
-void CBaseDialog::PlaceWindow(const RECT& rect, bool bSize)
+void CBaseDialog::PlaceWindow(const RECT& rect, bool bSize, bool bExact)
 {
     const QMargins m = FrameMargins();
     QRect client(QPoint(rect.left + m.left(), rect.top + m.top()), size());
@@ -349,13 +349,17 @@ void CBaseDialog::PlaceWindow(const RECT& rect, bool bSize)
         client.setSize(QSize(rect.right - rect.left - m.left() - m.right(), rect.bottom - rect.top - m.top() - m.bottom()));
     // The client rectangle, not a position of the frame: a frame position
     // given before the window manager has framed the window leaves the
-    // program with a client area other than the one on the screen.
+    // program with a client area other than the one on the screen. A
+    // dialog whose size is not given still takes the one its layout asks.
+    const bool sized = testAttribute(Qt::WA_Resized);
     setGeometry(client);
+    if (!bSize && !sized)
+        setAttribute(Qt::WA_Resized, false);
     raise();
     m_placedRect = rect;
     m_bPlacedSize = bSize;
     m_placedMargins = m;
-    m_bPlacePending = !HasKnownFrame();
+    m_bPlacePending = bExact && !HasKnownFrame();
 }
 
 namespace {
@@ -393,9 +397,12 @@ void CBaseDialog::SaveRestoreGeometry(int nMode)
         if (!area.isEmpty()) {
             QRect r(QPoint(0, 0), geometry().marginsAdded(FrameMargins()).size());
             r.moveCenter(area.center());
-            PlaceWindow(FitOnScreens(RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
-                                     AvailableAreas(), m_bResizable),
-                        m_bResizable);
+            const RECT centred{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+            const RECT fitted = FitOnScreens(centred, AvailableAreas(), m_bResizable);
+            // A dialog that fits keeps the size its layout gives it.
+            const bool shrunk = fitted.right - fitted.left != r.width() || fitted.bottom - fitted.top != r.height();
+            // Centred: a frame other than assumed moves nothing after showing.
+            PlaceWindow(fitted, shrunk, false);
         }
     } else if (result.action == Restore::Place) {
         PlaceWindow(FitOnScreens(result.rect, AvailableAreas(), m_bResizable), m_bResizable);

@@ -162,8 +162,9 @@ private:
     // Puts the window's outer rectangle at rect (keeping the client size
     // unless bSize). The client area is what is placed, so the window system
     // and the program agree on where it is; a frame that turns out other
-    // than assumed is allowed for once it is known (CheckFrame).
-    void PlaceWindow(const RECT& rect, bool bSize);
+    // than assumed is allowed for once it is known (CheckFrame) when the
+    // place must be exact (bExact: a stored rectangle).
+    void PlaceWindow(const RECT& rect, bool bSize, bool bExact = true);
     void CheckFrame();
     bool CreateToolbar(unsigned nResourceId, bool bBottomBorder, bool bGrowStyle);
     void ShiftControl(unsigned nId, bool bWhole);
